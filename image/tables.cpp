@@ -1,0 +1,33 @@
+#include "image/tables.h"
+
+#include "image/language.h"
+
+namespace vx {
+
+namespace {
+BandLimits gLimits = kDefaultBandLimits;
+QStringList gCallAlert;
+}  // namespace
+
+const BandLimits& bandLimits() { return gLimits; }
+void setBandLimits(const BandLimits& limits) { gLimits = limits; }
+void resetBandLimits() { gLimits = kDefaultBandLimits; }
+
+QStringList callAlertTexts(bool inChinese)
+{
+    if (inChinese)
+        return {QStringLiteral("0.无"), QStringLiteral("1.提醒"), QStringLiteral("2.回复"), QStringLiteral("3.提醒并回")};
+    return {QStringLiteral("0.None"), QStringLiteral("1.Alert"), QStringLiteral("2.Transpond"),
+            QStringLiteral("3.Alert+Transpond")};
+}
+
+const QStringList& callAlertTexts()
+{
+    if (gCallAlert.isEmpty())
+        rebuildCallAlertList();
+    return gCallAlert;
+}
+
+void rebuildCallAlertList() { gCallAlert = callAlertTexts(chinese()); }
+
+}  // namespace vx

@@ -1,0 +1,285 @@
+#include "link/engine.h"
+
+#include "link/identity.h"
+
+#include <algorithm>
+
+namespace vx {
+
+TransferEngine::TransferEngine(SerialPort& port, Timer& sender, Timer& timeout, Timer& retry)
+    : port_(port), sender_(sender), timeout_(timeout), retry_(retry)
+{
+    port_.onReceive = [this] { onReceive(); };
+    port_.onFailure = [this] {
+        // A vanished device ends the attempt like a time-out.
+        if (busy())
+            timeoutTick();
+        else if (port_.isOpen())
+            port_.close();
+    };
+    sender_.onTick = [this] { senderTick(); };
+    timeout_.onTick = [this] { timeoutTick(); };
+    retry_.onTick = [this] { retryTick(); };
+}
+
+TransferEngine::~TransferEngine()
+{
+    abandon();
+    port_.onReceive = nullptr;
+    port_.onFailure = nullptr;
+    sender_.onTick = nullptr;
+    timeout_.onTick = nullptr;
+    retry_.onTick = nullptr;
+}
+
+bool TransferEngine::start(const TransferParams& params)
+{
+    if (busy())
+        return false;
+    params_ = params;
+    haveParams_ = true;
+    return begin();
+}
+
+bool TransferEngine::begin()
+{
+    if (!port_.isOpen()) {
+        setPortFailure(false);
+        if (!port_.open(portNumber())) {
+            setPortFailure(true);
+            if (hooks.portError)
+                hooks.portError();
+            return false;
+        }
+    }
+    identified_ = false;
+    port_.clearInput();
+    send_ = QByteArray(reinterpret_cast<const char*>(kHandshake.data()), int(kHandshake.size()));
+    counter_ = 0;
+    request_ = 0;
+    if (params_.direction == Direction::Read) {
+        reading_ = true;
+        slots_.assign(size_t(std::max(params_.lastSlot + 2, 0)), QByteArray());
+    } else {
+        writing_ = true;
+    }
+    startSender();
+    return true;
+}
+
+void TransferEngine::abandon()
+{
+    stopTimers();
+    reading_ = writing_ = false;
+    if (port_.isOpen())
+        port_.close();
+}
+
+void TransferEngine::stopTimers()
+{
+    sender_.disable();
+    timeout_.disable();
+    retry_.disable();
+}
+
+void TransferEngine::startSender()
+{
+    sendComplete_ = false;
+    sendPos_ = 0;
+    sender_.arm(15);
+}
+
+void TransferEngine::senderTick()
+{
+    sender_.arm(1000);
+    while (sendPos_ < send_.size()) {
+        port_.writeByte(uint8_t(send_[sendPos_]));
+        timeout_.arm(2000);
+        ++sendPos_;
+    }
+    timeout_.arm(1000);
+    sender_.disable();
+    sendComplete_ = true;
+}
+
+void TransferEngine::onReceive()
+{
+    // Handlers re-check the waiting count, so a burst is worked through step
+    // by step; bytes that arrive while no transfer runs are ignored.
+    while (busy() && port_.isOpen() && receiveStep()) {
+    }
+}
+
+bool TransferEngine::receiveStep()
+{
+    if (identified_) {
+        if (writing_) {
+            if (port_.bytesWaiting() < 1)
+                return false;
+            const QByteArray b = port_.read(1);
+            if (b.size() != 1 || uint8_t(b[0]) != kAck || !sendComplete_)
+                return true;  // dropped
+            timeout_.disable();
+            if (counter_ >= params_.endRow) {
+                finish();
+                return false;
+            }
+            const int row = counter_;
+            buildWritePacket(row);
+            ++counter_;
+            startSender();
+            if (hooks.progress)
+                hooks.progress(row);
+            return true;
+        }
+        if (port_.bytesWaiting() < kBlockReplySize)
+            return false;
+        timeout_.disable();
+        const QByteArray reply = port_.read(kBlockReplySize);
+        if (counter_ >= 0 && counter_ < int(slots_.size()))
+            slots_[size_t(counter_)] = reply;
+        port_.clearInput();
+        port_.writeByte(kAck);
+        if (params_.lastSlot < counter_) {
+            finish();
+            return false;
+        }
+        const int stored = counter_;
+        buildReadRequest(++request_, false);
+        startSender();
+        if (hooks.progress)
+            hooks.progress(stored);
+        ++counter_;
+        return false;
+    }
+
+    if (port_.bytesWaiting() < kIdentityReplySize)
+        return false;
+    const QByteArray reply = port_.read(kIdentityReplySize);
+    port_.clearInput();
+    const auto info = parseIdentityReply(reply);
+    if (!info)
+        return false;  // ignored: the reply time-out keeps running
+    identified_ = true;
+    timeout_.disable();
+    retry_.disable();
+    publishIdentity(*info);
+    if (reading_) {
+        request_ = 0;
+        buildReadRequest(0, true);
+        counter_ = params_.firstSlot;
+        startSender();
+        port_.clearInput();
+    } else {
+        counter_ = params_.firstRow;
+        buildWritePacket(counter_);
+        ++counter_;
+        startSender();
+    }
+    return false;
+}
+
+void TransferEngine::buildReadRequest(int request, bool first)
+{
+    uint8_t ah = 0;
+    uint8_t al = 0;
+    if (params_.requestAddress) {
+        const uint16_t a = params_.requestAddress(request);
+        ah = uint8_t(a >> 8);
+        al = uint8_t(a & 0xFF);
+    } else {
+        // Request j > 0 is made after slot S + j - 1 was stored and asks for
+        // block (S + j - 1) - 1; the first request asks for block 0.
+        const int block = first ? 0 : std::max(counter_ - 1, 0);
+        ah = uint8_t(params_.baseHigh + block / 4);
+        al = uint8_t(params_.baseLow + (block % 4) * 64);
+    }
+    send_.clear();
+    if (first)
+        send_.append(char(kAck));
+    send_.append(char(0x53));
+    send_.append(char(ah));
+    send_.append(char(al));
+    send_.append(char(0x40));
+}
+
+void TransferEngine::buildWritePacket(int row)
+{
+    uint8_t ah = 0;
+    uint8_t al = 0;
+    if (params_.rowAddress) {
+        const uint16_t a = params_.rowAddress(row);
+        ah = uint8_t(a >> 8);
+        al = uint8_t(a & 0xFF);
+    } else {
+        ah = uint8_t(params_.baseHigh + row / 16);
+        al = uint8_t(params_.baseLow + (row % 16) * 16);
+    }
+    send_.clear();
+    send_.append(char(kAck));
+    send_.append(char(0x58));
+    send_.append(char(ah));
+    send_.append(char(al));
+    send_.append(char(0x10));
+    std::array<uint8_t, 16> data;
+    data.fill(0xFF);
+    if (params_.rowData)
+        data = params_.rowData(row);
+    send_.append(reinterpret_cast<const char*>(data.data()), 16);
+}
+
+void TransferEngine::timeoutTick()
+{
+    // The reply time-out disables itself as well: it is periodic and must not
+    // re-arm the retry pause while that runs.
+    sender_.disable();
+    timeout_.disable();
+    retry_.arm(params_.retryPauseMs);
+    if (port_.isOpen())
+        port_.close();
+    reading_ = writing_ = false;
+    if (hooks.attemptFailed)
+        hooks.attemptFailed();
+}
+
+void TransferEngine::retryTick()
+{
+    stopTimers();
+    if (retriesLeft_ < 1) {
+        if (hooks.failed)
+            hooks.failed();
+        return;
+    }
+    --retriesLeft_;
+    if (haveParams_)
+        begin();
+}
+
+void TransferEngine::finish()
+{
+    stopTimers();
+    reading_ = writing_ = false;
+    if (port_.isOpen())
+        port_.close();
+    if (hooks.finished)
+        hooks.finished();
+}
+
+QByteArray blockData(const QByteArray& reply)
+{
+    int start = 4;
+    for (int i = 0; i < 6 && i < reply.size(); ++i) {
+        if (uint8_t(reply[i]) == 0x58) {
+            if (i < 4)
+                start = i + 4;
+            break;
+        }
+    }
+    QByteArray out(kBlockBytes, '\0');
+    for (int i = 0; i < kBlockBytes; ++i)
+        if (start + i < reply.size())
+            out[i] = reply[start + i];
+    return out;
+}
+
+}  // namespace vx

@@ -1,0 +1,141 @@
+#pragma once
+// The block transfer engine every transferring window runs on its own port
+// and three timers (sender, reply time-out, retry pause).
+//
+// A transfer: handshake, 50-byte identity reply, then either read requests
+// each answered by a 69-byte block (acknowledged with 06), or 16-byte row
+// writes each acknowledged by the radio with 06.
+//
+//   first read request  06 53 AH AL 40     reply  lead 58 AH AL 40 + 64 bytes
+//   read request           53 AH AL 40
+//   write packet        06 58 AH AL 10 + 16 bytes
+//
+// Slots: the first read request asks for block 0 and its reply goes to slot
+// S; the request made after slot s was stored asks for block s - 1 and its
+// reply goes to slot s + 1. The read ends once slot L + 1 is stored.
+
+#include "link/port.h"
+
+#include <QByteArray>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace vx {
+
+enum class Direction { Read, Write };
+
+inline constexpr int kBlockReplySize = 69;
+inline constexpr int kBlockBytes = 64;
+inline constexpr int kWritePacketSize = 21;
+inline constexpr uint8_t kAck = 0x06;
+
+struct TransferParams {
+    Direction direction = Direction::Read;
+    uint8_t baseHigh = 0;
+    uint8_t baseLow = 0;
+
+    // Read: first slot S and last slot L; slots S..L+1 get filled.
+    int firstSlot = 2;
+    int lastSlot = 0;
+    // Optional: address of read request j (j = 0 is the first request). By
+    // default request j asks for the block the slot rule names, at
+    // AH = B_H + k div 4, AL = B_L + (k mod 4) x 64.
+    std::function<uint16_t(int request)> requestAddress;
+
+    // Write: rows F..E-1 in ascending order.
+    int firstRow = 0;
+    int endRow = 0;
+    // The 16 bytes of row n, read when its packet is built.
+    std::function<std::array<uint8_t, 16>(int row)> rowData;
+    // Optional: address of row n; by default base + 16 x n, that is
+    // AH = B_H + n div 16, AL = B_L + (n mod 16) x 16.
+    std::function<uint16_t(int row)> rowAddress;
+
+    int retryPauseMs = 3000;
+};
+
+class TransferEngine {
+public:
+    // The engine takes the window's port and timers; they must outlive it.
+    TransferEngine(SerialPort& port, Timer& sender, Timer& timeout, Timer& retry);
+    ~TransferEngine();
+    TransferEngine(const TransferEngine&) = delete;
+    TransferEngine& operator=(const TransferEngine&) = delete;
+
+    struct Hooks {
+        // The port could not be opened (the window shows its own words).
+        std::function<void()> portError;
+        // A further request or packet has been started; counter is the block
+        // counter before it moves on (slot just stored, or row being sent).
+        std::function<void(int counter)> progress;
+        // The transfer finished: timers off, flags clear, port closed. For a
+        // read the window now runs its post-processing over replies().
+        std::function<void()> finished;
+        // An attempt ended in the reply time-out (port closed, flags clear).
+        std::function<void()> attemptFailed;
+        // The retries are used up.
+        std::function<void()> failed;
+    };
+    Hooks hooks;
+
+    void setRetries(int n) { retriesLeft_ = n; }
+    int retriesLeft() const { return retriesLeft_; }
+
+    // Starts a transfer. Refused (false) while one runs; false also when the
+    // port cannot be opened (portError has run).
+    bool start(const TransferParams& params);
+    // Stops everything at once without a report (the window is closing).
+    void abandon();
+
+    bool reading() const { return reading_; }
+    bool writing() const { return writing_; }
+    bool busy() const { return reading_ || writing_; }
+    bool identified() const { return identified_; }
+    int counter() const { return counter_; }
+    const TransferParams& params() const { return params_; }
+
+    // Replies of the last read, indexed by slot number (0..L+1); a slot that
+    // was not filled is empty.
+    const std::vector<QByteArray>& replies() const { return slots_; }
+
+private:
+    bool begin();
+    void startSender();
+    void senderTick();
+    void onReceive();
+    bool receiveStep();
+    void timeoutTick();
+    void retryTick();
+    void finish();
+    void stopTimers();
+    void buildReadRequest(int request, bool first);
+    void buildWritePacket(int row);
+
+    SerialPort& port_;
+    Timer& sender_;
+    Timer& timeout_;
+    Timer& retry_;
+
+    TransferParams params_;
+    QByteArray send_;
+    int sendPos_ = 0;
+    int counter_ = 0;
+    int request_ = 0;
+    int retriesLeft_ = 0;
+    bool reading_ = false;
+    bool writing_ = false;
+    bool identified_ = false;
+    bool sendComplete_ = false;
+    bool haveParams_ = false;
+    std::vector<QByteArray> slots_;
+};
+
+// The 64 data bytes of a stored block reply: they begin four bytes after the
+// first 0x58 among reply bytes 0..5, or at byte 4 when there is none. Bytes
+// past the end of the reply read as 0. A marker at byte 4 or 5 would put the
+// data past the reply, so such a reply is read from byte 4 as well.
+QByteArray blockData(const QByteArray& reply);
+
+}  // namespace vx

@@ -1,0 +1,42 @@
+#pragma once
+// The product's bindings of the link interfaces: QSerialPort and QTimer.
+
+#include "link/port.h"
+
+#include <QObject>
+#include <QSerialPort>
+#include <QTimer>
+
+namespace vx {
+
+class QtSerialPort final : public QObject, public SerialPort {
+    Q_OBJECT
+public:
+    QtSerialPort();
+    bool open(int portNumber) override;
+    void close() override;
+    bool isOpen() const override;
+    int bytesWaiting() const override;
+    QByteArray read(int maxBytes) override;
+    void clearInput() override;
+    void writeByte(uint8_t byte) override;
+
+private:
+    void onError(QSerialPort::SerialPortError error);
+    QSerialPort port_;
+};
+
+class QtTimer final : public QObject, public Timer {
+    Q_OBJECT
+public:
+    QtTimer();
+    void arm(int ms) override;
+    void disable() override;
+    bool enabled() const override;
+    int interval() const override;
+
+private:
+    QTimer timer_;
+};
+
+}  // namespace vx
