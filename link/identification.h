@@ -1,0 +1,48 @@
+#pragma once
+// The main window's identification of the radio: handshake, identity reply,
+// status panels, on its own port (MSC) and three timers (Timer1 sends a byte
+// every 10 ms, Timer2 waits 5000 ms for the reply, Timer3 pauses 1500 ms
+// before a retry; three retries).
+
+#include "link/port.h"
+
+#include <functional>
+#include <memory>
+
+namespace vx {
+
+class Identification {
+public:
+    Identification();  // port and timers come from makeSerialPort()/makeTimer()
+    ~Identification();
+    Identification(const Identification&) = delete;
+    Identification& operator=(const Identification&) = delete;
+
+    // Start: closes the port if open, sets three retries and probes.
+    void start();
+    // Opens the port on portNumber(); on failure sets the port-failure flag,
+    // shows the main window's port message and returns false.
+    bool openPort();
+    void closePort();
+
+    bool probing() const;
+    bool identified() const;
+    int retriesLeft() const;
+
+    // A good reply arrived (after the panels and band limits were written):
+    // the main window enables its four editor menu entries.
+    std::function<void()> onIdentified;
+
+    SerialPort& port();
+
+private:
+    struct State;
+    std::unique_ptr<State> d;
+};
+
+// Start-up port probe: tries ports 8, 7, ..., 1 silently and keeps the first
+// that opens (closing it again). When none opens the port number is 1 and
+// the port-failure flag stays set. Returns the port number chosen.
+int probePorts();
+
+}  // namespace vx
