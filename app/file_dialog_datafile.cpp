@@ -1,0 +1,63 @@
+// The data file's open and save dialogs: the common file dialog with the
+// ".dat" extension, loading into and saving from the application's image.
+
+#include "app/file_dialog.h"
+#include "app/file_dialog_texts.h"
+#include "app/prompt.h"
+#include "editors/channels/datafile.h"
+#include "image/image.h"
+
+namespace vx {
+
+namespace {
+
+namespace text = file_dialog_text::data;
+
+const QString kExtension = QStringLiteral(".dat");
+
+void report(const QString& message) { prompt(file_dialog_text::promptTitle, PromptIcon::Warning, message); }
+
+// Loads into the image only when the whole file was read; otherwise says
+// what was wrong and where, and the image stays as it was.
+bool loadDataFile(const QString& path)
+{
+    const datafile::LoadResult result = datafile::load(path, appImage());
+    const int line = result.row + 1;  // row r is written on line r + 1
+    switch (result.error) {
+    case datafile::LoadError::None: report(text::loaded); return true;
+    case datafile::LoadError::CannotOpen: report(text::cannotOpen); break;
+    case datafile::LoadError::TooShort: report(text::tooShort.str().arg(line)); break;
+    case datafile::LoadError::NotANumber: report(text::notANumber.str().arg(line)); break;
+    case datafile::LoadError::OutOfRange: report(text::outOfRange.str().arg(line)); break;
+    }
+    return false;
+}
+
+// Saves through a temporary file, so a failed save leaves any old file whole.
+bool saveDataFile(const QString& path)
+{
+    switch (datafile::save(appImage(), path)) {
+    case datafile::SaveError::None: report(text::saved); return true;
+    case datafile::SaveError::CannotOpen: report(text::cannotCreate); break;
+    case datafile::SaveError::WriteFailed: report(text::writeFailed); break;
+    }
+    return false;
+}
+
+}  // namespace
+
+Form_open_chann::Form_open_chann(QWidget* parent)
+    : FileDialog({QStringLiteral("Form_open_chann"), text::openTitle, text::openName, kExtension,
+                  text::openNameMessage, text::openExtensionMessage, loadDataFile},
+                 parent)
+{
+}
+
+Form_save_chann::Form_save_chann(QWidget* parent)
+    : FileDialog({QStringLiteral("Form_save_chann"), text::saveTitle, text::saveName, kExtension,
+                  text::saveNameMessage, text::saveExtensionMessage, saveDataFile},
+                 parent)
+{
+}
+
+}  // namespace vx

@@ -1,0 +1,164 @@
+#include "app/form_setup.h"
+
+#include "app/form_setup_texts.h"
+#include "app/geometry.h"
+#include "app/prompt.h"
+#include "app/shell.h"
+#include "link/identification.h"
+#include "link/port.h"
+#include "link/portmap.h"
+#include "link/status.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+
+namespace vx {
+
+namespace text = form_setup_text;
+
+namespace {
+constexpr int kMargin = 8;  // pixels
+constexpr int kButtonWidth = 96;
+constexpr int kButtonHeight = 28;
+constexpr int kColumns = 4;  // COM1-4, COM5-8, COM9-12: one device family a row
+}  // namespace
+
+Form_setup::Form_setup(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form_setup"));
+
+    frame_ = new QGroupBox(this);
+    frame_->setObjectName(QStringLiteral("Frame1"));
+    auto* grid = new QGridLayout(frame_);
+    group_ = new QButtonGroup(this);
+    for (int n = kFirstPort; n <= kLastPort; ++n) {
+        auto* option = new QRadioButton(QStringLiteral("COM%1").arg(n), frame_);
+        option->setObjectName(QStringLiteral("Option%1").arg(n));
+        options_[n - 1] = option;
+        group_->addButton(option, n);
+        grid->addWidget(option, (n - 1) / kColumns, (n - 1) % kColumns);
+    }
+
+    ok_ = new QPushButton(this);
+    ok_->setObjectName(QStringLiteral("Command_ok"));
+    ok_->setDefault(true);
+    cancel_ = new QPushButton(this);
+    cancel_->setObjectName(QStringLiteral("Command_Cancel"));
+    connect(ok_, &QPushButton::clicked, this, &Form_setup::confirm);
+    connect(cancel_, &QPushButton::clicked, this, &Form_setup::closeDialog);
+
+    resize(twipsToPixels(kDesignWidth), twipsToPixels(kDesignHeight));
+    shell::placeChild(this, kDesignWidth, kDesignHeight);
+}
+
+int Form_setup::selectedPort() const { return std::max(group_->checkedId(), 0); }
+
+void Form_setup::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!prepared_) {
+        prepared_ = true;
+        prepare();
+    }
+}
+
+void Form_setup::closeEvent(QCloseEvent* event)
+{
+    prepared_ = false;  // the next showing starts afresh
+    QWidget::closeEvent(event);
+}
+
+void Form_setup::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layOut();
+}
+
+// Captions, geometry and the selection of the current port, each time the
+// dialog opens.
+void Form_setup::prepare()
+{
+    setWindowTitle(text::caption);
+    frame_->setTitle(text::frame);
+    ok_->setText(text::ok);
+    cancel_->setText(text::cancel);
+    for (int n = kFirstPort; n <= kLastPort; ++n)
+        options_[n - 1]->setToolTip(deviceForPort(n));
+
+    shell::placeChild(this, kDesignWidth, kDesignHeight);
+    layOut();
+
+    // Clear all twelve, then select the current port (none if it is out of range).
+    group_->setExclusive(false);
+    for (QRadioButton* option : options_)
+        option->setChecked(false);
+    group_->setExclusive(true);
+    const int current = portNumber();
+    if (current >= kFirstPort && current <= kLastPort)
+        options_[current - 1]->setChecked(true);
+}
+
+// Frame1 fills the space above the button row, whose top lies kButtonRise
+// twips above the bottom edge.
+void Form_setup::layOut()
+{
+    const int buttonTop = std::max(height() - twipsToPixels(kButtonRise), kMargin);
+    frame_->setGeometry(kMargin, kMargin, std::max(width() - 2 * kMargin, 0),
+                        std::max(buttonTop - 2 * kMargin, 0));
+    const int gap = std::max((width() - 2 * kButtonWidth) / 3, 0);
+    ok_->setGeometry(gap, buttonTop, kButtonWidth, kButtonHeight);
+    cancel_->setGeometry(2 * gap + kButtonWidth, buttonTop, kButtonWidth, kButtonHeight);
+}
+
+void Form_setup::confirm()
+{
+    if (const int chosen = selectedPort())
+        setPortNumber(chosen);  // none selected: the port number stays
+
+    for (int panel : {2, 4, 6, 8, 10})
+        setStatusPanel(panel, QString());
+
+    if (!openChosenPort())
+        return;  // the port message was shown; another choice may follow
+    if (Identification* id = shell::identification())
+        id->start();  // closes the test opening again and probes with three retries
+    closeDialog();
+}
+
+// Opens the port once as a test. With a main window this is the main
+// window's own port, whose identification shows the port message on
+// failure. Without one (a dialog standing alone) a port object of its own is
+// opened and closed, and the message is shown here.
+bool Form_setup::openChosenPort()
+{
+    if (Identification* id = shell::identification()) {
+        id->closePort();  // a port still open on the old number proves nothing
+        return id->openPort();
+    }
+    setPortFailure(false);
+    const std::unique_ptr<SerialPort> port = makeSerialPort();
+    if (!port->open(portNumber())) {
+        setPortFailure(true);
+        prompt(text::promptTitle, PromptIcon::Warning, text::portError);
+        return false;
+    }
+    port->close();
+    return true;
+}
+
+// As a child of the main window the shell closes it (its frame with it);
+// standing alone it closes itself.
+void Form_setup::closeDialog()
+{
+    if (shell::findWindow(objectName()) == this)
+        shell::closeWindow(objectName());
+    else
+        close();
+}
+
+}  // namespace vx

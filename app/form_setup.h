@@ -1,0 +1,50 @@
+#pragma once
+// Form_setup: the port setup dialog. Twelve option buttons COM1..COM12 (the
+// device each one opens as its tooltip); Confirm tests the chosen port and
+// starts a fresh identification of the radio on it.
+
+#include <QWidget>
+
+#include <array>
+
+class QButtonGroup;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+
+namespace vx {
+
+class Form_setup final : public QWidget {
+    Q_OBJECT
+public:
+    // Design size and the button row's distance above the bottom, in twips.
+    static constexpr int kDesignWidth = 8000;
+    static constexpr int kDesignHeight = 5000;
+    static constexpr int kButtonRise = 1500;
+
+    explicit Form_setup(QWidget* parent = nullptr);
+
+    // The port whose option button is selected (1..12), 0 when none is.
+    int selectedPort() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void prepare();
+    void layOut();
+    void confirm();
+    bool openChosenPort();
+    void closeDialog();
+
+    QGroupBox* frame_ = nullptr;
+    QButtonGroup* group_ = nullptr;
+    std::array<QRadioButton*, 12> options_{};
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    bool prepared_ = false;
+};
+
+}  // namespace vx
