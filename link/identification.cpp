@@ -1,24 +1,181 @@
 #include "link/identification.h"
 
-// Placeholder until the identification state machine lands: it holds a port
-// and does nothing.
+#include "app/prompt.h"
+#include "link/identification_texts.h"
+#include "link/identity.h"
+#include "link/status.h"
 
 namespace vx {
 
+namespace texts = identification_texts;
+
+namespace {
+constexpr int kRetries = 3;
+constexpr int kFirstByteMs = 15;
+constexpr int kByteMs = 10;
+constexpr int kReplyWaitMs = 5000;
+constexpr int kRetryPauseMs = 1500;
+}  // namespace
+
 struct Identification::State {
-    std::unique_ptr<SerialPort> port = makeSerialPort();
+    std::unique_ptr<SerialPort> port = makeSerialPort();  // MSC
+    std::unique_ptr<Timer> timer1 = makeTimer();          // sends one byte a tick
+    std::unique_ptr<Timer> timer2 = makeTimer();          // waits for the reply
+    std::unique_ptr<Timer> timer3 = makeTimer();          // pause before a retry
+    bool probing = false;
+    bool identified = false;
+    bool sendComplete = false;
+    int sendPos = 0;
+    int retriesLeft = 0;
 };
 
-Identification::Identification() : d(std::make_unique<State>()) {}
-Identification::~Identification() = default;
-void Identification::start() {}
-bool Identification::openPort() { return false; }
-void Identification::closePort() {}
-bool Identification::probing() const { return false; }
-bool Identification::identified() const { return false; }
-int Identification::retriesLeft() const { return 0; }
+Identification::Identification() : d(std::make_unique<State>())
+{
+    d->port->onReceive = [this] { onReceive(); };
+    // A device that fails while open ends the attempt like the reply wait.
+    d->port->onFailure = [this] {
+        if (d->probing)
+            onTimer2();
+    };
+    d->timer1->onTick = [this] { onTimer1(); };
+    d->timer2->onTick = [this] { onTimer2(); };
+    d->timer3->onTick = [this] { onTimer3(); };
+}
+
+Identification::~Identification()
+{
+    stopTimers();
+    d->port->onReceive = nullptr;
+    d->port->onFailure = nullptr;
+    closePort();
+}
+
+void Identification::start()
+{
+    // A new identification starts from any state: a probe still running on
+    // the old port is dropped rather than left sending to a closed port.
+    stopTimers();
+    d->probing = false;
+    closePort();
+    d->retriesLeft = kRetries;
+    probe();
+}
+
+bool Identification::openPort()
+{
+    setPortFailure(false);
+    if (d->port->open(portNumber()))
+        return true;
+    setPortFailure(true);
+    prompt(texts::kPortErrorTitle, PromptIcon::Warning, texts::kPortError);
+    return false;
+}
+
+void Identification::closePort()
+{
+    if (d->port->isOpen())
+        d->port->close();
+}
+
+void Identification::probe()
+{
+    if (d->probing)
+        return;
+    if (!d->port->isOpen() && !openPort())
+        return;  // no retry follows a port that will not open
+    d->identified = false;
+    d->port->clearInput();
+    d->probing = true;
+    d->sendComplete = false;
+    d->sendPos = 0;
+    d->timer1->arm(kFirstByteMs);
+}
+
+void Identification::onTimer1()
+{
+    d->timer1->arm(kByteMs);
+    if (d->sendPos < int(kHandshake.size())) {
+        d->port->writeByte(kHandshake[size_t(d->sendPos)]);
+        if (!d->probing)
+            return;  // the device failed while the byte left
+        d->timer2->arm(kReplyWaitMs);
+        ++d->sendPos;
+    }
+    if (d->sendPos >= int(kHandshake.size())) {
+        d->timer2->arm(kReplyWaitMs);
+        d->timer1->disable();
+        d->sendComplete = true;
+    }
+}
+
+void Identification::onReceive()
+{
+    if (!d->probing || d->identified || !d->port->isOpen())
+        return;
+    if (d->port->bytesWaiting() < kIdentityReplySize)
+        return;
+    const QByteArray reply = d->port->read(kIdentityReplySize);
+    d->port->clearInput();  // bytes beyond the reply are dropped
+    const auto info = parseIdentityReply(reply);
+    if (!info)
+        return;  // ignored: Timer2 keeps running
+    d->identified = true;
+    stopTimers();
+    publishIdentity(*info);
+    d->probing = false;
+    closePort();
+    if (onIdentified)
+        onIdentified();
+}
+
+void Identification::onTimer2()
+{
+    // Timer2 is periodic; it stops itself so that only Timer3 runs on.
+    d->timer1->disable();
+    d->timer2->disable();
+    d->timer3->arm(kRetryPauseMs);
+    closePort();
+    d->probing = false;
+}
+
+void Identification::onTimer3()
+{
+    stopTimers();
+    if (d->retriesLeft == 0) {
+        setStatusPanel(3, texts::kStatLabel);
+        setStatusPanel(4, texts::kFault);
+        return;
+    }
+    --d->retriesLeft;
+    probe();
+}
+
+void Identification::stopTimers()
+{
+    d->timer1->disable();
+    d->timer2->disable();
+    d->timer3->disable();
+}
+
+bool Identification::probing() const { return d->probing; }
+bool Identification::identified() const { return d->identified; }
+int Identification::retriesLeft() const { return d->retriesLeft; }
 SerialPort& Identification::port() { return *d->port; }
 
-int probePorts() { return portNumber(); }
+int probePorts()
+{
+    for (int n = 8; n >= 1; --n) {
+        setPortNumber(n);
+        setPortFailure(false);
+        auto port = makeSerialPort();
+        if (port->open(n)) {
+            port->close();
+            return n;
+        }
+        setPortFailure(true);
+    }
+    setPortNumber(1);
+    return 1;
+}
 
 }  // namespace vx

@@ -36,6 +36,13 @@ public:
     SerialPort& port();
 
 private:
+    void probe();
+    void onTimer1();
+    void onTimer2();
+    void onTimer3();
+    void onReceive();
+    void stopTimers();
+
     struct State;
     std::unique_ptr<State> d;
 };
