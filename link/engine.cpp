@@ -24,6 +24,7 @@ TransferEngine::TransferEngine(SerialPort& port, Timer& sender, Timer& timeout, 
 
 TransferEngine::~TransferEngine()
 {
+    *alive_ = false;
     abandon();
     port_.onReceive = nullptr;
     port_.onFailure = nullptr;
@@ -36,6 +37,9 @@ bool TransferEngine::start(const TransferParams& params)
 {
     if (busy())
         return false;
+    // A fresh start replaces a retry still pausing; left armed, its tick
+    // would stop the timers of the running transfer and leave it hanging.
+    retry_.disable();
     params_ = params;
     haveParams_ = true;
     return begin();
@@ -84,6 +88,7 @@ void TransferEngine::stopTimers()
 
 void TransferEngine::startSender()
 {
+    ++packet_;
     sendComplete_ = false;
     sendPos_ = 0;
     sender_.arm(15);
@@ -92,8 +97,13 @@ void TransferEngine::startSender()
 void TransferEngine::senderTick()
 {
     sender_.arm(1000);
+    const int packet = packet_;
     while (sendPos_ < send_.size()) {
         port_.writeByte(uint8_t(send_[sendPos_]));
+        // A device failing under the write ends the attempt; a reply handled
+        // during the write may have started the next packet.
+        if (!busy() || packet != packet_)
+            return;
         timeout_.arm(2000);
         ++sendPos_;
     }
@@ -106,7 +116,8 @@ void TransferEngine::onReceive()
 {
     // Handlers re-check the waiting count, so a burst is worked through step
     // by step; bytes that arrive while no transfer runs are ignored.
-    while (busy() && port_.isOpen() && receiveStep()) {
+    const auto alive = alive_;
+    while (*alive && busy() && port_.isOpen() && receiveStep()) {
     }
 }
 
@@ -134,12 +145,18 @@ bool TransferEngine::receiveStep()
         }
         if (port_.bytesWaiting() < kBlockReplySize)
             return false;
-        timeout_.disable();
         const QByteArray reply = port_.read(kBlockReplySize);
+        port_.clearInput();
+        // A reply that is not the block asked for (garbage, a wrong header
+        // or address) is dropped unacknowledged: the reply time-out runs on.
+        if (!isBlockReply(reply, expected_))
+            return false;
+        timeout_.disable();
         if (counter_ >= 0 && counter_ < int(slots_.size()))
             slots_[size_t(counter_)] = reply;
-        port_.clearInput();
         port_.writeByte(kAck);
+        if (!busy())
+            return false;  // the device failed under the acknowledgement
         if (params_.lastSlot < counter_) {
             finish();
             return false;
@@ -147,9 +164,9 @@ bool TransferEngine::receiveStep()
         const int stored = counter_;
         buildReadRequest(++request_, false);
         startSender();
+        ++counter_;
         if (hooks.progress)
             hooks.progress(stored);
-        ++counter_;
         return false;
     }
 
@@ -194,6 +211,7 @@ void TransferEngine::buildReadRequest(int request, bool first)
         ah = uint8_t(params_.baseHigh + block / 4);
         al = uint8_t(params_.baseLow + (block % 4) * 64);
     }
+    expected_ = uint16_t(ah << 8 | al);
     send_.clear();
     if (first)
         send_.append(char(kAck));
@@ -263,6 +281,15 @@ void TransferEngine::finish()
         port_.close();
     if (hooks.finished)
         hooks.finished();
+}
+
+bool isBlockReply(const QByteArray& reply, uint16_t address)
+{
+    if (reply.size() < kBlockReplySize)
+        return false;
+    const int p = uint8_t(reply[0]) == 0x58 ? 0 : uint8_t(reply[1]) == 0x58 ? 1 : -1;
+    return p >= 0 && uint8_t(reply[p + 1]) == uint8_t(address >> 8) && uint8_t(reply[p + 2]) == uint8_t(address & 0xFF)
+           && uint8_t(reply[p + 3]) == kBlockBytes;
 }
 
 QByteArray blockData(const QByteArray& reply)

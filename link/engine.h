@@ -20,6 +20,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace vx {
@@ -129,8 +130,18 @@ private:
     bool identified_ = false;
     bool sendComplete_ = false;
     bool haveParams_ = false;
+    int packet_ = 0;         // counts packets started, to notice a restart
+    uint16_t expected_ = 0;  // address of the block last asked for
     std::vector<QByteArray> slots_;
+    // False once the engine is gone; a hook may delete the window that owns
+    // it, and the receive loop must not touch the engine afterwards.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
+
+// True when a reply is the 69-byte answer to a read request for `address`:
+// the letter X (0x58) at byte 0 or 1, then the address (high, low) and the
+// length 0x40. Anything else is dropped by the engine and times out.
+bool isBlockReply(const QByteArray& reply, uint16_t address);
 
 // The 64 data bytes of a stored block reply: they begin four bytes after the
 // first 0x58 among reply bytes 0..5, or at byte 4 when there is none. Bytes
