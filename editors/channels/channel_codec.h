@@ -1,9 +1,158 @@
 #pragma once
 // Channel records (image rows 0..199) and channel names (rows 256..455).
+//
+// Record of channel n, image row n:
+//
+//   byte   | bits | field
+//   0..3   |      | receive frequency, packed BCD LSB first; byte 0 = FF: empty
+//   4..7   |      | transmit frequency; byte 4 = FF: none
+//   8..9   |      | decode tone, 16-bit little endian
+//   10..11 |      | encode tone
+//   12     | 0-3  | signal code 0..14 ("1".."15")   4-7 kept
+//   13     | 0-3  | optional signal                 4-7 speaker mute
+//   14     | 0-1  | power (reads LOW only when bits 0-2 are 001)
+//          | 2-3  | kept                            4-7 scrambler
+//   15     | 0-1  | PTT-ID   2 scan add   3 busy lock   4-5 kept
+//          | 6    | bandwidth (1 = narrow)           7 kept
+//
+// Name of channel n, image row 256 + n: bytes 0..5 one character each
+// ("0".."9", "A".."Z"), left-aligned, FF where there is none; bytes 6..15 FF.
+//
+// Every function takes the image and a channel number; a number outside
+// 0..199 does nothing (and decodes to blank texts).
 
 #include "image/image.h"
 
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <array>
+#include <cstdint>
+#include <span>
+#include <vector>
+
 namespace vx::channels {
+
+inline constexpr int kChannels = 200;
+inline constexpr int kNameLength = 6;
+
+constexpr bool validChannel(int n) { return n >= 0 && n < kChannels; }
+constexpr int recordRow(int n) { return region::channels.first + n; }
+constexpr int nameRow(int n) { return region::names.first + n; }
+
+// A bit field within one byte of a record.
+struct Bits {
+    int byte;
+    int shift;
+    int width;
+    constexpr uint8_t mask() const { return uint8_t(((1u << width) - 1u) << shift); }
+    constexpr int get(uint8_t b) const { return (b & mask()) >> shift; }
+    constexpr uint8_t put(uint8_t b, int v) const { return uint8_t((b & ~mask()) | ((v << shift) & mask())); }
+};
+
+// One channel record: image row n, 16 bytes.
+struct ChannelOffsets {
+    static constexpr int rxFreq = 0;      // packed BCD, 4 bytes, LSB first
+    static constexpr int txFreq = 4;      // packed BCD, 4 bytes, LSB first
+    static constexpr int decodeTone = 8;  // 16-bit little-endian tone field
+    static constexpr int encodeTone = 10;
+    static constexpr Bits signalCode{12, 0, 4};
+    static constexpr Bits optionalSignal{13, 0, 4};
+    static constexpr Bits speakerMute{13, 4, 4};
+    static constexpr Bits power{14, 0, 2};
+    static constexpr Bits powerRead{14, 0, 3};  // LOW only when these read 1
+    static constexpr Bits scrambler{14, 4, 4};
+    static constexpr Bits pttId{15, 0, 2};
+    static constexpr Bits scanAdd{15, 2, 1};
+    static constexpr Bits busyLock{15, 3, 1};
+    static constexpr Bits bandwidth{15, 6, 1};
+    static constexpr uint8_t kEmpty = 0xFF;  // byte 0 (receive) or 4 (transmit)
+};
+
+// Grid columns of one channel.
+enum Column : int {
+    ColNumber = 0,
+    ColBand,
+    ColRx,
+    ColTx,
+    ColDecode,
+    ColEncode,
+    ColPower,
+    ColBandwidth,
+    ColPttId,
+    ColBusyLock,
+    ColScanAdd,
+    ColSignalCode,
+    ColOptionalSignal,
+    ColSpeakerMute,
+    ColScrambler,
+    ColName,
+    kColumns
+};
+
+// Texts of columns 0..15; column 0 (the number) is left empty by the codec.
+using ChannelTexts = std::array<QString, kColumns>;
+
+inline const QString kBandText = QStringLiteral("VHF/UHF");
+
+// The entries of a column's drop-down list, in order; the stored value of an
+// entry is its position. Tone columns give the whole tone list; columns
+// without a list give an empty list.
+QStringList choices(int column);
+
+bool is_empty(const Image& image, int n);
+
+// Decodes channel n into its grid texts. An empty record (byte 0 FF) is
+// deleted on the way (both rows rewritten with FF) and decodes blank.
+ChannelTexts decode_channel(Image& image, int n);
+
+// Defaults given to a channel when it first receives a frequency: tones off,
+// signal code 1, optional signal off, mute QT, power high, scrambler off,
+// PTT-ID off, scan add on, busy lock off, wide; no name. The frequencies are
+// left alone.
+void new_channel(Image& image, int n);
+// Record and name rows all FF.
+void delete_channel(Image& image, int n);
+
+// Receive frequency; the transmit frequency is set to the same value.
+void set_rx(Image& image, int n, QStringView text);
+// Transmit frequency only.
+void set_tx(Image& image, int n, QStringView text);
+// No transmit frequency: bytes 4..7 and the encode tone FF.
+void remove_tx(Image& image, int n);
+
+enum class Tone { Decode, Encode };
+// Tone list entry `index`; a decode tone is copied to the encode tone.
+void set_tone(Image& image, int n, Tone which, int index);
+// A typed CTCSS tone in Hz; a decode tone is copied to the encode tone.
+void set_tone_value(Image& image, int n, Tone which, double hz);
+// List position p of column 6..14; other bits of the byte are kept. A
+// position outside the column's list does nothing.
+void set_choice(Image& image, int n, int column, int p);
+
+// The name as it is stored: the text trimmed, its first six characters upper
+// case; a digit or letter A..Z is stored, any other character leaves FF.
+void set_name(Image& image, int n, QStringView text);
+// The text set_name stores for `text` before characters are dropped.
+QString name_entry(QStringView text);
+
+// Strict name rule: blank when byte 0 is FF, else the digits and capital
+// letters among bytes 0..5.
+QString strict_name(std::span<const uint8_t, Image::kRowBytes> row);
+
+// Received-name rule over one name row: blank when byte 0 is FF, else bytes
+// 0..5 mapped 0..9 -> digit, 17..37 -> "A".."U", 48..250 -> the Latin-1
+// character of that code, 251 -> "+", 253 -> "-", anything else skipped.
+QString received_name(std::span<const uint8_t, Image::kRowBytes> row);
+
+struct ReceivedName {
+    int channel;
+    QString text;
+};
+// Names carried by one received 64-byte name block read from `address`:
+// only blocks within 0x1000..0x2FFF, only channels below 200.
+std::vector<ReceivedName> received_names(QByteArrayView block, int address);
 
 // The factory channel set: records 0-199 emptied, channels 0-6 and 199 laid
 // down; names are not touched.
