@@ -29,8 +29,7 @@ ScriptRadio::ScriptRadio(VirtualClock& clock, FakePort& port)
         if (pending_.isEmpty())
             pendingSince_ = clock_.now();
         pending_.append(char(byte));
-        if (!flush_->enabled())
-            flush_->arm(1);
+        flush_->arm(gatherMs);  // a packet ends when the line goes quiet
     };
     flush_->onTick = [this] {
         flush_->disable();

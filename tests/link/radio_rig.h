@@ -1,7 +1,7 @@
 #pragma once
-// A scripted radio on the fake port. Each packet the link sends leaves in one
-// go (the bytes written at one instant); the radio takes it 1 ms later and
-// delivers `answer(packet)`. The default answer is a well-behaved radio.
+// A scripted radio on the fake port. A packet is the bytes written until the
+// line has been quiet for gatherMs; the radio then delivers
+// `answer(packet)`. The default answer is a well-behaved radio.
 
 #include "fake_link.h"
 #include "image/image.h"
@@ -31,7 +31,8 @@ public:
     // requests, 06 to stored write packets.
     QByteArray radio(const QByteArray& packet);
 
-    Answer answer;  // radio() unless replaced
+    Answer answer;     // radio() unless replaced
+    int gatherMs = 1;  // the engine sends a packet at one instant
     Image memory;
     QList<QByteArray> packets;        // as received
     QList<long long> packetTimes;     // when each packet's first byte left
