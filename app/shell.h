@@ -6,8 +6,11 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
+
+class QMdiArea;
 
 namespace vx {
 class Identification;
@@ -41,5 +44,23 @@ QRect clientArea();      // the main window's client area, in its own coordinate
 
 // The main window's identification (nullptr before the main window exists).
 Identification* identification();
+
+// Centres a child in the main window's client area without resizing it,
+// raised `raiseTwips` above the centre. Without a main window it does nothing.
+void centreChild(QWidget* window, int raiseTwips = 0);
+
+// Names of the open windows, in the order they were opened.
+QStringList openWindowNames();
+// Closes every open window, newest first; false when one refused (it and
+// the ones before it stay open).
+bool closeAllWindows();
+
+// The main window attaches itself with its MDI area and identification, and
+// detaches (all nullptr) when it goes. Open windows then live in the area.
+void attachMainWindow(QWidget* main, QMdiArea* area, Identification* identification);
+
+// The screen size the geometry rule and start-up use; an empty size means
+// the primary screen's (tests set small and large screens).
+void setScreenSizeOverride(QSize pixels);
 
 }  // namespace vx::shell

@@ -1,0 +1,58 @@
+#include "app/windows.h"
+
+#include "app/about.h"
+#include "app/shell.h"
+#include "image/language.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace vx {
+
+namespace {
+
+constexpr Text kNotAvailable{"此窗口尚未提供。", "This window is not available yet."};
+
+shell::WindowFactory placeholder(const char* name)
+{
+    return [n = QString::fromLatin1(name)] { return makePlaceholderWindow(n); };
+}
+
+}  // namespace
+
+QWidget* makePlaceholderWindow(const QString& name)
+{
+    auto* window = new QWidget;
+    window->setObjectName(name);
+    window->setWindowTitle(name);
+    auto* label = new QLabel(kNotAvailable.str(), window);
+    label->setAlignment(Qt::AlignCenter);
+    auto* layout = new QVBoxLayout(window);
+    layout->addWidget(label);
+    shell::placeChild(window, 6000, 3000);
+    return window;
+}
+
+void registerWindows()
+{
+    using shell::registerWindow;
+    // Whole-radio read and write.
+    registerWindow(QStringLiteral("Form_Comm_Read"), placeholder("Form_Comm_Read"));
+    registerWindow(QStringLiteral("Form_Comm_Write"), placeholder("Form_Comm_Write"));
+    // Port setup and the data file dialogs.
+    registerWindow(QStringLiteral("Form_setup"), placeholder("Form_setup"));
+    registerWindow(QStringLiteral("Form_open_chann"), placeholder("Form_open_chann"));
+    registerWindow(QStringLiteral("Form_save_chann"), placeholder("Form_save_chann"));
+    // Editors.
+    registerWindow(QStringLiteral("frm_chann"), placeholder("frm_chann"));
+    registerWindow(QStringLiteral("frm_option"), placeholder("frm_option"));
+    registerWindow(QStringLiteral("frm_dtmf"), placeholder("frm_dtmf"));
+    registerWindow(QStringLiteral("frm_2tone"), placeholder("frm_2tone"));
+    registerWindow(QStringLiteral("frm_5tone"), placeholder("frm_5tone"));
+    registerWindow(QStringLiteral("frm_FM"), placeholder("frm_FM"));
+    registerWindow(QStringLiteral("frm_Adj_Txp"), placeholder("frm_Adj_Txp"));
+    // About box.
+    registerWindow(QStringLiteral("frmAbout"), [] { return new AboutBox; });
+}
+
+}  // namespace vx
