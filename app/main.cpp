@@ -1,11 +1,20 @@
+#include "app/mdimain.h"
+#include "app/prompt_box.h"
+#include "app/startup.h"
+#include "app/windows.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("Varnel MINI VX-40 / MOBILE VX-80 Series Program Software.( VIP )"));
-    w.show();
-    return app.exec();
+    vx::MessageBoxPrompts prompts;
+    vx::setPromptService(&prompts);
+    vx::registerWindows();
+
+    vx::MDImain window;
+    vx::runStartup(window);
+    const int rc = app.exec();
+    vx::setPromptService(nullptr);
+    return rc;
 }

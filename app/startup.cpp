@@ -1,0 +1,138 @@
+#include "app/startup.h"
+
+#include "app/about.h"
+#include "app/geometry.h"
+#include "app/mdimain.h"
+#include "app/mdimain_texts.h"
+#include "app/prompt.h"
+#include "app/shell.h"
+#include "editors/channels/channel_codec.h"
+#include "image/image.h"
+#include "image/language.h"
+#include "image/tables.h"
+#include "image/tones.h"
+#include "link/identification.h"
+#include "link/status.h"
+
+namespace vx {
+
+namespace {
+
+namespace t = mdimain_texts;
+
+// The titles, the status-bar tail and the version text are constants of the
+// main window's text table.
+void setTitles(MDImain&) {}
+
+// The handshake sequence is a constant of the link (kHandshake).
+void loadHandshake(MDImain&) {}
+
+void setLanguage(MDImain&)
+{
+    setChinese(false);
+    rebuildAboutTexts();
+    rebuildCallAlertList();
+}
+
+void captionFrame(MDImain& w)
+{
+    w.sizeStatusPanels();
+    w.captionAtStartup();
+}
+
+void showVersion(MDImain&) { setStatusPanel(6, QString::fromUtf8(t::kVersion)); }
+
+void showWindow(MDImain& w) { w.showScreenSized(); }
+
+void adviseDisplayMode(MDImain&)
+{
+    if (screenNeedsAdvice(shell::screenSize()))
+        prompt(QString::fromUtf8(t::kAdviceTitle), PromptIcon::Warning, QString::fromUtf8(t::kAdviceText));
+}
+
+void probe(MDImain&) { probePorts(); }
+
+void buildTables(MDImain&)
+{
+    tones::labels();  // the tone and code list
+    resetBandLimits();
+    // The tone clock period is the constant kToneClockPeriodMs.
+}
+
+void startIdentification(MDImain& w)
+{
+    if (Identification* id = w.identification())
+        id->start();
+}
+
+void fillImage(MDImain&) { appImage().fill(Image::kFill); }
+
+// Each editor lays its own factory defaults into the image here, in this
+// order, once it exists.
+void fmPresetDefaults(MDImain&) {}
+void optionDefaults(MDImain&) {}
+void dtmfDefaults(MDImain&) {}
+void twoToneDefaults(MDImain&) {}
+void fiveToneDefaults(MDImain&) {}
+void adjustDefaults(MDImain&) {}
+// The adjustment editor copies its 16 x 16 defaults into its table here.
+void copyAdjustTable(MDImain&) {}
+
+void channelDefaults(MDImain&) { channels::load_factory_channels(appImage()); }
+
+void openOptions(MDImain&) { shell::openWindow(QStringLiteral("frm_option")); }
+
+struct Step {
+    const char* name;
+    void (*run)(MDImain&);
+};
+
+constexpr Step kSteps[] = {
+    {"titles", setTitles},
+    {"handshake", loadHandshake},
+    {"language", setLanguage},
+    {"captions", captionFrame},
+    {"version", showVersion},
+    {"show", showWindow},
+    {"advice", adviseDisplayMode},
+    {"probe", probe},
+    {"tables", buildTables},
+    {"identification", startIdentification},
+    {"image", fillImage},
+    {"defaults.fm", fmPresetDefaults},
+    {"defaults.options", optionDefaults},
+    {"defaults.dtmf", dtmfDefaults},
+    {"defaults.2tone", twoToneDefaults},
+    {"defaults.5tone", fiveToneDefaults},
+    {"defaults.adjust", adjustDefaults},
+    {"adjust.table", copyAdjustTable},
+    {"defaults.channels", channelDefaults},
+    {"open.frm_option", openOptions},
+};
+
+}  // namespace
+
+bool screenNeedsAdvice(QSize pixels)
+{
+    return pixelsToTwips(pixels.height()) < t::kMinScreenHeightTwips ||
+           pixelsToTwips(pixels.width()) < t::kMinScreenWidthTwips;
+}
+
+QStringList startupStepNames()
+{
+    QStringList names;
+    for (const auto& s : kSteps)
+        names << QString::fromLatin1(s.name);
+    return names;
+}
+
+void runStartup(MDImain& window, const StartupObserver& observer)
+{
+    for (const auto& s : kSteps) {
+        if (observer)
+            observer(QString::fromLatin1(s.name));
+        s.run(window);
+    }
+}
+
+}  // namespace vx

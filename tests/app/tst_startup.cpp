@@ -1,0 +1,151 @@
+// Start-up: the order of its steps, the state it leaves, and the display
+// advice on small screens.
+
+#include "app/mdimain.h"
+#include "app/shell.h"
+#include "app/startup.h"
+#include "app/windows.h"
+#include "fake_link.h"
+#include "image/image.h"
+#include "image/language.h"
+#include "image/tables.h"
+#include "link/status.h"
+#include "prompts.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QTest>
+
+using namespace vx;
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+private:
+    test::VirtualClock clock;
+    std::set<int> ports{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+
+    // Runs start-up on a fresh main window, recording the steps.
+    QStringList start(MDImain& w)
+    {
+        QStringList steps;
+        runStartup(w, [&](const QString& step) { steps << step; });
+        return steps;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qApp->setQuitOnLastWindowClosed(false);
+        setSerialPortFactory([this] {
+            auto port = std::make_unique<test::FakePort>();
+            port->available = ports;
+            return port;
+        });
+        clock.install();
+    }
+
+    void init()
+    {
+        shell::setScreenSizeOverride({1024, 768});
+        registerWindows();
+        clearStatusPanels();
+        setChinese(true);
+        setBandLimits({136, 174, 400, 480});
+    }
+
+    void cleanup()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        setChinese(false);
+    }
+
+    void stepsRunInOrder()
+    {
+        test::CapturedPrompts prompts;
+        MDImain w;
+        const QStringList expected{
+            "titles",          "handshake",        "language",         "captions",       "version",
+            "show",            "advice",           "probe",            "tables",         "identification",
+            "image",           "defaults.fm",      "defaults.options", "defaults.dtmf",  "defaults.2tone",
+            "defaults.5tone",  "defaults.adjust",  "adjust.table",     "defaults.channels", "open.frm_option"};
+        QCOMPARE(startupStepNames(), expected);
+        QCOMPARE(start(w), expected);
+    }
+
+    void stateAfterStartup()
+    {
+        test::CapturedPrompts prompts;
+        appImage().set(1000, 3, 0x12);
+        appImage().set(700, 0, 0x34);
+        MDImain w;
+        QString panel6AtShow;
+        bool visibleAtAdvice = false;
+        runStartup(w, [&](const QString& step) {
+            if (step == "show")
+                panel6AtShow = w.panel(6)->text();
+            if (step == "advice")
+                visibleAtAdvice = w.isVisible();
+        });
+        QCOMPARE(panel6AtShow, QString("V15.8.25"));
+        QVERIFY(visibleAtAdvice);
+
+        QVERIFY(!chinese());
+        QCOMPARE(callAlertTexts(), callAlertTexts(false));
+        QCOMPARE(bandLimits(), kDefaultBandLimits);
+        QCOMPARE(w.windowTitle(), QString("Varnel MINI VX-40 / MOBILE VX-80 Series Program Software.( VIP )"));
+        QCOMPARE(w.item("Prog_read")->text(), QString("Read form radio"));
+        QCOMPARE(w.item("frm_adj")->text(), QString("Other"));
+        QVERIFY(w.item("Language_eng")->isChecked());
+        const QStringList panels{"Model:", "", "S I M:", "", "MCU-Version:", "V15.8.25", "Band-A", "", "Band-B", "", ""};
+        for (int i = 1; i <= 11; ++i)
+            QCOMPARE(w.panel(i)->text(), panels[i - 1]);
+        QCOMPARE(w.size(), QSize(1024, 768));
+        QCOMPARE(w.pos(), QPoint(0, 0));
+        QVERIFY(w.isVisible());
+        QCOMPARE(appImage().at(1000, 3), uint8_t(0xFF));
+        QCOMPARE(appImage().at(700, 0), uint8_t(0xFF));
+        QCOMPARE(shell::openWindowNames(), QStringList{"frm_option"});
+        QCOMPARE(shell::identification(), w.identification());
+    }
+
+    void displayAdvice_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<bool>("chineseBefore");
+        QTest::addColumn<bool>("advised");
+        QTest::newRow("1024x768") << QSize(1024, 768) << false << false;
+        QTest::newRow("1920x1080") << QSize(1920, 1080) << false << false;
+        QTest::newRow("1020x767, just large enough") << QSize(1020, 767) << false << false;
+        QTest::newRow("1019x768, too narrow") << QSize(1019, 768) << false << true;
+        QTest::newRow("1024x766, too low") << QSize(1024, 766) << false << true;
+        QTest::newRow("1024x600") << QSize(1024, 600) << false << true;
+        QTest::newRow("800x600, was Chinese") << QSize(800, 600) << true << true;
+    }
+
+    void displayAdvice()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(bool, chineseBefore);
+        QFETCH(bool, advised);
+        shell::setScreenSizeOverride(screen);
+        setChinese(chineseBefore);
+        QCOMPARE(screenNeedsAdvice(screen), advised);
+        test::CapturedPrompts prompts;
+        QString stepAtPrompt;
+        QString current;
+        prompts.onShow = [&](const PromptRecord&) { stepAtPrompt = current; };
+        MDImain w;
+        runStartup(w, [&](const QString& step) { current = step; });
+        if (advised) {
+            QCOMPARE(prompts.all, QList<PromptRecord>({{"操作提示", PromptIcon::Warning, "建议将计算机的显示模式设置为 1024 X 768 "}}));
+            QCOMPARE(stepAtPrompt, QString("advice"));
+        } else {
+            QVERIFY(prompts.all.isEmpty());
+        }
+        QCOMPARE(w.size(), screen);
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
