@@ -1,0 +1,43 @@
+#pragma once
+// Whole-radio transfers: the read fetches 0x0000..0x31FF and rebuilds image
+// rows 0..787; the write sends image rows 0..783 (0x0000..0x30FF).
+//
+//   read   S = 1, L = 200: slot 1 and slot 2 both hold block 0, slot s >= 2
+//          holds block s - 2; slots 2..198 become rows 0..787, four rows a
+//          slot; slot 1 and slots 199..201 are not used
+//   write  rows 0..783, one 21-byte packet a row
+
+#include "image/image.h"
+#include "link/engine.h"
+
+#include <QByteArray>
+#include <functional>
+#include <vector>
+
+namespace vx {
+
+inline constexpr int kWholeReadFirstSlot = 1;
+inline constexpr int kWholeReadLastSlot = 200;
+inline constexpr int kWholeReadBlocks = 201;  // requests a whole read makes
+inline constexpr int kWholeReadRetries = 3;
+inline constexpr int kWholeReadPauseMs = 3000;
+inline constexpr int kWholeWriteRows = 784;
+inline constexpr int kWholeWriteRetries = 0;
+inline constexpr int kWholeWritePauseMs = 5000;
+
+TransferParams wholeReadParams();
+// Rows come from `image` as each packet is built.
+TransferParams wholeWriteParams(const Image& image);
+
+// Copies the data of slots 2..198 into rows 0..787 of `image`, 64 bytes a
+// slot (see blockData()). Rows 788..1024 are left as they are. False, and
+// `image` untouched, when a slot is missing.
+bool wholeReadToImage(const std::vector<QByteArray>& replies, Image& image);
+
+// Runs on the image just before a whole-radio write starts, so that tables
+// kept outside the image (the 5-tone settings) are laid into it first.
+using BeforeWholeWrite = std::function<void(Image&)>;
+void setBeforeWholeWrite(BeforeWholeWrite hook);  // empty: nothing runs
+void runBeforeWholeWrite(Image& image);
+
+}  // namespace vx
