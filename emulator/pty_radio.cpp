@@ -200,6 +200,8 @@ bool PtyRadio::publish(const QString& target, QString* error)
         ::unlink(tmp.constData());
         return false;
     }
+    std::lock_guard lock(mutex_);
+    published_ = target;
     return true;
 }
 
@@ -263,7 +265,7 @@ void PtyRadio::closeLineNow()
     // with a pulled cable, and never at a pseudo-terminal number that another
     // program may be given next.
     if (options_.port > 0)
-        publish(linkPath() + QStringLiteral(".closed"), nullptr);
+        publish(linkPath() + QStringLiteral(".closed-%1").arg(::getpid()), nullptr);
     std::lock_guard lock(mutex_);
     device_.clear();
     model_.reset();
@@ -297,27 +299,27 @@ bool PtyRadio::start(QString* error)
 
 void PtyRadio::stop()
 {
-    if (!io_->thread.joinable())
-        return;
-    io_->stopping = true;
-    io_->wakeUp();
-    io_->thread.join();
-    const QString device = devicePath();
+    if (io_->thread.joinable()) {
+        io_->stopping = true;
+        io_->wakeUp();
+        io_->thread.join();
+    }
     closeFd(io_->master);
     closeFd(io_->slave);
+    QString published;
     {
         std::lock_guard lock(mutex_);
         device_.clear();
+        published.swap(published_);
     }
     // The link goes only if it is still ours: another radio may have taken
     // the port meanwhile.
-    if (options_.port > 0) {
-        const QString link = linkPath();
+    if (!published.isEmpty()) {
+        const QByteArray link = QFile::encodeName(linkPath());
         char target[4096] = {};
-        const ssize_t n = ::readlink(QFile::encodeName(link).constData(), target, sizeof target - 1);
-        const QString points = n > 0 ? QFile::decodeName(QByteArray(target, int(n))) : QString();
-        if (!points.isEmpty() && (points == device || points == link + QStringLiteral(".closed")))
-            ::unlink(QFile::encodeName(link).constData());
+        const ssize_t n = ::readlink(link.constData(), target, sizeof target - 1);
+        if (n > 0 && QFile::decodeName(QByteArray(target, int(n))) == published)
+            ::unlink(link.constData());
     }
     closeFd(io_->wake[0]);
     closeFd(io_->wake[1]);

@@ -40,8 +40,8 @@ public:
 
     // Opens the pseudo-terminal, publishes the link and starts the thread.
     bool start(QString* error = nullptr);
-    // Stops the thread, closes the line and removes the link if it is still
-    // ours. Safe to call twice.
+    // Stops the thread, closes the line and removes the link if it still
+    // points where this radio pointed it. Safe to call twice.
     void stop();
     bool running() const;
 
@@ -95,9 +95,10 @@ private:
     std::atomic<long long> bytesOut_{0};
     std::atomic<int> linesOpened_{0};
 
-    mutable std::mutex mutex_;  // model_ and device_
+    mutable std::mutex mutex_;  // model_, device_ and published_
     RadioModel model_;
     QString device_;
+    QString published_;  // where the link was last pointed
 
     std::unique_ptr<Io> io_;
 };
