@@ -9,6 +9,8 @@
 #include "image/image.h"
 #include "image/language.h"
 #include "image/tables.h"
+#include "link/identification.h"
+#include "link/port.h"
 #include "link/status.h"
 #include "prompts.h"
 
@@ -144,6 +146,46 @@ private slots:
             QVERIFY(prompts.all.isEmpty());
         }
         QCOMPARE(w.size(), screen);
+    }
+
+    void probeTakesTheHighestPortThatOpens()
+    {
+        test::CapturedPrompts prompts;
+        ports = {1, 3};
+        MDImain w;
+        start(w);
+        ports = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+        QCOMPARE(portNumber(), 3);
+        QVERIFY(!portFailure());
+    }
+
+    void identificationEnablesTheEditorEntries()
+    {
+        test::CapturedPrompts prompts;
+        MDImain w;
+        start(w);
+        QVERIFY(w.identification()->probing());
+        const char* entries[] = {"fm_chann_edit", "chann_edit", "sys_edit", "sig_edit"};
+        for (const char* e : entries)
+            w.item(e)->setEnabled(false);
+
+        auto& port = dynamic_cast<test::FakePort&>(w.identification()->port());
+        clock.advance(200);  // the handshake has left
+        QByteArray reply(50, '\0');
+        const char digits[] = {1, 3, 6, 1, 7, 4, 4, 0, 0, 4, 8, 0};
+        for (int i = 0; i < 12; ++i)
+            reply[1 + i] = digits[i];
+        reply.replace(13, 4, "PNRB");
+        reply.replace(17, 6, "VX-80 ");
+        reply[49] = char(0x55);
+        port.deliver(reply);
+
+        QVERIFY(w.identification()->identified());
+        for (const char* e : entries)
+            QVERIFY(w.item(e)->isEnabled());
+        QCOMPARE(w.panel(8)->text(), QString(" 136-- 174 MHZ"));
+        QCOMPARE(w.panel(10)->text(), QString(" 400-- 480 MHZ"));
+        QCOMPARE(w.panel(2)->text(), QString("VX-80 "));
     }
 };
 
