@@ -150,7 +150,10 @@ FileDialog::FileDialog(FileKind kind, QWidget* parent) : QWidget(parent), kind_(
     connect(drives_, &QComboBox::activated, this, &FileDialog::onDriveChosen);
     connect(dirs_, &QListWidget::itemActivated, this, &FileDialog::onFolderActivated);
     connect(files_, &QListWidget::itemClicked, this, &FileDialog::onFileChosen);
-    connect(files_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) { onFileChosen(item); });
+    connect(files_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> chosen = files_->selectedItems();
+        onFileChosen(chosen.isEmpty() ? nullptr : chosen.first());  // by mouse or by arrow keys
+    });
     connect(name_, &QLineEdit::returnPressed, this, &FileDialog::confirm);
     connect(enter_, &QPushButton::clicked, this, &FileDialog::confirm);
     connect(close_, &QPushButton::clicked, this, &FileDialog::closeDialog);
