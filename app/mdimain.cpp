@@ -18,6 +18,8 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace vx {
 
 namespace {
@@ -26,8 +28,9 @@ namespace t = mdimain_texts;
 
 QString utf8(const char* s) { return QString::fromUtf8(s); }
 
-// A status panel whose preferred width is its share of the screen width;
-// it may shrink with the window.
+// A status panel whose preferred width is its share of the screen width,
+// widened where its text would not fit; it may shrink with the window, but
+// never below its text.
 class StatusPanel final : public QLabel {
 public:
     using QLabel::QLabel;
@@ -36,8 +39,17 @@ public:
         share_ = px;
         updateGeometry();
     }
-    QSize sizeHint() const override { return {share_, QLabel::sizeHint().height()}; }
-    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+    int shareWidth() const { return share_; }
+    QSize sizeHint() const override
+    {
+        const QSize hint = QLabel::sizeHint();
+        return {std::max(share_, hint.width()), hint.height()};
+    }
+    QSize minimumSizeHint() const override
+    {
+        const QSize hint = QLabel::sizeHint();
+        return {text().isEmpty() ? 0 : hint.width(), hint.height()};
+    }
 
 private:
     int share_ = 0;

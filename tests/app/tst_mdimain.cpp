@@ -247,13 +247,19 @@ private slots:
         QVERIFY(bar);
         QCOMPARE(bar->findChildren<QLabel*>().size(), 11);
         w->sizeStatusPanels();
-        w->captionAtStartup();
         const int percent[] = {4, 6, 5, 15, 8, 7, 5, 10, 5, 10, 25};
         for (int i = 1; i <= 11; ++i)
             QCOMPARE(w->panel(i)->sizeHint().width(), 1024 * percent[i - 1] / 100);
+        w->captionAtStartup();
         const QStringList texts{"Model:", "", "S I M:", "", "MCU-Version:", "", "Band-A", "", "Band-B", "", ""};
-        for (int i = 1; i <= 11; ++i)
-            QCOMPARE(w->panel(i)->text(), texts[i - 1]);
+        for (int i = 1; i <= 11; ++i) {
+            QLabel* p = w->panel(i);
+            QCOMPARE(p->text(), texts[i - 1]);
+            // Regression: "Model:" and "MCU-Version:" were cut off in their narrow shares.
+            QVERIFY(p->sizeHint().width() >= p->fontMetrics().horizontalAdvance(p->text()));
+        }
+        w->showScreenSized();
+        QTRY_VERIFY(w->panel(5)->width() >= w->panel(5)->fontMetrics().horizontalAdvance("MCU-Version:"));
         // Panels follow every change, whoever makes it.
         setStatusPanel(4, "Communication fault.");
         QCOMPARE(w->panel(4)->text(), QString("Communication fault."));
