@@ -13,9 +13,12 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+
+#include <algorithm>
 
 namespace vx {
 
@@ -104,10 +107,18 @@ void Form_setup::prepare()
 }
 
 // Frame1 fills the space above the button row, whose top lies kButtonRise
-// twips above the bottom edge.
+// twips above the bottom edge of the whole window, title bar and borders
+// included (the size the geometry rule gives), so some of the rise lies
+// below the client area.
 void Form_setup::layOut()
 {
-    const int buttonTop = std::max(height() - twipsToPixels(kButtonRise), kMargin);
+    int outerHeight = height();
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        outerHeight = frame->height();
+    else if (isWindow())
+        outerHeight = frameGeometry().height();
+    const int buttonTop = std::clamp(outerHeight - twipsToPixels(kButtonRise), kMargin,
+                                     std::max(height() - kButtonHeight - kMargin, kMargin));
     frame_->setGeometry(kMargin, kMargin, std::max(width() - 2 * kMargin, 0),
                         std::max(buttonTop - 2 * kMargin, 0));
     const int gap = std::max((width() - 2 * kButtonWidth) / 3, 0);

@@ -104,7 +104,6 @@ private slots:
             QCOMPARE(option(w, n)->toolTip(), deviceForPort(n));
         }
         QCOMPARE(w.windowTitle(), QStringLiteral("Communication Port Setup"));
-        QCOMPARE(w.findChild<QPushButton*>(QStringLiteral("Command_ok"))->y(), w.height() - 1500 / 15);
     }
 
     // In the main window the identification starts and the frame closes;
@@ -123,6 +122,10 @@ private slots:
         std::unique_ptr<Form_setup> alone(withMainWindow ? nullptr : new Form_setup);
         QWidget* w = main ? shell::openWindow(QStringLiteral("Form_setup")) : alone.get();
         w->show();
+        // The button row's top is 1500 twips above the bottom of the whole
+        // window (its frame included).
+        const int outerHeight = main ? w->parentWidget()->height() : w->frameGeometry().height();
+        QCOMPARE(w->findChild<QPushButton*>(QStringLiteral("Command_ok"))->y(), outerHeight - 1500 / 15);
         choose(*w, 3);
         click(*w, "Command_ok");
         QCOMPARE(portNumber(), 3);
