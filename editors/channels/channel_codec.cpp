@@ -149,6 +149,15 @@ void new_channel(Image& image, int n)
     image.fillRows(nameRow(n), nameRow(n));
 }
 
+ChannelTexts new_channel_texts()
+{
+    ChannelTexts t;
+    const char* texts[] = {"OFF", "OFF", "HIGH", "W", "OFF", "OFF", "ON", "1", "OFF", "QT", "OFF", ""};
+    for (int c = ColDecode; c < kColumns; ++c)
+        t[size_t(c)] = QString::fromLatin1(texts[c - ColDecode]);
+    return t;
+}
+
 void delete_channel(Image& image, int n)
 {
     if (!validChannel(n))

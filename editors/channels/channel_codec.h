@@ -112,6 +112,8 @@ ChannelTexts decode_channel(Image& image, int n);
 // PTT-ID off, scan add on, busy lock off, wide; no name. The frequencies are
 // left alone.
 void new_channel(Image& image, int n);
+// The texts of columns 4..15 of a new channel (the others are empty).
+ChannelTexts new_channel_texts();
 // Record and name rows all FF.
 void delete_channel(Image& image, int n);
 

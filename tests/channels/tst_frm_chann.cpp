@@ -1,0 +1,443 @@
+// The channel grid editor: entering and leaving cells, Enter, lists, names,
+// Clear and Default, refusals while busy, driven by real mouse and key events.
+#include "chann_window.h"
+
+#include "image/language.h"
+
+using namespace vx;
+using namespace vx::channels;
+using namespace vx::test;
+
+namespace {
+constexpr int kEmpty = 10;  // an empty channel after the factory set
+const QString kOperatePrompt = QStringLiteral("Operate prompt");
+}  // namespace
+
+class TstFrmChann : public QObject {
+    Q_OBJECT
+private slots:
+    void captionsAndHeadings_data()
+    {
+        QTest::addColumn<bool>("zh");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("heading1");
+        QTest::addColumn<QString>("heading15");
+        QTest::addColumn<QString>("readCaption");
+        QTest::newRow("English") << false << "Channel Information" << "  Band  " << "CH-Name" << "Read";
+        QTest::newRow("Chinese") << true << QString::fromUtf8("信道参数编辑") << QString::fromUtf8(" 工作频段 ")
+                                 << QString::fromUtf8("信 道 名 称") << QString::fromUtf8("读 取");
+    }
+    void captionsAndHeadings()
+    {
+        QFETCH(bool, zh);
+        QFETCH(QString, title);
+        QFETCH(QString, heading1);
+        QFETCH(QString, heading15);
+        QFETCH(QString, readCaption);
+        ChannWindow cw;
+        setChinese(zh);
+        frm_chann w;
+        w.show();
+        setChinese(false);
+        QCOMPARE(w.windowTitle(), title);
+        auto* model = w.findChild<QTableView*>("MSF_Chann")->model();
+        QCOMPARE(model->columnCount(), 16);
+        QCOMPARE(model->rowCount(), 200);
+        QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), heading1);
+        QCOMPARE(model->headerData(15, Qt::Horizontal).toString(), heading15);
+        QCOMPARE(w.findChild<QPushButton*>("Command_read")->text(), readCaption);
+        QCOMPARE(model->index(199, 0).data().toString(), QStringLiteral("199"));
+        QCOMPARE(model->index(5, 2).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+    }
+
+    void layout()
+    {
+        ChannWindow cw;
+        cw.w->resize(900, 600);
+        const int inner = cw.w->width();
+        QCOMPARE(cw.grid()->width(), int(inner / 1.02));
+        // The button row lies 1500 twips above the whole window's bottom.
+        const int buttonTop = cw.w->frameGeometry().height() - 1500 / 15;
+        for (const char* b : {"Command_read", "Command_write", "Command_clear", "Command_default", "Command_save",
+                              "Command_open", "Command_close"})
+            QCOMPARE(cw.button(b)->y(), buttonTop);
+        QCOMPARE(cw.progress()->y(), buttonTop - 800 / 15);
+        QVERIFY(cw.progress()->isHidden());
+        QVERIFY(cw.label()->isHidden());
+    }
+
+    void clickPlacesEditorOverCell_data()
+    {
+        QTest::addColumn<int>("channel");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<bool>("text");   // Text_Edit expected
+        QTest::addColumn<bool>("combo");  // Combo_edit expected
+        QTest::addColumn<int>("entries");
+        QTest::newRow("receive") << 3 << int(ColRx) << true << false << 0;
+        QTest::newRow("name of empty channel") << kEmpty << int(ColName) << true << false << 0;
+        QTest::newRow("band of empty channel") << kEmpty << int(ColBand) << false << true << 1;
+        QTest::newRow("decode tone list") << 3 << int(ColDecode) << false << true << 261;
+        QTest::newRow("signal codes") << 3 << int(ColSignalCode) << false << true << 15;
+        QTest::newRow("tone of empty channel") << kEmpty << int(ColDecode) << false << false << 0;
+        QTest::newRow("encode of empty channel") << kEmpty << int(ColEncode) << false << false << 0;
+        QTest::newRow("power of empty channel") << kEmpty << int(ColPower) << false << false << 0;
+        QTest::newRow("number column") << 3 << int(ColNumber) << false << false << 0;
+    }
+    void clickPlacesEditorOverCell()
+    {
+        QFETCH(int, channel);
+        QFETCH(int, column);
+        QFETCH(bool, text);
+        QFETCH(bool, combo);
+        QFETCH(int, entries);
+        ChannWindow cw;
+        cw.click(channel, column);
+        QCOMPARE(cw.text()->isVisible(), text);
+        QCOMPARE(cw.combo()->isVisible(), combo);
+        if (text) {
+            QCOMPARE(cw.text()->geometry(), cw.cellRect(channel, column));
+            QCOMPARE(cw.text()->text(), cw.cell(channel, column));
+            QVERIFY(cw.text()->hasFocus());
+        }
+        if (combo) {
+            QCOMPARE(cw.combo()->geometry(), cw.cellRect(channel, column));
+            QCOMPARE(cw.combo()->count(), entries);
+            QCOMPARE(cw.combo()->currentText(), cw.cell(channel, column));
+        }
+    }
+
+    void typedReceiveGivesNewChannel()
+    {
+        ChannWindow cw;
+        cw.click(kEmpty, ColRx);
+        QTest::keyClicks(cw.text(), "145.5");
+        cw.leave();
+        const QStringList row{"VHF/UHF", "145.50000", "145.50000", "OFF", "OFF", "HIGH", "W", "OFF",
+                              "OFF",     "ON",        "1",         "OFF", "QT",  "OFF",  ""};
+        for (int c = 1; c < 16; ++c)
+            QCOMPARE(cw.cell(kEmpty, c), row[c - 1]);
+        QCOMPARE(cw.rowHex(kEmpty), QByteArray("00 00 55 14 00 00 55 14 00 00 00 00 00 00 00 04"));
+        QVERIFY(cw.prompts.all.isEmpty());
+        QVERIFY(!cw.text()->isVisible());
+    }
+
+    void receiveChangeMakesTransmitFollow()
+    {
+        ChannWindow cw;
+        set_tx(appImage(), 0, u"150");
+        cw.w->refresh();
+        QCOMPARE(cw.cell(0, ColTx), QStringLiteral("150.00000"));
+        cw.click(0, ColRx);
+        cw.typeText("146.0125");
+        cw.leave(1);
+        QCOMPARE(cw.cell(0, ColRx), QStringLiteral("146.01250"));
+        QCOMPARE(cw.cell(0, ColTx), QStringLiteral("146.01250"));
+        QCOMPARE(cw.cell(0, ColDecode), QStringLiteral("67.0"));  // settings kept
+    }
+
+    // The two range tests differ on purpose: leaving accepts up to 1 MHz above
+    // band A, Enter does not.
+    void receiveRanges_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("byEnter");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("message");
+        QTest::newRow("leave 174.5 accepted") << "174.5" << false << "174.50000" << false;
+        QTest::newRow("enter 174.5 refused") << "174.5" << true << "136.00000" << true;
+        QTest::newRow("leave 175 refused") << "175" << false << "136.00000" << true;
+        QTest::newRow("leave 399.99 refused") << "399.99" << false << "136.00000" << true;
+        QTest::newRow("enter 400 accepted") << "400" << true << "400.00000" << false;
+        QTest::newRow("enter whole MHz padded") << "145" << true << "145.00000" << false;
+        QTest::newRow("leave letters refused") << "abc" << false << "136.00000" << true;
+        QTest::newRow("leave 480.00001 refused") << "480.00001" << false << "136.00000" << true;
+    }
+    void receiveRanges()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, byEnter);
+        QFETCH(QString, stored);
+        QFETCH(bool, message);
+        ChannWindow cw;
+        setBandLimits({136, 174, 400, 480});
+        cw.click(kEmpty, ColRx);
+        QTest::keyClicks(cw.text(), typed);
+        if (byEnter) {
+            cw.enter(cw.text());
+            QVERIFY(cw.text()->isVisible());
+            QCOMPARE(cw.text()->geometry(), cw.cellRect(kEmpty, ColTx));
+            QCOMPARE(cw.text()->text(), stored);  // the transmit cell followed
+        } else {
+            cw.leave();
+        }
+        QCOMPARE(cw.cell(kEmpty, ColRx), stored);
+        QCOMPARE(cw.cell(kEmpty, ColTx), stored);
+        QCOMPARE(cw.cell(kEmpty, ColScanAdd), QStringLiteral("ON"));
+        const QStringList expected = message ? QStringList{"Over the range of receive frequency ."} : QStringList{};
+        QCOMPARE(cw.prompts.texts(), expected);
+        if (message)
+            QCOMPARE(cw.prompts.all[0].title, kOperatePrompt);
+        resetBandLimits();
+    }
+
+    // Regression: hiding the focused text box moved the current cell on as
+    // if Tab had been pressed in the grid.
+    void enterWalksAlongTheRow()
+    {
+        ChannWindow cw;
+        cw.click(kEmpty, ColRx);
+        QTest::keyClicks(cw.text(), "438.5");
+        cw.enter(cw.text());
+        cw.typeText("430");
+        cw.enter(cw.text());  // transmit cell -> decode tone drop-down
+        QVERIFY(cw.combo()->isVisible());
+        QCOMPARE(cw.combo()->geometry(), cw.cellRect(kEmpty, ColDecode));
+        QCOMPARE(cw.cell(kEmpty, ColTx), QStringLiteral("430.00000"));
+        QCOMPARE(cw.rowHex(kEmpty).left(23), QByteArray("00 00 85 43 00 00 00 43"));
+        for (int c = ColDecode; c < ColScrambler; ++c)
+            cw.enter(cw.combo());
+        QCOMPARE(cw.combo()->geometry(), cw.cellRect(kEmpty, ColScrambler));
+        cw.enter(cw.combo());  // scrambler -> name text box
+        QVERIFY(cw.text()->isVisible());
+        QCOMPARE(cw.text()->geometry(), cw.cellRect(kEmpty, ColName));
+        cw.enter(cw.text());  // Enter in the name does nothing
+        QCOMPARE(cw.text()->geometry(), cw.cellRect(kEmpty, ColName));
+    }
+
+    void transmitRules()
+    {
+        ChannWindow cw;
+        // No receive frequency yet.
+        cw.click(kEmpty, ColTx);
+        QTest::keyClicks(cw.text(), "145");
+        cw.leave();
+        QCOMPARE(cw.prompts.texts(), QStringList{"Please input the receive frequency in advance."});
+        QVERIFY(is_empty(appImage(), kEmpty));
+        // Out of range on a channel: band A lower limit, encode tone off.
+        cw.prompts.clear();
+        cw.click(0, ColTx);
+        cw.typeText("600");
+        cw.enter(cw.text());
+        QCOMPARE(cw.prompts.texts(), QStringList{"Over the range of transmit frequency ."});
+        QVERIFY(cw.combo()->isVisible());  // moved on to the decode tone
+        QCOMPARE(cw.cell(0, ColTx), QStringLiteral("130.00000"));
+        QCOMPARE(cw.cell(0, ColEncode), QStringLiteral("OFF"));
+        QCOMPARE(cw.rowHex(0).mid(12, 23), QByteArray("00 00 00 13 9E 02 FF FF"));
+        // Blank: no transmit frequency.
+        cw.click(0, ColTx);
+        cw.typeText("");
+        cw.leave();
+        QCOMPARE(cw.cell(0, ColTx), QString());
+        QCOMPARE(cw.cell(0, ColEncode), QString());
+        QCOMPARE(cw.rowHex(0).mid(12, 23), QByteArray("FF FF FF FF 9E 02 FF FF"));
+    }
+
+    void blankReceiveDeletesChannel()
+    {
+        ChannWindow cw;
+        set_name(appImage(), 2, u"CH2");
+        cw.click(2, ColRx);
+        cw.typeText("  ");
+        cw.leave();
+        QVERIFY(is_empty(appImage(), 2));
+        QCOMPARE(appImage().at(nameRow(2), 0), uint8_t(0xFF));
+        QCOMPARE(cw.cell(2, ColBand), QString());
+    }
+
+    void typedTones_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QByteArray>("toneBytes");  // bytes 8..11
+        QTest::newRow("88.5 into both") << int(ColDecode) << "88.5" << "88.5" << QByteArray("75 03 75 03");
+        QTest::newRow("88 is 88.0") << int(ColDecode) << "88" << "88.0" << QByteArray("70 03 70 03");
+        QTest::newRow("50 changes nothing") << int(ColDecode) << "50" << "67.0" << QByteArray("9E 02 9E 02");
+        QTest::newRow("259.9 top of window") << int(ColDecode) << "259.9" << "259.9" << QByteArray("27 0A 27 0A");
+        QTest::newRow("lower-case DCS label") << int(ColDecode) << "d023n" << "D023N" << QByteArray("01 00 01 00");
+        QTest::newRow("other keys dropped") << int(ColDecode) << "8x8 ,5" << "67.0" << QByteArray("9E 02 9E 02");
+        QTest::newRow("encode only") << int(ColEncode) << "D754I" << "D754I" << QByteArray("9E 02 D2 00");
+        QTest::newRow("encode 100") << int(ColEncode) << "100" << "100.0" << QByteArray("9E 02 E8 03");
+    }
+    void typedTones()
+    {
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QByteArray, toneBytes);
+        ChannWindow cw;
+        cw.click(0, column);
+        cw.typeCombo(typed);
+        if (typed == "8x8 ,5")
+            QCOMPARE(cw.combo()->currentText(), QStringLiteral("885"));
+        cw.leave(1);
+        QCOMPARE(cw.rowHex(0).mid(24, 11), toneBytes);
+        QCOMPARE(cw.cell(0, column), shown);
+    }
+
+    // Regression: passing through the decode-tone cell overwrote a different
+    // encode tone.
+    void passingThroughDecodeToneKeepsEncodeTone()
+    {
+        ChannWindow cw;
+        set_tone(appImage(), 0, Tone::Encode, 156);
+        cw.w->refresh();
+        cw.click(0, ColDecode);
+        cw.enter(cw.combo());
+        cw.leave(1);
+        QCOMPARE(cw.cell(0, ColEncode), QStringLiteral("D023I"));
+    }
+
+    void choosingAnEntryStoresAtOnce_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("power LOW") << int(ColPower) << 14 << 0x01 << "LOW";
+        QTest::newRow("narrow") << int(ColBandwidth) << 15 << 0x44 << "N";
+        QTest::newRow("signal code 2") << int(ColSignalCode) << 12 << 0x01 << "2";
+        QTest::newRow("mute AND") << int(ColSpeakerMute) << 13 << 0x10 << "AND";
+        QTest::newRow("decode 69.3 sets both") << int(ColDecode) << 10 << 0xB5 << "69.3";
+    }
+    void choosingAnEntryStoresAtOnce()
+    {
+        QFETCH(int, column);
+        QFETCH(int, byte);
+        QFETCH(int, value);
+        QFETCH(QString, shown);
+        ChannWindow cw;
+        cw.click(0, column);
+        QTest::keyClick(cw.combo(), Qt::Key_Down);
+        QCOMPARE(int(appImage().at(0, byte)), value);  // before the cell is left
+        QCOMPARE(cw.cell(0, column), shown);
+        cw.leave(1);
+        QCOMPARE(int(appImage().at(0, byte)), value);
+    }
+
+    void typingDoesNotStickOutsideToneColumns()
+    {
+        ChannWindow cw;
+        cw.click(0, ColPower);
+        QTest::keyClicks(cw.combo(), "LOWx");
+        QCOMPARE(cw.combo()->currentText(), QStringLiteral("HIGH"));
+        cw.leave(1);
+        QCOMPARE(cw.cell(0, ColPower), QStringLiteral("HIGH"));
+        QCOMPARE(appImage().at(0, 14), uint8_t(0x00));
+    }
+
+    void names_data()
+    {
+        QTest::addColumn<int>("channel");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("message");
+        QTest::newRow("gap") << 0 << "ab1 x" << QByteArray("41 42 31 FF 58 FF") << "AB1X" << false;
+        QTest::newRow("eight characters") << 0 << "abcdefgh" << QByteArray("41 42 43 44 45 46") << "ABCDEF" << true;
+        QTest::newRow("empty channel discards") << kEmpty << "abc" << QByteArray("FF FF FF FF FF FF") << "" << false;
+        QTest::newRow("long on empty channel") << kEmpty << "abcdefg" << QByteArray("FF FF FF FF FF FF") << "" << true;
+    }
+    void names()
+    {
+        QFETCH(int, channel);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, shown);
+        QFETCH(bool, message);
+        ChannWindow cw;
+        cw.click(channel, ColName);
+        QTest::keyClicks(cw.text(), typed);
+        cw.leave(1);
+        QCOMPARE(cw.rowHex(nameRow(channel)).left(17), stored);
+        QCOMPARE(cw.cell(channel, ColName), shown);
+        if (message) {
+            QCOMPARE(cw.prompts.all.size(), 1);
+            QCOMPARE(cw.prompts.all[0].title, QStringLiteral("Operate Prompt"));
+            QCOMPARE(cw.prompts.all[0].text, QStringLiteral("The letter of channel name max 6 bit . "));
+        } else {
+            QVERIFY(cw.prompts.all.isEmpty());
+        }
+    }
+
+    // Regression: moving over a cell with the arrow keys stored the last
+    // editor's text into it.
+    void arrowKeysDoNotStoreStaleText()
+    {
+        ChannWindow cw;
+        cw.click(0, ColRx);
+        cw.typeText("150");
+        cw.leave(1);
+        const QByteArray before = cw.rowHex(1);
+        cw.grid()->setFocus();
+        cw.click(1, ColBand);
+        QTest::keyClick(cw.grid(), Qt::Key_Right);
+        QTest::keyClick(cw.grid(), Qt::Key_Right);
+        QCOMPARE(cw.rowHex(1), before);
+    }
+
+    void clearThenDefault()
+    {
+        ChannWindow cw;
+        set_name(appImage(), 3, u"ABC");
+        QTest::mouseClick(cw.button("Command_clear"), Qt::LeftButton);
+        for (int n = 0; n < kChannels; ++n) {
+            QVERIFY(std::all_of(appImage().row(n).begin(), appImage().row(n).end(), [](uint8_t b) { return b == 0xFF; }));
+            QCOMPARE(appImage().at(nameRow(n), 0), uint8_t(0xFF));
+        }
+        QCOMPARE(cw.cell(0, ColRx), QString());
+        QTest::mouseClick(cw.button("Command_default"), Qt::LeftButton);
+        QCOMPARE(cw.cell(0, ColRx), QStringLiteral("155.02500"));
+        QCOMPARE(cw.cell(6, ColDecode), QStringLiteral("D754I"));
+        QCOMPARE(cw.cell(199, ColRx), QStringLiteral("480.62500"));
+        QCOMPARE(cw.cell(3, ColName), QString());
+        QVERIFY(cw.prompts.all.isEmpty());
+    }
+
+    void refreshesWhenActivated()
+    {
+        ChannWindow cw;
+        set_rx(appImage(), 20, u"146");
+        new_channel(appImage(), 20);
+        QCOMPARE(cw.cell(20, ColRx), QString());
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(cw.w.get(), &activate);
+        QCOMPARE(cw.cell(20, ColRx), QStringLiteral("146.00000"));
+    }
+
+    void refusalsWhileBusy_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("message");
+        const QString busy = "Read-write operating with transceiver .";
+        QTest::newRow("read") << "Command_read" << busy;
+        QTest::newRow("write") << "Command_write" << busy;
+        QTest::newRow("default") << "Command_default" << busy;
+        QTest::newRow("open") << "Command_open" << busy;
+        QTest::newRow("save") << "Command_save" << busy;
+        QTest::newRow("clear") << "Command_clear" << QString::fromUtf8("Read-write operating，don't clear operate .,");
+        QTest::newRow("close") << "Command_close" << QString::fromUtf8("Read-write operating，don't close the window. ,");
+        QTest::newRow("frame") << "" << QString::fromUtf8("Read-write operating，don't close the window.,");
+    }
+    void refusalsWhileBusy()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, message);
+        ChannWindow cw;
+        QTest::mouseClick(cw.button("Command_read"), Qt::LeftButton);
+        QVERIFY(cw.w->busy());
+        const Image before = appImage();
+        if (button.isEmpty())
+            cw.w->close();
+        else
+            QTest::mouseClick(cw.button(button.toLatin1()), Qt::LeftButton);
+        QCOMPARE(cw.prompts.texts(), QStringList{message});
+        QCOMPARE(cw.prompts.all[0].title, kOperatePrompt);
+        QVERIFY(cw.w->isVisible());
+        QVERIFY(appImage() == before);
+        QCOMPARE(cw.port->opens, 1);
+    }
+};
+
+QTEST_MAIN(TstFrmChann)
+#include "tst_frm_chann.moc"
