@@ -34,7 +34,10 @@ struct OpenEntry {
     QString name;
     QObject* key = nullptr;  // the window, for lookups after it is gone
     QPointer<QWidget> widget;
-    QPointer<QMdiSubWindow> sub;
+    // The MDI frame, held as a plain object: it may be part-way through its
+    // destruction when the window inside it goes.
+    QPointer<QObject> frame;
+    QMdiSubWindow* sub() const { return qobject_cast<QMdiSubWindow*>(frame.data()); }
 };
 
 Host gHost;
@@ -76,7 +79,8 @@ bool isClosed(const OpenEntry& e)
         return true;
     if (!e.widget->isHidden())
         return false;
-    return !(e.sub && (e.sub->isMinimized() || e.sub->isShaded()));
+    const QMdiSubWindow* sub = e.sub();
+    return !(sub && (sub->isMinimized() || sub->isShaded()));
 }
 
 // Drops a closed window from the list; its frame goes with it. A window
@@ -88,13 +92,15 @@ void forget(QObject* key, bool destroyed = false)
     auto it = std::find_if(list.begin(), list.end(), [key](const OpenEntry& e) { return e.key == key; });
     if (it == list.end())
         return;
-    QPointer<QMdiSubWindow> sub = it->sub;
+    QPointer<QObject> frame = it->frame;
     list.erase(it);
-    if (!sub)
+    if (!frame)
         return;
-    if (!destroyed)
-        sub->hide();
-    sub->deleteLater();
+    if (!destroyed) {
+        if (QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(frame.data()))
+            sub->hide();
+    }
+    frame->deleteLater();
 }
 
 // Watches a window for the hide that ends an accepted close, whether the
@@ -144,7 +150,7 @@ void applyPlacement(QWidget* window, QMdiSubWindow* sub)
 QMdiSubWindow* frameOf(QWidget* window)
 {
     if (OpenEntry* e = entryOf(window))
-        return e->sub;
+        return e->sub();
     return nullptr;
 }
 
@@ -181,16 +187,14 @@ QWidget* openWindow(const QString& name)
     // Every child is unloaded when it closes; each opening starts afresh.
     window->setAttribute(Qt::WA_DeleteOnClose);
 
-    OpenEntry entry{name, window, window, nullptr};
-    if (gHost.area)
-        entry.sub = gHost.area->addSubWindow(window);
-    openList().push_back(entry);
+    QMdiSubWindow* sub = gHost.area ? gHost.area->addSubWindow(window) : nullptr;
+    openList().push_back({name, window, window, sub});
     new CloseWatcher(window);
     QObject::connect(window, &QObject::destroyed, [window] { forget(window, true); });
 
-    if (entry.sub) {
-        applyPlacement(window, entry.sub);
-        entry.sub->show();
+    if (sub) {
+        applyPlacement(window, sub);
+        sub->show();
     } else {
         window->show();
     }
@@ -203,8 +207,8 @@ bool closeWindow(const QString& name)
     if (!e)
         return true;
     QObject* key = e->key;
-    QPointer<QWidget> window = e->widget;
-    QPointer<QMdiSubWindow> sub = e->sub;
+    QWidget* window = e->widget;
+    QMdiSubWindow* sub = e->sub();
     const bool closed = sub ? sub->close() : window->close();
     if (!closed)
         return false;
