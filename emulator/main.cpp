@@ -92,22 +92,22 @@ int main(int argc, char* argv[])
         "drop-every=N, close-after=N, seed=N."));
     p.addHelpOption();
     p.addOptions({
-        {QStringLiteral("port"), QStringLiteral("Publish the line as COM <n> (1..12)."), QStringLiteral("n"),
+        {QStringLiteral("port"), QStringLiteral("Publish the line as COM <n> (1..12; default 8)."), QStringLiteral("n"),
          QStringLiteral("8")},
         {QStringLiteral("load"), QStringLiteral("Fill the memory from a .dat file."), QStringLiteral("file")},
         {QStringLiteral("save"), QStringLiteral("Save the memory to a .dat file on exit."), QStringLiteral("file")},
-        {QStringLiteral("latency"), QStringLiteral("Wait <ms> before each reply."), QStringLiteral("ms"),
+        {QStringLiteral("latency"), QStringLiteral("Wait <ms> before each reply (default 2)."), QStringLiteral("ms"),
          QStringLiteral("2")},
         {QStringLiteral("no-wire-time"), QStringLiteral("Answer at once instead of at 9600 baud.")},
-        {QStringLiteral("limits"), QStringLiteral("Band limits in MHz: A low, A high, B low, B high."),
+        {QStringLiteral("limits"), QStringLiteral("Band limits in MHz: A low, A high, B low, B high\n(default 136,174,400,480)."),
          QStringLiteral("a,b,c,d"), QStringLiteral("136,174,400,480")},
-        {QStringLiteral("model"), QStringLiteral("Model text, 6 characters."), QStringLiteral("text")},
-        {QStringLiteral("version"), QStringLiteral("Firmware version, 6 characters."), QStringLiteral("text")},
-        {QStringLiteral("serial"), QStringLiteral("Serial number, AAAAAA--BBBBBB--CCCC or 16 characters."),
+        {QStringLiteral("model"), QStringLiteral("Model text, 6 characters (default EMU-01)."), QStringLiteral("text")},
+        {QStringLiteral("version"), QStringLiteral("Firmware version, 6 characters (default 150825)."), QStringLiteral("text")},
+        {QStringLiteral("serial"), QStringLiteral("Serial number, AAAAAA--BBBBBB--CCCC or 16 characters\n(default EMU000--000000--0001)."),
          QStringLiteral("text")},
         {QStringLiteral("fault"), QStringLiteral("Inject a fault (repeatable)."), QStringLiteral("name[=arg]")},
         {QStringLiteral("reopen"),
-         QStringLiteral("After the line was closed by a fault, open a new one after <ms> (-1: never)."),
+         QStringLiteral("After the line was closed by a fault, open a new one after <ms> (default 1000; -1: never)."),
          QStringLiteral("ms"), QStringLiteral("1000")},
     });
     p.process(app);

@@ -16,6 +16,9 @@
 #include <future>
 #include <optional>
 #include <poll.h>
+#if defined(__linux__)
+#include <sys/prctl.h>
+#endif
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -360,6 +363,11 @@ bool PtyRadio::reopenLine(QString* error)
 
 void PtyRadio::run()
 {
+#if defined(__linux__)
+    // Wake-ups to the microsecond: the default slack of 50 us would show in
+    // every byte time.
+    ::prctl(PR_SET_TIMERSLACK, 1UL);
+#endif
     struct Timed {
         uint8_t byte;
         Clock::time_point at;
