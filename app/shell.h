@@ -25,7 +25,8 @@ void registerWindow(const QString& name, WindowFactory factory);
 bool hasWindow(const QString& name);
 
 // Open: create and show it as a child of the main window unless it is open
-// already. Reopen: close it if open, then open it afresh. Both return the
+// already. A window is unloaded when it closes (also when it closes itself);
+// one that hides itself counts as closed. Reopen: close it if open, then open it afresh. Both return the
 // window (nullptr when nothing is registered under the name).
 QWidget* openWindow(const QString& name);
 QWidget* reopenWindow(const QString& name);
