@@ -185,7 +185,7 @@ private slots:
         QVERIFY(!w.port->isOpen());
         QVERIFY(!radio.lineOpen());
         // Within the one-second reply time-out plus the pause.
-        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
         // A closed line should end the attempt at once, as a pulled cable.
         QEXPECT_FAIL("", "the Qt port binding ignores QSerialPort::ReadError (what a closed pseudo-terminal gives), "
                          "so the attempt waits for the reply time-out while the port reports errors in a loop",
@@ -234,7 +234,7 @@ private slots:
         // packets started 15 ms after their cue, five replies' latency.
         const double bound = 351 * PtyRadio::kByteMs + 5 * 15 + 5 * 2;
         QVERIFY2(elapsed >= 351 * PtyRadio::kByteMs, qPrintable(QString::number(elapsed)));
-        QVERIFY2(elapsed < 2 * bound, qPrintable(QString::number(elapsed)));
+        QVERIFY2(elapsed < bound + 2000, qPrintable(QString::number(elapsed)));
         verifyBlocksRead(w.engine, pattern());
     }
 
