@@ -56,18 +56,20 @@ void ChannelGridModel::setText(int row, int column, const QString& text)
     emit dataChanged(index(row, column), index(row, column), {Qt::DisplayRole});
 }
 
-void ChannelGridModel::setRow(int row, const channels::ChannelTexts& texts, bool notify)
+bool ChannelGridModel::setRow(int row, const channels::ChannelTexts& texts, bool notify)
 {
-    if (row < 0 || row >= kChannels)
-        return;
+    if (row < 0 || row >= kChannels || cells_[size_t(row)] == texts)
+        return false;
     cells_[size_t(row)] = texts;
     if (notify)
-        emit dataChanged(index(row, 0), index(row, kColumns - 1), {Qt::DisplayRole});
+        rowsChanged(row, row);
+    return true;
 }
 
-void ChannelGridModel::rowsChanged()
+void ChannelGridModel::rowsChanged(int first, int last)
 {
-    emit dataChanged(index(0, 0), index(kChannels - 1, kColumns - 1), {Qt::DisplayRole});
+    if (first <= last)
+        emit dataChanged(index(first, 0), index(last, kColumns - 1), {Qt::DisplayRole});
 }
 
 void ChannelGridModel::setHeadings(const QString& spec)

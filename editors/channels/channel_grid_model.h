@@ -23,10 +23,11 @@ public:
 
     QString text(int row, int column) const;
     void setText(int row, int column, const QString& text);
-    // Replaces a whole row; `notify` false leaves the change signal to a
-    // later rowsChanged().
-    void setRow(int row, const channels::ChannelTexts& texts, bool notify = true);
-    void rowsChanged();
+    // Replaces a whole row; false when it already held these texts. With
+    // `notify` false the change signal is left to rowsChanged().
+    bool setRow(int row, const channels::ChannelTexts& texts, bool notify = true);
+    // Signals a change of rows first..last (nothing when first > last).
+    void rowsChanged(int first, int last);
 
     // Headings as "^a|^b|c": "|" separates columns, "^" centres (all columns
     // are centred here, so the marks are dropped).

@@ -105,6 +105,7 @@ frm_chann::frm_chann(QWidget* parent)
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
     grid_->setTabKeyNavigation(false);
+    grid_->setWordWrap(false);  // cells hold one short line; lays out faster
     grid_->verticalHeader()->hide();
     grid_->verticalHeader()->setDefaultSectionSize(twipsToPixels(300));
     grid_->horizontalHeader()->setSectionsClickable(false);
@@ -219,13 +220,20 @@ void frm_chann::layoutControls()
 
 void frm_chann::refresh()
 {
+    // Only rows whose texts changed are repainted: most refreshes (every
+    // activation) change nothing.
     Image& image = appImage();
+    int first = kChannels;
+    int last = -1;
     for (int n = 0; n < kChannels; ++n) {
         ChannelTexts t = decode_channel(image, n);
         t[ColNumber] = QString::number(n);
-        model_->setRow(n, t, false);
+        if (model_->setRow(n, t, false)) {
+            first = std::min(first, n);
+            last = n;
+        }
     }
-    model_->rowsChanged();
+    model_->rowsChanged(first, last);
 }
 
 QString frm_chann::cellText(int channel, int column) const { return cell(channel, column); }
@@ -318,6 +326,7 @@ bool frm_chann::eventFilter(QObject* watched, QEvent* e)
 
 void frm_chann::onCurrentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
+    Q_UNUSED(current);
     if (previous.isValid())
         leaveCell(previous.row(), previous.column());
     closeEditors();

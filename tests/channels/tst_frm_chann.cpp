@@ -2,7 +2,10 @@
 // Clear and Default, refusals while busy, driven by real mouse and key events.
 #include "chann_window.h"
 
+#include "app/shell.h"
 #include "image/language.h"
+
+#include <QScrollBar>
 
 using namespace vx;
 using namespace vx::channels;
@@ -403,6 +406,35 @@ private slots:
         QEvent activate(QEvent::WindowActivate);
         QCoreApplication::sendEvent(cw.w.get(), &activate);
         QCOMPARE(cw.cell(20, ColRx), QStringLiteral("146.00000"));
+    }
+
+    void openSaveAndClose()
+    {
+        ChannWindow cw;
+        for (const char* name : {"Form_open_chann", "Form_save_chann"})
+            shell::registerWindow(QString::fromLatin1(name), [name] {
+                auto* dialog = new QWidget;
+                dialog->setObjectName(QString::fromLatin1(name));
+                return dialog;
+            });
+        QTest::mouseClick(cw.button("Command_open"), Qt::LeftButton);
+        QTest::mouseClick(cw.button("Command_save"), Qt::LeftButton);
+        QVERIFY(shell::findWindow("Form_open_chann"));
+        QVERIFY(shell::findWindow("Form_save_chann"));
+        QTest::mouseClick(cw.button("Command_close"), Qt::LeftButton);
+        QVERIFY(!shell::findWindow("Form_open_chann"));
+        QVERIFY(!shell::findWindow("Form_save_chann"));
+        QVERIFY(!cw.w->isVisible());
+        QVERIFY(cw.prompts.all.isEmpty());
+    }
+
+    void scrollingHidesTextBox()
+    {
+        ChannWindow cw;
+        cw.click(0, ColRx);
+        QVERIFY(cw.text()->isVisible());
+        cw.grid()->verticalScrollBar()->setValue(50);
+        QVERIFY(!cw.text()->isVisible());
     }
 
     void refusalsWhileBusy_data()
