@@ -23,6 +23,7 @@ namespace {
 constexpr int kMargin = 12;  // pixels
 constexpr int kButtonWidth = 90;
 constexpr int kButtonHeight = 28;
+constexpr int kBarHeight = 22;
 
 void warn(const Text& message) { prompt(text::title, PromptIcon::Warning, message); }
 }  // namespace
@@ -170,8 +171,10 @@ void FormComm::layOut()
 {
     const int w = width();
     const int buttonsTop = std::max(height() - twipsToPixels(kButtonRise), kMargin * 3 + 2 * kButtonHeight);
-    label_->setGeometry(kMargin, kMargin, w - 2 * kMargin, kButtonHeight);
-    bar_->setGeometry(kMargin, kMargin * 2 + kButtonHeight, w - 2 * kMargin, 22);
+    // Label and bar sit just above the button row.
+    const int barTop = buttonsTop - kMargin * 2 - kBarHeight;
+    bar_->setGeometry(kMargin * 2, barTop, w - 4 * kMargin, kBarHeight);
+    label_->setGeometry(kMargin, std::max(barTop - kMargin - kButtonHeight, 0), w - 2 * kMargin, kButtonHeight);
     const int gap = std::max((w - 3 * kButtonWidth) / 4, 4);
     QPushButton* buttons[] = {start_, cancel_, help_};
     for (int i = 0; i < 3; ++i)
