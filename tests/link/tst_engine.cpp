@@ -335,14 +335,6 @@ private slots:
         QCOMPARE(rig.radio.count('H'), 2);
     }
 
-    void busyStartIsRefused()
-    {
-        Rig rig;
-        rig.engine.start(readParams(0, 2, 4));
-        QVERIFY(!rig.engine.start(writeParams(0, 0, 4)));
-        QVERIFY(rig.engine.reading());
-    }
-
     void blockDataBounds_data()
     {
         QTest::addColumn<QByteArray>("reply");

@@ -95,19 +95,6 @@ private slots:
         QCOMPARE(bandLimits(), limits);
     }
 
-    void rejectedReplies_data()
-    {
-        QTest::addColumn<QByteArray>("reply");
-        QTest::newRow("49 bytes") << identityReply().left(49);
-        QTest::newRow("wrong word") << identityReply().replace(13, 4, "PNRX");
-        QTest::newRow("end mark 0x54") << identityReply().replace(49, 1, "\x54");
-    }
-    void rejectedReplies()
-    {
-        QFETCH(QByteArray, reply);
-        QVERIFY(!parseIdentityReply(reply));
-    }
-
     // Four attempts, each 85 ms of sending, 5 s of waiting and a 1.5 s pause,
     // then the fault in panels 3 and 4.
     void faultAfterFourAttempts_data()
