@@ -2,9 +2,13 @@
 // Clear and Default, refusals while busy, driven by real mouse and key events.
 #include "chann_window.h"
 
+#include "app/geometry.h"
+#include "app/mdimain.h"
 #include "app/shell.h"
 #include "image/language.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QScrollBar>
 
 using namespace vx;
@@ -435,6 +439,37 @@ private slots:
         QVERIFY(cw.text()->isVisible());
         cw.grid()->verticalScrollBar()->setValue(50);
         QVERIFY(!cw.text()->isVisible());
+    }
+
+    // In the main window: sized by the geometry rule, refreshed when its
+    // frame is activated again.
+    void inTheMainWindow()
+    {
+        ChannWindow cw;
+        qApp->setQuitOnLastWindowClosed(false);
+        shell::setScreenSizeOverride({1280, 1024});
+        auto main = std::make_unique<MDImain>();
+        main->resize(1280, 1000);
+        main->show();
+        shell::registerWindow("frm_chann", [] { return new frm_chann; });
+        shell::registerWindow("other", [] { return new QWidget; });
+        auto* w = qobject_cast<frm_chann*>(shell::openWindow("frm_chann"));
+        QVERIFY(w);
+        auto* frame = qobject_cast<QMdiSubWindow*>(w->parentWidget());
+        QVERIFY(frame);
+        QCOMPARE(frame->size(), childSize(main->size(), QSize(1280, 1024), 14000, 9500));
+
+        auto* other = shell::openWindow("other");
+        set_rx(appImage(), 30, u"147");
+        new_channel(appImage(), 30);
+        QCOMPARE(w->cellText(30, ColRx), QString());
+        main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(other->parentWidget()));
+        main->mdiArea()->setActiveSubWindow(frame);
+        QCOMPARE(w->cellText(30, ColRx), QStringLiteral("147.00000"));
+        shell::closeAllWindows();
+        main.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        shell::setScreenSizeOverride({});
     }
 
     void refusalsWhileBusy_data()
