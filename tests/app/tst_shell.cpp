@@ -28,11 +28,11 @@ private slots:
         QTest::addColumn<int>("screenTwips");
         QTest::addColumn<int>("design");
         QTest::addColumn<int>("expected");
-        QTest::newRow("full-screen main, design fits twice") << 15360 << 15360 << 6400 << 7680;
-        QTest::newRow("design wider than half the screen") << 15360 << 15360 << 14000 << 15360;
-        QTest::newRow("divisor 0 counts as 1") << 9000 << 9000 << 14000 << 9000;
+        QTest::newRow("full-screen main gets the design size") << 15360 << 15360 << 6400 << 6400;
+        QTest::newRow("design wider than half the screen") << 15360 << 15360 << 14000 << 14000;
+        QTest::newRow("screen 0: divisor 0 counts as 1") << 9000 << 0 << 14000 << 9000;
         QTest::newRow("design 0 counts as divisor 1") << 9000 << 9000 << 0 << 9000;
-        QTest::newRow("half-size main") << 7680 << 15360 << 5000 << 2560;
+        QTest::newRow("half-size main") << 7680 << 15360 << 5000 << 2500;
     }
 
     void rule()
@@ -51,7 +51,7 @@ private slots:
         QTest::addColumn<int>("designH");
         QTest::newRow("1024x768, 6400 x 6000") << QSize(1024, 768) << 6400 << 6000;
         QTest::newRow("1280x1024, 14000 x 9500") << QSize(1280, 1024) << 14000 << 9500;
-        QTest::newRow("800x600, divisor 0") << QSize(800, 600) << 14000 << 9500;
+        QTest::newRow("800x600, design wider than the screen") << QSize(800, 600) << 14000 << 9500;
     }
 
     void placedInTheMainWindow()
