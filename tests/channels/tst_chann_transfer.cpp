@@ -146,21 +146,11 @@ private slots:
         QCOMPARE(rig.label()->text(), QStringLiteral("Communication fault."));
         QCOMPARE(rig.progress()->value(), 0);
         QCOMPARE(rig.radio->count('H'), 4);  // three retries
+        if (answered == 0)  // 15 ms sender, 1 s reply time-out, 3 s pause
+            QCOMPARE(rig.radio->packetTimes[1] - rig.radio->packetTimes[0], 4015);
         QVERIFY(!rig.w->busy());
         if (button == "Command_read")
             QVERIFY(appImage() == before);
-    }
-
-    void retryPauseIsThreeSeconds()
-    {
-        Rig rig;
-        rig.radio->answer = [](const QByteArray&) { return QByteArray(); };
-        QTest::mouseClick(rig.button("Command_read"), Qt::LeftButton);
-        QVERIFY(rig.clock.runUntil([&] { return !rig.prompts.all.isEmpty(); }));
-        const auto& t = rig.radio->packetTimes;
-        QCOMPARE(t.size(), 4);
-        // Handshake, 1 s reply time-out, 3 s pause, 15 ms to the next handshake.
-        QCOMPARE(t[1] - t[0], 4015);
     }
 
     void portCannotBeOpened()
