@@ -9,13 +9,32 @@
 #include "link/status.h"
 
 #include <QPushButton>
+#include <QEventLoop>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 using namespace vx;
 
 namespace {
 constexpr int kPort = 10;
+
+// Runs the event loop until `done` holds (checked on every event batch) or
+// `ms` have passed. QTRY_* would sleep 10 ms between batches and slow the
+// exchange down.
+bool runUntil(const std::function<bool()>& done, int ms)
+{
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    poll.start(1);
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+    return done();
+}
 
 Image patterned()
 {
@@ -49,7 +68,7 @@ private slots:
         int identified = 0;
         id.onIdentified = [&] { ++identified; };
         id.start();
-        QTRY_COMPARE_WITH_TIMEOUT(identified, 1, 5000);
+        QVERIFY(runUntil([&] { return identified == 1; }, 5000));
         QCOMPARE(statusPanel(2), QString("EMU-01"));
         QCOMPARE(statusPanel(8), QString(" 136-- 174 MHZ"));
         QVERIFY(!id.port().isOpen());
@@ -62,7 +81,7 @@ private slots:
         Form_Comm_Read dialog;
         dialog.show();
         QTest::mouseClick(dialog.findChild<QPushButton*>("Command_read"), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(!prompts.all.isEmpty(), 20'000);
+        QVERIFY(runUntil([&] { return !prompts.all.isEmpty(); }, 20'000));
         QCOMPARE(prompts.texts(), QStringList{"Complete reading data from the transceiver."});
         const Image memory = radio_->memory();
         for (int r = 0; r < Image::kRows; ++r)

@@ -1,6 +1,7 @@
 // Soak: whole-radio reads and writes through the dialogs against the radio
 // model, with random faults, on the fake port and virtual clock. Seeded; set
-// VX_SOAK_SEED to replay a run, VX_SOAK_ROUNDS for a longer one.
+// VX_SOAK_SEED to replay a run, VX_SOAK_ROUNDS for a longer one,
+// VX_SOAK_VERBOSE to list every transfer.
 #include "prompts.h"
 
 #include "emulator/radio_model.h"
