@@ -138,6 +138,7 @@ void FormComm::showEvent(QShowEvent* event)
         placed_ = true;
         placeInMainWindow();
     }
+    layOut();
 }
 
 // The shell centres the frame; its top goes to (main height - height) / 1.5,
@@ -169,8 +170,17 @@ void FormComm::resizeEvent(QResizeEvent* event)
 
 void FormComm::layOut()
 {
+    // The rise is measured from the bottom of the whole window, title bar
+    // and borders included (the size the geometry rule gives).
     const int w = width();
-    const int buttonsTop = std::max(height() - twipsToPixels(kButtonRise), kMargin * 3 + 2 * kButtonHeight);
+    int outerHeight = height();
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        outerHeight = frame->height();
+    else if (isWindow())
+        outerHeight = frameGeometry().height();
+    const int lowest = height() - kButtonHeight - kMargin;
+    const int buttonsTop = std::max(std::min(outerHeight - twipsToPixels(kButtonRise), lowest),
+                                    kMargin * 4 + kBarHeight + kButtonHeight);
     // Label and bar sit just above the button row.
     const int barTop = buttonsTop - kMargin * 2 - kBarHeight;
     bar_->setGeometry(kMargin * 2, barTop, w - 4 * kMargin, kBarHeight);
