@@ -1,7 +1,11 @@
 #include "app/windows.h"
 
 #include "app/about.h"
+#include "app/file_dialog.h"
+#include "app/form_setup.h"
 #include "app/shell.h"
+#include "editors/channels/frm_chann.h"
+#include "link/form_comm.h"
 #include "image/language.h"
 
 #include <QLabel>
@@ -37,14 +41,14 @@ void registerWindows()
 {
     using shell::registerWindow;
     // Whole-radio read and write.
-    registerWindow(QStringLiteral("Form_Comm_Read"), placeholder("Form_Comm_Read"));
-    registerWindow(QStringLiteral("Form_Comm_Write"), placeholder("Form_Comm_Write"));
+    registerWindow(QStringLiteral("Form_Comm_Read"), [] { return new Form_Comm_Read; });
+    registerWindow(QStringLiteral("Form_Comm_Write"), [] { return new Form_Comm_Write; });
     // Port setup and the data file dialogs.
-    registerWindow(QStringLiteral("Form_setup"), placeholder("Form_setup"));
-    registerWindow(QStringLiteral("Form_open_chann"), placeholder("Form_open_chann"));
-    registerWindow(QStringLiteral("Form_save_chann"), placeholder("Form_save_chann"));
+    registerWindow(QStringLiteral("Form_setup"), [] { return new Form_setup; });
+    registerWindow(QStringLiteral("Form_open_chann"), [] { return new Form_open_chann; });
+    registerWindow(QStringLiteral("Form_save_chann"), [] { return new Form_save_chann; });
     // Editors.
-    registerWindow(QStringLiteral("frm_chann"), placeholder("frm_chann"));
+    registerWindow(QStringLiteral("frm_chann"), [] { return new frm_chann; });
     registerWindow(QStringLiteral("frm_option"), placeholder("frm_option"));
     registerWindow(QStringLiteral("frm_dtmf"), placeholder("frm_dtmf"));
     registerWindow(QStringLiteral("frm_2tone"), placeholder("frm_2tone"));

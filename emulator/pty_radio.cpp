@@ -377,7 +377,8 @@ void PtyRadio::run()
     Clock::time_point inFree{};     // when the incoming line is free again
     Clock::time_point outFree{};    // when the last byte queued for output is complete
     Clock::time_point lastWritten{};
-    std::optional<Clock::time_point> reopenAt;
+    Clock::time_point reopenAt{};  // valid while reopenPending
+    bool reopenPending = false;
     bool outputBlocked = false;
     std::vector<char> buf(4096);
     const auto byteTime = std::chrono::duration_cast<Clock::duration>(Duration(kByteMs));
@@ -387,8 +388,10 @@ void PtyRadio::run()
         input.clear();
         output.clear();
         outputBlocked = false;
-        if (options_.reopenAfterMs >= 0)
+        if (options_.reopenAfterMs >= 0) {
             reopenAt = now + std::chrono::milliseconds(options_.reopenAfterMs);
+            reopenPending = true;
+        }
     };
 
     while (!io_->stopping) {
@@ -401,7 +404,7 @@ void PtyRadio::run()
             for (auto& r : pending) {
                 QString error;
                 dropLine(Clock::now());
-                reopenAt.reset();
+                reopenPending = false;
                 if (r.kind == kReopen && !openLine(&error) && error.isEmpty())
                     error = QStringLiteral("cannot open a new line");
                 r.done.set_value(error);
@@ -461,8 +464,8 @@ void PtyRadio::run()
             }
         }
 
-        if (reopenAt && now >= *reopenAt) {
-            reopenAt.reset();
+        if (reopenPending && now >= reopenAt) {
+            reopenPending = false;
             openLine(nullptr);
         }
 
@@ -489,13 +492,16 @@ void PtyRadio::run()
         }
 
         std::optional<Clock::time_point> deadline;
-        auto earliest = [&](Clock::time_point t) { deadline = deadline ? std::min(*deadline, t) : t; };
+        auto earliest = [&](Clock::time_point t) {
+            if (!deadline || t < *deadline)
+                deadline.emplace(t);
+        };
         if (!input.empty())
             earliest(input.front().at);
         if (!output.empty() && !outputBlocked)
             earliest(output.front().at);
-        if (reopenAt)
-            earliest(*reopenAt);
+        if (reopenPending)
+            earliest(reopenAt);
 
         std::vector<pollfd> fds{{io_->wake[0], POLLIN, 0}};
         if (io_->master >= 0)

@@ -62,11 +62,13 @@ void QtSerialPort::writeByte(uint8_t byte)
 void QtSerialPort::onError(QSerialPort::SerialPortError error)
 {
     // Errors while opening are reported by open(); a device that fails once
-    // open (cable pulled) ends the running attempt.
+    // open (cable pulled, the far end of a pseudo-terminal closed: reads then
+    // fail or hit the end of the file) ends the running attempt at once.
     if (error == QSerialPort::NoError || !port_.isOpen())
         return;
     if (error == QSerialPort::ResourceError || error == QSerialPort::PermissionError
-        || error == QSerialPort::DeviceNotFoundError) {
+        || error == QSerialPort::DeviceNotFoundError || error == QSerialPort::ReadError
+        || error == QSerialPort::WriteError) {
         port_.close();
         if (onFailure)
             onFailure();
