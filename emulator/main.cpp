@@ -1,6 +1,7 @@
 // radio-emulator: answers like the transceiver on a pseudo-terminal that it
 // publishes as COM n, until SIGINT or SIGTERM.
 
+#include "editors/channels/channel_codec.h"
 #include "editors/channels/datafile.h"
 #include "emulator/pty_radio.h"
 #include "link/portmap.h"
@@ -96,6 +97,7 @@ int main(int argc, char* argv[])
          QStringLiteral("8")},
         {QStringLiteral("load"), QStringLiteral("Fill the memory from a .dat file."), QStringLiteral("file")},
         {QStringLiteral("save"), QStringLiteral("Save the memory to a .dat file on exit."), QStringLiteral("file")},
+        {QStringLiteral("demo"), QStringLiteral("Start with a few named channels instead of an empty memory.")},
         {QStringLiteral("latency"), QStringLiteral("Wait <ms> before each reply (default 2)."), QStringLiteral("ms"),
          QStringLiteral("2")},
         {QStringLiteral("no-wire-time"), QStringLiteral("Answer at once instead of at 9600 baud.")},
@@ -135,6 +137,14 @@ int main(int argc, char* argv[])
     }
 
     Image memory;
+    if (p.isSet(QStringLiteral("demo"))) {
+        // The factory channel set with names, so a first read shows something.
+        channels::load_factory_channels(memory);
+        const char* const names[] = {"CALL", "SIMPLX", "RPT1", "UHF1", "UHF2", "UHF3", "DCS", "", "", ""};
+        for (int n = 0; n < 7; ++n)
+            channels::set_name(memory, n, QString::fromLatin1(names[n]));
+        channels::set_name(memory, 199, u"LAST");
+    }
     if (p.isSet(QStringLiteral("load"))) {
         const auto r = datafile::load(p.value(QStringLiteral("load")), memory);
         if (!r.ok())

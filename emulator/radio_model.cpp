@@ -250,6 +250,7 @@ RadioModel::Output RadioModel::answerRead()
     packet_.clear();
     ++counters_.readRequests;
     counters_.lastAddress = at;
+    log_.push_back({'S', at});
     if (!countCommand())
         return lineClosed();
     QByteArray r;
@@ -269,6 +270,7 @@ RadioModel::Output RadioModel::answerWrite()
     const QByteArray data = packet_.mid(4, 16);
     packet_.clear();
     counters_.lastAddress = at;
+    log_.push_back({'X', at});
     if (!countCommand())
         return lineClosed();
     auto& mem = memory_.bytes();

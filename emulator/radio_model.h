@@ -21,6 +21,7 @@
 #include <array>
 #include <cstdint>
 #include <random>
+#include <vector>
 
 namespace vx::emu {
 
@@ -114,6 +115,16 @@ public:
     const RadioCounters& counters() const { return counters_; }
     void resetCounters() { counters_ = {}; }
 
+    // Every read request ('S') and write packet ('X') taken, with its address,
+    // in the order they arrived; cleared by clearLog().
+    struct LoggedCommand {
+        char kind;
+        int address;
+        bool operator==(const LoggedCommand&) const = default;
+    };
+    const std::vector<LoggedCommand>& log() const { return log_; }
+    void clearLog() { log_.clear(); }
+
 private:
     enum class Packet { None, Read, Write };
 
@@ -128,6 +139,7 @@ private:
     RadioIdentity identity_;
     RadioFaults faults_;
     RadioCounters counters_;
+    std::vector<LoggedCommand> log_;
     std::mt19937 rng_;
     int repliesSinceFaults_ = 0;
     int commandsSinceFaults_ = 0;
