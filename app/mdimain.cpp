@@ -223,7 +223,12 @@ void MDImain::showScreenSized()
     move(0, 0);
     if (!screen.isEmpty())
         resize(screen);
-    show();
+    // On a desktop the frame and title bar come on top of that size and would
+    // push the status bar off the screen; maximised, the whole frame fits.
+    if (shell::screenSizeOverridden())
+        show();
+    else
+        showMaximized();
 }
 
 void MDImain::switchLanguage(bool toChinese)

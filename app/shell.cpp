@@ -285,5 +285,6 @@ void attachMainWindow(QWidget* main, QMdiArea* area, Identification* identificat
 }
 
 void setScreenSizeOverride(QSize pixels) { gScreenOverride = pixels; }
+bool screenSizeOverridden() { return gScreenOverride.isValid() && !gScreenOverride.isEmpty(); }
 
 }  // namespace vx::shell

@@ -63,5 +63,6 @@ void attachMainWindow(QWidget* main, QMdiArea* area, Identification* identificat
 // The screen size the geometry rule and start-up use; an empty size means
 // the primary screen's (tests set small and large screens).
 void setScreenSizeOverride(QSize pixels);
+bool screenSizeOverridden();
 
 }  // namespace vx::shell

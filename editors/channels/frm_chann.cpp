@@ -434,6 +434,19 @@ void frm_chann::leaveRx(int n, const QString& text)
     showChannel(n);
 }
 
+// An out-of-range transmit frequency: the message, then the band A lower
+// limit in its place with the encode tone off (bytes 10-11 back to 0xFF).
+void frm_chann::replaceTxWithLowerLimit(int n)
+{
+    Image& image = appImage();
+    warn(T::kTxRange);
+    const QString low = lowerLimitText();
+    setCell(n, ColTx, low);
+    setCell(n, ColEncode, QStringLiteral("OFF"));
+    remove_tx(image, n);
+    set_tx(image, n, low);
+}
+
 void frm_chann::leaveTx(int n, const QString& text)
 {
     Image& image = appImage();
@@ -449,12 +462,7 @@ void frm_chann::leaveTx(int n, const QString& text)
         setCell(n, ColTx, text);
         set_tx(image, n, text);
     } else {
-        warn(T::kTxRange);
-        const QString low = lowerLimitText();
-        setCell(n, ColTx, low);
-        setCell(n, ColEncode, QStringLiteral("OFF"));
-        remove_tx(image, n);
-        set_tx(image, n, low);
+        replaceTxWithLowerLimit(n);
     }
     showChannel(n);
 }
@@ -540,7 +548,6 @@ void frm_chann::enterRx(int n)
 
 void frm_chann::enterTx(int n)
 {
-    Image& image = appImage();
     const QString text = textEdit_->text();
     if (blank(cell(n, ColRx)) && !blank(text)) {
         warn(T::kRxFirst);
@@ -551,13 +558,8 @@ void frm_chann::enterTx(int n)
     } else if (inEnterRange(number_value(text))) {
         setCell(n, ColTx, enteredFrequency(text));
     } else {
-        warn(T::kTxRange);
-        const QString low = lowerLimitText();
-        setCell(n, ColTx, low);
-        setCell(n, ColEncode, QStringLiteral("OFF"));
         // Stored here so that leaving the cell does not repeat the message.
-        remove_tx(image, n);
-        set_tx(image, n, low);
+        replaceTxWithLowerLimit(n);
     }
     textEdit_->setText(cell(n, ColTx));
     if (blank(cell(n, ColRx)) && blank(cell(n, ColTx)))

@@ -93,6 +93,7 @@ private:
     void moveTo(int n, int column);
     void leaveRx(int n, const QString& text);
     void leaveTx(int n, const QString& text);
+    void replaceTxWithLowerLimit(int n);
     void leaveTone(int n, int column, const QString& text);
     void leaveName(int n, const QString& text);
 

@@ -1,6 +1,7 @@
 // The channel editor's own read and write against the radio emulator over a
 // real pseudo-terminal: addresses and their order on the wire, and what
 // reaches the image and the radio.
+#include "fake_link.h"
 #include "prompts.h"
 
 #include "editors/channels/channel_codec.h"
@@ -20,20 +21,6 @@ using Logged = emu::RadioModel::LoggedCommand;
 
 namespace {
 constexpr int kPort = 9;
-
-bool runUntil(const std::function<bool()>& done, int ms)
-{
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    poll.start(1);
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-    return done();
-}
 
 // A radio holding channels and names everywhere, rows 200..203 and 456..459
 // included (they are fetched but must not be stored).
@@ -78,7 +65,7 @@ private slots:
         w.show();
 
         QTest::mouseClick(w.findChild<QPushButton*>("Command_read"), Qt::LeftButton);
-        QVERIFY(runUntil([&] { return !prompts.all.isEmpty(); }, 20'000));
+        QVERIFY(test::runEventsUntil([&] { return !prompts.all.isEmpty(); }, 20'000));
         QCOMPARE(prompts.texts(), QStringList{"Complete reading data from the transceiver."});
 
         // 51 pairs: channel block, then name block, at 64-byte steps.
@@ -104,7 +91,7 @@ private slots:
         radio_->withModel([](emu::RadioModel& m) { m.clearLog(); });
         prompts.clear();
         QTest::mouseClick(w.findChild<QPushButton*>("Command_write"), Qt::LeftButton);
-        QVERIFY(runUntil([&] { return !prompts.all.isEmpty(); }, 20'000));
+        QVERIFY(test::runEventsUntil([&] { return !prompts.all.isEmpty(); }, 20'000));
         QCOMPARE(prompts.texts(), QStringList{"Complete writing the data to transceiver."});
 
         // Record n, then name n, for n = 0..200.

@@ -24,22 +24,18 @@ const PromptRecord kFailed{"Operate prompt", PromptIcon::Warning, "Fail connect 
 struct Rig {
     VirtualClock clock;
     CapturedPrompts prompts;
+    FakePorts ports;
     FakePort* port = nullptr;
     std::unique_ptr<FormComm> dialog;
     std::unique_ptr<ScriptRadio> radio;
     QStringList labels;  // the label each time a packet left
     QList<int> bars;
 
-    Rig(bool write, std::set<int> available = {1})
+    Rig(bool write, std::set<int> available = {1}) : ports(std::move(available))
     {
         clock.install();
-        setSerialPortFactory([this, available] {
-            auto p = std::make_unique<FakePort>();
-            p->available = available;
-            port = p.get();
-            return p;
-        });
         dialog.reset(write ? static_cast<FormComm*>(new Form_Comm_Write) : new Form_Comm_Read);
+        port = ports.last;
         dialog->show();
         radio = std::make_unique<ScriptRadio>(clock, *port);
         for (int i = 0; i < Image::kSize; ++i)
@@ -52,11 +48,7 @@ struct Rig {
             return radio->radio(p);
         };
     }
-    ~Rig()
-    {
-        setSerialPortFactory(nullptr);
-        setTimerFactory(nullptr);
-    }
+    ~Rig() { setTimerFactory(nullptr); }
     void click(const char* name) { QTest::mouseClick(dialog->findChild<QPushButton*>(name), Qt::LeftButton); }
     void runToPrompt() { QVERIFY(clock.runUntil([this] { return !prompts.all.isEmpty(); })); }
     QString label() const { return dialog->findChild<QLabel*>("Label_tr_count")->text(); }

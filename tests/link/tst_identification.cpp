@@ -21,30 +21,22 @@ namespace {
 // The identification on a fake port from the factory, with a scripted radio.
 struct Rig {
     VirtualClock clock;
+    FakePorts ports;
     FakePort* port = nullptr;
     std::unique_ptr<Identification> id;
     std::unique_ptr<ScriptRadio> radio;
     int identified = 0;
 
-    explicit Rig(std::set<int> available = {1, 2, 3, 4, 5, 6, 7, 8})
+    explicit Rig(std::set<int> available = {1, 2, 3, 4, 5, 6, 7, 8}) : ports(std::move(available))
     {
         clock.install();
-        setSerialPortFactory([this, available] {
-            auto p = std::make_unique<FakePort>();
-            p->available = available;
-            port = p.get();
-            return p;
-        });
         id = std::make_unique<Identification>();
+        port = ports.last;
         radio = std::make_unique<ScriptRadio>(clock, *port);
         radio->gatherMs = 12;  // the handshake leaves a byte every 10 ms
         id->onIdentified = [this] { ++identified; };
     }
-    ~Rig()
-    {
-        setSerialPortFactory(nullptr);
-        setTimerFactory(nullptr);
-    }
+    ~Rig() { setTimerFactory(nullptr); }
 };
 
 QString chars(const char* s) { return QString::fromLatin1(s); }

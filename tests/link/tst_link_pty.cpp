@@ -1,5 +1,6 @@
 // End to end over a real pseudo-terminal: the product's Qt serial port and
 // timers against the radio emulator (wire time off, to keep it short).
+#include "fake_link.h"
 #include "prompts.h"
 
 #include "emulator/pty_radio.h"
@@ -18,23 +19,6 @@ using namespace vx;
 
 namespace {
 constexpr int kPort = 10;
-
-// Runs the event loop until `done` holds (checked on every event batch) or
-// `ms` have passed. QTRY_* would sleep 10 ms between batches and slow the
-// exchange down.
-bool runUntil(const std::function<bool()>& done, int ms)
-{
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    poll.start(1);
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-    return done();
-}
 
 Image patterned()
 {
@@ -68,7 +52,7 @@ private slots:
         int identified = 0;
         id.onIdentified = [&] { ++identified; };
         id.start();
-        QVERIFY(runUntil([&] { return identified == 1; }, 5000));
+        QVERIFY(test::runEventsUntil([&] { return identified == 1; }, 5000));
         QCOMPARE(statusPanel(2), QString("EMU-01"));
         QCOMPARE(statusPanel(8), QString(" 136-- 174 MHZ"));
         QVERIFY(!id.port().isOpen());
@@ -81,7 +65,7 @@ private slots:
         Form_Comm_Read dialog;
         dialog.show();
         QTest::mouseClick(dialog.findChild<QPushButton*>("Command_read"), Qt::LeftButton);
-        QVERIFY(runUntil([&] { return !prompts.all.isEmpty(); }, 20'000));
+        QVERIFY(test::runEventsUntil([&] { return !prompts.all.isEmpty(); }, 20'000));
         QCOMPARE(prompts.texts(), QStringList{"Complete reading data from the transceiver."});
         const Image memory = radio_->memory();
         for (int r = 0; r < Image::kRows; ++r)

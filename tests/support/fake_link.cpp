@@ -1,5 +1,8 @@
 #include "fake_link.h"
 
+#include <QEventLoop>
+#include <QTimer>
+
 #include <algorithm>
 
 namespace vx::test {
@@ -116,6 +119,32 @@ void FakePort::fail()
     input_.clear();
     if (onFailure)
         onFailure();
+}
+
+FakePorts::FakePorts(std::set<int> ports) : available(std::move(ports))
+{
+    setSerialPortFactory([this] {
+        auto p = std::make_unique<FakePort>();
+        p->available = available;
+        last = p.get();
+        return p;
+    });
+}
+
+FakePorts::~FakePorts() { setSerialPortFactory(nullptr); }
+
+bool runEventsUntil(const std::function<bool()>& done, int ms)
+{
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    poll.start(1);
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+    return done();
 }
 
 }  // namespace vx::test

@@ -82,4 +82,22 @@ private:
     QByteArray input_;
 };
 
+// While alive, every serial port made through makeSerialPort() is a FakePort
+// with the given ports available; `last` is the newest one.
+class FakePorts {
+public:
+    explicit FakePorts(std::set<int> available = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+    ~FakePorts();
+    FakePorts(const FakePorts&) = delete;
+    FakePorts& operator=(const FakePorts&) = delete;
+
+    std::set<int> available;
+    FakePort* last = nullptr;
+};
+
+// Runs the real event loop until done() holds or `ms` have passed, checking
+// after every batch of events (QTRY_* would sleep 10 ms between checks and
+// slow a transfer over a real line down).
+bool runEventsUntil(const std::function<bool()>& done, int ms);
+
 }  // namespace vx::test
