@@ -55,8 +55,10 @@ void QtSerialPort::clearInput()
 
 void QtSerialPort::writeByte(uint8_t byte)
 {
+    // Out at once, not on the next pass of the event loop.
     const char c = char(byte);
     port_.write(&c, 1);
+    port_.flush();
 }
 
 void QtSerialPort::onError(QSerialPort::SerialPortError error)
