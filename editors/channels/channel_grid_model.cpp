@@ -72,10 +72,10 @@ void ChannelGridModel::rowsChanged(int first, int last)
         emit dataChanged(index(first, 0), index(last, kColumns - 1), {Qt::DisplayRole});
 }
 
-void ChannelGridModel::setHeadings(const QString& spec)
+void ChannelGridModel::setHeadings(const QString& headings)
 {
     headings_.clear();
-    for (QString h : spec.split(QLatin1Char('|'))) {
+    for (QString h : headings.split(QLatin1Char('|'))) {
         if (h.startsWith(QLatin1Char('^')))
             h.remove(0, 1);
         headings_ << h;

@@ -31,7 +31,7 @@ public:
 
     // Headings as "^a|^b|c": "|" separates columns, "^" centres (all columns
     // are centred here, so the marks are dropped).
-    void setHeadings(const QString& spec);
+    void setHeadings(const QString& headings);
 
 private:
     std::vector<channels::ChannelTexts> cells_;
