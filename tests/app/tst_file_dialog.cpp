@@ -1,6 +1,7 @@
 // The data file's open and save dialogs: name and extension checks, the
 // lists, a round trip through both dialogs, malformed files, failed saves
 // and drives that are not ready.
+#include "files.h"
 #include "app/file_dialog.h"
 #include "editors/channels/datafile.h"
 #include "image/image.h"
@@ -19,6 +20,8 @@
 #include <unistd.h>
 
 using namespace vx;
+using test::readAll;
+using test::writeAll;
 
 namespace {
 
@@ -33,18 +36,7 @@ Image pattern(int seed)
     return img;
 }
 
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
-void writeAll(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(data);
-}
 
 // Types a name into Text1 as a user would and presses Confirm.
 void confirmName(FileDialog& dialog, const QString& name)

@@ -1,4 +1,5 @@
 // The ".dat" data file: layout byte for byte, malformed files, atomic save.
+#include "files.h"
 #include "editors/channels/datafile.h"
 
 #include <QDir>
@@ -8,6 +9,8 @@
 #include <QtTest>
 
 using namespace vx;
+using test::readAll;
+using test::writeAll;
 
 namespace {
 Image sample()
@@ -17,17 +20,6 @@ Image sample()
     for (auto& b : img.bytes())
         b = uint8_t(rng->bounded(256));
     return img;
-}
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-void writeAll(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(data);
 }
 }  // namespace
 
