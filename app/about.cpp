@@ -1,8 +1,8 @@
 #include "app/about.h"
 
 #include "app/about_texts.h"
-#include "app/prompt.h"
-#include "app/shell.h"
+#include "ui/prompt.h"
+#include "ui/shell.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 #include "app/file_dialog.h"
 
 #include "app/file_dialog_texts.h"
-#include "app/geometry.h"
-#include "app/prompt.h"
-#include "app/shell.h"
+#include "ui/geometry.h"
+#include "ui/prompt.h"
+#include "ui/shell.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -3,9 +3,9 @@
 
 #include "app/file_dialog.h"
 #include "app/file_dialog_texts.h"
-#include "app/prompt.h"
 #include "editors/channels/datafile.h"
 #include "image/image.h"
+#include "ui/prompt.h"
 
 namespace vx {
 

@@ -1,13 +1,15 @@
 #include "app/form_setup.h"
 
 #include "app/form_setup_texts.h"
-#include "app/geometry.h"
-#include "app/prompt.h"
-#include "app/shell.h"
+#include "app/mdimain.h"
 #include "link/identification.h"
 #include "link/port.h"
 #include "link/portmap.h"
 #include "link/status.h"
+#include "link/transfer_texts.h"
+#include "ui/geometry.h"
+#include "ui/prompt.h"
+#include "ui/shell.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -31,7 +33,10 @@ constexpr int kButtonHeight = 28;
 constexpr int kColumns = 4;  // COM1-4, COM5-8, COM9-12: one device family a row
 }  // namespace
 
-Form_setup::Form_setup(QWidget* parent) : QWidget(parent)
+Form_setup::Form_setup(QWidget* parent) : Form_setup(mainIdentification(), parent) {}
+
+Form_setup::Form_setup(Identification* identification, QWidget* parent)
+    : QWidget(parent), identification_(identification)
 {
     setObjectName(QStringLiteral("Form_setup"));
 
@@ -136,26 +141,22 @@ void Form_setup::confirm()
 
     if (!openChosenPort())
         return;  // the port message was shown; another choice may follow
-    if (Identification* id = shell::identification())
-        id->start();  // closes the test opening again and probes with three retries
+    if (identification_)
+        identification_->start();  // closes the test opening again and probes with three retries
     closeDialog();
 }
 
-// Opens the port once as a test. With a main window this is the main
-// window's own port, whose identification shows the port message on
-// failure. Without one (a dialog standing alone) a port object of its own is
-// opened and closed, and the message is shown here.
+// Opens the chosen port once as a test, after closing the identification's
+// port: a port still open on the old number proves nothing.
 bool Form_setup::openChosenPort()
 {
-    if (Identification* id = shell::identification()) {
-        id->closePort();  // a port still open on the old number proves nothing
-        return id->openPort();
-    }
+    if (identification_)
+        identification_->closePort();
     setPortFailure(false);
     const std::unique_ptr<SerialPort> port = makeSerialPort();
     if (!port->open(portNumber())) {
         setPortFailure(true);
-        prompt(text::promptTitle, PromptIcon::Warning, text::portError);
+        prompt(transfer_text::titleCapital, PromptIcon::Warning, transfer_text::portOpenError);
         return false;
     }
     port->close();

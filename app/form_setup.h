@@ -14,6 +14,8 @@ class QRadioButton;
 
 namespace vx {
 
+class Identification;
+
 class Form_setup final : public QWidget {
     Q_OBJECT
 public:
@@ -22,7 +24,9 @@ public:
     static constexpr int kDesignHeight = 5000;
     static constexpr int kButtonRise = 1500;
 
+    // Confirm restarts `identification` (the main window's by default).
     explicit Form_setup(QWidget* parent = nullptr);
+    explicit Form_setup(Identification* identification, QWidget* parent = nullptr);
 
     // The port whose option button is selected (1..12), 0 when none is.
     int selectedPort() const;
@@ -45,6 +49,7 @@ private:
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
     bool prepared_ = false;
+    Identification* identification_ = nullptr;
 };
 
 }  // namespace vx

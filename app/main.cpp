@@ -1,7 +1,7 @@
 #include "app/mdimain.h"
-#include "app/prompt_box.h"
 #include "app/startup.h"
 #include "app/windows.h"
+#include "ui/prompt_box.h"
 
 #include <QApplication>
 

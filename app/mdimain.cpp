@@ -2,11 +2,13 @@
 
 #include "app/about.h"
 #include "app/mdimain_texts.h"
-#include "app/shell.h"
 #include "image/language.h"
 #include "image/tables.h"
 #include "link/identification.h"
 #include "link/status.h"
+#include "link/transfer_texts.h"
+#include "ui/prompt.h"
+#include "ui/shell.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -71,6 +73,8 @@ constexpr ToolbarKey kToolbar[] = {
     {"exit", QStyle::SP_DialogCloseButton},
 };
 
+Identification* gMainIdentification = nullptr;
+
 // The entries an identification enables again.
 constexpr const char* kEditorEntries[] = {"fm_chann_edit", "chann_edit", "sys_edit", "sig_edit"};
 
@@ -89,14 +93,23 @@ MDImain::MDImain(QWidget* parent) : QMainWindow(parent), area_(new QMdiArea(this
 
     identification_ = std::make_unique<Identification>();
     identification_->onIdentified = [this] { enableEditorEntries(); };
-    shell::attachMainWindow(this, area_, identification_.get());
+    identification_->onPortError = [] {
+        prompt(transfer_text::titleCapital, PromptIcon::Warning, transfer_text::portOpenError);
+    };
+    shell::attachMainWindow(this, area_);
+    setMainIdentification(identification_.get());
 }
 
 MDImain::~MDImain()
 {
     setStatusPanelHook({});
-    shell::attachMainWindow(nullptr, nullptr, nullptr);
+    shell::attachMainWindow(nullptr, nullptr);
+    if (mainIdentification() == identification_.get())
+        setMainIdentification(nullptr);
 }
+
+Identification* mainIdentification() { return gMainIdentification; }
+void setMainIdentification(Identification* identification) { gMainIdentification = identification; }
 
 void MDImain::buildMenus()
 {

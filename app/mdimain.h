@@ -69,4 +69,9 @@ private:
     std::unique_ptr<Identification> identification_;
 };
 
+// The main window's identification (nullptr without a main window); the
+// port setup restarts it. The main window sets it, tests may set their own.
+Identification* mainIdentification();
+void setMainIdentification(Identification* identification);
+
 }  // namespace vx

@@ -1,11 +1,8 @@
 #include "app/startup.h"
 
 #include "app/about.h"
-#include "app/geometry.h"
 #include "app/mdimain.h"
 #include "app/mdimain_texts.h"
-#include "app/prompt.h"
-#include "app/shell.h"
 #include "editors/channels/channel_codec.h"
 #include "image/image.h"
 #include "image/language.h"
@@ -13,6 +10,9 @@
 #include "image/tones.h"
 #include "link/identification.h"
 #include "link/status.h"
+#include "ui/geometry.h"
+#include "ui/prompt.h"
+#include "ui/shell.h"
 
 namespace vx {
 

@@ -3,10 +3,10 @@
 #include "app/about.h"
 #include "app/file_dialog.h"
 #include "app/form_setup.h"
-#include "app/shell.h"
 #include "editors/channels/frm_chann.h"
-#include "link/form_comm.h"
 #include "image/language.h"
+#include "link/form_comm.h"
+#include "ui/shell.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

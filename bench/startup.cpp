@@ -4,10 +4,10 @@
 // figures do not depend on the devices of the machine.
 
 #include "app/mdimain.h"
-#include "app/prompt.h"
 #include "app/startup.h"
 #include "app/windows.h"
 #include "link/port.h"
+#include "ui/prompt.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -9,6 +9,7 @@
 #include "emulator/pty_radio.h"
 #include "link/engine.h"
 #include "link/port.h"
+#include "link/transfer_session.h"
 #include "link/whole_radio.h"
 
 #include <QCommandLineParser>
@@ -42,28 +43,25 @@ struct Figures {
     double threadCpuMs = 0;
 };
 
-// Runs one transfer on the product's serial port and timers.
-Figures run(const TransferParams& params, int retries, const std::function<void(TransferEngine&)>& onFinished)
+// Runs one transfer plan on a session with the product's serial port and
+// timers, as a window does; no retries, so a time-out shows as a failure.
+Figures run(TransferPlan plan)
 {
-    auto port = makeSerialPort();
-    auto sender = makeTimer(), timeout = makeTimer(), retry = makeTimer();
-    TransferEngine engine(*port, *sender, *timeout, *retry);
+    TransferSession session;
     QEventLoop loop;
     Figures f;
-    engine.hooks.finished = [&] {
-        onFinished(engine);
+    QObject::connect(&session, &TransferSession::succeeded, &loop, [&] {
         f.ok = true;
         loop.quit();
-    };
-    engine.hooks.failed = [&] { loop.quit(); };
-    engine.hooks.portError = [&] { loop.quit(); };
-    engine.hooks.attemptFailed = [] { std::fprintf(stderr, "  an attempt timed out\n"); };
-    engine.setRetries(retries);
+    });
+    QObject::connect(&session, &TransferSession::failed, &loop, &QEventLoop::quit);
+    QObject::connect(&session, &TransferSession::portError, &loop, &QEventLoop::quit);
+    plan.retries = 0;
 
     QElapsedTimer wall;
     const double cpu0 = cpuMs(CLOCK_PROCESS_CPUTIME_ID), thread0 = cpuMs(CLOCK_THREAD_CPUTIME_ID);
     wall.start();
-    if (engine.start(params))
+    if (session.start(std::move(plan)))
         loop.exec();
     f.wallMs = double(wall.nsecsElapsed()) / 1e6;
     f.processCpuMs = cpuMs(CLOCK_PROCESS_CPUTIME_ID) - cpu0;
@@ -125,7 +123,7 @@ int main(int argc, char** argv)
     // acknowledgements; identity reply + 201 blocks in.
     Image image;
     image.fill(0);
-    const Figures read = run(wholeReadParams(), 0, [&](TransferEngine& e) { wholeReadToImage(e.replies(), image); });
+    const Figures read = run(wholeReadPlan(image));
     bool same = true;
     for (int r = 0; r <= region::wholeRead.last; ++r)
         same = same && std::ranges::equal(image.row(r), memory.row(r));
@@ -135,7 +133,7 @@ int main(int argc, char** argv)
     // Write: handshake + 784 packets of 21 bytes out; identity + 784 acks in.
     for (auto& b : image.bytes())
         b = uint8_t(rng());
-    const Figures write = run(wholeWriteParams(image), 0, [](TransferEngine&) {});
+    const Figures write = run(wholeWritePlan(image));
     const Image after = radio.memory();
     same = true;
     for (int r = 0; r <= region::wholeWrite.last; ++r)

@@ -1,13 +1,28 @@
 #include "link/engine.h"
 
-#include "link/identity.h"
-
 #include <algorithm>
 
 namespace vx {
 
-TransferEngine::TransferEngine(SerialPort& port, Timer& sender, Timer& timeout, Timer& retry)
-    : port_(port), sender_(sender), timeout_(timeout), retry_(retry)
+using namespace std::chrono_literals;
+
+namespace {
+constexpr auto kFirstByte = 15ms;   // from the start of the sender to its tick
+constexpr auto kSenderRearm = 1000ms;
+constexpr auto kMidPacket = 2000ms;  // silence allowed while a packet leaves
+constexpr auto kReplyWait = 1000ms;  // silence allowed after a packet
+}  // namespace
+
+LinkContext LinkContext::application()
+{
+    return {[] { return vx::portNumber(); }, [](bool failed) { vx::setPortFailure(failed); },
+            [](const IdentityInfo& info) { publishIdentity(info); }};
+}
+
+TransferEngine::TransferEngine(SerialPort& port, Timer& sender, Timer& timeout, Timer& retry, Events events,
+                               LinkContext context)
+    : port_(port), sender_(sender), timeout_(timeout), retry_(retry), events_(std::move(events)),
+      context_(std::move(context))
 {
     port_.onReceive = [this] { onReceive(); };
     port_.onFailure = [this] {
@@ -40,6 +55,7 @@ bool TransferEngine::start(const TransferParams& params)
     // A fresh start replaces a retry still pausing; left armed, its tick
     // would stop the timers of the running transfer and leave it hanging.
     retry_.disable();
+    state_ = State::Idle;
     params_ = params;
     haveParams_ = true;
     return begin();
@@ -48,25 +64,25 @@ bool TransferEngine::start(const TransferParams& params)
 bool TransferEngine::begin()
 {
     if (!port_.isOpen()) {
-        setPortFailure(false);
-        if (!port_.open(portNumber())) {
-            setPortFailure(true);
-            if (hooks.portError)
-                hooks.portError();
+        if (context_.setPortFailure)
+            context_.setPortFailure(false);
+        const int number = context_.portNumber ? context_.portNumber() : 0;
+        if (!port_.open(number)) {
+            state_ = State::Idle;
+            if (context_.setPortFailure)
+                context_.setPortFailure(true);
+            if (events_.portError)
+                events_.portError();
             return false;
         }
     }
-    identified_ = false;
     port_.clearInput();
     send_ = QByteArray(reinterpret_cast<const char*>(kHandshake.data()), int(kHandshake.size()));
     counter_ = 0;
     request_ = 0;
-    if (params_.direction == Direction::Read) {
-        reading_ = true;
+    if (params_.direction == Direction::Read)
         slots_.assign(size_t(std::max(params_.lastSlot + 2, 0)), QByteArray());
-    } else {
-        writing_ = true;
-    }
+    state_ = State::Handshake;
     startSender();
     return true;
 }
@@ -74,7 +90,7 @@ bool TransferEngine::begin()
 void TransferEngine::abandon()
 {
     stopTimers();
-    reading_ = writing_ = false;
+    state_ = State::Idle;
     if (port_.isOpen())
         port_.close();
 }
@@ -91,12 +107,12 @@ void TransferEngine::startSender()
     ++packet_;
     sendComplete_ = false;
     sendPos_ = 0;
-    sender_.arm(15);
+    sender_.arm(kFirstByte);
 }
 
 void TransferEngine::senderTick()
 {
-    sender_.arm(1000);
+    sender_.arm(kSenderRearm);
     const int packet = packet_;
     while (sendPos_ < send_.size()) {
         port_.writeByte(uint8_t(send_[sendPos_]));
@@ -104,10 +120,10 @@ void TransferEngine::senderTick()
         // during the write may have started the next packet.
         if (!busy() || packet != packet_)
             return;
-        timeout_.arm(2000);
+        timeout_.arm(kMidPacket);
         ++sendPos_;
     }
-    timeout_.arm(1000);
+    timeout_.arm(kReplyWait);
     sender_.disable();
     sendComplete_ = true;
 }
@@ -121,55 +137,16 @@ void TransferEngine::onReceive()
     }
 }
 
+// One step of the receive event; true when another step may follow at once.
 bool TransferEngine::receiveStep()
 {
-    if (identified_) {
-        if (writing_) {
-            if (port_.bytesWaiting() < 1)
-                return false;
-            const QByteArray b = port_.read(1);
-            if (b.size() != 1 || uint8_t(b[0]) != kAck || !sendComplete_)
-                return true;  // dropped
-            timeout_.disable();
-            if (counter_ >= params_.endRow) {
-                finish();
-                return false;
-            }
-            const int row = counter_;
-            buildWritePacket(row);
-            ++counter_;
-            startSender();
-            if (hooks.progress)
-                hooks.progress(row);
-            return true;
-        }
-        if (port_.bytesWaiting() < kBlockReplySize)
-            return false;
-        const QByteArray reply = port_.read(kBlockReplySize);
-        port_.clearInput();
-        // A reply that is not the block asked for (garbage, a wrong header
-        // or address) is dropped unacknowledged: the reply time-out runs on.
-        if (!isBlockReply(reply, expected_))
-            return false;
-        timeout_.disable();
-        if (counter_ >= 0 && counter_ < int(slots_.size()))
-            slots_[size_t(counter_)] = reply;
-        port_.writeByte(kAck);
-        if (!busy())
-            return false;  // the device failed under the acknowledgement
-        if (params_.lastSlot < counter_) {
-            finish();
-            return false;
-        }
-        const int stored = counter_;
-        buildReadRequest(++request_, false);
-        startSender();
-        ++counter_;
-        if (hooks.progress)
-            hooks.progress(stored);
-        return false;
-    }
+    if (state_ == State::Handshake)
+        return receiveIdentity();
+    return params_.direction == Direction::Write ? receiveAck() : receiveBlock();
+}
 
+bool TransferEngine::receiveIdentity()
+{
     if (port_.bytesWaiting() < kIdentityReplySize)
         return false;
     const QByteArray reply = port_.read(kIdentityReplySize);
@@ -177,12 +154,13 @@ bool TransferEngine::receiveStep()
     const auto info = parseIdentityReply(reply);
     if (!info)
         return false;  // ignored: the reply time-out keeps running
-    identified_ = true;
+    state_ = State::Transfer;
     timeout_.disable();
     retry_.disable();
-    publishIdentity(*info);
-    if (reading_) {
-        request_ = 0;
+    if (context_.identified)
+        context_.identified(*info);
+    request_ = 0;
+    if (params_.direction == Direction::Read) {
         buildReadRequest(0, true);
         counter_ = params_.firstSlot;
         startSender();
@@ -193,7 +171,63 @@ bool TransferEngine::receiveStep()
         ++counter_;
         startSender();
     }
+    reportProgress(params_.direction == Direction::Read ? counter_ : counter_ - 1);
     return false;
+}
+
+bool TransferEngine::receiveAck()
+{
+    if (port_.bytesWaiting() < 1)
+        return false;
+    const QByteArray b = port_.read(1);
+    if (b.size() != 1 || uint8_t(b[0]) != kAck || !sendComplete_)
+        return true;  // dropped
+    timeout_.disable();
+    if (counter_ >= params_.endRow) {
+        finish();
+        return false;
+    }
+    const int row = counter_;
+    buildWritePacket(row);
+    ++counter_;
+    ++request_;
+    startSender();
+    reportProgress(row);
+    return true;
+}
+
+bool TransferEngine::receiveBlock()
+{
+    if (port_.bytesWaiting() < kBlockReplySize)
+        return false;
+    const QByteArray reply = port_.read(kBlockReplySize);
+    port_.clearInput();
+    // A reply that is not the block asked for (garbage, a wrong header or
+    // address) is dropped unacknowledged: the reply time-out runs on.
+    if (!isBlockReply(reply, expected_))
+        return false;
+    timeout_.disable();
+    if (counter_ >= 0 && counter_ < int(slots_.size()))
+        slots_[size_t(counter_)] = reply;
+    port_.writeByte(kAck);
+    if (!busy())
+        return false;  // the device failed under the acknowledgement
+    if (params_.lastSlot < counter_) {
+        finish();
+        return false;
+    }
+    const int stored = counter_;
+    buildReadRequest(++request_, false);
+    startSender();
+    ++counter_;
+    reportProgress(stored);
+    return false;
+}
+
+void TransferEngine::reportProgress(int counter)
+{
+    if (events_.progress)
+        events_.progress(request_, counter);
 }
 
 void TransferEngine::buildReadRequest(int request, bool first)
@@ -252,20 +286,21 @@ void TransferEngine::timeoutTick()
     // re-arm the retry pause while that runs.
     sender_.disable();
     timeout_.disable();
-    retry_.arm(params_.retryPauseMs);
+    retry_.arm(params_.retryPause);
     if (port_.isOpen())
         port_.close();
-    reading_ = writing_ = false;
-    if (hooks.attemptFailed)
-        hooks.attemptFailed();
+    state_ = State::Pausing;
+    if (events_.attemptFailed)
+        events_.attemptFailed();
 }
 
 void TransferEngine::retryTick()
 {
     stopTimers();
+    state_ = State::Idle;
     if (retriesLeft_ < 1) {
-        if (hooks.failed)
-            hooks.failed();
+        if (events_.failed)
+            events_.failed();
         return;
     }
     --retriesLeft_;
@@ -276,11 +311,11 @@ void TransferEngine::retryTick()
 void TransferEngine::finish()
 {
     stopTimers();
-    reading_ = writing_ = false;
+    state_ = State::Idle;
     if (port_.isOpen())
         port_.close();
-    if (hooks.finished)
-        hooks.finished();
+    if (events_.finished)
+        events_.finished();
 }
 
 bool isBlockReply(const QByteArray& reply, uint16_t address)

@@ -13,11 +13,18 @@
 // Slots: the first read request asks for block 0 and its reply goes to slot
 // S; the request made after slot s was stored asks for block s - 1 and its
 // reply goes to slot s + 1. The read ends once slot L + 1 is stored.
+//
+//   Idle --start--> Handshake --good identity--> Transfer --last--> Idle
+//                       |                           |
+//                       +---- silence: time-out ----+--> Pausing --> Handshake
+//                                                          (retry) or Idle (failed)
 
+#include "link/identity.h"
 #include "link/port.h"
 
 #include <QByteArray>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -31,6 +38,18 @@ inline constexpr int kBlockReplySize = 69;
 inline constexpr int kBlockBytes = 64;
 inline constexpr int kWritePacketSize = 21;
 inline constexpr uint8_t kAck = 0x06;
+
+// What the engine needs from the application, passed in rather than read
+// from process-wide state: the port number to open, the port-failure flag,
+// and where a good identity reply goes.
+struct LinkContext {
+    std::function<int()> portNumber;
+    std::function<void(bool failed)> setPortFailure;
+    std::function<void(const IdentityInfo&)> identified;
+
+    // The application's: portNumber(), setPortFailure() and publishIdentity().
+    static LinkContext application();
+};
 
 struct TransferParams {
     Direction direction = Direction::Read;
@@ -54,32 +73,43 @@ struct TransferParams {
     // AH = B_H + n div 16, AL = B_L + (n mod 16) x 16.
     std::function<uint16_t(int row)> rowAddress;
 
-    int retryPauseMs = 3000;
+    std::chrono::milliseconds retryPause{3000};
 };
 
 class TransferEngine {
 public:
-    // The engine takes the window's port and timers; they must outlive it.
-    TransferEngine(SerialPort& port, Timer& sender, Timer& timeout, Timer& retry);
-    ~TransferEngine();
-    TransferEngine(const TransferEngine&) = delete;
-    TransferEngine& operator=(const TransferEngine&) = delete;
+    enum class State {
+        Idle,       // no transfer, or the last one finished or failed
+        Handshake,  // handshake sent, waiting for the identity reply
+        Transfer,   // identified: requests or packets going out
+        Pausing,    // an attempt timed out; the retry pause runs (not busy)
+    };
 
-    struct Hooks {
+    // What the engine reports; each may be empty. A report may delete the
+    // engine's owner: the engine touches nothing of itself afterwards.
+    struct Events {
         // The port could not be opened (the window shows its own words).
         std::function<void()> portError;
-        // A further request or packet has been started; counter is the block
-        // counter before it moves on (slot just stored, or row being sent).
-        std::function<void(int counter)> progress;
-        // The transfer finished: timers off, flags clear, port closed. For a
-        // read the window now runs its post-processing over replies().
+        // A request or packet has just started. `request` counts them in this
+        // attempt, 0 being the first right after the identity reply; `counter`
+        // is the block counter before it moves on: the slot just stored (the
+        // first slot S for request 0) or the row being sent.
+        std::function<void(int request, int counter)> progress;
+        // The transfer finished: timers off, port closed. For a read the
+        // owner now runs its post-processing over replies().
         std::function<void()> finished;
-        // An attempt ended in the reply time-out (port closed, flags clear).
+        // An attempt ended in the reply time-out (port closed, not busy).
         std::function<void()> attemptFailed;
         // The retries are used up.
         std::function<void()> failed;
     };
-    Hooks hooks;
+
+    // The engine takes the window's port and timers; they must outlive it.
+    TransferEngine(SerialPort& port, Timer& sender, Timer& timeout, Timer& retry, Events events,
+                   LinkContext context = LinkContext::application());
+    ~TransferEngine();
+    TransferEngine(const TransferEngine&) = delete;
+    TransferEngine& operator=(const TransferEngine&) = delete;
 
     void setRetries(int n) { retriesLeft_ = n; }
     int retriesLeft() const { return retriesLeft_; }
@@ -90,10 +120,11 @@ public:
     // Stops everything at once without a report (the window is closing).
     void abandon();
 
-    bool reading() const { return reading_; }
-    bool writing() const { return writing_; }
-    bool busy() const { return reading_ || writing_; }
-    bool identified() const { return identified_; }
+    State state() const { return state_; }
+    bool busy() const { return state_ == State::Handshake || state_ == State::Transfer; }
+    bool reading() const { return busy() && params_.direction == Direction::Read; }
+    bool writing() const { return busy() && params_.direction == Direction::Write; }
+    bool identified() const { return state_ == State::Transfer; }
     int counter() const { return counter_; }
     const TransferParams& params() const { return params_; }
 
@@ -107,34 +138,38 @@ private:
     void senderTick();
     void onReceive();
     bool receiveStep();
+    bool receiveAck();
+    bool receiveBlock();
+    bool receiveIdentity();
     void timeoutTick();
     void retryTick();
     void finish();
     void stopTimers();
     void buildReadRequest(int request, bool first);
     void buildWritePacket(int row);
+    void reportProgress(int counter);
 
     SerialPort& port_;
     Timer& sender_;
     Timer& timeout_;
     Timer& retry_;
+    const Events events_;
+    const LinkContext context_;
 
+    State state_ = State::Idle;
     TransferParams params_;
     QByteArray send_;
     int sendPos_ = 0;
+    bool sendComplete_ = false;
     int counter_ = 0;
     int request_ = 0;
     int retriesLeft_ = 0;
-    bool reading_ = false;
-    bool writing_ = false;
-    bool identified_ = false;
-    bool sendComplete_ = false;
     bool haveParams_ = false;
     int packet_ = 0;         // counts packets started, to notice a restart
     uint16_t expected_ = 0;  // address of the block last asked for
     std::vector<QByteArray> slots_;
-    // False once the engine is gone; a hook may delete the window that owns
-    // it, and the receive loop must not touch the engine afterwards.
+    // False once the engine is gone; a report may delete the window that
+    // owns it, and the receive loop must not touch the engine afterwards.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 

@@ -1,6 +1,5 @@
 #include "link/identification.h"
 
-#include "app/prompt.h"
 #include "link/identification_texts.h"
 #include "link/identity.h"
 #include "link/status.h"
@@ -10,11 +9,12 @@ namespace vx {
 namespace texts = identification_texts;
 
 namespace {
+using namespace std::chrono_literals;
 constexpr int kRetries = 3;
-constexpr int kFirstByteMs = 15;
-constexpr int kByteMs = 10;
-constexpr int kReplyWaitMs = 5000;
-constexpr int kRetryPauseMs = 1500;
+constexpr auto kFirstByte = 15ms;
+constexpr auto kByte = 10ms;
+constexpr auto kReplyWait = 5000ms;
+constexpr auto kRetryPause = 1500ms;
 }  // namespace
 
 struct Identification::State {
@@ -67,7 +67,8 @@ bool Identification::openPort()
     if (d->port->open(portNumber()))
         return true;
     setPortFailure(true);
-    prompt(texts::kPortErrorTitle, PromptIcon::Warning, texts::kPortError);
+    if (onPortError)
+        onPortError();
     return false;
 }
 
@@ -88,21 +89,21 @@ void Identification::probe()
     d->probing = true;
     d->sendComplete = false;
     d->sendPos = 0;
-    d->timer1->arm(kFirstByteMs);
+    d->timer1->arm(kFirstByte);
 }
 
 void Identification::onTimer1()
 {
-    d->timer1->arm(kByteMs);
+    d->timer1->arm(kByte);
     if (d->sendPos < int(kHandshake.size())) {
         d->port->writeByte(kHandshake[size_t(d->sendPos)]);
         if (!d->probing)
             return;  // the device failed while the byte left
-        d->timer2->arm(kReplyWaitMs);
+        d->timer2->arm(kReplyWait);
         ++d->sendPos;
     }
     if (d->sendPos >= int(kHandshake.size())) {
-        d->timer2->arm(kReplyWaitMs);
+        d->timer2->arm(kReplyWait);
         d->timer1->disable();
         d->sendComplete = true;
     }
@@ -133,7 +134,7 @@ void Identification::onTimer2()
     // Timer2 is periodic; it stops itself so that only Timer3 runs on.
     d->timer1->disable();
     d->timer2->disable();
-    d->timer3->arm(kRetryPauseMs);
+    d->timer3->arm(kRetryPause);
     closePort();
     d->probing = false;
 }

@@ -21,7 +21,7 @@ public:
     // Start: closes the port if open, sets three retries and probes.
     void start();
     // Opens the port on portNumber(); on failure sets the port-failure flag,
-    // shows the main window's port message and returns false.
+    // reports onPortError and returns false.
     bool openPort();
     void closePort();
 
@@ -32,6 +32,9 @@ public:
     // A good reply arrived (after the panels and band limits were written):
     // the main window enables its four editor menu entries.
     std::function<void()> onIdentified;
+    // The port would not open; the window that owns the identification
+    // shows its message.
+    std::function<void()> onPortError;
 
     SerialPort& port();
 

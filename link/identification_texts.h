@@ -5,8 +5,6 @@
 
 namespace vx::identification_texts {
 
-inline constexpr Text kPortErrorTitle{"操作提示", "Operate Prompt"};
-inline constexpr Text kPortError{"通讯端口打开错误，请正确设置通讯端口 ！", "Communication Port Open Error ！"};
 inline constexpr Text kStatLabel{"状态:", "Stat:"};                        // panel 3
 inline constexpr Text kFault{"联机故障 ！", "Communication fault."};       // panel 4
 

@@ -4,6 +4,7 @@
 // virtual clock, so time-outs take no test time.
 
 #include <QByteArray>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -38,10 +39,10 @@ class Timer {
 public:
     virtual ~Timer() = default;
     // Sets the interval and enables the timer; its countdown restarts.
-    virtual void arm(int ms) = 0;
+    virtual void arm(std::chrono::milliseconds interval) = 0;
     virtual void disable() = 0;
     virtual bool enabled() const = 0;
-    virtual int interval() const = 0;
+    virtual std::chrono::milliseconds interval() const = 0;
 
     std::function<void()> onTick;
 };

@@ -86,9 +86,9 @@ QtTimer::QtTimer()
     });
 }
 
-void QtTimer::arm(int ms) { timer_.start(ms); }
+void QtTimer::arm(std::chrono::milliseconds interval) { timer_.start(interval); }
 void QtTimer::disable() { timer_.stop(); }
 bool QtTimer::enabled() const { return timer_.isActive(); }
-int QtTimer::interval() const { return timer_.interval(); }
+std::chrono::milliseconds QtTimer::interval() const { return timer_.intervalAsDuration(); }
 
 }  // namespace vx

@@ -30,10 +30,10 @@ class QtTimer final : public QObject, public Timer {
     Q_OBJECT
 public:
     QtTimer();
-    void arm(int ms) override;
+    void arm(std::chrono::milliseconds interval) override;
     void disable() override;
     bool enabled() const override;
-    int interval() const override;
+    std::chrono::milliseconds interval() const override;
 
 private:
     QTimer timer_;

@@ -8,9 +8,10 @@
 //   write  rows 0..783, one 21-byte packet a row
 
 #include "image/image.h"
-#include "link/engine.h"
+#include "link/transfer_plan.h"
 
 #include <QByteArray>
+#include <chrono>
 #include <functional>
 #include <vector>
 
@@ -20,18 +21,20 @@ inline constexpr int kWholeReadFirstSlot = 1;
 inline constexpr int kWholeReadLastSlot = 200;
 inline constexpr int kWholeReadBlocks = 201;  // requests a whole read makes
 inline constexpr int kWholeReadRetries = 3;
-inline constexpr int kWholeReadPauseMs = 3000;
+inline constexpr std::chrono::milliseconds kWholeReadPause{3000};
 inline constexpr int kWholeWriteRows = 784;
 inline constexpr int kWholeWriteRetries = 0;
-inline constexpr int kWholeWritePauseMs = 5000;
+inline constexpr std::chrono::milliseconds kWholeWritePause{5000};
+// The slots a whole read stores, into rows 0..787.
+inline constexpr SlotRun kWholeReadStored{2, 197};
 
-TransferParams wholeReadParams();
-// Rows come from `image` as each packet is built.
-TransferParams wholeWriteParams(const Image& image);
+// The read, storing into `image` once every block has arrived.
+TransferPlan wholeReadPlan(Image& image);
+// The write; rows come from `image` as each packet is built.
+TransferPlan wholeWritePlan(const Image& image);
 
-// Copies the data of slots 2..198 into rows 0..787 of `image`, 64 bytes a
-// slot (see blockData()). Rows 788..1024 are left as they are. False, and
-// `image` untouched, when a slot is missing.
+// The read's post-processing on its own: slots 2..198 into rows 0..787 of
+// `image`. False, and `image` untouched, when a slot is missing.
 bool wholeReadToImage(const std::vector<QByteArray>& replies, Image& image);
 
 // Runs on the image just before a whole-radio write starts, so that tables

@@ -10,6 +10,7 @@ namespace vx::channels {
 namespace {
 
 using O = ChannelOffsets;
+using N = NameOffsets;
 
 QStringList listOf(std::initializer_list<const char*> texts)
 {
@@ -51,27 +52,24 @@ QString choiceText(int column, int v)
     return v >= 0 && v < list.size() ? list.at(v) : QString();
 }
 
-std::span<const uint8_t, 4> four(std::span<const uint8_t, Image::kRowBytes> row, int offset)
-{
-    return std::span<const uint8_t, 4>(row.data() + offset, 4);
-}
-
-void writeBytes(Image& image, int row, int offset, std::span<const uint8_t> bytes)
-{
-    for (size_t i = 0; i < bytes.size(); ++i)
-        image.set(row, offset + int(i), bytes[i]);
-}
-
 void writeTone(Image& image, int n, Tone which, TonePair pair)
 {
-    const int r = recordRow(n);
-    image.set(r, O::encodeTone, pair.low);
-    image.set(r, O::encodeTone + 1, pair.high);
-    if (which == Tone::Decode) {
-        image.set(r, O::decodeTone, pair.low);
-        image.set(r, O::decodeTone + 1, pair.high);
-    }
+    const RecordRef rec(image, recordRow(n));
+    O::encodeTone.put(rec, pair);
+    if (which == Tone::Decode)
+        O::decodeTone.put(rec, pair);
 }
+
+// Windows-1252 characters of 0x80..0x9F; 0 where the code page has none.
+constexpr char16_t kAnsi80[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80..87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,       // 88..8F
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90..97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,  // 98..9F
+};
+
+// The character of an ANSI code, or 0 where there is none.
+char16_t ansiChar(uint8_t b) { return b >= 0x80 && b <= 0x9F ? kAnsi80[b - 0x80] : char16_t(b); }
 
 }  // namespace
 
@@ -104,27 +102,23 @@ QStringList choices(int column)
 
 bool is_empty(const Image& image, int n)
 {
-    return !validChannel(n) || image.at(recordRow(n), O::rxFreq) == O::kEmpty;
+    return !validChannel(n) || O::rxFreq.none(RecordView(image, recordRow(n)));
 }
 
-ChannelTexts decode_channel(Image& image, int n)
+ChannelTexts decode_channel(const Image& image, int n)
 {
     ChannelTexts t;
-    if (!validChannel(n))
+    if (is_empty(image, n))
         return t;
-    if (is_empty(image, n)) {
-        delete_channel(image, n);
-        return t;
-    }
-    const auto rec = std::as_const(image).row(recordRow(n));
+    const RecordView rec(image, recordRow(n));
     t[ColBand] = kBandText;
-    t[ColRx] = decode_packed(four(rec, O::rxFreq));
-    t[ColDecode] = decode_tone(rec[O::decodeTone], rec[O::decodeTone + 1]);
-    if (rec[O::txFreq] != O::kEmpty) {
-        t[ColTx] = decode_packed(four(rec, O::txFreq));
-        t[ColEncode] = decode_tone(rec[O::encodeTone], rec[O::encodeTone + 1]);
+    t[ColRx] = O::rxFreq.get(rec);
+    t[ColDecode] = O::decodeTone.get(rec);
+    if (!O::txFreq.none(rec)) {
+        t[ColTx] = O::txFreq.get(rec);
+        t[ColEncode] = O::encodeTone.get(rec);
     }
-    auto field = [&](Bits b) { return b.get(rec[b.byte]); };
+    auto field = [&](Bits b) { return b.get(rec); };
     t[ColSignalCode] = choiceText(ColSignalCode, field(O::signalCode));
     t[ColOptionalSignal] = choiceText(ColOptionalSignal, field(O::optionalSignal));
     t[ColSpeakerMute] = choiceText(ColSpeakerMute, field(O::speakerMute));
@@ -134,18 +128,28 @@ ChannelTexts decode_channel(Image& image, int n)
     t[ColScanAdd] = choiceText(ColScanAdd, field(O::scanAdd));
     t[ColBusyLock] = choiceText(ColBusyLock, field(O::busyLock));
     t[ColBandwidth] = choiceText(ColBandwidth, field(O::bandwidth));
-    t[ColName] = strict_name(std::as_const(image).row(nameRow(n)));
+    t[ColName] = N::name.get(RecordView(image, nameRow(n)));
     return t;
+}
+
+bool normalise_channel(Image& image, int n)
+{
+    if (!validChannel(n) || !is_empty(image, n))
+        return false;
+    auto blank = [&](int r) { return std::ranges::all_of(std::as_const(image).row(r), [](uint8_t b) { return b == Image::kFill; }); };
+    if (blank(recordRow(n)) && blank(nameRow(n)))
+        return false;
+    delete_channel(image, n);
+    return true;
 }
 
 void new_channel(Image& image, int n)
 {
     if (!validChannel(n))
         return;
-    const int r = recordRow(n);
-    for (int b = O::decodeTone; b <= O::scrambler.byte; ++b)
-        image.set(r, b, 0x00);
-    image.set(r, O::pttId.byte, O::scanAdd.put(0x00, 1));
+    const RecordRef rec(image, recordRow(n));
+    rec.fill(O::decodeTone.offset, Image::kRowBytes - O::decodeTone.offset, 0x00);
+    O::scanAdd.put(rec, 1);
     image.fillRows(nameRow(n), nameRow(n));
 }
 
@@ -168,27 +172,31 @@ void delete_channel(Image& image, int n)
 
 void set_rx(Image& image, int n, QStringView text)
 {
+    set_rx_only(image, n, text);
+    set_tx(image, n, text);
+}
+
+void set_rx_only(Image& image, int n, QStringView text)
+{
     if (!validChannel(n))
         return;
-    const auto bytes = encode_packed(text);
-    writeBytes(image, recordRow(n), O::rxFreq, bytes);
-    writeBytes(image, recordRow(n), O::txFreq, bytes);
+    O::rxFreq.put(RecordRef(image, recordRow(n)), text);
 }
 
 void set_tx(Image& image, int n, QStringView text)
 {
     if (!validChannel(n))
         return;
-    writeBytes(image, recordRow(n), O::txFreq, encode_packed(text));
+    O::txFreq.put(RecordRef(image, recordRow(n)), text);
 }
 
 void remove_tx(Image& image, int n)
 {
     if (!validChannel(n))
         return;
-    const std::array<uint8_t, 4> none{0xFF, 0xFF, 0xFF, 0xFF};
-    writeBytes(image, recordRow(n), O::txFreq, none);
-    writeBytes(image, recordRow(n), O::encodeTone, std::span(none).first(2));
+    const RecordRef rec(image, recordRow(n));
+    O::txFreq.clear(rec);
+    O::encodeTone.put(rec, TonePair{0xFF, 0xFF});
 }
 
 void set_tone(Image& image, int n, Tone which, int index)
@@ -211,9 +219,7 @@ void set_choice(Image& image, int n, int column, int p)
         return;
     if (p < 0 || p >= choices(column).size())
         return;
-    const Bits b = choiceBits(column);
-    const int r = recordRow(n);
-    image.set(r, b.byte, b.put(image.at(r, b.byte), p));
+    choiceBits(column).put(RecordRef(image, recordRow(n)), p);
 }
 
 QString name_entry(QStringView text)
@@ -234,31 +240,10 @@ void set_name(Image& image, int n, QStringView text)
 {
     if (!validChannel(n))
         return;
-    const QList<uint> chars = name_entry(text).toUcs4();
-    const int r = nameRow(n);
-    for (int i = 0; i < kNameLength; ++i) {
-        uint8_t b = 0xFF;
-        if (i < chars.size()) {
-            const uint c = chars[i];
-            if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z'))
-                b = uint8_t(c);
-        }
-        image.set(r, i, b);
-    }
+    N::name.put(RecordRef(image, nameRow(n)), name_entry(text));
 }
 
-QString strict_name(std::span<const uint8_t, Image::kRowBytes> row)
-{
-    QString out;
-    if (row[0] == 0xFF)
-        return out;
-    for (int i = 0; i < kNameLength; ++i) {
-        const uint8_t b = row[i];
-        if ((b >= '0' && b <= '9') || (b >= 'A' && b <= 'Z'))
-            out += QLatin1Char(char(b));
-    }
-    return out;
-}
+QString strict_name(std::span<const uint8_t, Image::kRowBytes> row) { return N::name.text(row); }
 
 QString received_name(std::span<const uint8_t, Image::kRowBytes> row)
 {
@@ -271,8 +256,8 @@ QString received_name(std::span<const uint8_t, Image::kRowBytes> row)
             out += QLatin1Char(char('0' + b));
         else if (b >= 17 && b <= 37)
             out += QLatin1Char(char(b + 48));
-        else if (b >= 48 && b <= 250)
-            out += QChar(ushort(b));  // Latin-1
+        else if (b >= 48 && b <= 250 && ansiChar(b))
+            out += QChar(ansiChar(b));
         else if (b == 251)
             out += QLatin1Char('+');
         else if (b == 253)
@@ -320,16 +305,15 @@ void load_factory_channels(Image& image)
         {3, "400.025", ctcss(2035)}, {4, "479.95", kNoTone},     {5, "436.5", ctcss(2503)},
         {6, "155.5", TonePair{0xD2, 0x00}},                       {199, "480.625", kNoTone},
     };
+    constexpr RecordDefault base[] = {{0, {0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x04}}};
     for (const Factory& f : factory) {
-        const int r = recordRow(f.channel);
-        const std::array<uint8_t, Image::kRowBytes> base{0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x04};
-        image.setRow(r, base);
-        const auto freq = encode_packed(QString::fromLatin1(f.freq));
-        writeBytes(image, r, O::rxFreq, freq);
-        writeBytes(image, r, O::txFreq, freq);
-        const std::array<uint8_t, 2> tone{f.tone.low, f.tone.high};
-        writeBytes(image, r, O::decodeTone, tone);
-        writeBytes(image, r, O::encodeTone, tone);
+        const RecordRef rec(image, recordRow(f.channel));
+        rec.lay(base);
+        const QString freq = QString::fromLatin1(f.freq);
+        O::rxFreq.put(rec, freq);
+        O::txFreq.put(rec, freq);
+        O::decodeTone.put(rec, f.tone);
+        O::encodeTone.put(rec, f.tone);
     }
 }
 

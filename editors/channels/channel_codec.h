@@ -22,6 +22,7 @@
 // 0..199 does nothing (and decodes to blank texts).
 
 #include "image/image.h"
+#include "image/record.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -41,22 +42,14 @@ constexpr bool validChannel(int n) { return n >= 0 && n < kChannels; }
 constexpr int recordRow(int n) { return region::channels.first + n; }
 constexpr int nameRow(int n) { return region::names.first + n; }
 
-// A bit field within one byte of a record.
-struct Bits {
-    int byte;
-    int shift;
-    int width;
-    constexpr uint8_t mask() const { return uint8_t(((1u << width) - 1u) << shift); }
-    constexpr int get(uint8_t b) const { return (b & mask()) >> shift; }
-    constexpr uint8_t put(uint8_t b, int v) const { return uint8_t((b & ~mask()) | ((v << shift) & mask())); }
-};
+using Bits = field::Bits;  // a bit field within one byte of a record
 
 // One channel record: image row n, 16 bytes.
 struct ChannelOffsets {
-    static constexpr int rxFreq = 0;      // packed BCD, 4 bytes, LSB first
-    static constexpr int txFreq = 4;      // packed BCD, 4 bytes, LSB first
-    static constexpr int decodeTone = 8;  // 16-bit little-endian tone field
-    static constexpr int encodeTone = 10;
+    static constexpr field::Bcd8le rxFreq{0};  // byte 0 = FF: channel empty
+    static constexpr field::Bcd8le txFreq{4};  // byte 4 = FF: no transmit frequency
+    static constexpr field::Tone16le decodeTone{8};
+    static constexpr field::Tone16le encodeTone{10};
     static constexpr Bits signalCode{12, 0, 4};
     static constexpr Bits optionalSignal{13, 0, 4};
     static constexpr Bits speakerMute{13, 4, 4};
@@ -68,6 +61,13 @@ struct ChannelOffsets {
     static constexpr Bits busyLock{15, 3, 1};
     static constexpr Bits bandwidth{15, 6, 1};
     static constexpr uint8_t kEmpty = 0xFF;  // byte 0 (receive) or 4 (transmit)
+};
+
+constexpr bool digitOrCapital(char32_t c) { return (c >= U'0' && c <= U'9') || (c >= U'A' && c <= U'Z'); }
+
+// One name: image row 256 + n.
+struct NameOffsets {
+    static constexpr field::Ascii name{0, kNameLength, digitOrCapital};
 };
 
 // Grid columns of one channel.
@@ -103,9 +103,12 @@ QStringList choices(int column);
 
 bool is_empty(const Image& image, int n);
 
-// Decodes channel n into its grid texts. An empty record (byte 0 FF) is
-// deleted on the way (both rows rewritten with FF) and decodes blank.
-ChannelTexts decode_channel(Image& image, int n);
+// Decodes channel n into its grid texts; an empty record (byte 0 FF)
+// decodes blank whatever its other bytes hold.
+ChannelTexts decode_channel(const Image& image, int n);
+// An empty record gets both of its rows rewritten with FF, as the grid does
+// before it shows a channel. Returns whether a byte changed.
+bool normalise_channel(Image& image, int n);
 
 // Defaults given to a channel when it first receives a frequency: tones off,
 // signal code 1, optional signal off, mute QT, power high, scrambler off,
@@ -119,6 +122,8 @@ void delete_channel(Image& image, int n);
 
 // Receive frequency; the transmit frequency is set to the same value.
 void set_rx(Image& image, int n, QStringView text);
+// Receive frequency only; the transmit frequency is kept.
+void set_rx_only(Image& image, int n, QStringView text);
 // Transmit frequency only.
 void set_tx(Image& image, int n, QStringView text);
 // No transmit frequency: bytes 4..7 and the encode tone FF.
@@ -144,8 +149,10 @@ QString name_entry(QStringView text);
 QString strict_name(std::span<const uint8_t, Image::kRowBytes> row);
 
 // Received-name rule over one name row: blank when byte 0 is FF, else bytes
-// 0..5 mapped 0..9 -> digit, 17..37 -> "A".."U", 48..250 -> the Latin-1
-// character of that code, 251 -> "+", 253 -> "-", anything else skipped.
+// 0..5 mapped 0..9 -> digit, 17..37 -> "A".."U", 48..250 -> the character
+// of that code in the Windows ANSI code page (Windows-1252), 251 -> "+",
+// 253 -> "-", anything else (and the five codes 1252 leaves undefined,
+// 81 8D 8F 90 9D) skipped.
 QString received_name(std::span<const uint8_t, Image::kRowBytes> row);
 
 struct ReceivedName {

@@ -1,25 +1,18 @@
 #include "editors/channels/frm_chann.h"
 
-#include "app/geometry.h"
-#include "app/prompt.h"
-#include "app/shell.h"
 #include "editors/channels/channel_grid_model.h"
 #include "editors/channels/frm_chann_texts.h"
 #include "image/codecs.h"
 #include "image/tables.h"
 #include "image/tones.h"
-#include "link/engine.h"
-#include "link/port.h"
+#include "ui/geometry.h"
+#include "ui/prompt.h"
+#include "ui/shell.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
 
@@ -83,20 +76,12 @@ bool isToneColumn(int column) { return column == ColDecode || column == ColEncod
 bool isTextColumn(int column) { return column == ColRx || column == ColTx || column == ColName; }
 bool isEnter(const QKeyEvent* k) { return k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter; }
 
-void warn(const QString& text) { prompt(T::kPromptTitle, PromptIcon::Warning, text); }
+void say(const Text& text) { prompt(T::kPromptTitle, PromptIcon::Warning, text); }
 
 }  // namespace
 
-frm_chann::frm_chann(QWidget* parent)
-    : QWidget(parent),
-      port_(makeSerialPort()),
-      timer1_(makeTimer()),
-      timer2_(makeTimer()),
-      timer3_(makeTimer())
+frm_chann::frm_chann(QWidget* parent) : RegionEditor(makeDescriptor(), parent)
 {
-    setObjectName(QStringLiteral("frm_chann"));
-    resize(twipsToPixels(kDesignW), twipsToPixels(kDesignH));
-
     model_ = new ChannelGridModel(this);
     grid_ = new QTableView(this);
     grid_->setObjectName(QStringLiteral("MSF_Chann"));
@@ -112,6 +97,7 @@ frm_chann::frm_chann(QWidget* parent)
     grid_->horizontalHeader()->setHighlightSections(false);
     for (int c = 0; c < kColumns; ++c)
         grid_->setColumnWidth(c, twipsToPixels(kColumnTwips[c]));
+    grid_->lower();  // under the in-cell editors and the progress row
 
     textEdit_ = new QLineEdit(grid_->viewport());
     textEdit_->setObjectName(QStringLiteral("Text_Edit"));
@@ -136,86 +122,27 @@ frm_chann::frm_chann(QWidget* parent)
     connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, hideText);
     connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this, hideText);
 
-    const struct {
-        const char* name;
-        void (frm_chann::*slot)();
-    } buttons[] = {
-        {"Command_read", &frm_chann::onRead},       {"Command_write", &frm_chann::onWrite},
-        {"Command_clear", &frm_chann::onClear},     {"Command_default", &frm_chann::onDefault},
-        {"Command_save", &frm_chann::onSave},       {"Command_open", &frm_chann::onOpen},
-        {"Command_close", &frm_chann::onClose},
-    };
-    for (const auto& b : buttons) {
-        auto* button = new QPushButton(this);
-        button->setObjectName(QString::fromLatin1(b.name));
-        connect(button, &QPushButton::clicked, this, b.slot);
-        buttons_ << button;
-    }
-
-    progress_ = new QProgressBar(this);
-    progress_->setObjectName(QStringLiteral("ProgressBar1"));
-    progress_->setRange(0, 100);
-    progress_->hide();
-    label_ = new QLabel(this);
-    label_->setObjectName(QStringLiteral("Label_tr_count"));
-    label_->hide();
-
-    setUpTransfers();
-
-    shell::placeChild(this, kDesignW, kDesignH);
     caption();
     refresh();
 }
 
-frm_chann::~frm_chann()
-{
-    // The engine goes before the port and timers it runs on.
-    engine_.reset();
-}
-
-bool frm_chann::busy() const { return engine_ && engine_->busy(); }
+frm_chann::~frm_chann() = default;
 
 // ---------------------------------------------------------------- showing
 
 void frm_chann::caption()
 {
-    setWindowTitle(T::kTitle);
+    RegionEditor::caption();
     model_->setHeadings(T::kHeadings);
-    const Text captions[] = {T::kRead, T::kWrite, T::kClear, T::kDefault, T::kSave, T::kOpen, T::kClose};
-    for (int i = 0; i < buttons_.size(); ++i)
-        buttons_[i]->setText(captions[i]);
 }
 
-void frm_chann::layoutControls()
+// The grid is as wide as the window / 1.02, centred, above the progress row.
+void frm_chann::layOutContent(const QRect& area)
 {
-    const int w = width();
-    const int h = height();
     const int margin = twipsToPixels(120);
-    const int gridW = int(w / 1.02);
-    const int gridX = (w - gridW) / 2;
-    const int buttonH = twipsToPixels(495);
-    // The button row's top lies 1500 twips above the bottom of the whole
-    // window, frame included (the size the geometry rule gives).
-    int outerH = h;
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        outerH = frame->height();
-    else if (isWindow())
-        outerH = frameGeometry().height();
-    const int buttonTop = std::clamp(outerH - twipsToPixels(1500), 0, std::max(0, h - buttonH - margin));
-    const int progressTop = std::max(0, buttonTop - twipsToPixels(800));
-    grid_->setGeometry(gridX, margin, gridW, std::max(0, progressTop - 2 * margin));
-
-    const int gap = twipsToPixels(150);
-    const int count = int(buttons_.size());
-    const int buttonW = std::max(1, std::min(twipsToPixels(1300), (gridW - (count - 1) * gap) / count));
-    int x = gridX + (gridW - (count * buttonW + (count - 1) * gap)) / 2;
-    for (QPushButton* b : buttons_) {
-        b->setGeometry(x, buttonTop, buttonW, buttonH);
-        x += buttonW + gap;
-    }
-    const int rowH = twipsToPixels(300);
-    label_->setGeometry(gridX, progressTop, gridW / 2 - gap, rowH);
-    progress_->setGeometry(gridX + gridW / 2, progressTop, gridW / 2, rowH);
+    const int gridW = int(area.width() / 1.02);
+    grid_->setGeometry(area.x() + (area.width() - gridW) / 2, area.y() + margin, gridW,
+                       std::max(0, area.height() - margin));
 }
 
 void frm_chann::refresh()
@@ -226,6 +153,7 @@ void frm_chann::refresh()
     int first = kChannels;
     int last = -1;
     for (int n = 0; n < kChannels; ++n) {
+        normalise_channel(image, n);
         ChannelTexts t = decode_channel(image, n);
         t[ColNumber] = QString::number(n);
         if (model_->setRow(n, t, false)) {
@@ -246,6 +174,7 @@ void frm_chann::showChannel(int n)
 {
     if (!validChannel(n))
         return;
+    normalise_channel(appImage(), n);
     ChannelTexts t = decode_channel(appImage(), n);
     t[ColNumber] = QString::number(n);
     model_->setRow(n, t);
@@ -264,52 +193,6 @@ void frm_chann::closeEditors()
 
 // ---------------------------------------------------------------- events
 
-bool frm_chann::event(QEvent* e)
-{
-    if (e->type() == QEvent::WindowActivate && loaded_)
-        refresh();
-    return QWidget::event(e);
-}
-
-void frm_chann::showEvent(QShowEvent* e)
-{
-    QWidget::showEvent(e);
-    if (loaded_)
-        return;
-    loaded_ = true;
-    // The window loads: timers off, flags clear, progress hidden.
-    engine_->abandon();
-    progress_->hide();
-    label_->hide();
-    caption();
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        connect(frame, &QMdiSubWindow::aboutToActivate, this, &frm_chann::refresh);
-    refresh();
-}
-
-void frm_chann::focusInEvent(QFocusEvent* e)
-{
-    QWidget::focusInEvent(e);
-    refresh();
-}
-
-void frm_chann::closeEvent(QCloseEvent* e)
-{
-    if (busy()) {
-        warn(T::kBusyCloseFrame);
-        e->ignore();
-        return;
-    }
-    engine_->abandon();
-    e->accept();
-}
-
-void frm_chann::resizeEvent(QResizeEvent* e)
-{
-    QWidget::resizeEvent(e);
-    layoutControls();
-}
-
 bool frm_chann::eventFilter(QObject* watched, QEvent* e)
 {
     if (e->type() == QEvent::KeyPress) {
@@ -319,7 +202,7 @@ bool frm_chann::eventFilter(QObject* watched, QEvent* e)
         if (watched == comboEdit_ || watched == comboEdit_->lineEdit())
             return comboKey(key);
     }
-    return QWidget::eventFilter(watched, e);
+    return RegionEditor::eventFilter(watched, e);
 }
 
 // ---------------------------------------------------------------- cells
@@ -423,13 +306,18 @@ void frm_chann::leaveRx(int n, const QString& text)
             setCell(n, ColTx, text);
         set_rx(image, n, text);  // the transmit frequency follows
     } else {
-        warn(T::kRxRange);
+        say(T::kRxRange);
         const QString low = lowerLimitText();
         setCell(n, ColRx, low);
         textEdit_->setText(low);
-        if (is_empty(image, n))
+        // Only an empty channel takes the replacement as its transmit
+        // frequency too; an existing one keeps its own.
+        if (is_empty(image, n)) {
             new_channel(image, n);
-        set_rx(image, n, low);
+            set_rx(image, n, low);
+        } else {
+            set_rx_only(image, n, low);
+        }
     }
     showChannel(n);
 }
@@ -439,7 +327,7 @@ void frm_chann::leaveRx(int n, const QString& text)
 void frm_chann::replaceTxWithLowerLimit(int n)
 {
     Image& image = appImage();
-    warn(T::kTxRange);
+    say(T::kTxRange);
     const QString low = lowerLimitText();
     setCell(n, ColTx, low);
     setCell(n, ColEncode, QStringLiteral("OFF"));
@@ -451,7 +339,7 @@ void frm_chann::leaveTx(int n, const QString& text)
 {
     Image& image = appImage();
     if (blank(cell(n, ColRx)) && !blank(text)) {
-        warn(T::kRxFirst);
+        say(T::kRxFirst);
         return;
     }
     if (blank(text)) {
@@ -536,7 +424,7 @@ void frm_chann::enterRx(int n)
         applyNew();
         setCell(n, ColRx, enteredFrequency(text));
     } else {
-        warn(T::kRxRange);
+        say(T::kRxRange);
         setCell(n, ColRx, lowerLimitText());
         applyNew();
     }
@@ -550,7 +438,7 @@ void frm_chann::enterTx(int n)
 {
     const QString text = textEdit_->text();
     if (blank(cell(n, ColRx)) && !blank(text)) {
-        warn(T::kRxFirst);
+        say(T::kRxFirst);
         textEdit_->clear();
     } else if (blank(text)) {
         setCell(n, ColTx, QString());
@@ -618,64 +506,24 @@ void frm_chann::choose(int p)
 
 // ---------------------------------------------------------------- buttons
 
-bool frm_chann::refuseWhileBusy()
+void frm_chann::clearAll()
 {
-    if (!busy())
-        return false;
-    warn(T::kBusy);
-    return true;
-}
-
-void frm_chann::onClear()
-{
-    if (busy()) {
-        warn(T::kBusyClear);
-        return;
-    }
-    progress_->setValue(0);
-    progress_->hide();
     closeEditors();
     for (int n = 0; n < kChannels; ++n)
         delete_channel(appImage(), n);
-    refresh();
 }
 
-void frm_chann::onDefault()
+void frm_chann::loadDefaults()
 {
-    // Refused during a transfer too: a write would send half old, half
-    // factory channels.
-    if (refuseWhileBusy())
-        return;
     closeEditors();
     load_factory_channels(appImage());
-    refresh();
 }
 
-void frm_chann::onOpen()
+// The data file dialogs go with the window.
+void frm_chann::closing()
 {
-    if (!refuseWhileBusy())
-        shell::reopenWindow(QStringLiteral("Form_open_chann"));
-}
-
-void frm_chann::onSave()
-{
-    if (!refuseWhileBusy())
-        shell::reopenWindow(QStringLiteral("Form_save_chann"));
-}
-
-void frm_chann::onClose()
-{
-    if (busy()) {
-        warn(T::kBusyClose);
-        return;
-    }
-    engine_->abandon();
     shell::closeWindow(QStringLiteral("Form_open_chann"));
     shell::closeWindow(QStringLiteral("Form_save_chann"));
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        frame->close();
-    else
-        close();
 }
 
 }  // namespace vx

@@ -8,29 +8,19 @@
 // image holds.
 
 #include "editors/channels/channel_codec.h"
-
-#include <QWidget>
-#include <memory>
+#include "editors/frame/region_editor.h"
 
 class QComboBox;
 class QKeyEvent;
-class QLabel;
 class QLineEdit;
 class QModelIndex;
-class QProgressBar;
-class QPushButton;
 class QTableView;
 
 namespace vx {
 
-class SerialPort;
-class Timer;
-class TransferEngine;
-struct TransferParams;
-
 class ChannelGridModel;
 
-class frm_chann : public QWidget {
+class frm_chann : public RegionEditor {
     Q_OBJECT
 public:
     explicit frm_chann(QWidget* parent = nullptr);
@@ -41,8 +31,7 @@ public:
     static constexpr int kDesignH = 9500;
 
     // Shows every channel from the image again.
-    void refresh();
-    bool busy() const;
+    void refresh() override;
 
     // The text of a grid cell: row = channel number, column 0..15.
     QString cellText(int channel, int column) const;
@@ -63,11 +52,6 @@ public:
     static int writeRow(int packet);
 
 protected:
-    bool event(QEvent* e) override;
-    void showEvent(QShowEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
@@ -77,8 +61,15 @@ private:
         bool is(int r, int c) const { return row == r && column == c; }
     };
 
-    void caption();
-    void layoutControls();
+    // The frame's parts.
+    static EditorDescriptor makeDescriptor();
+    void caption() override;
+    void layOutContent(const QRect& area) override;
+    std::optional<TransferPlan> plan(Direction direction) override;
+    void afterRead() override;
+    void loadDefaults() override;
+    void clearAll() override;
+    void closing() override;
 
     // Cells.
     QString cell(int n, int column) const;
@@ -104,40 +95,13 @@ private:
     void enterTx(int n);
     void choose(int p);
 
-    // Buttons.
-    void onRead();
-    void onWrite();
-    void onClear();
-    void onDefault();
-    void onSave();
-    void onOpen();
-    void onClose();
-    bool refuseWhileBusy();
-
-    // Transfers.
-    void showReadProgress(int request);
-    void showWriteProgress(int packet);
-    void readFinished();
-    void writeFinished();
-    void transferFailed();
-    void setUpTransfers();
-    void startTransfer(const TransferParams& params);
-
     ChannelGridModel* model_ = nullptr;
     QTableView* grid_ = nullptr;
     QLineEdit* textEdit_ = nullptr;
     QComboBox* comboEdit_ = nullptr;
-    QProgressBar* progress_ = nullptr;
-    QLabel* label_ = nullptr;
-    QList<QPushButton*> buttons_;
 
     OpenCell open_;
     QString comboEntered_;  // the cell's text when its drop-down opened
-    bool loaded_ = false;
-
-    std::unique_ptr<SerialPort> port_;
-    std::unique_ptr<Timer> timer1_, timer2_, timer3_;
-    std::unique_ptr<TransferEngine> engine_;
 };
 
 }  // namespace vx

@@ -1,14 +1,9 @@
-// The channel editor's own read and write of the channel region.
+// The channel editor's descriptor and its own read and write of the channel
+// region.
 #include "editors/channels/frm_chann.h"
 
-#include "app/prompt.h"
 #include "editors/channels/frm_chann_texts.h"
-#include "link/engine.h"
-#include "link/port.h"
-#include "link/status.h"
-
-#include <QLabel>
-#include <QProgressBar>
+#include "link/transfer_texts.h"
 
 #include <algorithm>
 
@@ -16,16 +11,55 @@ namespace vx {
 
 using namespace channels;
 namespace T = chann_texts;
+namespace common = transfer_text;
 
 namespace {
 
-constexpr int kFirstSlot = 2;  // read replies go to slots 2..103
 constexpr int kChannelBase = 0x0000;
 constexpr int kNameBase = 0x1000;
-
-void warn(const QString& text) { prompt(T::kPromptTitle, PromptIcon::Warning, text); }
+// Read replies go to slots 2..103, channel and name blocks alternating.
+constexpr SlotRun kRecordSlots{2, frm_chann::kStoredPairs, 2};
+constexpr SlotRun kNameSlots{3, frm_chann::kStoredPairs, 2};
 
 }  // namespace
+
+EditorDescriptor frm_chann::makeDescriptor()
+{
+    const Notice busy{T::kPromptTitle, common::busy};
+    WindowDescriptor d{
+        .name = "frm_chann",
+        .caption = T::kTitle,
+        .designWidth = frm_chann::kDesignW,
+        .designHeight = frm_chann::kDesignH,
+        .hideLabelWhenIdle = true,
+    };
+    d.buttons = {
+        {Command::Read, "Command_read", T::kRead},       {Command::Write, "Command_write", T::kWrite},
+        {Command::Clear, "Command_clear", T::kClear},    {Command::Default, "Command_default", T::kDefault},
+        {Command::Save, "Command_save", T::kSave},       {Command::Open, "Command_open", T::kOpen},
+        {Command::Close, "Command_close", T::kClose},
+    };
+    d.texts = {
+        .connecting = common::connecting,
+        .portError = {T::kPromptTitle, common::portError},
+        .readDone = {.message = {T::kPromptTitle, common::readDone}, .label = T::kReadOk},
+        .writeDone = {.message = {T::kPromptTitle, common::writeDone}, .label = T::kWriteOk},
+        .failure = {.message = Notice{T::kPromptTitle, common::failed},
+                    .label = common::failedLabel,
+                    .statusPanel = 4,
+                    .panelText = common::failedPanel},
+    };
+    // Default is refused too: mid-write it would send the radio half old,
+    // half factory channels.
+    d.busyRefusals = {
+        {Command::Read, busy},    {Command::Write, busy},
+        {Command::Default, busy}, {Command::Open, busy},
+        {Command::Save, busy},    {Command::Clear, {T::kPromptTitle, common::busyClear}},
+        {Command::Close, {T::kPromptTitle, common::busyClose}},
+    };
+    d.closeBoxRefusal = Notice{T::kPromptTitle, common::busyCloseBox};
+    return {.window = d, .refreshOnActivate = true, .refreshOnFocus = true};
+}
 
 int frm_chann::readAddress(int request)
 {
@@ -39,132 +73,53 @@ int frm_chann::writeRow(int packet)
     return packet % 2 == 0 ? recordRow(n) : nameRow(n);
 }
 
-void frm_chann::setUpTransfers()
-{
-    engine_ = std::make_unique<TransferEngine>(*port_, *timer1_, *timer2_, *timer3_);
-    engine_->hooks.portError = [] { warn(T::kPortError); };
-    engine_->hooks.progress = [this](int counter) {
-        if (engine_->params().direction == Direction::Write)
-            showWriteProgress(counter);
-    };
-    engine_->hooks.finished = [this] {
-        if (engine_->params().direction == Direction::Read)
-            readFinished();
-        else
-            writeFinished();
-    };
-    engine_->hooks.failed = [this] { transferFailed(); };
-}
-
-void frm_chann::startTransfer(const TransferParams& params)
-{
-    engine_->setRetries(kRetries);
-    if (!engine_->start(params))
-        return;  // the port message has been shown
-    progress_->setValue(0);
-    progress_->show();
-    label_->setText(T::kConnecting);
-    label_->show();
-}
-
-void frm_chann::onRead()
-{
-    if (refuseWhileBusy())
-        return;
-    TransferParams p;
-    p.direction = Direction::Read;
-    p.firstSlot = kFirstSlot;
-    p.lastSlot = kFirstSlot + kReadRequests - 2;  // slots 2..103
-    // Called once for each request as it is made.
-    p.requestAddress = [this](int request) {
-        showReadProgress(request);
-        return uint16_t(readAddress(request));
-    };
-    p.retryPauseMs = kRetryPauseMs;
-    startTransfer(p);
-}
-
-void frm_chann::onWrite()
-{
-    if (refuseWhileBusy())
-        return;
-    TransferParams p;
-    p.direction = Direction::Write;
-    p.firstRow = 0;
-    p.endRow = kWritePackets;
-    p.rowAddress = [](int packet) { return uint16_t(Image::addressOfRow(writeRow(packet))); };
-    p.rowData = [](int packet) {
-        std::array<uint8_t, Image::kRowBytes> data;
-        const auto row = std::as_const(appImage()).row(writeRow(packet));
-        std::copy(row.begin(), row.end(), data.begin());
-        return data;
-    };
-    p.retryPauseMs = kRetryPauseMs;
-    startTransfer(p);
-}
-
-void frm_chann::showReadProgress(int request)
-{
-    // The block count reads i after the channel request of pair i and i + 1
-    // after its name request.
-    const int c = request / 2 + 1 + request % 2;
-    progress_->setValue(std::min(100, c * 100 / (kReadPairs + 1)));
-    label_->setText(T::kReadingBefore.str() + QString::number(c) + T::kReadingAfter.str());
-}
-
-void frm_chann::showWriteProgress(int packet)
-{
-    // Before each record n from 1 on.
-    if (packet % 2 != 0 || packet < 2)
-        return;
-    const int n = packet / 2;
-    progress_->setValue(std::min(100, n * 100 / kChannels));
-    label_->setText(T::kWritingBefore.str() + QString::number(n - 1) + T::kWritingAfter.str());
-}
-
-void frm_chann::readFinished()
+std::optional<TransferPlan> frm_chann::plan(Direction direction)
 {
     Image& image = appImage();
-    const auto& filled = engine_->replies();
-    auto reply = [&filled](int request) {
-        const size_t s = size_t(kFirstSlot + request);
-        return s < filled.size() ? filled[s] : QByteArray();
-    };
-    for (int i = 0; i < kStoredPairs; ++i) {
-        const QByteArray records = blockData(reply(2 * i));
-        const QByteArray names = blockData(reply(2 * i + 1));
-        for (int k = 0; k < 4; ++k) {
-            const auto at = [k](const QByteArray& b) {
-                return std::span(reinterpret_cast<const uint8_t*>(b.constData()) + k * Image::kRowBytes,
-                                 size_t(Image::kRowBytes));
-            };
-            image.setRow(recordRow(4 * i + k), at(records));
-            image.setRow(nameRow(4 * i + k), at(names));
-        }
+    if (direction == Direction::Read) {
+        TransferPlan p = TransferPlan::read(kChannelBase, 2, 2 + kReadRequests - 2)  // slots 2..103
+                             .storing(kRecordSlots, recordRow(0), intoImage(image))
+                             .storing(kNameSlots, nameRow(0), intoImage(image))
+                             .withRetries(kRetries, std::chrono::milliseconds(kRetryPauseMs));
+        p.params.requestAddress = [](int request) { return uint16_t(readAddress(request)); };
+        // After each request: the count reads i after the channel request of
+        // pair i and i + 1 after its name request.
+        p.progress = [](int request, int) -> std::optional<ProgressStep> {
+            const int c = request / 2 + 1 + request % 2;
+            return ProgressStep{std::min(100, c * 100 / (kReadPairs + 1)),
+                                common::readingBefore.str() + QString::number(c) + common::readingAfter.str()};
+        };
+        return p;
     }
+    TransferPlan p = TransferPlan::write(kChannelBase, 0, kWritePackets,
+                                         [rows = fromImage(image)](int packet) { return rows(writeRow(packet)); })
+                         .withRetries(kRetries, std::chrono::milliseconds(kRetryPauseMs));
+    p.params.rowAddress = [](int packet) { return uint16_t(Image::addressOfRow(writeRow(packet))); };
+    // Before each record n from 1 on.
+    p.progress = [](int, int packet) -> std::optional<ProgressStep> {
+        if (packet % 2 != 0 || packet < 2)
+            return std::nullopt;
+        const int n = packet / 2;
+        return ProgressStep{std::min(100, n * 100 / kChannels),
+                            T::kWritingBefore.str() + QString::number(n - 1) + T::kWritingAfter.str()};
+    };
+    return p;
+}
+
+void frm_chann::afterRead()
+{
     closeEditors();
-    refresh();
+    RegionEditor::afterRead();
+    // The names once more, by the wider rule, from the blocks as received.
+    const auto& replies = engine().replies();
     for (int i = 0; i < kReadPairs; ++i) {
+        const size_t slot = size_t(kNameSlots.slot(i));
+        if (slot >= replies.size())
+            break;
         const int request = 2 * i + 1;
-        for (const ReceivedName& name : received_names(blockData(reply(request)), readAddress(request)))
+        for (const ReceivedName& name : received_names(blockData(replies[slot]), readAddress(request)))
             setCell(name.channel, ColName, name.text);
     }
-    warn(T::kReadDone);
-    label_->setText(T::kReadOk);
-}
-
-void frm_chann::writeFinished()
-{
-    warn(T::kWriteDone);
-    label_->setText(T::kWriteOk);
-}
-
-void frm_chann::transferFailed()
-{
-    warn(T::kFail);
-    setStatusPanel(4, T::kFailPanel);
-    progress_->setValue(0);
-    label_->setText(T::kFailLabel);
 }
 
 }  // namespace vx

@@ -1,13 +1,14 @@
 // The port setup dialog: the selection on opening, confirming a port that
 // opens or one that does not, and Cancel.
 #include "app/form_setup.h"
-#include "app/shell.h"
+#include "app/mdimain.h"
 #include "fake_link.h"
 #include "image/language.h"
 #include "link/identification.h"
 #include "link/portmap.h"
 #include "link/status.h"
 #include "prompts.h"
+#include "ui/shell.h"
 
 #include <QMdiArea>
 #include <QPushButton>
@@ -49,10 +50,15 @@ struct MainWindow {
         frame.resize(1000, 700);
         area->resize(frame.size());
         frame.show();
-        shell::attachMainWindow(&frame, area, &id);
+        shell::attachMainWindow(&frame, area);
+        setMainIdentification(&id);
         shell::registerWindow(QStringLiteral("Form_setup"), [] { return new Form_setup; });
     }
-    ~MainWindow() { shell::attachMainWindow(nullptr, nullptr, nullptr); }
+    ~MainWindow()
+    {
+        shell::attachMainWindow(nullptr, nullptr);
+        setMainIdentification(nullptr);
+    }
 };
 
 }  // namespace

@@ -3,13 +3,13 @@
 
 #include "app/about.h"
 #include "app/mdimain.h"
-#include "app/shell.h"
 #include "app/windows.h"
 #include "fake_link.h"
 #include "image/language.h"
 #include "image/tables.h"
 #include "link/status.h"
 #include "prompts.h"
+#include "ui/shell.h"
 
 #include <QAction>
 #include <QCloseEvent>

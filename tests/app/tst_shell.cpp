@@ -1,10 +1,10 @@
 // The window shell: the geometry rule, placement in the main window, and
 // windows standing alone.
 
-#include "app/geometry.h"
 #include "app/mdimain.h"
-#include "app/shell.h"
 #include "fake_link.h"
+#include "ui/geometry.h"
+#include "ui/shell.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -96,7 +96,6 @@ private slots:
         QCOMPARE(shell::openWindow("frm_test"), w);
         QVERIFY(shell::closeWindow("frm_test"));
         QVERIFY(!shell::findWindow("frm_test"));
-        QVERIFY(!shell::identification());
     }
 
     void unknownNameOpensNothing()

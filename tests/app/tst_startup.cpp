@@ -2,7 +2,6 @@
 // advice on small screens.
 
 #include "app/mdimain.h"
-#include "app/shell.h"
 #include "app/startup.h"
 #include "app/windows.h"
 #include "fake_link.h"
@@ -13,6 +12,7 @@
 #include "link/port.h"
 #include "link/status.h"
 #include "prompts.h"
+#include "ui/shell.h"
 
 #include <QAction>
 #include <QLabel>
@@ -108,7 +108,7 @@ private slots:
         QCOMPARE(appImage().at(1000, 3), uint8_t(0xFF));
         QCOMPARE(appImage().at(700, 0), uint8_t(0xFF));
         QCOMPARE(shell::openWindowNames(), QStringList{"frm_option"});
-        QCOMPARE(shell::identification(), w.identification());
+        QCOMPARE(mainIdentification(), w.identification());
     }
 
     void displayAdvice_data()
@@ -157,6 +157,19 @@ private slots:
         ports = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
         QCOMPARE(portNumber(), 3);
         QVERIFY(!portFailure());
+    }
+
+    // The identification reports a port that will not open; the main
+    // window shows its message.
+    void noPortShowsTheMainWindowsMessage()
+    {
+        test::CapturedPrompts prompts;
+        ports = {};
+        MDImain w;
+        start(w);
+        ports = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+        QVERIFY(portFailure());
+        QVERIFY(prompts.all.contains(PromptRecord{"Operate Prompt", PromptIcon::Warning, "Communication Port Open Error ！"}));
     }
 
     void identificationEnablesTheEditorEntries()

@@ -2,6 +2,7 @@
 // factory states, the two name rules.
 #include "editors/channels/channel_codec.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 using namespace vx;
@@ -64,18 +65,40 @@ private slots:
         QCOMPARE(decode_channel(img, 3)[column], text);
     }
 
-    void emptyRecordIsDeletedByDecoding()
+    void emptyRecordDecodesBlankAndIsNormalised()
     {
         Image img = plain(5);
         img.set(5, 0, 0xFF);  // other bytes still hold data
         setHex(img, 256 + 5, "41 42 FF FF FF FF FF FF FF FF FF FF FF FF FF FF");
         img.set(6, 0, 0x12);  // a neighbour is not touched
-        const ChannelTexts t = decode_channel(img, 5);
+        const Image held = img;
+        const ChannelTexts t = decode_channel(std::as_const(img), 5);
         for (const QString& s : t)
             QVERIFY(s.isEmpty());
+        QVERIFY(img == held);  // decoding alone writes nothing
+        QVERIFY(normalise_channel(img, 5));
         QVERIFY(std::all_of(img.row(5).begin(), img.row(5).end(), [](uint8_t b) { return b == 0xFF; }));
         QVERIFY(std::all_of(img.row(261).begin(), img.row(261).end(), [](uint8_t b) { return b == 0xFF; }));
         QCOMPARE(img.at(6, 0), uint8_t(0x12));
+        QVERIFY(!normalise_channel(img, 5));  // already all FF
+        QVERIFY(!normalise_channel(img, 6));  // in use
+        QCOMPARE(img.at(6, 0), uint8_t(0x12));
+    }
+
+    // Decoding every channel of an image of random bytes leaves it as it was.
+    void decodingNeverWrites()
+    {
+        Image img;
+        QRandomGenerator random(1252);
+        for (int r = region::channels.first; r <= region::names.last; ++r)
+            for (int b = 0; b < Image::kRowBytes; ++b)
+                img.set(r, b, uint8_t(random.bounded(256)));
+        for (int n : {0, 1, 2})
+            img.set(n, 0, 0xFF);  // a few empty records among them
+        const Image held = img;
+        for (int n = -1; n <= kChannels; ++n)
+            decode_channel(std::as_const(img), n);
+        QVERIFY(img == held);
     }
 
     void newChannelDefaults()
@@ -153,7 +176,11 @@ private slots:
         QTest::newRow("empty") << QByteArray("FF 41 41 41 41 41") << "";
         QTest::newRow("digits 0..9 as values") << QByteArray("00 01 09 0A 10 FF") << "019";
         QTest::newRow("17..37 letters") << QByteArray("11 25 26 2F 30 FE") << "AU0";
-        QTest::newRow("Latin-1 and signs") << QByteArray("61 FA FB FC FD 41") << QString::fromLatin1("a\xFA+-A");
+        QTest::newRow("ANSI and signs") << QByteArray("61 FA FB FC FD 41") << QString::fromLatin1("a\xFA+-A");
+        QTest::newRow("ANSI 80 euro") << QByteArray("80 41") << QString::fromUtf8("€A");
+        QTest::newRow("ANSI 99 trade mark") << QByteArray("99") << QString::fromUtf8("™");
+        QTest::newRow("81 undefined, skipped") << QByteArray("41 81 8D 8F 90 9D") << "A";
+        QTest::newRow("E9 e acute") << QByteArray("E9") << QString::fromUtf8("é");
     }
     void receivedNameRule()
     {

@@ -2,10 +2,10 @@
 // Clear and Default, refusals while busy, driven by real mouse and key events.
 #include "chann_window.h"
 
-#include "app/geometry.h"
 #include "app/mdimain.h"
-#include "app/shell.h"
 #include "image/language.h"
+#include "ui/geometry.h"
+#include "ui/shell.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -154,6 +154,23 @@ private slots:
         if (message)
             QCOMPARE(cw.prompts.all[0].title, kOperatePrompt);
         resetBandLimits();
+    }
+
+    // Regression: an out-of-range receive frequency on a repeater pair also
+    // overwrote the pair's transmit frequency with the lower limit.
+    void outOfRangeReceiveKeepsAnExistingTransmit()
+    {
+        ChannWindow cw;
+        set_rx(appImage(), 0, u"145");
+        set_tx(appImage(), 0, u"145.6");
+        cw.w->refresh();
+        cw.click(0, ColRx);
+        cw.typeText("600");
+        cw.leave(1);
+        QCOMPARE(cw.prompts.texts(), QStringList{"Over the range of receive frequency ."});
+        QCOMPARE(cw.cell(0, ColRx), QStringLiteral("130.00000"));
+        QCOMPARE(cw.cell(0, ColTx), QStringLiteral("145.60000"));
+        QCOMPARE(cw.rowHex(0).left(23), QByteArray("00 00 00 13 00 00 56 14"));  // 130 and 145.6 MHz
     }
 
     // Regression: hiding the focused text box moved the current cell on as

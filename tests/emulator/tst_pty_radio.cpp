@@ -34,19 +34,16 @@ struct Window {
     std::unique_ptr<Timer> sender = makeTimer();
     std::unique_ptr<Timer> timeout = makeTimer();
     std::unique_ptr<Timer> retry = makeTimer();
-    TransferEngine engine{*port, *sender, *timeout, *retry};
     int finished = 0;
     int attemptFailed = 0;
     int failed = 0;
     int portErrors = 0;
-
-    Window()
-    {
-        engine.hooks.finished = [this] { ++finished; };
-        engine.hooks.attemptFailed = [this] { ++attemptFailed; };
-        engine.hooks.failed = [this] { ++failed; };
-        engine.hooks.portError = [this] { ++portErrors; };
-    }
+    TransferEngine engine{*port, *sender, *timeout, *retry,
+                          {.portError = [this] { ++portErrors; },
+                           .progress = {},
+                           .finished = [this] { ++finished; },
+                           .attemptFailed = [this] { ++attemptFailed; },
+                           .failed = [this] { ++failed; }}};
 };
 
 // Adjustment-editor sized transfers: blocks 0..3 and rows 4..7 of 0x3C00.
@@ -57,7 +54,7 @@ TransferParams shortRead()
     p.baseHigh = 0x3C;
     p.firstSlot = 2;
     p.lastSlot = 4;
-    p.retryPauseMs = 200;
+    p.retryPause = std::chrono::milliseconds(200);
     return p;
 }
 
@@ -77,7 +74,7 @@ TransferParams shortWrite()
     p.firstRow = 4;
     p.endRow = 8;
     p.rowData = rowBytes;
-    p.retryPauseMs = 200;
+    p.retryPause = std::chrono::milliseconds(200);
     return p;
 }
 

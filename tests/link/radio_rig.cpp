@@ -29,7 +29,7 @@ ScriptRadio::ScriptRadio(VirtualClock& clock, FakePort& port)
         if (pending_.isEmpty())
             pendingSince_ = clock_.now();
         pending_.append(char(byte));
-        flush_->arm(gatherMs);  // a packet ends when the line goes quiet
+        flush_->arm(std::chrono::milliseconds(gatherMs));  // a packet ends when the line goes quiet
     };
     flush_->onTick = [this] {
         flush_->disable();

@@ -17,22 +17,35 @@ struct Rig {
     VirtualClock clock;
     FakePort port;
     std::unique_ptr<Timer> sender = clock.makeTimer(), timeout = clock.makeTimer(), retry = clock.makeTimer();
-    TransferEngine engine{port, *sender, *timeout, *retry};
-    ScriptRadio radio{clock, port};
-    QList<int> progress;
+    QList<int> progress;  // counters reported from the second request on
+    QList<int> requests;  // request indices reported
+    int firstCounter = -1;
     QList<long long> attemptFailedAt;
     long long finishedAt = -1, failedAt = -1;
     int portErrors = 0;
+    TransferEngine engine{port, *sender, *timeout, *retry, events()};
+    ScriptRadio radio{clock, port};
 
     Rig()
     {
         for (int i = 0; i < Image::kSize; ++i)
             radio.memory.bytes()[size_t(i)] = uint8_t(i * 7 + i / 256);
-        engine.hooks.progress = [this](int n) { progress << n; };
-        engine.hooks.attemptFailed = [this] { attemptFailedAt << clock.now(); };
-        engine.hooks.finished = [this] { finishedAt = clock.now(); };
-        engine.hooks.failed = [this] { failedAt = clock.now(); };
-        engine.hooks.portError = [this] { ++portErrors; };
+    }
+    TransferEngine::Events events()
+    {
+        TransferEngine::Events e;
+        e.progress = [this](int request, int counter) {
+            requests << request;
+            if (request == 0)
+                firstCounter = counter;
+            else
+                progress << counter;
+        };
+        e.attemptFailed = [this] { attemptFailedAt << clock.now(); };
+        e.finished = [this] { finishedAt = clock.now(); };
+        e.failed = [this] { failedAt = clock.now(); };
+        e.portError = [this] { ++portErrors; };
+        return e;
     }
     bool run(const TransferParams& p, int retries = 0)
     {
@@ -60,7 +73,7 @@ TransferParams readParams(int base, int first, int last, int pauseMs = 3000)
     p.baseLow = uint8_t(base);
     p.firstSlot = first;
     p.lastSlot = last;
-    p.retryPauseMs = pauseMs;
+    p.retryPause = std::chrono::milliseconds(pauseMs);
     return p;
 }
 
@@ -131,6 +144,9 @@ private slots:
         for (int n = first; n <= last; ++n)
             expected << n;
         QCOMPARE(rig.progress, expected);
+        QCOMPARE(rig.firstCounter, first);
+        QCOMPARE(rig.requests.size(), last + 2 - first);
+        QCOMPARE(rig.requests.last(), last + 1 - first);
         QVERIFY(!rig.port.isOpen());
     }
 
@@ -165,6 +181,7 @@ private slots:
         QCOMPARE(ScriptRadio::kindOf(rig.radio.packets.last()), 'X');
         QCOMPARE(rig.progress.size(), end - first - 1);
         QCOMPARE(rig.progress.last(), end - 1);
+        QCOMPARE(rig.firstCounter, first);  // the first packet, right after the identity reply
     }
 
     // Silence ends an attempt 1000 ms after a packet; retries follow the
@@ -198,11 +215,11 @@ private slots:
     {
         Rig rig;
         QList<int> intervals;
-        rig.port.onWrite = [&](uint8_t) { intervals << (rig.timeout->enabled() ? rig.timeout->interval() : 0); };
+        rig.port.onWrite = [&](uint8_t) { intervals << (rig.timeout->enabled() ? int(rig.timeout->interval().count()) : 0); };
         rig.engine.start(readParams(0, 2, 4));
         rig.clock.advance(15);
         QCOMPARE(intervals, (QList<int>{0, 2000, 2000, 2000, 2000, 2000, 2000, 2000}));
-        QCOMPARE(rig.timeout->interval(), 1000);
+        QCOMPARE(rig.timeout->interval().count(), 1000);
     }
 
     // Bad bytes from the line end in the reply time-out, 1000 ms after the

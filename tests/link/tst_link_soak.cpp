@@ -4,14 +4,13 @@
 // VX_SOAK_VERBOSE to list every transfer.
 #include "prompts.h"
 
-#include "emulator/radio_model.h"
 #include "fake_link.h"
 #include "link/form_comm.h"
+#include "model_line.h"
 
 #include <QPushButton>
 #include <QtTest>
 
-#include <deque>
 #include <random>
 
 using namespace vx;
@@ -20,56 +19,6 @@ using vx::emu::RadioFaults;
 using vx::emu::RadioModel;
 
 namespace {
-
-// The radio model on the fake port: bytes reach it as they are written and
-// its answers arrive `latency` ms later. A closed line fails the port; the
-// next open finds the radio again (the cable plugged back in).
-struct ModelLine {
-    VirtualClock& clock;
-    FakePort* port = nullptr;
-    RadioModel model;
-    std::unique_ptr<Timer> wire;
-    std::deque<std::pair<long long, QByteArray>> queue;
-    int latency = 2;
-
-    explicit ModelLine(VirtualClock& c) : clock(c), wire(c.makeTimer())
-    {
-        wire->onTick = [this] {
-            wire->disable();
-            while (!queue.empty() && queue.front().first <= clock.now()) {
-                const QByteArray bytes = queue.front().second;
-                queue.pop_front();
-                port->deliver(bytes);
-            }
-            if (!queue.empty())
-                wire->arm(int(queue.front().first - clock.now()));
-        };
-    }
-    // Each dialog has its own port; the radio answers the one that spoke.
-    void attach(FakePort* p)
-    {
-        p->onWrite = [this, p](uint8_t byte) {
-            if (port != p) {
-                queue.clear();
-                port = p;
-            }
-            const RadioModel::Output out = model.feed(byte, double(clock.now()));
-            if (out.restart)
-                queue.clear();
-            if (out.closeLine) {
-                queue.clear();
-                model.reset();
-                port->fail();
-                return;
-            }
-            if (!out.bytes.isEmpty()) {
-                queue.emplace_back(clock.now() + latency, out.bytes);
-                if (!wire->enabled())
-                    wire->arm(latency);
-            }
-        };
-    }
-};
 
 RadioFaults randomFaults(std::mt19937& rng)
 {
@@ -108,12 +57,7 @@ private slots:
         VirtualClock clock;
         clock.install();
         ModelLine line(clock);
-        setSerialPortFactory([&] {
-            auto p = std::make_unique<FakePort>();
-            p->available = {1};
-            line.attach(p.get());
-            return p;
-        });
+        line.install();
         setPortNumber(1);
         CapturedPrompts prompts;
         Form_Comm_Read reader;

@@ -15,8 +15,9 @@ FakeTimer::~FakeTimer()
     t.erase(std::remove(t.begin(), t.end(), this), t.end());
 }
 
-void FakeTimer::arm(int ms)
+void FakeTimer::arm(std::chrono::milliseconds interval)
 {
+    const int ms = int(interval.count());
     interval_ = ms;
     enabled_ = true;
     due_ = clock_.now_ + std::max(ms, 0);

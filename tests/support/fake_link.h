@@ -18,10 +18,11 @@ class FakeTimer final : public Timer {
 public:
     explicit FakeTimer(VirtualClock& clock);
     ~FakeTimer() override;
-    void arm(int ms) override;
+    void arm(std::chrono::milliseconds interval) override;
+    void arm(int ms) { arm(std::chrono::milliseconds(ms)); }
     void disable() override;
     bool enabled() const override { return enabled_; }
-    int interval() const override { return interval_; }
+    std::chrono::milliseconds interval() const override { return std::chrono::milliseconds(interval_); }
 
 private:
     friend class VirtualClock;

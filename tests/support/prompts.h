@@ -1,7 +1,7 @@
 #pragma once
 // Captures every prompt while alive; each returns at once.
 
-#include "app/prompt.h"
+#include "ui/prompt.h"
 
 #include <QList>
 

@@ -1,4 +1,4 @@
-#include "app/prompt_box.h"
+#include "ui/prompt_box.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -2,7 +2,7 @@
 // The product's prompt service: a modal message box with the given title,
 // icon and text, and one OK button.
 
-#include "app/prompt.h"
+#include "ui/prompt.h"
 
 namespace vx {
 

@@ -1,7 +1,7 @@
 #pragma once
 // What child windows need from the main window: opening, reopening and
-// closing windows by their code names, the geometry rule, and the main
-// window's identification. The main window (MDImain) implements it.
+// closing windows by their code names, and the geometry rule. The main
+// window (MDImain) attaches itself; the shell knows nothing else of it.
 
 #include <QRect>
 #include <QSize>
@@ -11,10 +11,6 @@
 #include <functional>
 
 class QMdiArea;
-
-namespace vx {
-class Identification;
-}
 
 namespace vx::shell {
 
@@ -43,9 +39,6 @@ QSize mainWindowSize();  // pixels
 QSize screenSize();      // pixels
 QRect clientArea();      // the main window's client area, in its own coordinates
 
-// The main window's identification (nullptr before the main window exists).
-Identification* identification();
-
 // Centres a child in the main window's client area without resizing it,
 // raised `raiseTwips` above the centre. Without a main window it does nothing.
 void centreChild(QWidget* window, int raiseTwips = 0);
@@ -56,9 +49,9 @@ QStringList openWindowNames();
 // the ones before it stay open).
 bool closeAllWindows();
 
-// The main window attaches itself with its MDI area and identification, and
-// detaches (all nullptr) when it goes. Open windows then live in the area.
-void attachMainWindow(QWidget* main, QMdiArea* area, Identification* identification);
+// The main window attaches itself with its MDI area, and detaches (both
+// nullptr) when it goes. Open windows then live in the area.
+void attachMainWindow(QWidget* main, QMdiArea* area);
 
 // The screen size the geometry rule and start-up use; an empty size means
 // the primary screen's (tests set small and large screens).

@@ -1,4 +1,4 @@
-#include "app/prompt.h"
+#include "ui/prompt.h"
 
 namespace vx {
 

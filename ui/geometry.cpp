@@ -1,4 +1,4 @@
-#include "app/geometry.h"
+#include "ui/geometry.h"
 
 namespace vx {
 

@@ -1,6 +1,6 @@
-#include "app/shell.h"
+#include "ui/shell.h"
 
-#include "app/geometry.h"
+#include "ui/geometry.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -27,7 +27,6 @@ constexpr const char* kRaise = "vxRaiseTwips";
 struct Host {
     QPointer<QWidget> main;
     QPointer<QMdiArea> area;
-    Identification* identification = nullptr;
 };
 
 struct OpenEntry {
@@ -277,12 +276,7 @@ QRect clientArea()
     return {QPoint(0, 0), gHost.area->viewport()->size()};
 }
 
-Identification* identification() { return gHost.identification; }
-
-void attachMainWindow(QWidget* main, QMdiArea* area, Identification* identification)
-{
-    gHost = {main, area, identification};
-}
+void attachMainWindow(QWidget* main, QMdiArea* area) { gHost = {main, area}; }
 
 void setScreenSizeOverride(QSize pixels) { gScreenOverride = pixels; }
 bool screenSizeOverridden() { return gScreenOverride.isValid() && !gScreenOverride.isEmpty(); }
