@@ -1,19 +1,23 @@
-// Whole-radio read and write against the radio emulator over a real
-// pseudo-terminal, with the line's 9600 baud modelled. Prints each duration
-// beside the protocol's bound (bytes on the wire at 9600 baud, plus the
-// 15 ms sender start of every packet, plus the emulator's latency before
-// every reply) and the CPU time spent as a share of wall time.
+// Whole-radio read and write, then each transferring window's own read and
+// write, against the radio emulator over a real pseudo-terminal, with the
+// line's 9600 baud modelled. Prints each duration beside the protocol's
+// bound (bytes on the wire at 9600 baud, plus the 15 ms sender start of
+// every packet, plus the emulator's latency before every reply) and the CPU
+// time spent as a share of wall time.
 //
 //   transfer [--latency MS] [--port N]
 
+#include "app/windows.h"
 #include "emulator/pty_radio.h"
 #include "link/engine.h"
 #include "link/port.h"
 #include "link/transfer_session.h"
+#include "link/transfer_window.h"
 #include "link/whole_radio.h"
+#include "ui/shell.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTemporaryDir>
@@ -82,11 +86,28 @@ void report(const char* what, const Figures& f, int bytesOut, int bytesIn, int p
                 f.threadCpuMs, 100.0 * f.threadCpuMs / f.wallMs, f.processCpuMs, 100.0 * f.processCpuMs / f.wallMs);
 }
 
+// A plan's bound: bytes each way, packets started, replies.
+void reportPlan(const QString& what, const Figures& f, const TransferPlan& plan, double latencyMs)
+{
+    const TransferParams& p = plan.params;
+    if (p.direction == Direction::Read) {
+        const int n = p.lastSlot + 2 - p.firstSlot;  // requests
+        report(qPrintable(what), f, 8 + 5 + 4 * (n - 1) + n, 50 + 69 * n, 1 + n, 1 + n, latencyMs);
+    } else {
+        const int n = p.endRow - p.firstRow;  // packets
+        report(qPrintable(what), f, 8 + 21 * n, 50 + n, 1 + n, 1 + n, latencyMs);
+    }
+}
+
+// Windows whose own transfers are timed, when they are built.
+const char* const kWindows[] = {"frm_chann", "frm_option", "frm_dtmf", "frm_2tone", "frm_5tone", "frm_FM", "frm_Adj_Txp"};
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     QCommandLineParser p;
     p.setApplicationDescription(QStringLiteral("Whole-radio read and write against the emulator, timed."));
     p.addHelpOption();
@@ -140,6 +161,23 @@ int main(int argc, char** argv)
         same = same && std::ranges::equal(after.row(r), image.row(r));
     report("whole-radio write", write, 8 + 21 * 784, 50 + 784, 1 + 784, 1 + 784, latency);
     std::printf("  radio rows 0..783 %s the image\n", same ? "equal" : "DIFFER FROM");
+
+    // Each window's own region, read then written, with its own plan.
+    bool all = read.ok && write.ok && same;
+    registerWindows();
+    for (const char* name : kWindows) {
+        auto* window = dynamic_cast<TransferWindow*>(shell::openWindow(QString::fromLatin1(name)));
+        for (const Direction d : {Direction::Read, Direction::Write}) {
+            const std::optional<TransferPlan> plan = window ? window->transferPlan(d) : std::nullopt;
+            if (!plan)
+                continue;
+            const Figures f = run(*plan);
+            reportPlan(QStringLiteral("%1 %2").arg(name, d == Direction::Read ? "read" : "write"), f, *plan, latency);
+            all = all && f.ok;
+        }
+        shell::closeWindow(QString::fromLatin1(name));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
     radio.stop();
-    return read.ok && write.ok && same ? 0 : 1;
+    return all ? 0 : 1;
 }

@@ -35,6 +35,9 @@ public:
     // A command as its button gives it: refused with its busy message while
     // a transfer runs, otherwise carried out.
     void runCommand(Command command);
+    // The plan the window's Read or Write would start now (benchmarks and
+    // tools run it on a session of their own); nullopt where there is none.
+    std::optional<TransferPlan> transferPlan(Direction direction) { return plan(direction); }
 
 protected:
     TransferWindow(WindowDescriptor descriptor, QWidget* parent);
