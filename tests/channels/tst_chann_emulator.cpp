@@ -65,7 +65,7 @@ private slots:
         w.show();
 
         QTest::mouseClick(w.findChild<QPushButton*>("Command_read"), Qt::LeftButton);
-        QVERIFY(test::runEventsUntil([&] { return !prompts.all.isEmpty(); }, 20'000));
+        QVERIFY(test::runEventsUntil([&] { return !prompts.all.isEmpty(); }, 120'000));
         QCOMPARE(prompts.texts(), QStringList{"Complete reading data from the transceiver."});
 
         // 51 pairs: channel block, then name block, at 64-byte steps.
@@ -91,7 +91,7 @@ private slots:
         radio_->withModel([](emu::RadioModel& m) { m.clearLog(); });
         prompts.clear();
         QTest::mouseClick(w.findChild<QPushButton*>("Command_write"), Qt::LeftButton);
-        QVERIFY(test::runEventsUntil([&] { return !prompts.all.isEmpty(); }, 20'000));
+        QVERIFY(test::runEventsUntil([&] { return !prompts.all.isEmpty(); }, 120'000));
         QCOMPARE(prompts.texts(), QStringList{"Complete writing the data to transceiver."});
 
         // Record n, then name n, for n = 0..200.

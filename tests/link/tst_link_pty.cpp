@@ -52,7 +52,7 @@ private slots:
         int identified = 0;
         id.onIdentified = [&] { ++identified; };
         id.start();
-        QVERIFY(test::runEventsUntil([&] { return identified == 1; }, 5000));
+        QVERIFY(test::runEventsUntil([&] { return identified == 1; }, 30'000));
         QCOMPARE(statusPanel(2), QString("EMU-01"));
         QCOMPARE(statusPanel(8), QString(" 136-- 174 MHZ"));
         QVERIFY(!id.port().isOpen());
@@ -65,7 +65,7 @@ private slots:
         Form_Comm_Read dialog;
         dialog.show();
         QTest::mouseClick(dialog.findChild<QPushButton*>("Command_read"), Qt::LeftButton);
-        QVERIFY(test::runEventsUntil([&] { return !prompts.all.isEmpty(); }, 20'000));
+        QVERIFY(test::runEventsUntil([&] { return !prompts.all.isEmpty(); }, 120'000));
         QCOMPARE(prompts.texts(), QStringList{"Complete reading data from the transceiver."});
         const Image memory = radio_->memory();
         for (int r = 0; r < Image::kRows; ++r)
