@@ -4,6 +4,7 @@
 #include "app/mdimain.h"
 #include "app/mdimain_texts.h"
 #include "editors/channels/channel_codec.h"
+#include "editors/fm/fm_codec.h"
 #include "image/image.h"
 #include "image/language.h"
 #include "image/tables.h"
@@ -69,7 +70,7 @@ void fillImage(MDImain&) { appImage().fill(Image::kFill); }
 
 // Each editor lays its own factory defaults into the image here, in this
 // order, once it exists.
-void fmPresetDefaults(MDImain&) {}
+void fmPresetDefaults(MDImain&) { fm::load_factory_presets(appImage()); }
 void optionDefaults(MDImain&) {}
 void dtmfDefaults(MDImain&) {}
 void twoToneDefaults(MDImain&) {}
