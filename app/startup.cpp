@@ -3,6 +3,7 @@
 #include "app/about.h"
 #include "app/mdimain.h"
 #include "app/mdimain_texts.h"
+#include "editors/adjust/adjust_table.h"
 #include "editors/channels/channel_codec.h"
 #include "editors/fm/fm_codec.h"
 #include "image/image.h"
@@ -77,7 +78,7 @@ void twoToneDefaults(MDImain&) {}
 void fiveToneDefaults(MDImain&) {}
 void adjustDefaults(MDImain&) {}
 // The adjustment editor copies its 16 x 16 defaults into its table here.
-void copyAdjustTable(MDImain&) {}
+void copyAdjustTable(MDImain&) { adjust::load_defaults(adjust::table()); }
 
 void channelDefaults(MDImain&) { channels::load_factory_channels(appImage()); }
 

@@ -7,6 +7,7 @@
 #include "prompts.h"
 #include "radio_rig.h"
 
+#include "editors/adjust/frm_adj_txp.h"
 #include "editors/channels/channel_codec.h"
 #include "editors/channels/frm_chann.h"
 #include "editors/fm/frm_fm.h"
@@ -99,6 +100,8 @@ class TstWindowChrome : public QObject {
                                                  "Reading 52 Data Block", "Writeing  0  Channel", "Writeing  199  Channel"};
         QTest::newRow("frm_FM") << WindowCase{[] { return new frm_FM; }, "Reading 3 Data Block", "Reading 5 Data Block",
                                               "Writing  1  Data Block", "Writing  15  Data Block"};
+        QTest::newRow("frm_Adj_Txp") << WindowCase{[] { return new frm_Adj_Txp; }, "Reading 3 Data Block",
+                                                   "Reading 5 Data Block", "Writing  4  Data Block", "Writing  6  Data Block"};
     }
 
 private slots:
