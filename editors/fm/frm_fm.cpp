@@ -25,10 +25,10 @@ constexpr int kRowTwips = 330;
 bool blank(const QString& text) { return text.trimmed().isEmpty(); }
 bool isEnter(const QKeyEvent* k) { return k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter; }
 
-QStringList headings(const QString& spec)
+QStringList headings(const QString& joined)
 {
     QStringList out;
-    for (QString h : spec.split(QLatin1Char('|'))) {
+    for (QString h : joined.split(QLatin1Char('|'))) {
         if (h.startsWith(QLatin1Char('^')))
             h.remove(0, 1);
         out << h;
