@@ -3,7 +3,9 @@
 #include "app/about.h"
 #include "app/mdimain.h"
 #include "app/mdimain_texts.h"
+#include "editors/adjust/adjust_table.h"
 #include "editors/channels/channel_codec.h"
+#include "editors/fm/fm_codec.h"
 #include "image/image.h"
 #include "image/language.h"
 #include "image/tables.h"
@@ -69,14 +71,14 @@ void fillImage(MDImain&) { appImage().fill(Image::kFill); }
 
 // Each editor lays its own factory defaults into the image here, in this
 // order, once it exists.
-void fmPresetDefaults(MDImain&) {}
+void fmPresetDefaults(MDImain&) { fm::load_factory_presets(appImage()); }
 void optionDefaults(MDImain&) {}
 void dtmfDefaults(MDImain&) {}
 void twoToneDefaults(MDImain&) {}
 void fiveToneDefaults(MDImain&) {}
 void adjustDefaults(MDImain&) {}
 // The adjustment editor copies its 16 x 16 defaults into its table here.
-void copyAdjustTable(MDImain&) {}
+void copyAdjustTable(MDImain&) { adjust::load_defaults(adjust::table()); }
 
 void channelDefaults(MDImain&) { channels::load_factory_channels(appImage()); }
 

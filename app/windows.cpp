@@ -3,7 +3,9 @@
 #include "app/about.h"
 #include "app/file_dialog.h"
 #include "app/form_setup.h"
+#include "editors/adjust/frm_adj_txp.h"
 #include "editors/channels/frm_chann.h"
+#include "editors/fm/frm_fm.h"
 #include "image/language.h"
 #include "link/form_comm.h"
 #include "ui/shell.h"
@@ -53,8 +55,8 @@ void registerWindows()
     registerWindow(QStringLiteral("frm_dtmf"), placeholder("frm_dtmf"));
     registerWindow(QStringLiteral("frm_2tone"), placeholder("frm_2tone"));
     registerWindow(QStringLiteral("frm_5tone"), placeholder("frm_5tone"));
-    registerWindow(QStringLiteral("frm_FM"), placeholder("frm_FM"));
-    registerWindow(QStringLiteral("frm_Adj_Txp"), placeholder("frm_Adj_Txp"));
+    registerWindow(QStringLiteral("frm_FM"), [] { return new frm_FM; });
+    registerWindow(QStringLiteral("frm_Adj_Txp"), [] { return new frm_Adj_Txp; });
     // About box.
     registerWindow(QStringLiteral("frmAbout"), [] { return new AboutBox; });
 }
