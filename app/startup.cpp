@@ -4,6 +4,9 @@
 #include "app/mdimain.h"
 #include "app/mdimain_texts.h"
 #include "editors/channels/channel_codec.h"
+#include "editors/signalling/dtmf_codec.h"
+#include "editors/signalling/five_tone_codec.h"
+#include "editors/signalling/two_tone_codec.h"
 #include "image/image.h"
 #include "image/language.h"
 #include "image/tables.h"
@@ -71,9 +74,9 @@ void fillImage(MDImain&) { appImage().fill(Image::kFill); }
 // order, once it exists.
 void fmPresetDefaults(MDImain&) {}
 void optionDefaults(MDImain&) {}
-void dtmfDefaults(MDImain&) {}
-void twoToneDefaults(MDImain&) {}
-void fiveToneDefaults(MDImain&) {}
+void dtmfDefaults(MDImain&) { dtmf::load_defaults(appImage()); }
+void twoToneDefaults(MDImain&) { two_tone::load_defaults(appImage()); }
+void fiveToneDefaults(MDImain&) { five_tone::load_defaults(appImage()); }
 void adjustDefaults(MDImain&) {}
 // The adjustment editor copies its 16 x 16 defaults into its table here.
 void copyAdjustTable(MDImain&) {}

@@ -9,6 +9,9 @@
 
 #include "editors/channels/channel_codec.h"
 #include "editors/channels/frm_chann.h"
+#include "editors/signalling/frm_2tone.h"
+#include "editors/signalling/frm_5tone.h"
+#include "editors/signalling/frm_dtmf.h"
 #include "image/language.h"
 #include "image/tables.h"
 #include "link/form_comm.h"
@@ -67,6 +70,9 @@ struct Rig {
     Command start() const { return w->button(Command::Read) ? Command::Read : Command::Write; }
     void click(Command c) { QTest::mouseClick(w->button(c), Qt::LeftButton); }
     bool runToPrompt() { return clock.runUntil([this] { return !prompts.all.isEmpty(); }); }
+    // Mid-transfer: the first request or packet has reached the radio (a
+    // short transfer is over within a few hundred milliseconds).
+    bool runToFirstPacket() { return clock.runUntil([this] { return !labels.isEmpty(); }); }
 };
 
 PromptRecord record(const Notice& n) { return {n.title, PromptIcon::Warning, n.text}; }
@@ -94,6 +100,12 @@ class TstWindowChrome : public QObject {
                                                        "Writing  1  Data Block", "Writing  783  Data Block"};
         QTest::newRow("frm_chann") << WindowCase{[] { return new frm_chann; }, "Reading 1 Data Block",
                                                  "Reading 52 Data Block", "Writeing  0  Channel", "Writeing  199  Channel"};
+        QTest::newRow("frm_dtmf") << WindowCase{[] { return new frm_dtmf; }, "Reading 3 Data Block", "Reading 9 Data Block",
+                                                "Writing  1  Data Block", "Writing  31  Data Block"};
+        QTest::newRow("frm_2tone") << WindowCase{[] { return new frm_2tone; }, "Reading 3 Data Block", "Reading 13 Data Block",
+                                                 "Writing  1  Data Block", "Writing  47  Data Block"};
+        QTest::newRow("frm_5tone") << WindowCase{[] { return new frm_5tone; }, "Reading 3 Data Block", "Reading 9 Data Block",
+                                                 "Writing  1  Data Block", "Writing  95  Data Block"};
     }
 
 private slots:
@@ -142,7 +154,7 @@ private slots:
         QFETCH(WindowCase, window);
         Rig rig(window);
         rig.click(rig.start());
-        rig.clock.advance(300);
+        QVERIFY(rig.runToFirstPacket());
         QVERIFY(rig.w->busy());
         const int opens = rig.port->opens;
         for (const ButtonSpec& b : rig.d().buttons) {
@@ -167,7 +179,7 @@ private slots:
         Rig rig(window);
         const Image before = appImage();
         rig.click(rig.start());
-        rig.clock.advance(300);
+        QVERIFY(rig.runToFirstPacket());
         const bool closed = rig.w->close();
         if (const auto refusal = rig.d().closeBoxRefusal) {
             QVERIFY(!closed);
