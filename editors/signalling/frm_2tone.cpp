@@ -77,6 +77,8 @@ frm_2tone::frm_2tone(QWidget* parent)
     frameDecode_->setObjectName(QStringLiteral("Frame_Decode"));
     tabs_->addTab(frameEncode_, QString());
     tabs_->addTab(frameDecode_, QString());
+    frameEncode_->installEventFilter(this);  // each page lays itself out
+    frameDecode_->installEventFilter(this);
 
     // Encode: the transmit grid and the three durations.
     encodeGrid_ = new TextGrid(QStringLiteral("MSF_Encode"), two_tone::kEntries, 3, frameEncode_);
@@ -325,6 +327,12 @@ void frm_2tone::emptyDecodeRow(int row)
 
 bool frm_2tone::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::Resize) {
+        if (watched == frameEncode_)
+            layOutEncode();
+        else if (watched == frameDecode_)
+            layOutDecode();
+    }
     if (leavesField(event))
         for (int k = 0; k < two_tone::kTones; ++k)
             if (watched == tones_[size_t(k)]) {
@@ -349,56 +357,68 @@ void frm_2tone::commitTone(int k)
 
 // ---------------------------------------------------------------- layout
 
-// The tab strip is as wide as the window / 1.02; in it the transmit grid is
-// as wide as its frame / 2.5, the receive grid as wide as its frame / 1.02
-// and 4000 twips high.
+// The tab strip is as wide as the window / 1.02. Each page lays itself out
+// when it gets its size (a hidden page gets it when it is shown).
 void frm_2tone::layOutContent(const QRect& area)
 {
     const int m = twipsToPixels(120);
     const int w = int(area.width() / 1.02);
     tabs_->setGeometry(area.x() + (area.width() - w) / 2, area.y() + m, w, std::max(0, area.height() - m));
+}
 
-    // Encode.
+// The transmit grid is as wide as its frame / 2.5, the lists beside it.
+void frm_2tone::layOutEncode()
+{
+    const int m = twipsToPixels(120);
     const QRect e = frameEncode_->rect();
     const int top = titleHeight(frameEncode_);
     const int gridW = int(e.width() / 2.5);
     encodeGrid_->setGeometry(m, top, gridW, std::max(0, e.height() - top - m));
     encodeGrid_->fitRows();
-    const int vw = encodeGrid_->viewport()->width();
-    encodeGrid_->setColumnWidth(0, vw / 4);
-    encodeGrid_->setColumnWidth(1, (vw - vw / 4) / 2);
-    encodeGrid_->setColumnWidth(2, vw - vw / 4 - (vw - vw / 4) / 2);
+    const int vw = encodeGrid_->innerWidth();
+    const int numberW = vw * 18 / 100;
+    encodeGrid_->setColumnWidth(0, numberW);
+    encodeGrid_->setColumnWidth(1, (vw - numberW) / 2);
+    encodeGrid_->setColumnWidth(2, vw - numberW - (vw - numberW) / 2);
     const int listX = m * 3 + gridW;
     const int listW = e.width() - listX - m;
-    const int rowH = twipsToPixels(500);
+    const int rowH = twipsToPixels(400);
     for (int i = 0; i < 3; ++i) {
         const int y = top + m + rowH * 2 * i;
         durationLabels_[size_t(i)]->setGeometry(listX, y, listW * 64 / 100, rowH);
         durations_[size_t(i)]->setGeometry(listX + listW * 66 / 100, y, listW * 34 / 100, rowH);
     }
+}
 
-    // Decode.
+// The receive grid is as wide as its frame / 1.02 and 4000 twips high; the
+// tone fields and the reset time below it.
+void frm_2tone::layOutDecode()
+{
+    const int m = twipsToPixels(120);
+    const int rowH = twipsToPixels(400);
     const QRect d = frameDecode_->rect();
     const int dTop = titleHeight(frameDecode_);
     const int dW = int(d.width() / 1.02);
     const int gridH = std::min(twipsToPixels(kDecodeGridHeightTwips), std::max(0, d.height() - dTop - 4 * rowH));
     decodeGrid_->setGeometry((d.width() - dW) / 2, dTop, dW, gridH);
     decodeGrid_->fitRows();
-    const int dv = decodeGrid_->viewport()->width();
-    const int numberW = dv * 5 / 100;
+    const int dv = decodeGrid_->innerWidth();
+    const int numberW = dv * 45 / 1000;
     const int ruleW = (dv - numberW) / two_tone::kRules;
     decodeGrid_->setColumnWidth(0, numberW);
     for (int rule = 0; rule < two_tone::kRules; ++rule) {
-        decodeGrid_->setColumnWidth(two_tone::ruleColumn(rule, RuleField::Pair), ruleW * 26 / 100);
-        decodeGrid_->setColumnWidth(two_tone::ruleColumn(rule, RuleField::Response), ruleW * 56 / 100);
-        decodeGrid_->setColumnWidth(two_tone::ruleColumn(rule, RuleField::Alert), ruleW - ruleW * 26 / 100 - ruleW * 56 / 100);
+        const int pairW = ruleW * 20 / 100;
+        const int alertW = ruleW * 16 / 100;
+        decodeGrid_->setColumnWidth(two_tone::ruleColumn(rule, RuleField::Pair), pairW);
+        decodeGrid_->setColumnWidth(two_tone::ruleColumn(rule, RuleField::Response), ruleW - pairW - alertW);
+        decodeGrid_->setColumnWidth(two_tone::ruleColumn(rule, RuleField::Alert), alertW);
     }
-    const int belowY = dTop + gridH + m / 2;
+    const int belowY = dTop + gridH + m;
     const int tonesW = d.width() * 64 / 100;
     frameTones_->setGeometry(m, belowY, tonesW, std::max(0, d.height() - belowY - m / 2));
     const int tTop = titleHeight(frameTones_);
     const int tRowH = std::max(1, (frameTones_->height() - tTop - m / 2) / 2);
-    const int fieldH = std::min(tRowH - 2, rowH);
+    const int fieldH = std::max(1, std::min(tRowH - 2, rowH));
     const int half = (tonesW - m) / 2;
     for (int k = 0; k < two_tone::kTones; ++k) {
         const int x = m + (k % 2) * half;

@@ -48,6 +48,8 @@ private:
     void loadDefaults() override;
     void caption() override;
     void layOutContent(const QRect& area) override;
+    void layOutEncode();
+    void layOutDecode();
 
     QComboBox* makeList(QWidget* parent, const char* name, const QStringList& entries, field::List8 f);
     void onTab(int index);

@@ -82,6 +82,8 @@ frm_5tone::frm_5tone(QWidget* parent)
     frameEncode_->setObjectName(QStringLiteral("Frame_Encode"));
     tabs_->addTab(frameStd_, QString());
     tabs_->addTab(frameEncode_, QString());
+    frameStd_->installEventFilter(this);  // each page lays itself out
+    frameEncode_->installEventFilter(this);
     const QStringList names = five_tone::standard_names();
 
     // Standards: grid, the list of names and the chosen standard's tones.
@@ -399,21 +401,27 @@ bool frm_5tone::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == textEncode_ && leavesField(event))
         refresh();
+    if (event->type() == QEvent::Resize) {
+        if (watched == frameStd_)
+            layOutStandards(frameStd_->rect());
+        else if (watched == frameEncode_)
+            layOutEncode(frameEncode_->rect());
+    }
     return RegionEditor::eventFilter(watched, event);
 }
 
 // ---------------------------------------------------------------- layout
 
-// The tab strip is as wide as the window / 1.03; the standards grid as wide
-// as its frame / 1.8.
+// The tab strip is as wide as the window / 1.03. Each page lays itself out
+// when it gets its size (a hidden page gets it when it is shown).
 void frm_5tone::layOutContent(const QRect& area)
 {
     const int m = twipsToPixels(120);
     const int w = int(area.width() / 1.03);
     tabs_->setGeometry(area.x() + (area.width() - w) / 2, area.y() + m, w, std::max(0, area.height() - m));
-    layOutStandards(frameStd_->rect());
-    layOutEncode(frameEncode_->rect());
 }
+
+// The standards grid is as wide as its frame / 1.8.
 
 void frm_5tone::layOutStandards(const QRect& r)
 {
@@ -422,7 +430,7 @@ void frm_5tone::layOutStandards(const QRect& r)
     const int gridW = int(r.width() / 1.8);
     stdGrid_->setGeometry(m, top, gridW, std::max(0, r.height() - top - m));
     stdGrid_->fitRows();
-    const int vw = stdGrid_->viewport()->width();
+    const int vw = stdGrid_->innerWidth();
     for (int c = 0; c < kStdColumns; ++c)
         stdGrid_->setColumnWidth(c, c == kStdColumns - 1 ? vw - 3 * (vw / 4) : vw / 4);
 
@@ -449,7 +457,7 @@ void frm_5tone::layOutEncode(const QRect& r)
     const int gridW = r.width() * 54 / 100;
     encodeGrid_->setGeometry(m, top, gridW, std::max(0, r.height() - top - m));
     encodeGrid_->fitRows();
-    const int vw = encodeGrid_->viewport()->width();
+    const int vw = encodeGrid_->innerWidth();
     const int numberW = vw * 12 / 100;
     const int restW = (vw - numberW) / 4;
     encodeGrid_->setColumnWidth(EncNumber, numberW);

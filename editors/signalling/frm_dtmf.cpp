@@ -367,8 +367,8 @@ void frm_dtmf::layOutDecode(const QRect& r)
     for (int i = 0; i < 4; ++i) {
         const int x = m + (i % 2) * half;
         const int y = top + rowH * (3 + i / 2);
-        lists[size_t(i)].first->setGeometry(x, y, half * 62 / 100, fieldH);
-        lists[size_t(i)].second->setGeometry(x + half * 64 / 100, y, half * 32 / 100, fieldH);
+        lists[size_t(i)].first->setGeometry(x, y, half * 68 / 100, fieldH);
+        lists[size_t(i)].second->setGeometry(x + half * 70 / 100, y, half * 28 / 100, fieldH);
     }
 }
 
@@ -381,7 +381,8 @@ void frm_dtmf::layOutControl(const QRect& r)
     const int rowH = std::max(1, (r.height() - top - m / 2) / 5);
     const int fieldH = std::min(rowH - 2, 24);
     const int pitch = twipsToPixels(kRightsPitchTwips);
-    const int boxesX = r.width() - m - pitch * dtmf::kRightsBoxes;
+    // Room on the right for the widest heading word.
+    const int boxesX = r.width() - m - pitch * (dtmf::kRightsBoxes + 1);
     control_->setGeometry(m, top, r.width() - 2 * m, fieldH);
     const int headX = std::max(m, boxesX - pitch);
     heading1_->setGeometry(headX, top + rowH, r.width() - headX, fieldH);

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTableView>
 
+#include <algorithm>
 #include <vector>
 
 namespace vx {
@@ -49,8 +50,11 @@ public:
     QString text(int row, int column) const { return model_->text(row, column); }
     void setText(int row, int column, const QString& text) { model_->setText(row, column, text); }
     QRect cellRect(int row, int column) const { return visualRect(model_->index(row, column)); }
-    // Heights: the rows share the viewport's height, the heading row included.
+    // Heights: the rows share the grid's height, the heading row included.
     void fitRows();
+    // The width inside the frame, known as soon as the geometry is set (the
+    // viewport of a hidden grid catches up only when shown).
+    int innerWidth() const { return std::max(0, width() - 2 * frameWidth()); }
 
 private:
     TextGridModel* model_;
