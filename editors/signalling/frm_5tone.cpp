@@ -483,8 +483,10 @@ void frm_5tone::layOutEncode(const QRect& r)
     for (auto [label, boxes] : {std::pair{callLabel_, &callFrames_}, std::pair{dispLabel_, &dispFrames_}}) {
         label->setGeometry(x, y, w, fieldH);
         y += rowH * 3 / 4;
-        for (int f = 0; f < five_tone::kFrames; ++f)
-            (*boxes)[size_t(f)]->setGeometry(x + boxW * f, y, boxW, fieldH);
+        for (int f = 0; f < five_tone::kFrames; ++f) {
+            QCheckBox* box = (*boxes)[size_t(f)];
+            box->setGeometry(x + boxW * f, y, std::min(boxW, box->sizeHint().width()), fieldH);
+        }
         y += rowH;
     }
     resetLabel_->setGeometry(x, y, labelW, fieldH);

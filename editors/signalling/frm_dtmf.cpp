@@ -318,8 +318,8 @@ void frm_dtmf::layOutContent(const QRect& area)
     const int half = frameState_->width() / 2;
     const int top = titleHeight(frameState_);
     const int h = std::max(0, std::min(frameState_->height() - top - 4, 24));
-    rxDisable_->setGeometry(m, top, half - m, h);
-    txDisable_->setGeometry(half, top, half - m, h);
+    rxDisable_->setGeometry(m, top, std::min(half - m, rxDisable_->sizeHint().width()), h);
+    txDisable_->setGeometry(half, top, std::min(half - m, txDisable_->sizeHint().width()), h);
 }
 
 void frm_dtmf::layOutEncode(const QRect& r)
@@ -383,7 +383,7 @@ void frm_dtmf::layOutControl(const QRect& r)
     const int pitch = twipsToPixels(kRightsPitchTwips);
     // Room on the right for the widest heading word.
     const int boxesX = r.width() - m - pitch * (dtmf::kRightsBoxes + 1);
-    control_->setGeometry(m, top, r.width() - 2 * m, fieldH);
+    control_->setGeometry(m, top, std::min(r.width() - 2 * m, control_->sizeHint().width()), fieldH);
     const int headX = std::max(m, boxesX - pitch);
     heading1_->setGeometry(headX, top + rowH, r.width() - headX, fieldH);
     heading2_->setGeometry(headX, top + 2 * rowH, r.width() - headX, fieldH);
@@ -396,8 +396,11 @@ void frm_dtmf::layOutControl(const QRect& r)
         const int y = top + rowH * (3 + i);
         rows[size_t(i)].first->label->setGeometry(m, y, labelW, fieldH);
         rows[size_t(i)].first->edit->setGeometry(editX, y, editW, fieldH);
-        for (int bit = 0; bit < dtmf::kRightsBoxes; ++bit)
-            (*rows[size_t(i)].second)[size_t(bit)]->setGeometry(boxesX + pitch * bit, y, pitch, fieldH);
+        for (int bit = 0; bit < dtmf::kRightsBoxes; ++bit) {
+            QCheckBox* box = (*rows[size_t(i)].second)[size_t(bit)];
+            // As wide as its box, so that a click anywhere on it counts.
+            box->setGeometry(boxesX + pitch * bit, y, std::min(pitch, box->sizeHint().width()), fieldH);
+        }
     }
 }
 
