@@ -339,7 +339,9 @@ void frm_5tone::enterEncode(const QModelIndex& index)
         comboEncode_->setFocus();
         return;
     }
-    textEncode_->setText(encodeGrid_->text(row, index.column()));
+    // The cell's digits; an unused frame's five spaces are not kept, so
+    // that typing starts at the beginning.
+    textEncode_->setText(encodeGrid_->text(row, index.column()).trimmed());
     textEncode_->setGeometry(rect);
     textEncode_->show();
     textEncode_->raise();
