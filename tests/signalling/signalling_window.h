@@ -63,13 +63,17 @@ struct SignallingWindow {
     CapturedPrompts prompts;
     std::unique_ptr<W> w;
 
-    explicit SignallingWindow(bool inChinese = false)
+    // On the fake port and virtual clock, or (realLink) on the application's
+    // serial ports and timers.
+    explicit SignallingWindow(bool inChinese = false, bool realLink = false)
     {
         setChinese(inChinese);
         rebuildCallAlertList();
         clearStatusPanels();
-        clock.install();
-        setSerialPortFactory([] { return std::unique_ptr<SerialPort>(std::make_unique<FakePort>()); });
+        if (!realLink) {
+            clock.install();
+            setSerialPortFactory([] { return std::unique_ptr<SerialPort>(std::make_unique<FakePort>()); });
+        }
         w = std::make_unique<W>();
         w->show();
         if (!QTest::qWaitForWindowExposed(w.get()))
