@@ -6,6 +6,9 @@
 #include "editors/adjust/adjust_table.h"
 #include "editors/channels/channel_codec.h"
 #include "editors/fm/fm_codec.h"
+#include "editors/signalling/dtmf_codec.h"
+#include "editors/signalling/five_tone_codec.h"
+#include "editors/signalling/two_tone_codec.h"
 #include "image/image.h"
 #include "image/language.h"
 #include "image/tables.h"
@@ -73,9 +76,9 @@ void fillImage(MDImain&) { appImage().fill(Image::kFill); }
 // order, once it exists.
 void fmPresetDefaults(MDImain&) { fm::load_factory_presets(appImage()); }
 void optionDefaults(MDImain&) {}
-void dtmfDefaults(MDImain&) {}
-void twoToneDefaults(MDImain&) {}
-void fiveToneDefaults(MDImain&) {}
+void dtmfDefaults(MDImain&) { dtmf::load_defaults(appImage()); }
+void twoToneDefaults(MDImain&) { two_tone::load_defaults(appImage()); }
+void fiveToneDefaults(MDImain&) { five_tone::load_defaults(appImage()); }
 void adjustDefaults(MDImain&) {}
 // The adjustment editor copies its 16 x 16 defaults into its table here.
 void copyAdjustTable(MDImain&) { adjust::load_defaults(adjust::table()); }

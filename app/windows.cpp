@@ -6,8 +6,13 @@
 #include "editors/adjust/frm_adj_txp.h"
 #include "editors/channels/frm_chann.h"
 #include "editors/fm/frm_fm.h"
+#include "editors/signalling/five_tone_codec.h"
+#include "editors/signalling/frm_2tone.h"
+#include "editors/signalling/frm_5tone.h"
+#include "editors/signalling/frm_dtmf.h"
 #include "image/language.h"
 #include "link/form_comm.h"
+#include "link/whole_radio.h"
 #include "ui/shell.h"
 
 #include <QLabel>
@@ -52,13 +57,15 @@ void registerWindows()
     // Editors.
     registerWindow(QStringLiteral("frm_chann"), [] { return new frm_chann; });
     registerWindow(QStringLiteral("frm_option"), placeholder("frm_option"));
-    registerWindow(QStringLiteral("frm_dtmf"), placeholder("frm_dtmf"));
-    registerWindow(QStringLiteral("frm_2tone"), placeholder("frm_2tone"));
-    registerWindow(QStringLiteral("frm_5tone"), placeholder("frm_5tone"));
+    registerWindow(QStringLiteral("frm_dtmf"), [] { return new frm_dtmf; });
+    registerWindow(QStringLiteral("frm_2tone"), [] { return new frm_2tone; });
+    registerWindow(QStringLiteral("frm_5tone"), [] { return new frm_5tone; });
     registerWindow(QStringLiteral("frm_FM"), [] { return new frm_FM; });
     registerWindow(QStringLiteral("frm_Adj_Txp"), [] { return new frm_Adj_Txp; });
     // About box.
     registerWindow(QStringLiteral("frmAbout"), [] { return new AboutBox; });
+    // A whole-radio write always carries the constant 5-tone tables.
+    setBeforeWholeWrite(five_tone::lay_tables);
 }
 
 }  // namespace vx

@@ -11,6 +11,9 @@
 #include "editors/channels/channel_codec.h"
 #include "editors/channels/frm_chann.h"
 #include "editors/fm/frm_fm.h"
+#include "editors/signalling/frm_2tone.h"
+#include "editors/signalling/frm_5tone.h"
+#include "editors/signalling/frm_dtmf.h"
 #include "image/language.h"
 #include "image/tables.h"
 #include "link/form_comm.h"
@@ -102,6 +105,12 @@ class TstWindowChrome : public QObject {
                                               "Writing  1  Data Block", "Writing  15  Data Block"};
         QTest::newRow("frm_Adj_Txp") << WindowCase{[] { return new frm_Adj_Txp; }, "Reading 3 Data Block",
                                                    "Reading 5 Data Block", "Writing  4  Data Block", "Writing  6  Data Block"};
+        QTest::newRow("frm_dtmf") << WindowCase{[] { return new frm_dtmf; }, "Reading 3 Data Block", "Reading 9 Data Block",
+                                                "Writing  1  Data Block", "Writing  31  Data Block"};
+        QTest::newRow("frm_2tone") << WindowCase{[] { return new frm_2tone; }, "Reading 3 Data Block", "Reading 13 Data Block",
+                                                 "Writing  1  Data Block", "Writing  47  Data Block"};
+        QTest::newRow("frm_5tone") << WindowCase{[] { return new frm_5tone; }, "Reading 3 Data Block", "Reading 9 Data Block",
+                                                 "Writing  1  Data Block", "Writing  95  Data Block"};
     }
 
 private slots:

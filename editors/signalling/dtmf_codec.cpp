@@ -1,0 +1,140 @@
+#include "editors/signalling/dtmf_codec.h"
+
+#include "image/dtmf.h"
+
+namespace vx::dtmf {
+
+namespace {
+
+QStringList steps(int first, int step, int count)
+{
+    QStringList out;
+    out.reserve(count);
+    for (int i = 0; i < count; ++i)
+        out << QString::number(first + step * i);
+    return out;
+}
+
+// Digit codes: "0" is 10, "*" 11, "#" 12.
+constexpr RecordDefault kDefaults[] = {
+    {runOffset(656), {2, 10, 2, 10, 2}},      // code 1: 20202
+    {runOffset(670), {3, 10, 3, 10, 3}},      // code 15: 30303
+    {runOffset(671), {3, 3}},                 // on and off time 80 ms
+    {runOffset(672), {2, 10, 2}},             // inspection 202
+    {runOffset(673), {3, 10, 3}},             // monitor 303
+    {runOffset(674), {1, 1, 9}},              // alarm 119
+    {runOffset(675), {5, 10, 5}},             // stun 505
+    {runOffset(676), {6, 6, 6}},              // kill 666
+    {runOffset(677), {7, 7, 7}},              // revive 777
+    {runOffset(685), {6, 10, 6, 10, 6}},      // master 60606
+    {runOffset(686), {7, 10, 7, 10, 7}},      // vice 70707
+    // control on, master rights all five, vice inspection and monitor,
+    // nothing disabled, group call "*", separator "#", decode delay 500 ms,
+    // reset time 8000 ms
+    {runOffset(687), {1, 31, 3, 0, 11, 12, 4, 79}},
+};
+
+bool storeCode(RecordRef r, field::DtmfString f)
+{
+    const auto before = r.bytes<kCodeLength>(f.offset);
+    f.put(r, f.get(r));
+    return r.bytes<kCodeLength>(f.offset) != before;
+}
+
+bool storeList(RecordRef r, field::List8 f)
+{
+    const uint8_t before = r.u8(f.offset);
+    f.put(r, f.get(r));
+    return r.u8(f.offset) != before;
+}
+
+}  // namespace
+
+QStringList onOffTimeEntries() { return steps(50, 10, kOnOffTimes); }
+QStringList decodeDelayEntries() { return steps(100, 100, kDecodeDelays); }
+QStringList resetTimeEntries() { return steps(100, 100, kResetTimes); }
+
+QStringList groupCallEntries()
+{
+    return {QStringLiteral("*"), QStringLiteral("#"), QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
+            QStringLiteral("D")};
+}
+
+Settings decode(const Image& image)
+{
+    const RecordView r = view(image);
+    Settings s;
+    for (int n = 1; n <= kTxCodes; ++n)
+        s.txCodes[size_t(n - 1)] = Layout::txCode(n).get(r);
+    for (int k = 0; k < kDecodeCodes; ++k)
+        s.decodes[size_t(k)] = Layout::decode(k).get(r);
+    s.master = Layout::identity(Identity::Master).get(r);
+    s.vice = Layout::identity(Identity::Vice).get(r);
+    s.onTime = Layout::onTime.get(r);
+    s.offTime = Layout::offTime.get(r);
+    s.decodeDelay = Layout::decodeDelay.get(r);
+    s.resetTime = Layout::resetTime.get(r);
+    s.control = Layout::control.get(r);
+    for (int bit = 0; bit < kRightsBoxes; ++bit) {
+        s.masterRights |= uint8_t(Layout::right(Identity::Master, bit).get(r) << bit);
+        s.viceRights |= uint8_t(Layout::right(Identity::Vice, bit).get(r) << bit);
+    }
+    s.rxDisabled = Layout::disabled(Disable::Receive).get(r);
+    s.txDisabled = Layout::disabled(Disable::Transmit).get(r);
+    s.groupCall = Layout::groupCall.get(r);
+    s.separator = Layout::separator.get(r);
+    return s;
+}
+
+bool normalise(Image& image)
+{
+    const RecordRef r = ref(image);
+    bool changed = false;
+    for (int n = 1; n <= kTxCodes; ++n)
+        changed |= storeCode(r, Layout::txCode(n));
+    for (int k = 0; k < kDecodeCodes; ++k)
+        changed |= storeCode(r, Layout::decode(k));
+    changed |= storeCode(r, Layout::identity(Identity::Master));
+    changed |= storeCode(r, Layout::identity(Identity::Vice));
+    for (const field::List8& f : {Layout::onTime, Layout::offTime, Layout::decodeDelay, Layout::resetTime})
+        changed |= storeList(r, f);
+    const uint8_t control = r.u8(Layout::control.offset);
+    Layout::control.put(r, Layout::control.get(r));
+    return changed || r.u8(Layout::control.offset) != control;
+}
+
+void set_tx_code(Image& image, int n, QStringView text)
+{
+    if (n >= 1 && n <= kTxCodes)
+        Layout::txCode(n).put(ref(image), text);
+}
+
+void set_decode(Image& image, int which, QStringView text)
+{
+    if (which >= 0 && which < kDecodeCodes)
+        Layout::decode(which).put(ref(image), text);
+}
+
+void set_identity(Image& image, Identity who, QStringView text) { Layout::identity(who).put(ref(image), text); }
+
+void set_right(Image& image, Identity who, int bit, bool on)
+{
+    if (bit >= 0 && bit < kRightsBoxes)
+        Layout::right(who, bit).put(ref(image), on);
+}
+
+void set_disabled(Image& image, Disable what, bool on) { Layout::disabled(what).put(ref(image), on); }
+
+void set_control(Image& image, bool on) { Layout::control.put(ref(image), on); }
+
+void set_group_call(Image& image, char32_t c) { Layout::groupCall.put(ref(image), c); }
+
+void set_separator(Image& image, char32_t c) { Layout::separator.put(ref(image), c); }
+
+void load_defaults(Image& image)
+{
+    image.fillRows(kRegion.first, kRegion.last);
+    ref(image).lay(kDefaults);
+}
+
+}  // namespace vx::dtmf

@@ -1,0 +1,92 @@
+#pragma once
+// The 2-tone editor: two tabs. Encode holds the fifteen transmit tone pairs
+// in a grid, edited through a text box placed over a frequency cell, and
+// the three duration lists. Decode holds the fifteen receive entries' rules
+// in a grid, edited through a list placed over a cell, the selected entry's
+// four tones and the reset time. Everything is stored straight into the
+// 2-tone region; the window reads and writes that region on its own.
+
+#include "editors/frame/region_editor.h"
+#include "editors/signalling/two_tone_codec.h"
+
+#include <array>
+#include <optional>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QModelIndex;
+class QTabWidget;
+
+namespace vx {
+
+class TextGrid;
+
+class frm_2tone : public RegionEditor {
+    Q_OBJECT
+public:
+    explicit frm_2tone(QWidget* parent = nullptr);
+    ~frm_2tone() override;
+
+    void refresh() override;
+
+    // The receive entry whose tones are shown, 0..14.
+    int selectedEntry() const { return selected_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Cell {
+        int row = -1;  // data row 0..14
+        int column = -1;
+        bool open() const { return row >= 0; }
+    };
+
+    std::optional<TransferPlan> plan(Direction direction) override;
+    void loadDefaults() override;
+    void caption() override;
+    void layOutContent(const QRect& area) override;
+    void layOutEncode();
+    void layOutDecode();
+
+    QComboBox* makeList(QWidget* parent, const char* name, const QStringList& entries, field::List8 f);
+    void onTab(int index);
+    void hideEditors();
+    void selectEntry(int entry);
+    void showTones(int entry);
+
+    // Transmit grid.
+    void enterEncode(const QModelIndex& index);
+    void commitEncode();
+    // Receive grid.
+    void enterDecode(const QModelIndex& index);
+    void chooseDecode(int position);
+    void leaveDecode();
+    void emptyDecodeRow(int row);
+    // Tone fields.
+    void commitTone(int k);
+
+    QTabWidget* tabs_ = nullptr;
+    QGroupBox* frameEncode_ = nullptr;
+    QGroupBox* frameDecode_ = nullptr;
+    TextGrid* encodeGrid_ = nullptr;
+    QLineEdit* textEncode_ = nullptr;
+    std::array<QLabel*, 3> durationLabels_{};
+    std::array<QComboBox*, 3> durations_{};
+
+    TextGrid* decodeGrid_ = nullptr;
+    QComboBox* comboDecode_ = nullptr;
+    QGroupBox* frameTones_ = nullptr;
+    std::array<QLabel*, two_tone::kTones> toneLabels_{};
+    std::array<QLineEdit*, two_tone::kTones> tones_{};
+    QLabel* resetLabel_ = nullptr;
+    QComboBox* resetTime_ = nullptr;
+
+    int selected_ = 0;
+    Cell encodeCell_;
+    Cell decodeCell_;
+};
+
+}  // namespace vx

@@ -1,0 +1,413 @@
+#include "editors/signalling/frm_dtmf.h"
+
+#include "editors/signalling/frm_dtmf_texts.h"
+#include "editors/signalling/signalling_frame.h"
+#include "editors/signalling/typing_filter.h"
+#include "ui/geometry.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace vx {
+
+namespace T = dtmf_texts;
+using dtmf::Identity;
+using dtmf::Layout;
+
+namespace {
+
+constexpr signalling::Range kRange{dtmf::kRegion, dtmf::kRegion};
+constexpr int kRightsPitchTwips = 600;  // the rights boxes stand 600 twips apart
+
+// Keys a code field takes: the DTMF characters and Enter, while the field
+// holds at most 15 characters. Backspace is not among them.
+const TypingFilter::Rule kCodeKeys{QStringLiteral("0123456789abcdABCD*#"), dtmf::kCodeLength - 1, false, true};
+
+void setTextIfChanged(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() != text) {
+        const QSignalBlocker block(edit);
+        edit->setText(text);
+    }
+}
+
+void setChecked(QCheckBox* box, bool on)
+{
+    const QSignalBlocker block(box);
+    box->setChecked(on);
+}
+
+void select(QComboBox* combo, int position)
+{
+    const QSignalBlocker block(combo);
+    combo->setCurrentIndex(std::min(position, combo->count() - 1));
+}
+
+void showCharacter(QComboBox* combo, const QString& text)
+{
+    const QSignalBlocker block(combo);
+    combo->setCurrentIndex(int(combo->findText(text)));
+    combo->setEditText(text);
+}
+
+int titleHeight(const QWidget* frame) { return frame->fontMetrics().height() + 6; }
+
+}  // namespace
+
+frm_dtmf::frm_dtmf(QWidget* parent)
+    : RegionEditor(signalling::descriptor({.name = "frm_dtmf",
+                                           .caption = T::kTitle,
+                                           .readOk = T::kReadOk,
+                                           .writeMessage = T::kWriteDone,
+                                           .writeOk = T::kWriteOk,
+                                           .refuseCloseBox = true,
+                                           .refreshOnActivate = true}),
+                   parent)
+{
+    auto frame = [this](const char* name) {
+        auto* f = new QGroupBox(this);
+        f->setObjectName(QString::fromLatin1(name));
+        return f;
+    };
+    auto label = [](QWidget* parent, const QString& name, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+        auto* l = new QLabel(parent);
+        l->setObjectName(name);
+        l->setAlignment(align);
+        return l;
+    };
+
+    // Transmit codes.
+    frameEncode_ = frame("Frame_Encode");
+    labelNumber_ = label(frameEncode_, QStringLiteral("Label_encode_xh"), Qt::AlignCenter);
+    labelCode_ = label(frameEncode_, QStringLiteral("Label_tx_encode"), Qt::AlignCenter);
+    for (int i = 0; i < dtmf::kTxCodes; ++i) {
+        numbers_[size_t(i)] = label(frameEncode_, QStringLiteral("Label_xh_%1").arg(i), Qt::AlignCenter);
+        numbers_[size_t(i)]->setText(QString::number(i + 1));
+        txCodes_[size_t(i)] = makeCodeField(frameEncode_, QStringLiteral("Text_tx_Encode_%1").arg(i),
+                                            [n = i + 1](Image& image, QStringView t) { dtmf::set_tx_code(image, n, t); });
+    }
+    labelOnTime_ = label(frameEncode_, QStringLiteral("Label_dtmf_ontime"));
+    labelOffTime_ = label(frameEncode_, QStringLiteral("Label_dtmf_offtime"));
+    onTime_ = makeList(frameEncode_, "Combo_Enc_ys1", dtmf::onOffTimeEntries(), Layout::onTime);
+    offTime_ = makeList(frameEncode_, "Combo_Enc_ys2", dtmf::onOffTimeEntries(), Layout::offTime);
+
+    // Decode codes and timings.
+    frameDecode_ = frame("Frame_Decode");
+    static constexpr const char* kDecodeNames[dtmf::kDecodeCodes][2] = {
+        {"Label_xc", "Text_XC"}, {"Label_jt", "Text_JT"}, {"Label_bj", "Text_BJ"},
+        {"Label_yy", "Text_YY"}, {"Label_yb", "Text_YB"}, {"Label_kj", "Text_KJ"},
+    };
+    for (int k = 0; k < dtmf::kDecodeCodes; ++k) {
+        decodes_[size_t(k)].label = label(frameDecode_, QString::fromLatin1(kDecodeNames[k][0]));
+        decodes_[size_t(k)].edit = makeCodeField(frameDecode_, QString::fromLatin1(kDecodeNames[k][1]),
+                                                 [k](Image& image, QStringView t) { dtmf::set_decode(image, k, t); });
+    }
+    labelGroup_ = label(frameDecode_, QStringLiteral("Label_Group_code"));
+    labelSpace_ = label(frameDecode_, QStringLiteral("Label_Dec_Space_Code"));
+    labelDelay_ = label(frameDecode_, QStringLiteral("Label_Rece_End_ProcDelay"));
+    labelReset_ = label(frameDecode_, QStringLiteral("Label_Reset_Time"));
+    groupCall_ = makeCharacterList(frameDecode_, "Combo_Dec_qh", dtmf::set_group_call);
+    separator_ = makeCharacterList(frameDecode_, "Combo_Dec_Space_Code", dtmf::set_separator);
+    decodeDelay_ = makeList(frameDecode_, "Combo_Dec_Proc_Ys", dtmf::decodeDelayEntries(), Layout::decodeDelay);
+    resetTime_ = makeList(frameDecode_, "Combo_Dec_Res_Time", dtmf::resetTimeEntries(), Layout::resetTime);
+
+    // Control identities and their rights.
+    frameCtrl_ = frame("Frame_Ctrl");
+    control_ = makeCheck(frameCtrl_, QStringLiteral("Check_Ctrl_En"));
+    connect(control_, &QCheckBox::clicked, this, [this](bool on) {
+        dtmf::set_control(appImage(), on);
+        applyEnabling(on);
+    });
+    heading1_ = label(frameCtrl_, QStringLiteral("Label_xcjtyyybkj_1"));
+    heading2_ = label(frameCtrl_, QStringLiteral("Label_xcjtyyybkj_2"));
+    master_.label = label(frameCtrl_, QStringLiteral("Label_PID"), Qt::AlignCenter);
+    vice_.label = label(frameCtrl_, QStringLiteral("Label_SID"), Qt::AlignCenter);
+    master_.edit = makeCodeField(frameCtrl_, QStringLiteral("Text_MID"),
+                                 [](Image& image, QStringView t) { dtmf::set_identity(image, Identity::Master, t); });
+    vice_.edit = makeCodeField(frameCtrl_, QStringLiteral("Text_SID"),
+                               [](Image& image, QStringView t) { dtmf::set_identity(image, Identity::Vice, t); });
+    for (int bit = 0; bit < dtmf::kRightsBoxes; ++bit) {
+        masterRights_[size_t(bit)] = makeCheck(frameCtrl_, QStringLiteral("Check_M_%1").arg(bit));
+        viceRights_[size_t(bit)] = makeCheck(frameCtrl_, QStringLiteral("Check_S_%1").arg(bit));
+        connect(masterRights_[size_t(bit)], &QCheckBox::clicked, this,
+                [bit](bool on) { dtmf::set_right(appImage(), Identity::Master, bit, on); });
+        connect(viceRights_[size_t(bit)], &QCheckBox::clicked, this,
+                [bit](bool on) { dtmf::set_right(appImage(), Identity::Vice, bit, on); });
+    }
+
+    // What the radio may do.
+    frameState_ = frame("Frame_State");
+    rxDisable_ = makeCheck(frameState_, QStringLiteral("Check_RX"));
+    txDisable_ = makeCheck(frameState_, QStringLiteral("Check_Tx"));
+    connect(rxDisable_, &QCheckBox::clicked, this,
+            [](bool on) { dtmf::set_disabled(appImage(), dtmf::Disable::Receive, on); });
+    connect(txDisable_, &QCheckBox::clicked, this,
+            [](bool on) { dtmf::set_disabled(appImage(), dtmf::Disable::Transmit, on); });
+
+    caption();
+}
+
+frm_dtmf::~frm_dtmf() = default;
+
+// ---------------------------------------------------------------- controls
+
+QLineEdit* frm_dtmf::makeCodeField(QWidget* parent, const QString& name, std::function<void(Image&, QStringView)> store)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    TypingFilter::install(edit, kCodeKeys);
+    edit->installEventFilter(this);  // Show when it loses the focus
+    codeFields_.push_back({edit, std::move(store)});
+    const size_t index = codeFields_.size() - 1;
+    connect(edit, &QLineEdit::textEdited, this, [this, index](const QString& text) { codeEdited(codeFields_[index], text); });
+    return edit;
+}
+
+QComboBox* frm_dtmf::makeList(QWidget* parent, const char* name, const QStringList& entries, field::List8 f)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromLatin1(name));
+    combo->addItems(entries);
+    combo->setMaxVisibleItems(15);
+    discardTyping(combo);
+    connect(combo, &QComboBox::activated, this, [f](int position) { f.put(dtmf::ref(appImage()), position); });
+    return combo;
+}
+
+// The group-call and separator lists show the stored character, in the list
+// or not; a choice stores the chosen character's digit code.
+QComboBox* frm_dtmf::makeCharacterList(QWidget* parent, const char* name, void (*store)(Image&, char32_t))
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromLatin1(name));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    combo->addItems(dtmf::groupCallEntries());
+    discardTyping(combo);
+    connect(combo, &QComboBox::activated, this, [combo, store](int position) {
+        const QString text = combo->itemText(position);
+        if (!text.isEmpty())
+            store(appImage(), text.at(0).unicode());
+    });
+    return combo;
+}
+
+QCheckBox* frm_dtmf::makeCheck(QWidget* parent, const QString& name)
+{
+    auto* box = new QCheckBox(parent);
+    box->setObjectName(name);
+    return box;
+}
+
+// Every change of a code field's text is stored at once. Text longer than
+// the row holds (it can only arrive by pasting) is cut to what was stored.
+void frm_dtmf::codeEdited(const CodeField& field, const QString& text)
+{
+    Image& image = appImage();
+    field.store(image, text);
+    if (text.trimmed().size() > dtmf::kCodeLength) {
+        QString kept = text.trimmed();
+        kept.truncate(dtmf::kCodeLength);
+        setTextIfChanged(field.edit, kept);
+    }
+}
+
+void frm_dtmf::applyEnabling(bool on)
+{
+    master_.edit->setEnabled(on);
+    vice_.edit->setEnabled(on);
+    for (int bit = 0; bit < dtmf::kRightsBoxes; ++bit) {
+        masterRights_[size_t(bit)]->setEnabled(on);
+        viceRights_[size_t(bit)]->setEnabled(on);
+    }
+}
+
+bool frm_dtmf::eventFilter(QObject* watched, QEvent* event)
+{
+    if (leavesField(event) && qobject_cast<QLineEdit*>(watched))
+        refresh();
+    return RegionEditor::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- showing
+
+void frm_dtmf::refresh()
+{
+    Image& image = appImage();
+    dtmf::normalise(image);
+    const dtmf::Settings s = dtmf::decode(image);
+    for (int i = 0; i < dtmf::kTxCodes; ++i)
+        setTextIfChanged(txCodes_[size_t(i)], s.txCodes[size_t(i)]);
+    for (int k = 0; k < dtmf::kDecodeCodes; ++k)
+        setTextIfChanged(decodes_[size_t(k)].edit, s.decodes[size_t(k)]);
+    setTextIfChanged(master_.edit, s.master);
+    setTextIfChanged(vice_.edit, s.vice);
+    select(onTime_, s.onTime);
+    select(offTime_, s.offTime);
+    select(decodeDelay_, s.decodeDelay);
+    select(resetTime_, s.resetTime);
+    showCharacter(groupCall_, s.groupCall);
+    showCharacter(separator_, s.separator);
+    setChecked(control_, s.control);
+    for (int bit = 0; bit < dtmf::kRightsBoxes; ++bit) {
+        setChecked(masterRights_[size_t(bit)], s.masterRights & (1u << bit));
+        setChecked(viceRights_[size_t(bit)], s.viceRights & (1u << bit));
+    }
+    setChecked(rxDisable_, s.rxDisabled);
+    setChecked(txDisable_, s.txDisabled);
+    applyEnabling(s.control);
+}
+
+void frm_dtmf::caption()
+{
+    RegionEditor::caption();
+    frameEncode_->setTitle(T::kFrameEncode);
+    labelNumber_->setText(T::kEncodeNumber);
+    labelCode_->setText(T::kEncodeCode);
+    labelOnTime_->setText(T::kOnTime);
+    labelOffTime_->setText(T::kOffTime);
+    frameDecode_->setTitle(T::kFrameDecode);
+    static constexpr Text kDecodeLabels[dtmf::kDecodeCodes] = {T::kInspection, T::kMonitor, T::kAlarm,
+                                                              T::kStun,       T::kKill,    T::kRevive};
+    for (int k = 0; k < dtmf::kDecodeCodes; ++k)
+        decodes_[size_t(k)].label->setText(kDecodeLabels[k]);
+    labelGroup_->setText(T::kGroupCode);
+    labelSpace_->setText(T::kSpaceCode);
+    labelDelay_->setText(T::kProcDelay);
+    labelReset_->setText(T::kResetTime);
+    frameCtrl_->setTitle(T::kFrameCtrl);
+    control_->setText(T::kControlEnable);
+    heading1_->setText(T::kRightsHeading1);
+    heading2_->setText(T::kRightsHeading2);
+    master_.label->setText(T::kMasterId);
+    vice_.label->setText(T::kViceId);
+    frameState_->setTitle(T::kFrameState);
+    rxDisable_->setText(T::kRxDisable);
+    txDisable_->setText(T::kTxDisable);
+}
+
+// ---------------------------------------------------------------- layout
+
+// Transmit codes on the left; decode, control and state frames on the right.
+void frm_dtmf::layOutContent(const QRect& area)
+{
+    const int m = twipsToPixels(120);
+    const QRect a = area.adjusted(m, m, -m, 0);
+    const int leftW = a.width() * 36 / 100;
+    frameEncode_->setGeometry(a.x(), a.y(), leftW, a.height());
+    layOutEncode(frameEncode_->rect());
+
+    const int x = a.x() + leftW + m;
+    const int w = a.right() + 1 - x;
+    const int decodeH = a.height() * 44 / 100;
+    const int ctrlH = a.height() * 38 / 100;
+    frameDecode_->setGeometry(x, a.y(), w, decodeH);
+    frameCtrl_->setGeometry(x, a.y() + decodeH + m / 2, w, ctrlH);
+    const int stateTop = a.y() + decodeH + ctrlH + m;
+    frameState_->setGeometry(x, stateTop, w, std::max(0, a.bottom() + 1 - stateTop));
+    layOutDecode(frameDecode_->rect());
+    layOutControl(frameCtrl_->rect());
+    const int half = frameState_->width() / 2;
+    const int top = titleHeight(frameState_);
+    const int h = std::max(0, std::min(frameState_->height() - top - 4, 24));
+    rxDisable_->setGeometry(m, top, std::min(half - m, rxDisable_->sizeHint().width()), h);
+    txDisable_->setGeometry(half, top, std::min(half - m, txDisable_->sizeHint().width()), h);
+}
+
+void frm_dtmf::layOutEncode(const QRect& r)
+{
+    const int m = twipsToPixels(120);
+    const int top = titleHeight(frameEncode_);
+    const int rows = 1 + dtmf::kTxCodes + 2;
+    const int rowH = std::max(1, (r.height() - top - m / 2) / rows);
+    const int fieldH = std::min(rowH - 2, 24);
+    const int numberW = r.width() / 5;
+    const int codeX = m + numberW;
+    const int codeW = r.width() - codeX - m;
+    labelNumber_->setGeometry(m, top, numberW, rowH);
+    labelCode_->setGeometry(codeX, top, codeW, rowH);
+    for (int i = 0; i < dtmf::kTxCodes; ++i) {
+        const int y = top + rowH * (i + 1);
+        numbers_[size_t(i)]->setGeometry(m, y, numberW, fieldH);
+        txCodes_[size_t(i)]->setGeometry(codeX, y, codeW, fieldH);
+    }
+    const int listX = r.width() * 58 / 100;
+    const int listW = r.width() - listX - m;
+    const int y1 = top + rowH * (dtmf::kTxCodes + 1) + m / 2;
+    labelOnTime_->setGeometry(m, y1, listX - 2 * m, fieldH);
+    onTime_->setGeometry(listX, y1, listW, fieldH);
+    labelOffTime_->setGeometry(m, y1 + rowH, listX - 2 * m, fieldH);
+    offTime_->setGeometry(listX, y1 + rowH, listW, fieldH);
+}
+
+// Three rows of two decode codes, then two rows of two lists.
+void frm_dtmf::layOutDecode(const QRect& r)
+{
+    const int m = twipsToPixels(120);
+    const int top = titleHeight(frameDecode_);
+    const int rowH = std::max(1, (r.height() - top - m / 2) / 5);
+    const int fieldH = std::min(rowH - 4, 24);
+    const int half = (r.width() - m) / 2;
+    for (int k = 0; k < dtmf::kDecodeCodes; ++k) {
+        const int x = m + (k % 2) * half;
+        const int y = top + rowH * (k / 2);
+        decodes_[size_t(k)].label->setGeometry(x, y, half * 38 / 100, fieldH);
+        decodes_[size_t(k)].edit->setGeometry(x + half * 40 / 100, y, half * 56 / 100, fieldH);
+    }
+    const std::array<std::pair<QLabel*, QComboBox*>, 4> lists{
+        {{labelGroup_, groupCall_}, {labelSpace_, separator_}, {labelDelay_, decodeDelay_}, {labelReset_, resetTime_}}};
+    for (int i = 0; i < 4; ++i) {
+        const int x = m + (i % 2) * half;
+        const int y = top + rowH * (3 + i / 2);
+        lists[size_t(i)].first->setGeometry(x, y, half * 68 / 100, fieldH);
+        lists[size_t(i)].second->setGeometry(x + half * 70 / 100, y, half * 28 / 100, fieldH);
+    }
+}
+
+// The enabling box, the column headings, then the master and the vice row:
+// label, identity, five rights boxes 600 twips apart.
+void frm_dtmf::layOutControl(const QRect& r)
+{
+    const int m = twipsToPixels(120);
+    const int top = titleHeight(frameCtrl_);
+    const int rowH = std::max(1, (r.height() - top - m / 2) / 5);
+    const int fieldH = std::min(rowH - 2, 24);
+    const int pitch = twipsToPixels(kRightsPitchTwips);
+    // Room on the right for the widest heading word.
+    const int boxesX = r.width() - m - pitch * (dtmf::kRightsBoxes + 1);
+    control_->setGeometry(m, top, std::min(r.width() - 2 * m, control_->sizeHint().width()), fieldH);
+    const int headX = std::max(m, boxesX - pitch);
+    heading1_->setGeometry(headX, top + rowH, r.width() - headX, fieldH);
+    heading2_->setGeometry(headX, top + 2 * rowH, r.width() - headX, fieldH);
+    const int labelW = (boxesX - 2 * m) * 45 / 100;
+    const int editX = m + labelW + m / 2;
+    const int editW = std::max(1, boxesX - editX - m);
+    const std::array<std::pair<LabelledEdit*, std::array<QCheckBox*, dtmf::kRightsBoxes>*>, 2> rows{
+        {{&master_, &masterRights_}, {&vice_, &viceRights_}}};
+    for (int i = 0; i < 2; ++i) {
+        const int y = top + rowH * (3 + i);
+        rows[size_t(i)].first->label->setGeometry(m, y, labelW, fieldH);
+        rows[size_t(i)].first->edit->setGeometry(editX, y, editW, fieldH);
+        for (int bit = 0; bit < dtmf::kRightsBoxes; ++bit) {
+            QCheckBox* box = (*rows[size_t(i)].second)[size_t(bit)];
+            // As wide as its box, so that a click anywhere on it counts.
+            box->setGeometry(boxesX + pitch * bit, y, std::min(pitch, box->sizeHint().width()), fieldH);
+        }
+    }
+}
+
+// ---------------------------------------------------------------- transfers
+
+std::optional<TransferPlan> frm_dtmf::plan(Direction direction) { return signalling::plan(direction, kRange, appImage()); }
+
+void frm_dtmf::loadDefaults() { dtmf::load_defaults(appImage()); }
+
+}  // namespace vx

@@ -1,0 +1,102 @@
+#pragma once
+// The DTMF editor: fifteen transmit codes, the decode codes, the control
+// identities and their rights, and the decoder timings, shown from and
+// stored straight into the DTMF region; plus the window's own read and
+// write of that region.
+//
+// Control arrays are named with their index: Text_tx_Encode_0 ..
+// Text_tx_Encode_14, Label_xh_0 .., Check_M_0 .. Check_M_4, Check_S_0 ...
+
+#include "editors/signalling/dtmf_codec.h"
+#include "editors/frame/region_editor.h"
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
+namespace vx {
+
+class frm_dtmf : public RegionEditor {
+    Q_OBJECT
+public:
+    explicit frm_dtmf(QWidget* parent = nullptr);
+    ~frm_dtmf() override;
+
+    // Shows the region in every control; what Show stores goes back first.
+    void refresh() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // A code field and what it stores into.
+    struct CodeField {
+        QLineEdit* edit = nullptr;
+        std::function<void(Image&, QStringView)> store;
+    };
+    struct LabelledEdit {
+        QLabel* label = nullptr;
+        QLineEdit* edit = nullptr;
+    };
+
+    std::optional<TransferPlan> plan(Direction direction) override;
+    void loadDefaults() override;
+    void caption() override;
+    void layOutContent(const QRect& area) override;
+
+    QLineEdit* makeCodeField(QWidget* parent, const QString& name, std::function<void(Image&, QStringView)> store);
+    QComboBox* makeList(QWidget* parent, const char* name, const QStringList& entries, field::List8 f);
+    QComboBox* makeCharacterList(QWidget* parent, const char* name, void (*store)(Image&, char32_t));
+    QCheckBox* makeCheck(QWidget* parent, const QString& name);
+    void codeEdited(const CodeField& field, const QString& text);
+    void applyEnabling(bool on);
+    void layOutEncode(const QRect& r);
+    void layOutDecode(const QRect& r);
+    void layOutControl(const QRect& r);
+
+    QGroupBox* frameEncode_ = nullptr;
+    QGroupBox* frameDecode_ = nullptr;
+    QGroupBox* frameCtrl_ = nullptr;
+    QGroupBox* frameState_ = nullptr;
+
+    QLabel* labelNumber_ = nullptr;
+    QLabel* labelCode_ = nullptr;
+    std::array<QLabel*, dtmf::kTxCodes> numbers_{};
+    std::array<QLineEdit*, dtmf::kTxCodes> txCodes_{};
+    QLabel* labelOnTime_ = nullptr;
+    QLabel* labelOffTime_ = nullptr;
+    QComboBox* onTime_ = nullptr;
+    QComboBox* offTime_ = nullptr;
+
+    std::array<LabelledEdit, dtmf::kDecodeCodes> decodes_{};
+    QLabel* labelGroup_ = nullptr;
+    QLabel* labelSpace_ = nullptr;
+    QLabel* labelDelay_ = nullptr;
+    QLabel* labelReset_ = nullptr;
+    QComboBox* groupCall_ = nullptr;
+    QComboBox* separator_ = nullptr;
+    QComboBox* decodeDelay_ = nullptr;
+    QComboBox* resetTime_ = nullptr;
+
+    QCheckBox* control_ = nullptr;
+    QLabel* heading1_ = nullptr;
+    QLabel* heading2_ = nullptr;
+    LabelledEdit master_;
+    LabelledEdit vice_;
+    std::array<QCheckBox*, dtmf::kRightsBoxes> masterRights_{};
+    std::array<QCheckBox*, dtmf::kRightsBoxes> viceRights_{};
+
+    QCheckBox* rxDisable_ = nullptr;
+    QCheckBox* txDisable_ = nullptr;
+
+    std::vector<CodeField> codeFields_;
+};
+
+}  // namespace vx

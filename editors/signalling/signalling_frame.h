@@ -1,0 +1,45 @@
+#pragma once
+// What the three signalling editors (DTMF, 2-tone, 5-tone) share: the six
+// buttons, the transfer texts and refusals, and the shape of their own read
+// and write (blocks from a base into the region, rows of the region back).
+
+#include "editors/frame/region_editor.h"
+#include "image/image.h"
+#include "image/language.h"
+
+#include <optional>
+
+namespace vx::signalling {
+
+// What differs between the three windows' descriptors.
+struct WindowTexts {
+    const char* name;
+    Text caption;
+    Text readOk;        // the label after a read
+    Text writeMessage;  // the message after a write
+    Text writeOk;       // the label after it
+    bool refuseCloseBox = false;  // closing by the frame while a transfer runs
+    bool refreshOnActivate = false;
+    bool defaultResetsProgress = false;
+};
+
+// Design size of each signalling window, twips.
+inline constexpr int kDesignW = 12500;
+inline constexpr int kDesignH = 9000;
+inline constexpr int kRetries = 3;
+inline constexpr int kRetryPauseMs = 3000;
+
+EditorDescriptor descriptor(const WindowTexts& texts);
+
+// A window's own transfers: the read asks for `readBlocks` blocks from the
+// address of `readRows.first` and stores them there (slots 2 on); the write
+// sends `writeRows` from their own address, one row a packet.
+struct Range {
+    region::Rows readRows;
+    region::Rows writeRows;
+    constexpr int readBlocks() const { return readRows.count() / 4; }
+};
+
+std::optional<TransferPlan> plan(Direction direction, const Range& range, Image& image);
+
+}  // namespace vx::signalling

@@ -1,0 +1,333 @@
+// The 2-tone editor driven by real key and mouse events: captions and grid
+// headings in both languages, the tab strip, transmit cells, receive rules,
+// the tone fields, the lists, Default, and opening on bad images.
+#include "signalling_window.h"
+
+#include "editors/signalling/frm_2tone.h"
+#include "editors/signalling/text_grid.h"
+
+#include <QGroupBox>
+#include <QTabWidget>
+
+using namespace vx;
+using namespace vx::test;
+
+namespace {
+
+using TwoToneWindow = SignallingWindow<frm_2tone>;
+
+const PromptRecord kRangeEnglish{"Operate Prompt\"", PromptIcon::Warning, "Frequency range 300Hz to 3000Hz"};
+
+QStringList headings(const TwoToneWindow& t, const char* grid)
+{
+    QStringList out;
+    QAbstractItemModel* m = t.grid(grid)->model();
+    for (int c = 0; c < m->columnCount(); ++c)
+        out << m->headerData(c, Qt::Horizontal).toString();
+    return out;
+}
+
+}  // namespace
+
+class TstFrm2Tone : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { layStartupDefaults(appImage()); }
+
+    void captions_data()
+    {
+        QTest::addColumn<bool>("inChinese");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QStringList>("encodeHeadings");
+        QTest::addColumn<QStringList>("decodeHeadings");
+        QTest::newRow("English") << false
+                                 << QStringList{"2 TONE", "Encode", "Decode", "2 TONE Encode", "1st Tone Duration(MS)",
+                                                "2nd Tone Duration(MS)", "Gap of Tone (MS)", "2 TONE Decode",
+                                                "A Tone( HZ )", "B Tone( HZ )", "C Tone( HZ )", "D Tone( HZ )",
+                                                "Reset_Time (MS)", " 1 Decode 2 Tone Frequency", "Read", "Write",
+                                                "Default", "Save", "Open", "Close"}
+                                 << QStringList{" Code", " 1st Frequency(HZ)", " 2nd Frequency(HZ)"}
+                                 << QStringList{" Code", "Dec_1", "    Response   ", "Alert", "Dec_2", "   Response   ",
+                                                "Alert", "Dec_3", "   Response   ", "Alert", "Dec_4", "   Response   ", "Alert"};
+        QTest::newRow("Chinese") << true
+                                 << QStringList{"2 TONE 编解码参数编辑", "编码", "解码", "2 TONE 编码",
+                                                "发送第 1 个频率时间长度（MS）", "发送第 2 个频率时间长度（MS）",
+                                                "前后两个频率的间隔时长 （MS）", "2 TONE 解码", "A 音（HZ）", "B 音（HZ）",
+                                                "C 音（HZ）", "D 音（HZ）", "复位时间（MS）", " 1 解码信息两音频率", "读 取",
+                                                "写  入", "默 认", "保  存", "打  开", "关  闭"}
+                                 << QStringList{" 信息码 ", " 第 1 个频率(HZ) ", " 第 2 个频率(HZ) "}
+                                 << QStringList{" 信息码", "解码1", "   响 应 方 式  ", "提示", "解码2", "   响 应 方 式  ",
+                                                "提示", "解码3", "   响 应 方 式  ", "提示", "解码4", "   响 应 方 式  ", "提示"};
+    }
+    void captions()
+    {
+        QFETCH(bool, inChinese);
+        QFETCH(QStringList, expected);
+        QFETCH(QStringList, encodeHeadings);
+        QFETCH(QStringList, decodeHeadings);
+        TwoToneWindow t(inChinese);
+        auto* tabs = t.find<QTabWidget>("TabStrip1");
+        QStringList shown{t.w->windowTitle(), tabs->tabText(0), tabs->tabText(1)};
+        shown << t.find<QGroupBox>("Frame_Encode")->title();
+        for (const char* n : {"Label_1st", "Label_2nd", "Label_gap"})
+            shown << t.text(n);
+        shown << t.find<QGroupBox>("Frame_Decode")->title();
+        for (const char* n : {"Label_A_tone", "Label_B_tone", "Label_C_tone", "Label_D_Tone", "Label_Reset"})
+            shown << t.text(n);
+        shown << t.find<QGroupBox>("Frame_Dec_xx")->title();
+        for (const char* n : {"Command_read", "Command_write", "Command_def", "Command_save", "Command_open", "Command_close"})
+            shown << t.text(n);
+        QCOMPARE(shown, expected);
+        QCOMPARE(headings(t, "MSF_Encode"), encodeHeadings);
+        QCOMPARE(headings(t, "MSF_Decode"), decodeHeadings);
+        // "^" centres every column.
+        QCOMPARE(t.grid("MSF_Decode")->model()->headerData(5, Qt::Horizontal, Qt::TextAlignmentRole).toInt() & Qt::AlignHCenter,
+                 int(Qt::AlignHCenter));
+        for (int n = 0; n < 15; ++n)
+            QCOMPARE(t.cell("MSF_Decode", n, 0), QString::number(n + 1));
+    }
+
+    // The tab strip shows one frame at a time; the receive grid is 4000
+    // twips high and as wide as its frame / 1.02.
+    void tabsAndSizes()
+    {
+        TwoToneWindow t;
+        auto* tabs = t.find<QTabWidget>("TabStrip1");
+        QVERIFY(t.find<QWidget>("Frame_Encode")->isVisible());
+        QVERIFY(!t.find<QWidget>("Frame_Decode")->isVisible());
+        QCOMPARE(tabs->width(), int(t.w->width() / 1.02));
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
+        QVERIFY(t.find<QWidget>("Frame_Decode")->isVisible());
+        QVERIFY(!t.find<QWidget>("Frame_Encode")->isVisible());
+        QCOMPARE(t.grid("MSF_Decode")->height(), 4000 / 15);
+        QCOMPARE(t.grid("MSF_Decode")->width(), int(t.find<QWidget>("Frame_Decode")->width() / 1.02));
+        QCOMPARE(t.grid("MSF_Encode")->width(), int(t.find<QWidget>("Frame_Encode")->width() / 2.5));
+    }
+
+    void transmitCells_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("1000.4") << "1000.4" << "1000.0" << QByteArray("E8 03") << false;
+        QTest::newRow("letters dropped") << "1x2y00" << "1200.0" << QByteArray("B0 04") << false;
+        QTest::newRow("250 refused") << "250" << "" << QByteArray("00 00") << true;
+    }
+    void transmitCells()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, shown);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, refused);
+        TwoToneWindow t;
+        t.clickCell("MSF_Encode", 4, 2);  // entry 5, second tone
+        QLineEdit* box = t.edit("Text_Encode");
+        QVERIFY(box->isVisible());
+        QVERIFY(box->hasFocus());
+        QTest::keyClicks(box, keys);
+        QTest::keyClick(box, Qt::Key_Backspace);  // not accepted
+        t.clickCell("MSF_Encode", 6, 1);
+        QCOMPARE(t.cell("MSF_Encode", 4, 2), shown);
+        QCOMPARE(rowHex(appImage(), 724).mid(24, 5), bytes);
+        QCOMPARE(rowHex(appImage(), 724).left(5), QByteArray("FF FF"));
+        QCOMPARE(t.prompts.all, refused ? QList<PromptRecord>{kRangeEnglish} : QList<PromptRecord>{});
+        // The box moved to the clicked cell, with that cell's text.
+        QCOMPARE(box->text(), t.cell("MSF_Encode", 6, 1));
+        QVERIFY(box->isVisible());
+    }
+
+    // An emptied frequency stores 0; the number column opens nothing.
+    void transmitCellEmptied()
+    {
+        TwoToneWindow t;
+        t.clickCell("MSF_Encode", 0, 1);  // 1981.0
+        QLineEdit* box = t.edit("Text_Encode");
+        QCOMPARE(box->text(), QString("1981.0"));
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        t.clickCell("MSF_Encode", 0, 0);
+        QVERIFY(!box->isVisible());
+        QCOMPARE(rowHex(appImage(), 720).left(5), QByteArray("00 00"));
+        QCOMPARE(t.cell("MSF_Encode", 0, 1), QString());
+        QVERIFY(t.prompts.all.isEmpty());
+    }
+
+    void receiveRules()
+    {
+        TwoToneWindow t;
+        t.find<QTabWidget>("TabStrip1")->setCurrentIndex(1);
+        QComboBox* list = t.combo("Combo_Decode");
+        // An empty rule's pair cell: pair code 0 is stored at once.
+        t.clickCell("MSF_Decode", 2, 1);
+        QCOMPARE(list->currentText(), QString("A-B"));
+        QCOMPARE(list->count(), 12);
+        QCOMPARE(int(appImage().at(738, 0)), 0);
+        t.choose(list, 9);
+        QCOMPARE(int(appImage().at(738, 0)), 9);
+        QTest::keyClicks(list, "B");  // typing is discarded
+        QCOMPARE(list->currentText(), QString("D-A"));
+        // The response cell preselects "2.Transpond".
+        t.clickCell("MSF_Decode", 2, 2);
+        QCOMPARE(t.cell("MSF_Decode", 2, 1), QString("D-A"));
+        QCOMPARE(list->currentText(), QString("2.Transpond"));
+        QCOMPARE(int(appImage().at(738, 1)), 2);
+        // The alert cell stores the number chosen.
+        t.clickCell("MSF_Decode", 2, 3);
+        QCOMPARE(int(appImage().at(738, 2)), 1);
+        t.choose(list, 15);
+        QCOMPARE(int(appImage().at(738, 2)), 16);
+        t.clickCell("MSF_Decode", 2, 0);
+        QVERIFY(!list->isVisible());
+        QCOMPARE(t.cell("MSF_Decode", 2, 3), QString("16"));
+        QCOMPARE(rowHex(appImage(), 738), QByteArray("09 02 10 FF FF FF FF FF FF FF FF FF FF FF FF FF"));
+        // A response chosen for a rule without a pair is emptied on screen.
+        t.clickCell("MSF_Decode", 2, 5);
+        t.clickCell("MSF_Decode", 2, 0);
+        QCOMPARE(t.cell("MSF_Decode", 2, 5), QString());
+        QCOMPARE(int(appImage().at(738, 4)), 2);
+        QCOMPARE(t.cell("MSF_Decode", 2, 4), QString());
+    }
+
+    // Double-clicking a number cell empties the row on screen only.
+    void doubleClickNumberCell()
+    {
+        TwoToneWindow t;
+        t.find<QTabWidget>("TabStrip1")->setCurrentIndex(1);
+        const Image before = appImage();
+        t.doubleClickCell("MSF_Decode", 13, 0);
+        for (int c = 1; c < 13; ++c)
+            QCOMPARE(t.cell("MSF_Decode", 13, c), QString());
+        QVERIFY(appImage() == before);
+        QCOMPARE(t.edit("Text_A")->text(), QString("2200.0"));
+        QCOMPARE(t.find<QGroupBox>("Frame_Dec_xx")->title(), QString(" 14 Decode 2 Tone Frequency"));
+        t.w->refresh();
+        QCOMPARE(t.cell("MSF_Decode", 13, 1), QString("A-B"));
+    }
+
+    void toneFields_data()
+    {
+        QTest::addColumn<int>("row");  // receive grid row clicked first
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("toneRow");
+        QTest::addColumn<int>("k");
+        QTest::addColumn<QByteArray>("bytes");  // word, then period count
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("1981 in A of entry 1") << 0 << "Text_A" << "1981" << 752 << 0 << QByteArray("BD 07 8B 04") << false;
+        QTest::newRow("250 refused") << 0 << "Text_A" << "250" << 752 << 0 << QByteArray("FF FF FF FF") << true;
+        QTest::newRow("eighth key dropped") << 14 << "Text_B" << "1234.567" << 766 << 1 << QByteArray("D3 04 4A 07") << false;
+    }
+    void toneFields()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, field);
+        QFETCH(QString, keys);
+        QFETCH(int, toneRow);
+        QFETCH(int, k);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, refused);
+        TwoToneWindow t;
+        t.find<QTabWidget>("TabStrip1")->setCurrentIndex(1);
+        t.clickCell("MSF_Decode", row, 0);
+        QCOMPARE(t.w->selectedEntry(), row);
+        QLineEdit* e = t.edit(field);
+        QTest::mouseClick(e, Qt::LeftButton);
+        e->selectAll();
+        QTest::keyClick(e, Qt::Key_Delete);
+        QTest::keyClicks(e, keys);
+        QTest::keyClick(e, Qt::Key_Backspace);  // not accepted
+        QCOMPARE(e->text(), keys.left(7));
+        t.focusAway(t.combo("Combo_Dec_Res_Time"));
+        const QByteArray r = rowHex(appImage(), toneRow);
+        QCOMPARE(r.mid(6 * k, 5) + " " + r.mid(24 + 6 * k, 5), bytes);
+        QCOMPARE(t.prompts.all, refused ? QList<PromptRecord>{kRangeEnglish} : QList<PromptRecord>{});
+        if (refused) {
+            QCOMPARE(e->text(), QString());
+            QTRY_VERIFY(e->hasFocus());  // the focus comes back
+        } else {
+            QCOMPARE(e->text(), two_tone::tone_text(appImage(), toneRow - 751, k));
+        }
+    }
+
+    // Selecting the decode tab selects entry 1 again.
+    void decodeTabSelectsEntryOne()
+    {
+        TwoToneWindow t;
+        auto* tabs = t.find<QTabWidget>("TabStrip1");
+        tabs->setCurrentIndex(1);
+        t.clickCell("MSF_Decode", 14, 0);
+        QCOMPARE(t.edit("Text_A")->text(), QString("1400.0"));
+        tabs->setCurrentIndex(0);
+        tabs->setCurrentIndex(1);
+        QCOMPARE(t.w->selectedEntry(), 0);
+        QCOMPARE(t.edit("Text_A")->text(), QString("1981.0"));
+        QCOMPARE(t.find<QGroupBox>("Frame_Dec_xx")->title(), QString(" 1 Decode 2 Tone Frequency"));
+    }
+
+    void lists()
+    {
+        appImage().set(735, 1, 0xFF);
+        appImage().set(767, 0, 0xFF);
+        TwoToneWindow t;
+        QCOMPARE(t.combo("Combo_Enc_ys2")->currentText(), QString("1000"));
+        QCOMPARE(t.combo("Combo_Dec_Res_Time")->currentText(), QString("15000"));
+        QCOMPARE(rowHex(appImage(), 735).left(8), QByteArray("3C 64 1E"));
+        t.choose(t.combo("Combo_enc_ys3"), 7);
+        QCOMPARE(int(appImage().at(735, 2)), 7);
+        t.choose(t.combo("Combo_Dec_Res_Time"), 0);
+        QCOMPARE(int(appImage().at(767, 0)), 0);
+    }
+
+    // Default hides the bar at 0, empties the label and lays the defaults.
+    void defaultButton()
+    {
+        appImage().fillRows(720, 767, 0x00);
+        TwoToneWindow t;
+        t.bar()->show();
+        t.bar()->setValue(40);
+        t.label()->setText("x");
+        t.clickButton("Command_def");
+        QVERIFY(t.bar()->isHidden());
+        QCOMPARE(t.bar()->value(), 0);
+        QCOMPARE(t.label()->text(), QString());
+        Image expected;
+        layStartupDefaults(expected);
+        for (int r = 720; r <= 767; ++r)
+            QCOMPARE(rowHex(appImage(), r), rowHex(expected, r));
+        QCOMPARE(t.cell("MSF_Encode", 11, 1), QString("2200.0"));
+        QCOMPARE(t.cell("MSF_Decode", 14, 1), QString("D-A"));
+    }
+
+    void badImages_data()
+    {
+        QTest::addColumn<int>("fill");
+        QTest::newRow("all FF") << 0xFF;
+        QTest::newRow("all 00") << 0x00;
+        for (int seed = 1; seed <= 4; ++seed)
+            QTest::newRow(qPrintable(QString("random %1").arg(seed))) << -seed;
+    }
+    void badImages()
+    {
+        QFETCH(int, fill);
+        appImage() = filledImage(fill < 0 ? -1 : fill, quint32(-fill));
+        Image expected = appImage();
+        two_tone::normalise(expected);
+        TwoToneWindow t;
+        QVERIFY(appImage() == expected);
+        for (int n = 1; n <= 15; ++n) {
+            QCOMPARE(t.cell("MSF_Encode", n - 1, 1), two_tone::tx_text(appImage(), n, 0));
+            for (int c = 1; c < 13; ++c)
+                QCOMPARE(t.cell("MSF_Decode", n - 1, c), two_tone::rule_text(appImage(), n, c));
+        }
+        QCOMPARE(t.edit("Text_C")->text(), two_tone::tone_text(appImage(), 1, 2));
+        t.find<QTabWidget>("TabStrip1")->setCurrentIndex(1);
+        t.w->refresh();
+        QVERIFY(appImage() == expected);
+        QVERIFY(t.prompts.all.isEmpty());
+    }
+};
+
+QTEST_MAIN(TstFrm2Tone)
+#include "tst_frm_2tone.moc"

@@ -1,0 +1,330 @@
+// The DTMF editor driven by real key and mouse events: captions in both
+// languages, the code fields' typing filter and storing, Show on leaving a
+// field, the lists, the identity control and rights boxes, Default, and
+// opening on bad images.
+#include "signalling_window.h"
+
+#include "editors/signalling/frm_dtmf.h"
+#include "image/dtmf.h"
+
+#include <QClipboard>
+#include <QGroupBox>
+
+using namespace vx;
+using namespace vx::test;
+
+namespace {
+
+using DtmfWindow = SignallingWindow<frm_dtmf>;
+
+QStringList texts(const DtmfWindow& d, const QStringList& names)
+{
+    QStringList out;
+    for (const QString& n : names) {
+        if (auto* g = d.w->findChild<QGroupBox*>(n))
+            out << g->title();
+        else
+            out << d.text(n);
+    }
+    return out;
+}
+
+}  // namespace
+
+class TstFrmDtmf : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { layStartupDefaults(appImage()); }
+
+    void captions_data()
+    {
+        QTest::addColumn<bool>("inChinese");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("English") << false
+                                 << QStringList{"DTMF Encode/Decode ",
+                                                "DTMF Encode", "Number", " Code ", "DTMF Speed (On Time)", "DTMF Speed (Off Time)",
+                                                "Group Code", "Read", "Write", "Default", "Save", "Open", "Close",
+                                                "State", "RX Disable", "TX Disable", "DTMF Decode", "Inspection", "Monitor",
+                                                "Alarm", "Stun", "Kill", "Revive", "Control ID code and control right",
+                                                "              Monitor                Kill",
+                                                "      Inspection             Stun                 Revive ",
+                                                "Function Control by master and vice ID code", "Master Control ID",
+                                                "Vice Control ID", "Space Code", "Reset Time(ms)", "Delay processing time (ms)"};
+        QTest::newRow("Chinese") << true
+                                 << QStringList{"DTMF 编解码参数编辑",
+                                                "DTMF 编码", "编码码组", "发送编码", "发码持续时间（MS）", "发码间断时间（MS）",
+                                                "群呼码", "读 取", "写  入", "默 认", "保  存", "打  开", "关  闭",
+                                                "本机状态", "接收禁止", "发射禁止", "DTMF 解码", "巡 查 码", "监 听 码",
+                                                "报 警 码", "遥 晕 码", "遥 毙 码", "开 机 码", "控制ID码及控制权限",
+                                                "巡查      监听     遥晕     遥毙      开机 ", "", "接受主副ID控制",
+                                                "主控ID码", "副控ID码", "码组间隔码", "复位时间(ms)", "收码结束延迟处理时间(ms)"};
+    }
+    void captions()
+    {
+        QFETCH(bool, inChinese);
+        QFETCH(QStringList, expected);
+        DtmfWindow d(inChinese);
+        const QStringList names{"Frame_Encode", "Label_encode_xh", "Label_tx_encode", "Label_dtmf_ontime",
+                                "Label_dtmf_offtime", "Label_Group_code", "Command_read", "Command_write",
+                                "Command_def", "Command_save", "Command_open", "Command_close",
+                                "Frame_State", "Check_RX", "Check_Tx", "Frame_Decode", "Label_xc", "Label_jt",
+                                "Label_bj", "Label_yy", "Label_yb", "Label_kj", "Frame_Ctrl",
+                                "Label_xcjtyyybkj_1", "Label_xcjtyyybkj_2", "Check_Ctrl_En", "Label_PID",
+                                "Label_SID", "Label_Dec_Space_Code", "Label_Reset_Time", "Label_Rece_End_ProcDelay"};
+        QCOMPARE(QStringList{d.w->windowTitle()} + texts(d, names), expected);
+        for (int i = 0; i < 15; ++i)
+            QCOMPARE(d.text(QString("Label_xh_%1").arg(i)), QString::number(i + 1));
+        QCOMPARE(d.find<QLabel>("Label_PID")->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+    }
+
+    // The rights boxes stand 600 twips (40 pixels) apart, left to right.
+    void rightsBoxesLayout()
+    {
+        DtmfWindow d;
+        for (const char* row : {"Check_M_%1", "Check_S_%1"})
+            for (int bit = 1; bit < 5; ++bit)
+                QCOMPARE(d.check(QString(row).arg(bit))->x() - d.check(QString(row).arg(bit - 1))->x(), 40);
+        QCOMPARE(d.check("Check_M_0")->y(), d.edit("Text_MID")->y());
+        // Three rows of two decode codes.
+        QCOMPARE(d.edit("Text_XC")->y(), d.edit("Text_JT")->y());
+        QCOMPARE(d.edit("Text_BJ")->y(), d.edit("Text_YY")->y());
+        QCOMPARE(d.edit("Text_YB")->y(), d.edit("Text_KJ")->y());
+        QVERIFY(d.edit("Text_XC")->y() < d.edit("Text_BJ")->y());
+        QVERIFY(d.edit("Text_BJ")->y() < d.edit("Text_YB")->y());
+    }
+
+    void typingStoresEveryChange_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("shownAfter");
+        const QByteArray ff = " FF";
+        QTest::newRow("code 3: a1*#") << "Text_tx_Encode_2" << 658 << "a1*#" << "0D 01 0B 0C" + ff.repeated(12) << "A1*#";
+        QTest::newRow("monitor: 0d") << "Text_JT" << 673 << "0d" << "0A 00" + ff.repeated(14) << "0D";
+        QTest::newRow("foreign keys dropped") << "Text_SID" << 686 << "1e x2 " << "01 02" + ff.repeated(14) << "12";
+        QTest::newRow("17th key dropped") << "Text_tx_Encode_14" << 670 << "1234567890ABCD*#5"
+                                          << QByteArray("01 02 03 04 05 06 07 08 09 0A 0D 0E 0F 00 0B 0C")
+                                          << "1234567890ABCD*#";
+    }
+    void typingStoresEveryChange()
+    {
+        QFETCH(QString, field);
+        QFETCH(int, row);
+        QFETCH(QString, keys);
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, shownAfter);
+        appImage().fillRows(row, row);
+        DtmfWindow d;
+        QLineEdit* e = d.edit(field);
+        d.type(e, keys.left(1));
+        QCOMPARE(appImage().at(row, 0), dtmf_code(keys.at(0).unicode()));  // stored at the first key
+        QTest::keyClicks(e, keys.mid(1));
+        QCOMPARE(rowHex(appImage(), row), stored);
+        d.focusAway(d.edit("Text_XC") == e ? d.edit("Text_JT") : d.edit("Text_XC"));
+        QCOMPARE(e->text(), shownAfter);
+    }
+
+    // Backspace is not accepted; Delete, and selecting then typing, work.
+    void editingKeys()
+    {
+        DtmfWindow d;
+        QLineEdit* e = d.edit("Text_tx_Encode_0");  // 20202
+        QTest::mouseClick(e, Qt::LeftButton);
+        e->setFocus();
+        e->end(false);
+        QTest::keyClick(e, Qt::Key_Backspace);
+        QCOMPARE(e->text(), QString("20202"));
+        e->home(false);
+        QTest::keyClick(e, Qt::Key_Delete);
+        QCOMPARE(e->text(), QString("0202"));
+        QCOMPARE(rowHex(appImage(), 656).left(11), QByteArray("0A 02 0A 02"));
+        e->end(false);
+        QTest::keyClicks(e, "1234567890123");  // the 17th character is dropped
+        QCOMPARE(e->text(), QString("0202123456789012"));
+        e->setSelection(0, 4);
+        QTest::keyClicks(e, "#");  // replaces the selection
+        QCOMPARE(e->text(), QString("#123456789012"));
+        e->selectAll();
+        QTest::keyClick(e, Qt::Key_Delete);
+        QCOMPARE(rowHex(appImage(), 656), rowHex(Image(), 0));  // an empty field stores all FF
+    }
+
+    // Pasted text longer than the row: the first 16 characters are stored
+    // and shown.
+    void pasteLongerThanTheRow()
+    {
+        DtmfWindow d;
+        QLineEdit* e = d.edit("Text_KJ");
+        QTest::mouseClick(e, Qt::LeftButton);
+        e->setFocus();
+        e->selectAll();
+        QGuiApplication::clipboard()->setText("11112222333344445555");
+        QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(e->text(), QString("1111222233334444"));
+        QCOMPARE(rowHex(appImage(), 677), QByteArray("01 01 01 01 02 02 02 02 03 03 03 03 04 04 04 04"));
+    }
+
+    // Show runs when a code field loses the focus: what changed in the image
+    // meanwhile appears, and foreign characters that reached the image go.
+    void showOnLeavingACodeField()
+    {
+        DtmfWindow d;
+        QLineEdit* e = d.edit("Text_MID");
+        d.type(e, "9");
+        appImage().set(675, 3, 0x20);  // stun: 5 0 5, FF-like gap, then 0x20
+        appImage().set(675, 4, 0x07);
+        dtmf::set_tx_code(appImage(), 9, u"*9");
+        d.focusAway(d.combo("Combo_Enc_ys1"));
+        QCOMPARE(d.edit("Text_tx_Encode_8")->text(), QString("*9"));
+        QCOMPARE(d.edit("Text_YY")->text(), QString("5057"));
+        QCOMPARE(rowHex(appImage(), 675).left(11), QByteArray("05 0A 05 07"));
+        QCOMPARE(e->text(), QString("606069"));
+    }
+
+    void lists_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("storedByShow");
+        QTest::addColumn<int>("choice");
+        QTest::newRow("on time FF") << "Combo_Enc_ys1" << 671 << 0 << 0xFF << "2000" << 195 << 3;
+        QTest::newRow("off time 3") << "Combo_Enc_ys2" << 671 << 1 << 3 << "80" << 3 << 0;
+        QTest::newRow("reset 200") << "Combo_Dec_Res_Time" << 687 << 7 << 200 << "15000" << 149 << 0;
+    }
+    void lists()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, row);
+        QFETCH(int, byte);
+        QFETCH(int, stored);
+        QFETCH(QString, shown);
+        QFETCH(int, storedByShow);
+        QFETCH(int, choice);
+        appImage().set(row, byte, uint8_t(stored));
+        DtmfWindow d;
+        QComboBox* c = d.combo(name);
+        QCOMPARE(c->currentText(), shown);
+        QCOMPARE(int(appImage().at(row, byte)), storedByShow);
+        QTest::keyClicks(c, "1");  // typing is discarded
+        QCOMPARE(c->currentText(), shown);
+        d.choose(c, choice);
+        QCOMPARE(int(appImage().at(row, byte)), choice);
+    }
+
+    void groupCallAndSeparator()
+    {
+        appImage().set(687, 5, 5);  // a code outside the list
+        DtmfWindow d;
+        QCOMPARE(d.combo("Combo_Dec_qh")->currentText(), QString("*"));
+        QCOMPARE(d.combo("Combo_Dec_Space_Code")->currentText(), QString("5"));
+        QTest::keyClicks(d.combo("Combo_Dec_Space_Code"), "#");
+        QCOMPARE(d.combo("Combo_Dec_Space_Code")->currentText(), QString("5"));
+        d.choose(d.combo("Combo_Dec_qh"), 5);  // "D"
+        d.choose(d.combo("Combo_Dec_Space_Code"), 2);  // "A"
+        QCOMPARE(int(appImage().at(687, 4)), 0);
+        QCOMPARE(int(appImage().at(687, 5)), 13);
+        appImage().set(687, 4, 0x30);
+        d.w->refresh();
+        QCOMPARE(d.combo("Combo_Dec_qh")->currentText(), QString());
+        QCOMPARE(int(appImage().at(687, 4)), 0x30);
+    }
+
+    void identityControl()
+    {
+        appImage().set(687, 1, 0x83);
+        appImage().set(687, 2, 0xE3);
+        DtmfWindow d;
+        QCheckBox* ctrl = d.check("Check_Ctrl_En");
+        QVERIFY(ctrl->isChecked());
+        QTest::mouseClick(ctrl, Qt::LeftButton);
+        QCOMPARE(int(appImage().at(687, 0)), 0);
+        for (const char* name : {"Text_MID", "Text_SID"})
+            QVERIFY(!d.find<QWidget>(name)->isEnabled());
+        for (int bit = 0; bit < 5; ++bit) {
+            QVERIFY(!d.check(QString("Check_M_%1").arg(bit))->isEnabled());
+            QVERIFY(!d.check(QString("Check_S_%1").arg(bit))->isEnabled());
+        }
+        QCOMPARE(int(appImage().at(687, 1)), 0x83);
+        QCOMPARE(int(appImage().at(687, 2)), 0xE3);
+        d.w->refresh();
+        QVERIFY(!d.edit("Text_MID")->isEnabled());
+        QTest::mouseClick(ctrl, Qt::LeftButton);
+        QCOMPARE(int(appImage().at(687, 0)), 1);
+        QVERIFY(d.edit("Text_SID")->isEnabled());
+        QVERIFY(d.check("Check_S_4")->isEnabled());
+    }
+
+    // A box shows its bit and sets or clears only that bit.
+    void rightsAndStateBoxes()
+    {
+        appImage().set(687, 1, 0x83);
+        appImage().set(687, 3, 0xF0);
+        DtmfWindow d;
+        QVERIFY(d.check("Check_M_1")->isChecked());
+        QVERIFY(!d.check("Check_M_2")->isChecked());
+        QTest::mouseClick(d.check("Check_M_3"), Qt::LeftButton);  // kill
+        QCOMPARE(int(appImage().at(687, 1)), 0x8B);
+        QTest::mouseClick(d.check("Check_Tx"), Qt::LeftButton);
+        QCOMPARE(int(appImage().at(687, 3)), 0xF2);
+    }
+
+    void defaultButton()
+    {
+        appImage().fillRows(656, 687, 0x00);
+        DtmfWindow d;
+        d.type(d.edit("Text_tx_Encode_2"), "123");
+        d.clickButton("Command_def");
+        QCOMPARE(d.edit("Text_tx_Encode_0")->text(), QString("20202"));
+        QCOMPARE(d.edit("Text_tx_Encode_2")->text(), QString());
+        QCOMPARE(d.edit("Text_tx_Encode_14")->text(), QString("30303"));
+        QCOMPARE(d.edit("Text_YB")->text(), QString("666"));
+        QCOMPARE(d.combo("Combo_Enc_ys1")->currentText(), QString("80"));
+        QCOMPARE(d.combo("Combo_Dec_Res_Time")->currentText(), QString("8000"));
+        QCOMPARE(d.combo("Combo_Dec_Space_Code")->currentText(), QString("#"));
+        QVERIFY(d.check("Check_M_4")->isChecked());
+        QVERIFY(!d.check("Check_S_2")->isChecked());
+        Image expected = filledImage(0x00);
+        layStartupDefaults(expected);
+        for (int r = 656; r <= 687; ++r)
+            QCOMPARE(rowHex(appImage(), r), rowHex(expected, r));
+        QVERIFY(d.prompts.all.isEmpty());
+    }
+
+    // Stored bytes outside every range: the window opens, shows what it can
+    // and changes only what Show stores back.
+    void badImages_data()
+    {
+        QTest::addColumn<int>("fill");
+        QTest::newRow("all FF") << 0xFF;
+        QTest::newRow("all 00") << 0x00;
+        for (int seed = 1; seed <= 4; ++seed)
+            QTest::newRow(qPrintable(QString("random %1").arg(seed))) << -seed;
+    }
+    void badImages()
+    {
+        QFETCH(int, fill);
+        appImage() = filledImage(fill < 0 ? -1 : fill, quint32(-fill));
+        Image expected = appImage();
+        dtmf::normalise(expected);
+        const dtmf::Settings shown = dtmf::decode(appImage());
+        DtmfWindow d;
+        QVERIFY(appImage() == expected);
+        for (int i = 0; i < 15; ++i)
+            QCOMPARE(d.edit(QString("Text_tx_Encode_%1").arg(i))->text(), shown.txCodes[size_t(i)]);
+        QCOMPARE(d.combo("Combo_Enc_ys2")->currentIndex(), shown.offTime);
+        QCOMPARE(d.combo("Combo_Dec_qh")->currentText(), shown.groupCall);
+        QCOMPARE(d.edit("Text_MID")->isEnabled(), shown.control);
+        d.w->refresh();
+        QVERIFY(appImage() == expected);
+        QVERIFY(d.prompts.all.isEmpty());
+    }
+};
+
+QTEST_MAIN(TstFrmDtmf)
+#include "tst_frm_dtmf.moc"
