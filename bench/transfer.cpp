@@ -20,6 +20,7 @@
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -84,6 +85,29 @@ void report(const char* what, const Figures& f, int bytesOut, int bytesIn, int p
     std::printf("  over the bound  %+.2f %%\n", (f.wallMs / bound - 1.0) * 100.0);
     std::printf("  CPU: application thread %.1f ms (%.2f %% of wall), whole process with the emulator thread %.1f ms (%.2f %%)\n",
                 f.threadCpuMs, 100.0 * f.threadCpuMs / f.wallMs, f.processCpuMs, 100.0 * f.processCpuMs / f.wallMs);
+}
+
+// Runs vxprog-cli with `args` to its end, timed.
+Figures runCli(const QStringList& args)
+{
+    Figures f;
+    QProcess p;
+    QElapsedTimer wall;
+    wall.start();
+    p.start(QStringLiteral(VXPROG_CLI), args);
+    const bool done = p.waitForFinished(300'000);
+    f.wallMs = double(wall.nsecsElapsed()) / 1e6;
+    f.ok = done && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    if (!f.ok)
+        std::fprintf(stderr, "%s", p.readAllStandardError().constData());
+    return f;
+}
+
+void reportCli(const char* what, const Figures& f, int bytesOut, int bytesIn, int packets, int replies, double latencyMs)
+{
+    const double bound = (bytesOut + bytesIn) * kByteMs + packets * kSenderStartMs + replies * latencyMs;
+    std::printf("%s: %s\n", what, f.ok ? "ok" : "FAILED");
+    std::printf("  duration  %9.1f ms, bound %9.1f ms, over the bound %+.2f %%\n", f.wallMs, bound, (f.wallMs / bound - 1.0) * 100.0);
 }
 
 // A plan's bound: bytes each way, packets started, replies.
@@ -162,8 +186,22 @@ int main(int argc, char** argv)
     report("whole-radio write", write, 8 + 21 * 784, 50 + 784, 1 + 784, 1 + 784, latency);
     std::printf("  radio rows 0..783 %s the image\n", same ? "equal" : "DIFFER FROM");
 
-    // Each window's own region, read then written, with its own plan.
+    // The command-line programmer, the same transfers as a program of its
+    // own (process start included).
     bool all = read.ok && write.ok && same;
+    {
+        QTemporaryDir files;
+        const QString file = files.filePath(QStringLiteral("radio.dat"));
+        const QString port = QString::number(portNo);
+        const Figures cliRead = runCli({QStringLiteral("read"), file, QStringLiteral("--port"), port});
+        reportCli("vxprog-cli read", cliRead, 8 + 5 + 4 * 200 + 201, 50 + 69 * 201, 1 + 201, 1 + 201, latency);
+        const Figures cliWrite = runCli({QStringLiteral("write"), file, QStringLiteral("--port"), port, QStringLiteral("--no-backup"),
+                                         QStringLiteral("--no-verify")});
+        reportCli("vxprog-cli write --no-backup --no-verify", cliWrite, 8 + 21 * 784, 50 + 784, 1 + 784, 1 + 784, latency);
+        all = all && cliRead.ok && cliWrite.ok;
+    }
+
+    // Each window's own region, read then written, with its own plan.
     registerWindows();
     for (const char* name : kWindows) {
         auto* window = dynamic_cast<TransferWindow*>(shell::openWindow(QString::fromLatin1(name)));

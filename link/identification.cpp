@@ -29,7 +29,7 @@ struct Identification::State {
     int retriesLeft = 0;
 };
 
-Identification::Identification() : d(std::make_unique<State>())
+Identification::Identification(LinkContext context) : d(std::make_unique<State>()), context_(std::move(context))
 {
     d->port->onReceive = [this] { onReceive(); };
     // A device that fails while open ends the attempt like the reply wait.
@@ -63,10 +63,12 @@ void Identification::start()
 
 bool Identification::openPort()
 {
-    setPortFailure(false);
-    if (d->port->open(portNumber()))
+    if (context_.setPortFailure)
+        context_.setPortFailure(false);
+    if (d->port->open(context_.portNumber ? context_.portNumber() : 0))
         return true;
-    setPortFailure(true);
+    if (context_.setPortFailure)
+        context_.setPortFailure(true);
     if (onPortError)
         onPortError();
     return false;
@@ -122,7 +124,8 @@ void Identification::onReceive()
         return;  // ignored: Timer2 keeps running
     d->identified = true;
     stopTimers();
-    publishIdentity(*info);
+    if (context_.identified)
+        context_.identified(*info);
     d->probing = false;
     closePort();
     if (onIdentified)
@@ -145,6 +148,8 @@ void Identification::onTimer3()
     if (d->retriesLeft == 0) {
         setStatusPanel(3, texts::kStatLabel);
         setStatusPanel(4, texts::kFault);
+        if (onGaveUp)
+            onGaveUp();
         return;
     }
     --d->retriesLeft;

@@ -4,6 +4,7 @@
 // every 10 ms, Timer2 waits 5000 ms for the reply, Timer3 pauses 1500 ms
 // before a retry; three retries).
 
+#include "link/engine.h"
 #include "link/port.h"
 
 #include <functional>
@@ -13,7 +14,9 @@ namespace vx {
 
 class Identification {
 public:
-    Identification();  // port and timers come from makeSerialPort()/makeTimer()
+    // Port and timers come from makeSerialPort()/makeTimer(); the context
+    // gives the port number, the port-failure flag and the identity sink.
+    explicit Identification(LinkContext context = LinkContext::application());
     ~Identification();
     Identification(const Identification&) = delete;
     Identification& operator=(const Identification&) = delete;
@@ -35,6 +38,8 @@ public:
     // The port would not open; the window that owns the identification
     // shows its message.
     std::function<void()> onPortError;
+    // No good reply after the last retry (the status panels say so).
+    std::function<void()> onGaveUp;
 
     SerialPort& port();
 
@@ -48,6 +53,7 @@ private:
 
     struct State;
     std::unique_ptr<State> d;
+    const LinkContext context_;
 };
 
 // Start-up port probe: tries ports 8, 7, ..., 1 silently and keeps the first

@@ -1,0 +1,207 @@
+// vxprog-cli run as a program against the radio emulator on a real
+// pseudo-terminal: every command, its output, its files and its exit code.
+#include "editors/channels/channel_codec.h"
+#include "editors/channels/channel_csv.h"
+#include "editors/channels/datafile.h"
+#include "editors/defaults.h"
+#include "emulator/pty_radio.h"
+#include "link/whole_radio.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <random>
+
+using namespace vx;
+
+namespace {
+
+constexpr int kPort = 10;
+
+struct Run {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+Image randomImage(uint32_t seed)
+{
+    std::mt19937 rng(seed);
+    Image image;
+    for (auto& b : image.bytes())
+        b = uint8_t(rng());
+    return image;
+}
+
+}  // namespace
+
+class TstCli : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    std::unique_ptr<emu::PtyRadio> radio_;
+
+    Run cli(const QStringList& args, int timeoutMs = 120'000)
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir_.path());
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(VXPROG_CLI), args);
+        // The emulator answers from its own thread; this loop only waits.
+        if (!p.waitForFinished(timeoutMs))
+            p.kill();
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
+    }
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    QStringList port() const { return {QStringLiteral("--port"), QString::number(kPort)}; }
+    int handshakes() { return radio_->withModel([](emu::RadioModel& m) { return m.counters().handshakes; }); }
+
+private slots:
+    void init()
+    {
+        qputenv("XDG_RUNTIME_DIR", dir_.path().toLocal8Bit());
+        radio_ = std::make_unique<emu::PtyRadio>(emu::PtyRadioOptions{kPort, false, 0.2, -1});
+        radio_->setMemory(randomImage(3));
+        QVERIFY(radio_->start());
+    }
+    void cleanup() { radio_.reset(); }
+
+    void usageAndHelp()
+    {
+        QCOMPARE(cli({}).code, 2);
+        const Run help = cli({QStringLiteral("--help")});
+        QCOMPARE(help.code, 0);
+        QVERIFY(help.out.contains("Exit codes"));
+        QCOMPARE(cli({QStringLiteral("frobnicate")}).code, 2);
+        QCOMPARE(cli({QStringLiteral("read")}).code, 2);  // no file
+        const Run readHelp = cli({QStringLiteral("read"), QStringLiteral("--help")});
+        QCOMPARE(readHelp.code, 0);
+        QVERIFY(readHelp.out.contains("--trace"));
+    }
+
+    void portsAndIdentify()
+    {
+        const Run ports = cli({QStringLiteral("ports")});
+        QCOMPARE(ports.code, 0);
+        QVERIFY(ports.out.contains(QStringLiteral("COM%1").arg(kPort)));
+        QVERIFY(ports.out.contains(radio_->devicePath()));
+        const Run id = cli(QStringList{QStringLiteral("identify"), QStringLiteral("--json")} + port());
+        QCOMPARE(id.code, 0);
+        QVERIFY2(id.out.contains("\"model\": \"EMU-01\""), qPrintable(id.out));
+        QVERIFY(id.out.contains("\"high\": 174"));
+        QCOMPARE(cli({QStringLiteral("identify"), QStringLiteral("--port"), QStringLiteral("11")}).code, 3);
+    }
+
+    // read: rows 0..787 from the radio, the others as start-up leaves them.
+    void readEqualsTheRadio()
+    {
+        const Run r = cli(QStringList{QStringLiteral("read"), path("r.dat"), QStringLiteral("--trace")} + port());
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QVERIFY(r.err.contains(" >  5A 31 07 1C 44 61 2E 09"));  // the handshake, traced
+        Image file;
+        QVERIFY(datafile::load(path("r.dat"), file).ok());
+        const Image radio = radio_->memory();
+        Image fresh;
+        lay_startup_defaults(fresh);
+        for (int row = 0; row < Image::kRows; ++row)
+            QVERIFY(std::ranges::equal(file.row(row), row <= 787 ? radio.row(row) : fresh.row(row)));
+    }
+
+    // write: a loadable backup of what the radio held, then the file with
+    // the tables laid in, read back and compared.
+    void writeBacksUpWritesAndVerifies()
+    {
+        const Image before = radio_->memory();
+        Image image = randomImage(9);
+        channels::load_factory_channels(image);
+        QCOMPARE(datafile::save(image, path("w.dat")), datafile::SaveError::None);
+        const Run r = cli(QStringList{QStringLiteral("write"), path("w.dat")} + port());
+        QVERIFY2(r.code == 0, qPrintable(r.err + r.out));
+        QVERIFY(r.out.contains("Verified"));
+
+        installWholeWriteLayers();
+        runBeforeWholeWrite(image);
+        const Image radio = radio_->memory();
+        for (int row = 0; row <= 783; ++row)
+            QVERIFY(std::ranges::equal(radio.row(row), image.row(row)));
+        const QStringList backups = QDir(dir_.path()).entryList({QStringLiteral("w-backup-*.dat")});
+        QCOMPARE(backups.size(), 1);
+        Image backup;
+        QVERIFY(datafile::load(path(backups[0]), backup).ok());
+        for (int row = 0; row <= 787; ++row)
+            QVERIFY(std::ranges::equal(backup.row(row), before.row(row)));
+    }
+
+    void verifyNamesTheRegion()
+    {
+        Image image = radio_->memory();
+        installWholeWriteLayers();
+        runBeforeWholeWrite(image);
+        radio_->setMemory(image);
+        QCOMPARE(datafile::save(image, path("v.dat")), datafile::SaveError::None);
+        QCOMPARE(cli(QStringList{QStringLiteral("verify"), path("v.dat")} + port()).code, 0);
+        image.set(660, 3, uint8_t(image.at(660, 3) ^ 1));  // one byte of the DTMF region
+        QCOMPARE(datafile::save(image, path("v.dat")), datafile::SaveError::None);
+        const Run r = cli(QStringList{QStringLiteral("verify"), path("v.dat")} + port());
+        QCOMPARE(r.code, 6);
+        QVERIFY2(r.err.contains("1 rows differ") && r.err.contains("DTMF: rows 660"), qPrintable(r.err));
+    }
+
+    // A file that does not load is refused before the port is touched.
+    void badFileNeverTouchesThePort()
+    {
+        QFile f(path("bad.dat"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(" 1  2  3\r\n");
+        f.close();
+        const int before = handshakes();
+        const Run r = cli(QStringList{QStringLiteral("write"), path("bad.dat")} + port());
+        QCOMPARE(r.code, 5);
+        QCOMPARE(handshakes(), before);
+    }
+
+    // The radio goes silent mid-write: reported with the last row taken.
+    void silenceMidWriteNamesTheLastRow()
+    {
+        Image image;
+        lay_startup_defaults(image);
+        QCOMPARE(datafile::save(image, path("s.dat")), datafile::SaveError::None);
+        emu::RadioFaults faults;
+        faults.closeAfter = 101;  // the handshake and rows 0..99
+        radio_->withModel([&](emu::RadioModel& m) { m.setFaults(faults); });
+        const Run r = cli(QStringList{QStringLiteral("write"), path("s.dat"), QStringLiteral("--no-backup")} + port());
+        QCOMPARE(r.code, 4);
+        QVERIFY2(r.err.contains("last row the radio acknowledged is row 99"), qPrintable(r.err));
+    }
+
+    void showAndCsvRoundTrip()
+    {
+        Image image;
+        lay_startup_defaults(image);
+        QCOMPARE(datafile::save(image, path("f.dat")), datafile::SaveError::None);
+        const Run show = cli({QStringLiteral("show"), path("f.dat")});
+        QCOMPARE(show.code, 0);
+        QVERIFY(show.out.contains("155.02500") && show.out.contains("D754I") && show.out.contains("480.62500"));
+
+        QCOMPARE(cli({QStringLiteral("export-csv"), path("f.dat"), QStringLiteral("-o"), path("f.csv")}).code, 0);
+        QCOMPARE(cli({QStringLiteral("import-csv"), path("f.dat"), path("f.csv"), QStringLiteral("-o"), path("g.dat")}).code, 0);
+        QFile a(path("f.dat")), b(path("g.dat"));
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        QCOMPARE(b.readAll(), a.readAll());
+
+        QFile bad(path("bad.csv"));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write(channels::kCsvHeader + "\n1,,999.000000,,0,,88.5,88.5,023,NN,FM,5,,High,\n");
+        bad.close();
+        const Run r = cli({QStringLiteral("import-csv"), path("f.dat"), path("bad.csv"), QStringLiteral("-o"), path("h.dat")});
+        QCOMPARE(r.code, 5);
+        QVERIFY(r.err.contains("line 2"));
+        QVERIFY(!QFile::exists(path("h.dat")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstCli)
+#include "tst_cli.moc"
