@@ -5,14 +5,13 @@
 #include "app/form_setup.h"
 #include "editors/adjust/frm_adj_txp.h"
 #include "editors/channels/frm_chann.h"
+#include "editors/defaults.h"
 #include "editors/fm/frm_fm.h"
-#include "editors/signalling/five_tone_codec.h"
 #include "editors/signalling/frm_2tone.h"
 #include "editors/signalling/frm_5tone.h"
 #include "editors/signalling/frm_dtmf.h"
 #include "image/language.h"
 #include "link/form_comm.h"
-#include "link/whole_radio.h"
 #include "ui/shell.h"
 
 #include <QLabel>
@@ -64,8 +63,8 @@ void registerWindows()
     registerWindow(QStringLiteral("frm_Adj_Txp"), [] { return new frm_Adj_Txp; });
     // About box.
     registerWindow(QStringLiteral("frmAbout"), [] { return new AboutBox; });
-    // A whole-radio write always carries the constant 5-tone tables.
-    setBeforeWholeWrite(five_tone::lay_tables);
+    // What a whole-radio write lays into the image first.
+    installWholeWriteLayers();
 }
 
 }  // namespace vx

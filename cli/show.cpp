@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 
 #include "editors/channels/channel_codec.h"
+#include "editors/fm/fm_codec.h"
 
 namespace vx::cli {
 
@@ -30,8 +31,22 @@ void showChannels(const Image& image, QTextStream& out)
     out << QStringLiteral("(%1 of %2 channels in use)").arg(shown).arg(kChannels) << Qt::endl;
 }
 
+void showFmPresets(const Image& image, QTextStream& out)
+{
+    out << Qt::endl << "FM presets" << Qt::endl;
+    for (int p = 1; p <= fm::kPresets; ++p) {
+        const fm::PresetTexts t = fm::decode_preset(image, p);
+        out << QStringLiteral("%1 %2 %3").arg(p, -4).arg(t.frequency.isEmpty() ? QStringLiteral("-") : t.frequency, -10).arg(t.name)
+            << Qt::endl;
+    }
+}
+
 }  // namespace
 
-void showImage(const Image& image, QTextStream& out) { showChannels(image, out); }
+void showImage(const Image& image, QTextStream& out)
+{
+    showChannels(image, out);
+    showFmPresets(image, out);
+}
 
 }  // namespace vx::cli
