@@ -4,6 +4,7 @@
 #include "app/mdimain.h"
 #include "app/mdimain_texts.h"
 #include "editors/channels/channel_codec.h"
+#include "editors/options/option_codec.h"
 #include "image/image.h"
 #include "image/language.h"
 #include "image/tables.h"
@@ -55,6 +56,7 @@ void probe(MDImain&) { probePorts(); }
 void buildTables(MDImain&)
 {
     tones::labels();  // the tone and code list
+    options::build_option_constants();
     resetBandLimits();
     // The tone clock period is the constant kToneClockPeriodMs.
 }
@@ -70,7 +72,7 @@ void fillImage(MDImain&) { appImage().fill(Image::kFill); }
 // Each editor lays its own factory defaults into the image here, in this
 // order, once it exists.
 void fmPresetDefaults(MDImain&) {}
-void optionDefaults(MDImain&) {}
+void optionDefaults(MDImain&) { options::lay_down_defaults(appImage(), options::workingCopy()); }
 void dtmfDefaults(MDImain&) {}
 void twoToneDefaults(MDImain&) {}
 void fiveToneDefaults(MDImain&) {}

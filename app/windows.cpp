@@ -4,6 +4,7 @@
 #include "app/file_dialog.h"
 #include "app/form_setup.h"
 #include "editors/channels/frm_chann.h"
+#include "editors/options/frm_option.h"
 #include "image/language.h"
 #include "link/form_comm.h"
 #include "ui/shell.h"
@@ -49,7 +50,7 @@ void registerWindows()
     registerWindow(QStringLiteral("Form_save_chann"), [] { return new Form_save_chann; });
     // Editors.
     registerWindow(QStringLiteral("frm_chann"), [] { return new frm_chann; });
-    registerWindow(QStringLiteral("frm_option"), placeholder("frm_option"));
+    registerWindow(QStringLiteral("frm_option"), [] { return new frm_option; });
     registerWindow(QStringLiteral("frm_dtmf"), placeholder("frm_dtmf"));
     registerWindow(QStringLiteral("frm_2tone"), placeholder("frm_2tone"));
     registerWindow(QStringLiteral("frm_5tone"), placeholder("frm_5tone"));

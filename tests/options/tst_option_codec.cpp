@@ -76,28 +76,16 @@ private slots:
         QTest::addColumn<QStringList>("chinese");
         auto row = [](const char* c, int n, QStringList en, QStringList zh) { QTest::newRow(c) << QString(c) << n << en << zh; };
         row("Combo_Tdr", 2, {"OFF", "ON", "ON"}, {"关闭", "开启", "开启"});
-        row("Combo_Sql_le", 10, {"0", "1", "9"}, {"0", "1", "9"});
         row("Combo_tot", 40, {"15", "30", "600"}, {"15", "30", "600"});
         row("Combo_Toa", 11, {"OFF", "30", "300"}, {"关闭", "30", "300"});
-        row("Combo_Abr", 51, {"OFF", "1", "50"}, {"关", "1", "50"});
         row("Combo_Dtmfst", 4, {"OFF All ", "KB DTMF Side Tone", "KB DTMFST + Send ANI DTMFST"},
             {"关闭", "按键侧音", "按键侧音+发身份码侧音"});
         row("Combo_Pri_Ch", 200, {"CH-000", "CH-001", "CH-199"}, {"CH-000", "CH-001", "CH-199"});
-        row("Combo_Sc_rev", 3, {"TO", "CO", "SE"}, {"时间", "载波", "搜索"});
         row("Combo_Ptt_id", 4, {"OFF", "BOT", "BOTH"}, {"关", "按下发码", "两者均发"});
-        row("Combo_Ptt_lt", 31, {"0", "1", "30"}, {"0", "1", "30"});
-        row("Combo_Emc_Tp", 3, {"Alarm", "Transpond", "Both"}, {"现场", "远程", "现场+远程"});
-        row("Combo_Emc_Ch", 200, {"CH-000", "CH-001", "CH-199"}, {"CH-000", "CH-001", "CH-199"});
-        row("Combo_ring", 11, {"OFF", "1", "10"}, {"关", "1", "10"});
         row("Combo_MDF_B", 3, {"Channel+Frequency", "Channel", "Channel+Name"}, {"频率+信道号", "信道号", "信道名称+信道号"});
-        row("Combo_PonMsg", 3, {"Full", "MSG", "BATT"}, {"满屏", "显示字符", "电池电压"});
         row("Combo_tx_led", 4, {"OFF", "Blue", "Purple"}, {"关", "蓝色", "紫色"});
-        row("Combo_ANI_L", 3, {"3", "4", "5"}, {"3", "4", "5"});
-        row("Combo_REP_S", 4, {"1000Hz", "1450Hz", "2100Hz"}, {"1000Hz", "1450Hz", "2100Hz"});
         row("Combo_REP_M", 5, {"OFF", "CARRI", "DTMF"}, {"关", "CARRI", "DTMF"});
-        row("Combo_TDR_AB", 51, {"OFF", "1", "50"}, {"关", "1", "50"});
         row("Combo_RP_STE", 11, {"OFF", "1", "10"}, {"关闭", "1", "10"});
-        row("Combo_RPT_DL", 11, {"OFF", "1", "10"}, {"关闭", "1", "10"});
     }
     void lists()
     {
@@ -124,12 +112,8 @@ private slots:
         QTest::newRow("Pri_Ch erased") << "Combo_Pri_Ch" << 0xFF << "CH-199";
         QTest::newRow("tot erased") << "Combo_tot" << 0xFF << "600";
         QTest::newRow("squelch erased") << "Combo_Sql_le" << 0xFF << "9";
-        QTest::newRow("squelch 10") << "Combo_Sql_le" << 10 << "9";
         QTest::newRow("squelch 3") << "Combo_Sql_le" << 3 << "3";
-        QTest::newRow("Toa 0") << "Combo_Toa" << 0 << "OFF";
         QTest::newRow("Toa 4") << "Combo_Toa" << 4 << "120";
-        QTest::newRow("tot 0") << "Combo_tot" << 0 << "15";
-        QTest::newRow("Abr 7") << "Combo_Abr" << 7 << "7";
         QTest::newRow("Emc_Ch 42") << "Combo_Emc_Ch" << 42 << "CH-042";
     }
     void listValues()
@@ -162,13 +146,10 @@ private slots:
         QTest::addColumn<int>("after");
         QTest::newRow("VFO/MR cleared from FF") << "Check_VFO_MR_SW" << 0xFF << true << false << 0xF7;
         QTest::newRow("VFO/MR set from 00") << "Check_VFO_MR_SW" << 0x00 << false << true << 0x08;
-        QTest::newRow("menu cleared") << "Check_chann_Menu_en" << 0xFF << true << false << 0xFE;
         QTest::newRow("menu set, others kept") << "Check_chann_Menu_en" << 0xA2 << false << true << 0xA3;
         QTest::newRow("reset cleared") << "Check_chann_reset_en" << 0x03 << true << false << 0x01;
-        QTest::newRow("reset of 0xFD") << "Check_chann_reset_en" << 0xFD << false << true << 0xFF;
         QTest::newRow("mode 5 reads checked") << "Check_chann_Mode" << 5 << true << true << 1;
         QTest::newRow("mode FF cleared") << "Check_chann_Mode" << 0xFF << true << false << 0;
-        QTest::newRow("mode 0") << "Check_chann_Mode" << 0 << false << true << 1;
     }
     void checkBoxes()
     {
@@ -213,14 +194,11 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::newRow("hi") << "hi" << QByteArray("20 20 48 49 20 20") << "HI";
         QTest::newRow("3 characters centred") << "abc" << QByteArray("20 41 42 43 20 20") << "ABC";
-        QTest::newRow("4 characters") << "ABCD" << QByteArray("20 41 42 43 44 20") << "ABCD";
         QTest::newRow("5 characters") << "12345" << QByteArray("31 32 33 34 35 20") << "12345";
         QTest::newRow("7 characters: first six") << "ABCDEFG" << QByteArray("41 42 43 44 45 46") << "ABCDEF";
         QTest::newRow("no code inside") << "A*B" << QByteArray("20 41 0B 42 20 20") << "AB";
         QTest::newRow("space inside") << "A B" << QByteArray("20 41 0B 42 20 20") << "AB";
         QTest::newRow("trimmed") << "  xy  " << QByteArray("20 20 58 59 20 20") << "XY";
-        QTest::newRow("empty") << "" << QByteArray("20 20 20 20 20 20") << "";
-        QTest::newRow("signs") << "+-1" << QByteArray("20 2B 2D 31 20 20") << "+-1";
         QTest::newRow("wide character") << "中文" << QByteArray("20 20 0B 0B 20 20") << "";
     }
     void messageLines()
@@ -317,17 +295,13 @@ private slots:
         QTest::addColumn<QString>("normalised");
         QTest::newRow("kHz only") << "145.125" << "145.12500";
         QTest::newRow("whole MHz") << "136" << "136.00000";
-        QTest::newRow("point only") << "136." << "136.00000";
         QTest::newRow("400 Hz to 500") << "145.1234" << "145.12350";
         QTest::newRow("990 Hz carries") << "145.12499" << "145.12500";
         QTest::newRow("tie goes up") << "99.123125" << "99.12325";
         QTest::newRow("just under the tie") << "99.123124" << "99.12300";
-        QTest::newRow("tie 375 goes up") << "99.123375" << "99.12350";
         QTest::newRow("tie 875 carries") << "99.123875" << "99.12400";
         QTest::newRow("carry into MHz") << "145.99990" << "146.00000";
-        QTest::newRow("already on grid") << "145.12375" << "145.12375";
         QTest::newRow("1.2.3 reads 1.2") << "1.2.3" << "1.20000";
-        QTest::newRow("leading spaces") << "  438.5" << "438.50000";
         QTest::newRow("not a number") << "abc" << "0.00000";
     }
     void frequencyGrid()
@@ -355,10 +329,8 @@ private slots:
         QTest::newRow("1625 kHz: half to even, down") << QByteArray::fromHex("000001060205") << 32;
         QTest::newRow("75 kHz: half to even, up") << QByteArray::fromHex("000000000705") << 2;
         QTest::newRow("25 kHz: half to even, 0") << QByteArray::fromHex("000000000205") << 0;
-        QTest::newRow("26 kHz") << QByteArray::fromHex("000000000206") << 1;
         QTest::newRow("zero") << QByteArray::fromHex("000000000000") << 0;
         QTest::newRow("erased: limit") << QByteArray::fromHex("ffffffffffff") << 1999;
-        QTest::newRow("99950 kHz") << QByteArray::fromHex("000909090500") << 1999;
         QTest::newRow("bytes of 10 and up join as text") << QByteArray::fromHex("0000000c0000") << 24;
     }
     void offsetDecodes()
@@ -388,17 +360,13 @@ private slots:
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("text");
         QTest::newRow("88.5") << 0x75 << 0x03 << 9 << "";
-        QTest::newRow("67.0") << 0x9E << 0x02 << 1 << "";
         QTest::newRow("100.0") << 0xE8 << 0x03 << 13 << "";
         QTest::newRow("D065N") << 0x0C << 0x00 << 62 << "";
         QTest::newRow("D754I") << 0xD2 << 0x00 << 260 << "";
         QTest::newRow("00 00") << 0x00 << 0x00 << 0 << "";
         QTest::newRow("FF FF") << 0xFF << 0xFF << 0 << "";
-        QTest::newRow("FF 00") << 0xFF << 0x00 << 0 << "";
         QTest::newRow("00 FF") << 0x00 << 0xFF << 0 << "";
-        QTest::newRow("9E FF") << 0x9E << 0xFF << 0 << "";
         QTest::newRow("tone not listed") << 0xD2 << 0x04 << -1 << "123.4";
-        QTest::newRow("whole tone not listed") << 0xE4 << 0x02 << -1 << "74.0";
         QTest::newRow("DCS past 210") << 0xD3 << 0x00 << -1 << "D3 00";
         QTest::newRow("high 0x80") << 0x00 << 0x80 << -1 << "3276.8";
     }
