@@ -55,8 +55,12 @@ OptionBlock& workingCopy()
 
 int setting_position(const OptionBlock& block, const GeneralSetting& s) { return s.field().get(block.view()); }
 
+// The copy is first brought up to date: a change must not write back bytes
+// that changed in the image since the editor last showed them (a read or a
+// file loaded while it was not active).
 void store_setting(OptionBlock& block, Image& image, const GeneralSetting& s, int position)
 {
+    block.load(image);
     s.field().put(block.ref(), position);
     block.store(image);
 }
@@ -65,6 +69,7 @@ bool check_state(const OptionBlock& block, const CheckSetting& c) { return c.get
 
 void store_check(OptionBlock& block, Image& image, const CheckSetting& c, bool on)
 {
+    block.load(image);
     c.put(block.ref(), on);
     block.store(image);
 }

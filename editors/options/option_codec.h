@@ -145,7 +145,8 @@ inline constexpr CheckSetting kCheckSettings[] = {
 };
 inline constexpr RecordDefault kCheckDefaults[] = {{129, {0}}, {132, {0xFF}}};
 
-// Position a general setting shows; a change stores it (copy, then block).
+// Position a general setting shows; a change stores it: the copy is loaded
+// from the image, changed, and copied back whole.
 int setting_position(const OptionBlock& block, const GeneralSetting& s);
 void store_setting(OptionBlock& block, Image& image, const GeneralSetting& s, int position);
 bool check_state(const OptionBlock& block, const CheckSetting& c);

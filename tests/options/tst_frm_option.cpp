@@ -164,13 +164,13 @@ private slots:
     {
         OptionWindow ow;
         QComboBox* sql = ow.combo("Combo_Sql_le");
-        appImage().set(236, 14, 0x66);  // outside every setting: the block copy puts it back
+        appImage().set(236, 14, 0x66);  // changed since the last refresh: kept
         QTest::keyClicks(sql, "8");     // typed keys are discarded
         QCOMPARE(sql->currentIndex(), 5);
         QTest::keyClick(sql, Qt::Key_Down);
         QCOMPARE(sql->currentText(), QString("6"));
         QCOMPARE(appImage().at(224, 2), uint8_t(6));
-        QCOMPARE(appImage().at(236, 14), uint8_t(0xFF));
+        QCOMPARE(appImage().at(236, 14), uint8_t(0x66));
 
         QCheckBox* vfoMr = ow.find<QCheckBox>("Check_VFO_MR_SW");
         QVERIFY(vfoMr->isChecked());

@@ -130,11 +130,14 @@ private slots:
         const int position = setting_position(block, s);
         QCOMPARE(s.list->entries(false).at(position), shown);
 
-        block.set(200, 0x44);  // a copy byte the image does not have yet
+        // Regression: a copy gone stale (the image read anew since) wrote
+        // its old bytes back over the new ones.
+        image.set(236, 8, 0x44);
         store_setting(block, image, s, position);
         QCOMPARE(image.at(224 + s.byte / 16, s.byte % 16), uint8_t(position));
-        QCOMPARE(image.at(236, 8), uint8_t(0x44));  // the whole block was copied
-        QCOMPARE(image.at(240, 0), uint8_t(0x33));  // and nothing past it
+        QCOMPARE(image.at(236, 8), uint8_t(0x44));
+        QCOMPARE(block.at(200), uint8_t(0x44));
+        QCOMPARE(image.at(240, 0), uint8_t(0x33));  // nothing past the block
     }
 
     void checkBoxes_data()
