@@ -5,7 +5,11 @@
 
 #include "radio_rig.h"
 
+#include "app/mdimain.h"
+#include "app/startup.h"
+#include "app/windows.h"
 #include "image/codecs.h"
+#include "ui/shell.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -158,6 +162,33 @@ private slots:
         QCOMPARE(ow.combo("Combo_Offset_A")->currentText(), QString("10.650MHZ"));
         // The offset is stored from the entry shown: 010655 became 010650.
         QCOMPARE(ow.rowHex(240), QByteArray("01 03 06 00 02 05 00 00 00 01 00 06 05 00 00 00"));
+    }
+
+    // Start-up lays the defaults on a fresh working copy (bytes without a
+    // default become 0) and opens the editor on them.
+    void startUp()
+    {
+        CapturedPrompts prompts;
+        FakePorts ports(std::set<int>{});
+        qApp->setQuitOnLastWindowClosed(false);
+        workingCopy() = OptionBlock();
+        appImage().fillRows(224, 243, 0x5A);
+        registerWindows();
+        MDImain main;
+        runStartup(main);
+        QCOMPARE(shell::openWindowNames(), QStringList{"frm_option"});
+        auto* w = qobject_cast<frm_option*>(shell::findWindow("frm_option"));
+        QVERIFY(w && w->isVisible());
+        Image expected;
+        OptionBlock fresh;
+        lay_down_defaults(expected, fresh);
+        for (int r = 224; r <= 243; ++r)
+            if (r != 240 && r != 242)  // the offsets shown are stored again
+                QVERIFY2(std::ranges::equal(appImage().row(r), expected.row(r)), qPrintable(QString::number(r)));
+        QCOMPARE(appImage().at(224, 4), uint8_t(0));
+        QCOMPARE(w->findChild<QLineEdit*>("Text_PON_MSG_D")->text(), QString("QX-270"));
+        shell::closeAllWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     void listsAndChecks()
