@@ -6,6 +6,7 @@
 #include "editors/adjust/adjust_table.h"
 #include "editors/channels/channel_codec.h"
 #include "editors/fm/fm_codec.h"
+#include "editors/options/option_codec.h"
 #include "editors/signalling/dtmf_codec.h"
 #include "editors/signalling/five_tone_codec.h"
 #include "editors/signalling/two_tone_codec.h"
@@ -60,6 +61,7 @@ void probe(MDImain&) { probePorts(); }
 void buildTables(MDImain&)
 {
     tones::labels();  // the tone and code list
+    options::build_option_constants();
     resetBandLimits();
     // The tone clock period is the constant kToneClockPeriodMs.
 }
@@ -75,7 +77,7 @@ void fillImage(MDImain&) { appImage().fill(Image::kFill); }
 // Each editor lays its own factory defaults into the image here, in this
 // order, once it exists.
 void fmPresetDefaults(MDImain&) { fm::load_factory_presets(appImage()); }
-void optionDefaults(MDImain&) {}
+void optionDefaults(MDImain&) { options::lay_down_defaults(appImage(), options::workingCopy()); }
 void dtmfDefaults(MDImain&) { dtmf::load_defaults(appImage()); }
 void twoToneDefaults(MDImain&) { two_tone::load_defaults(appImage()); }
 void fiveToneDefaults(MDImain&) { five_tone::load_defaults(appImage()); }

@@ -7,6 +7,7 @@
 #include "editors/channels/frm_chann.h"
 #include "editors/defaults.h"
 #include "editors/fm/frm_fm.h"
+#include "editors/options/frm_option.h"
 #include "editors/signalling/frm_2tone.h"
 #include "editors/signalling/frm_5tone.h"
 #include "editors/signalling/frm_dtmf.h"
@@ -55,7 +56,7 @@ void registerWindows()
     registerWindow(QStringLiteral("Form_save_chann"), [] { return new Form_save_chann; });
     // Editors.
     registerWindow(QStringLiteral("frm_chann"), [] { return new frm_chann; });
-    registerWindow(QStringLiteral("frm_option"), placeholder("frm_option"));
+    registerWindow(QStringLiteral("frm_option"), [] { return new frm_option; });
     registerWindow(QStringLiteral("frm_dtmf"), [] { return new frm_dtmf; });
     registerWindow(QStringLiteral("frm_2tone"), [] { return new frm_2tone; });
     registerWindow(QStringLiteral("frm_5tone"), [] { return new frm_5tone; });

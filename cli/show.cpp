@@ -4,6 +4,8 @@
 
 #include "editors/channels/channel_codec.h"
 #include "editors/fm/fm_codec.h"
+#include "editors/options/option_codec.h"
+#include "editors/options/option_lists.h"
 
 namespace vx::cli {
 
@@ -41,12 +43,66 @@ void showFmPresets(const Image& image, QTextStream& out)
     }
 }
 
+// The entry a list shows for a stored position, past-the-end values as the
+// last entry (what the editor selects).
+QString entry(const options::Choices& list, int position)
+{
+    const QStringList entries = list.entries();
+    return entries.isEmpty() ? QString() : entries.at(std::clamp(position, 0, int(entries.size()) - 1));
+}
+
+void showVfos(const Image& image, QTextStream& out)
+{
+    using namespace options;
+    out << Qt::endl << "VFOs" << Qt::endl;
+    for (const Vfo v : {Vfo::A, Vfo::B}) {
+        const RecordView r = vfoView(image, v);
+        auto tone = [&](field::Tone16le f) {
+            const TonePair p = f.pair(r);
+            const VfoTone t = decode_vfo_tone(p.low, p.high);
+            return t.position >= 0 ? vfo_tone_entries(chinese()).value(t.position) : t.text;
+        };
+        out << QStringLiteral("%1  %2 MHz (%3)  offset %4 %5  step %6  RX tone %7  TX tone %8  %9 %10  signal code %11  %12")
+                   .arg(v == Vfo::A ? QLatin1Char('A') : QLatin1Char('B'))
+                   .arg(vfo_frequency(image, v))
+                   .arg(vfo_is_vhf(image, v) ? QStringLiteral("VHF") : QStringLiteral("UHF"))
+                   .arg(entry(lists::shiftDirection, VfoLayout::shiftDirection.get(r)))
+                   .arg(offset_labels().value(vfo_offset(image, v)))
+                   .arg(entry(lists::step, VfoLayout::step.get(r)))
+                   .arg(tone(VfoLayout::rxTone), tone(VfoLayout::txTone))
+                   .arg(entry(lists::power, VfoLayout::power.get(r)), entry(lists::bandwidth, VfoLayout::bandwidth.get(r)))
+                   .arg(entry(lists::signalCode, VfoLayout::signalCode.get(r)))
+                   .arg(entry(lists::optionalSignal, VfoLayout::optionalSignal.get(r)))
+            << Qt::endl;
+    }
+}
+
+void showOptions(const Image& image, QTextStream& out)
+{
+    using namespace options;
+    OptionBlock block;
+    block.load(image);
+    out << Qt::endl << "Options" << Qt::endl;
+    for (const GeneralSetting& s : kGeneralSettings)
+        out << QStringLiteral("%1 %2").arg(QLatin1String(s.control), -14).arg(entry(*s.list, setting_position(block, s))) << Qt::endl;
+    for (const CheckSetting& c : kCheckSettings)
+        out << QStringLiteral("%1 %2").arg(QLatin1String(c.control), -22).arg(check_state(block, c) ? "on" : "off") << Qt::endl;
+    out << QStringLiteral("Power-on message  \"%1\" / \"%2\"").arg(message_text(block, MessageLine::Upper), message_text(block, MessageLine::Lower))
+        << Qt::endl;
+    out << QStringLiteral("ANI %1   PTT-ID begin %2   PTT-ID end %3")
+               .arg(code_text(block, CodeString::Ani), code_text(block, CodeString::PttIdBegin), code_text(block, CodeString::PttIdEnd))
+        << Qt::endl;
+}
+
 }  // namespace
 
 void showImage(const Image& image, QTextStream& out)
 {
+    options::build_option_constants();
     showChannels(image, out);
     showFmPresets(image, out);
+    showVfos(image, out);
+    showOptions(image, out);
 }
 
 }  // namespace vx::cli

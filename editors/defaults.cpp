@@ -2,6 +2,7 @@
 
 #include "editors/channels/channel_codec.h"
 #include "editors/fm/fm_codec.h"
+#include "editors/options/option_codec.h"
 #include "editors/signalling/dtmf_codec.h"
 #include "editors/signalling/five_tone_codec.h"
 #include "editors/signalling/two_tone_codec.h"
@@ -14,6 +15,8 @@ void lay_startup_defaults(Image& image)
 {
     image.fill(Image::kFill);
     fm::load_factory_presets(image);
+    options::OptionBlock fresh;  // zero, as after a fresh start
+    options::lay_down_defaults(image, fresh);
     dtmf::load_defaults(image);
     two_tone::load_defaults(image);
     five_tone::load_defaults(image);

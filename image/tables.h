@@ -2,6 +2,7 @@
 // Shared tables other than the tone list: band limits, identity word,
 // call-alert list and the tone clock period.
 
+#include <QObject>
 #include <QStringList>
 #include <array>
 #include <cstdint>
@@ -23,6 +24,14 @@ inline constexpr BandLimits kDefaultBandLimits{130, 179, 400, 520};
 const BandLimits& bandLimits();
 void setBandLimits(const BandLimits& limits);
 void resetBandLimits();  // back to the defaults (start-up)
+
+// Tells the windows that show the band limits when they change.
+class BandLimitsSignals final : public QObject {
+    Q_OBJECT
+signals:
+    void changed();
+};
+BandLimitsSignals& bandLimitsSignals();
 
 // Identity word an identity reply must carry at bytes 13..16.
 inline constexpr std::array<uint8_t, 4> kIdentityWord{'P', 'N', 'R', 'B'};

@@ -90,7 +90,8 @@ void ProgressPanel::finalState(const FailureReport& report, const std::optional<
         if (!self)
             return;
     }
-    bar_->setValue(0);
+    if (!report.keepBar)
+        bar_->setValue(0);
     if (report.label)
         label_->setText(*report.label);
 }

@@ -42,6 +42,7 @@ struct FailureReport {
     int statusPanel = 0;            // main window status panel to set (0: none)
     Text panelText{"", ""};
     bool hideBar = false;  // the bar is hidden (before the message)
+    bool keepBar = false;  // the bar keeps its value (otherwise it goes back to 0)
 };
 
 struct TransferTexts {

@@ -34,7 +34,11 @@ void RegionEditor::handleCommand(Command command)
 
 bool RegionEditor::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate && loaded_ && traits_.refreshOnActivate)
+    // In the main window its frame's activation refreshes (connected when
+    // shown): the main window regaining the focus from a message box or
+    // another program does not activate the editor.
+    if (event->type() == QEvent::WindowActivate && loaded_ && traits_.refreshOnActivate &&
+        !qobject_cast<QMdiSubWindow*>(parentWidget()))
         refresh();
     return TransferWindow::event(event);
 }

@@ -1,0 +1,271 @@
+#include "editors/options/frm_option.h"
+
+#include "editors/options/frm_option_texts.h"
+#include "editors/options/key_rule.h"
+#include "editors/options/vfo_panel.h"
+#include "ui/prompt.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QStringListModel>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace vx {
+
+using namespace options;
+namespace T = option_texts;
+
+namespace {
+
+constexpr int kGeneralRows = (kGeneralCount + 1) / 2;
+constexpr int kMessageTyped = 6;  // keys are refused while the trimmed text is longer
+constexpr int kCodeTyped = 15;    // keys are refused while the text is longer
+
+constexpr MessageLine kLines[] = {MessageLine::Upper, MessageLine::Lower};
+constexpr CodeString kCodes[] = {CodeString::Ani, CodeString::PttIdBegin, CodeString::PttIdEnd};
+
+// Leaving a field within the window, not the window losing activation to
+// another window or a message box.
+bool leaves(QEvent* event)
+{
+    if (event->type() != QEvent::FocusOut)
+        return false;
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+QComboBox* makeCombo(QWidget* parent, const char* name, QObject* keyFilter)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromLatin1(name));
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(5);
+    combo->setMaxVisibleItems(12);
+    combo->installEventFilter(keyFilter);
+    return combo;
+}
+
+}  // namespace
+
+frm_option::frm_option(QWidget* parent) : RegionEditor(makeDescriptor(), parent) { build(); }
+
+frm_option::~frm_option() = default;
+
+// Lists are filled once, in the language of the moment; the first refresh
+// runs when the window is shown.
+void frm_option::build()
+{
+    const bool zh = chinese();
+    toneModel_ = new QStringListModel(vfo_tone_entries(zh), this);
+    offsetModel_ = new QStringListModel(offset_labels(), this);
+    channelModel_ = new QStringListModel(channel_entries(), this);
+    auto* discard = new TypedKeysDiscarded(this);
+
+    content_ = new QWidget(this);
+    content_->setObjectName(QStringLiteral("OptionSettings"));
+    auto* columns = new QHBoxLayout(content_);
+    columns->setContentsMargins(8, 2, 8, 0);
+    columns->setSpacing(12);
+
+    // Left: the general lists in two columns, the message lines and the
+    // codes under them.
+    auto* left = new QVBoxLayout;
+    left->setSpacing(6);
+    auto* general = new QGridLayout;
+    general->setHorizontalSpacing(6);
+    general->setVerticalSpacing(3);
+    for (int i = 0; i < kGeneralCount; ++i) {
+        const GeneralSetting& s = kGeneralSettings[i];
+        QComboBox* combo = makeCombo(content_, s.control, discard);
+        if (s.list == &lists::channel)
+            combo->setModel(channelModel_);
+        else
+            combo->addItems(s.list->entries(zh));
+        combo->setCurrentIndex(-1);  // empty until the first refresh
+        connect(combo, &QComboBox::currentIndexChanged, this, [i](int position) {
+            if (position >= 0)
+                store_setting(workingCopy(), appImage(), kGeneralSettings[i], position);
+        });
+        auto* label = new QLabel(content_);
+        label->setObjectName(QString::fromLatin1(T::kListLabels[i].label));
+        label->setBuddy(combo);
+        lists_[size_t(i)] = combo;
+        listLabels_[size_t(i)] = label;
+        const int column = i / kGeneralRows * 2;
+        general->addWidget(label, i % kGeneralRows, column);
+        general->addWidget(combo, i % kGeneralRows, column + 1);
+    }
+    general->setColumnStretch(1, 1);
+    general->setColumnStretch(3, 1);
+    left->addLayout(general);
+
+    for (size_t i = 0; i < messages_.size(); ++i) {
+        const MessageLine line = kLines[i];
+        messages_[i] = makeField(i == 0 ? "Text_PON_MSG_U" : "Text_PON_MSG_D", kMessageTyped + 1, &messageRules_[i],
+                                 [](const QString& text) { return text.trimmed().toUcs4().size() <= kMessageTyped; });
+        connect(messages_[i], &QLineEdit::textChanged, this,
+                [line](const QString& text) { store_message(appImage(), workingCopy(), line, text); });
+    }
+    const char* codeNames[] = {"Text_ANI", "Text_PttId_Begin", "Text_PttId_End"};
+    for (size_t i = 0; i < codes_.size(); ++i) {
+        const CodeString code = kCodes[i];
+        codes_[i] = makeField(codeNames[i], i == 0 ? 6 : 0, &codeRules_[i],
+                              [](const QString& text) { return text.toUcs4().size() <= kCodeTyped; });
+        connect(codes_[i], &QLineEdit::textChanged, this,
+                [code](const QString& text) { store_code(appImage(), workingCopy(), code, text); });
+    }
+    auto makeLabel = [this](const char* name, QWidget* buddy) {
+        auto* label = new QLabel(content_);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setBuddy(buddy);
+        return label;
+    };
+    messageLabel_ = makeLabel("Label_Ponmsg_Txt", messages_[0]);
+    aniLabel_ = makeLabel("Label_ANI", codes_[0]);
+    beginLabel_ = makeLabel("Label_Send_Begin", codes_[1]);
+    endLabel_ = makeLabel("Label_Send_End", codes_[2]);
+
+    //   Power-On Message    [line 1] [line 2]  ANI [code]
+    //   Press PTT to Send   [code                       ]
+    //   Release PTT to Send [code                       ]
+    auto* texts = new QGridLayout;
+    texts->setHorizontalSpacing(6);
+    texts->setVerticalSpacing(3);
+    texts->addWidget(messageLabel_, 0, 0);
+    texts->addWidget(messages_[0], 0, 1);
+    texts->addWidget(messages_[1], 0, 2);
+    texts->addWidget(aniLabel_, 0, 3);
+    texts->addWidget(codes_[0], 0, 4);
+    texts->addWidget(beginLabel_, 1, 0);
+    texts->addWidget(codes_[1], 1, 1, 1, 4);
+    texts->addWidget(endLabel_, 2, 0);
+    texts->addWidget(codes_[2], 2, 1, 1, 4);
+    texts->setColumnStretch(4, 1);
+    left->addLayout(texts);
+    left->addStretch(1);
+    columns->addLayout(left, 1);
+
+    // Right: the two VFO panels, the check boxes under them.
+    auto* right = new QVBoxLayout;
+    right->setSpacing(6);
+    const VfoPanel::Models models{toneModel_, offsetModel_};
+    for (const Vfo v : {Vfo::A, Vfo::B}) {
+        auto* panel = new VfoPanel(v, models, [this] { refresh(); }, content_);
+        panels_[size_t(v)] = panel;
+        right->addWidget(panel);
+    }
+    auto* checks = new QGridLayout;
+    checks->setVerticalSpacing(3);
+    for (size_t c = 0; c < checks_.size(); ++c) {
+        auto* box = new QCheckBox(content_);
+        box->setObjectName(QString::fromLatin1(kCheckSettings[c].control));
+        connect(box, &QCheckBox::toggled, this,
+                [c](bool on) { store_check(workingCopy(), appImage(), kCheckSettings[c], on); });
+        checks_[c] = box;
+        checks->addWidget(box, int(c) / 2, int(c) % 2);
+    }
+    right->addLayout(checks);
+    right->addStretch(1);
+    columns->addLayout(right, 1);
+
+}
+
+QLineEdit* frm_option::makeField(const char* name, int shownChars, KeyRule** rule, bool (*takesKey)(const QString&))
+{
+    auto* edit = new QLineEdit(content_);
+    edit->setObjectName(QString::fromLatin1(name));
+    if (shownChars > 0)  // room for what may be typed
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(shownChars, QLatin1Char('W'))) + 10);
+    edit->installEventFilter(this);
+    *rule = new KeyRule(edit, [takesKey](QChar, const QString& text) { return takesKey(text); });
+    return edit;
+}
+
+void frm_option::caption()
+{
+    RegionEditor::caption();
+    for (int i = 0; i < kGeneralCount; ++i)
+        listLabels_[size_t(i)]->setText(T::kListLabels[i].caption);
+    for (size_t c = 0; c < checks_.size(); ++c)
+        checks_[c]->setText(T::kCheckCaptions[c]);
+    messageLabel_->setText(T::kMessageLabel);
+    aniLabel_->setText(T::kAniLabel);
+    beginLabel_->setText(T::kBeginLabel);
+    endLabel_->setText(T::kEndLabel);
+    for (VfoPanel* p : panels_)
+        p->caption();
+}
+
+void frm_option::layOutContent(const QRect& area) { content_->setGeometry(area); }
+
+// ---------------------------------------------------------------- refresh
+
+void frm_option::refresh()
+{
+    OptionBlock& block = workingCopy();
+    block.load(appImage());
+    for (int i = 0; i < kGeneralCount; ++i)
+        lists_[size_t(i)]->setCurrentIndex(setting_position(block, kGeneralSettings[i]));
+    for (size_t c = 0; c < checks_.size(); ++c)
+        checks_[c]->setChecked(check_state(block, kCheckSettings[c]));
+    for (size_t i = 0; i < messages_.size(); ++i)
+        messageRules_[i]->set(message_text(block, kLines[i]));
+    // A code field is built up from empty: any code it held or shows is
+    // stored again from the text shown.
+    for (size_t i = 0; i < codes_.size(); ++i) {
+        const QString text = code_text(block, kCodes[i]);
+        codeRules_[i]->set(QString());
+        codeRules_[i]->set(text);
+    }
+    for (VfoPanel* p : panels_)
+        p->refreshPanel();
+}
+
+// ---------------------------------------------------------------- fields
+
+bool frm_option::eventFilter(QObject* watched, QEvent* event)
+{
+    if (leaves(event)) {
+        if (watched == messages_[0] || watched == messages_[1])
+            refresh();  // the line shows what is stored, centred and without spaces
+        else if (watched == codes_[0] && !checkingAni_)
+            checkAni();
+    }
+    return RegionEditor::eventFilter(watched, event);
+}
+
+// The ANI is checked as a string, character codes against "00000" and
+// "99999", so texts such as 1A2 pass; a radio's stored codes may rely on it.
+void frm_option::checkAni()
+{
+    const QString t = codes_[0]->text().trimmed();
+    const qsizetype length = t.toUcs4().size();
+    const Text* message = nullptr;
+    if (length < 3 || length > 5)
+        message = &T::kAniLength;
+    else if (QString::compare(t, QStringLiteral("00000")) < 0 || QString::compare(t, QStringLiteral("99999")) > 0)
+        message = &T::kAniRange;
+    if (!message)
+        return;
+    checkingAni_ = true;
+    QPointer<QLineEdit> ani = codes_[0];
+    prompt(T::kAniTitle, PromptIcon::Warning, *message);
+    if (ani) {
+        checkingAni_ = false;
+        // Once the focus has settled where it was going.
+        QTimer::singleShot(0, ani, [ani] { ani->setFocus(Qt::OtherFocusReason); });
+    }
+}
+
+// ---------------------------------------------------------------- buttons
+
+void frm_option::loadDefaults() { lay_down_defaults(appImage(), workingCopy()); }
+
+}  // namespace vx

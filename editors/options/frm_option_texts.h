@@ -1,0 +1,122 @@
+#pragma once
+// Texts of the optional-features editor and its VFO panels, in both
+// languages. The list entries are in option_lists.h; the transfer texts it
+// shares with other windows in link/transfer_texts.h.
+
+#include "image/language.h"
+
+namespace vx::option_texts {
+
+inline constexpr Text kTitle{"可选参数编辑", "Optional Features"};
+inline constexpr Text kRead{"读 取", "Read"};
+inline constexpr Text kWrite{"写  入", "Write"};
+inline constexpr Text kDefault{"默 认", "Default"};
+inline constexpr Text kSave{"保  存", "Save"};
+inline constexpr Text kOpen{"打  开", "Open"};
+inline constexpr Text kClose{"关  闭", "Close"};
+
+// The label of each general list, in the order of kGeneralSettings.
+struct ListLabel {
+    const char* control;
+    const char* label;
+    Text caption;
+};
+inline constexpr ListLabel kListLabels[] = {
+    {"Combo_Tdr", "Label_Tdr", {"双频守侯", "TDR"}},
+    {"Combo_Sql_le", "Label_Sql", {"静噪电平", "Squelch Level"}},
+    {"Combo_tot", "Label_Tot", {"发射超时定时器（秒）", "Time Out Timer(TOT)[S]"}},
+    {"Combo_Toa", "Label_Toa", {"发射结束预警（秒）", "APO[minutes]"}},
+    {"Combo_Abr", "Label_Abr", {"自动背光", "ABR"}},
+    {"Combo_Beep", "Label_Beep", {"操作提示音", "Beep"}},
+    {"Combo_Dtmfst", "Label_Stdtmf", {"DTMF侧音", "DTMF-ST"}},
+    {"Combo_Bcl", "Label_Bcl", {"遇忙禁发", "BCL"}},
+    {"Combo_Sc_Add", "Label_Sc_Add", {"扫描添加", "Scan Add"}},
+    {"Combo_Pri_Sc", "Label_Pri_Sc", {"优先扫描", "Moni Priority Channel"}},
+    {"Combo_Pri_Ch", "Label_Pri_CH", {"优先信道", "Priority Channel"}},
+    {"Combo_Sc_rev", "Label_Scan_rev", {"扫描方式", "Scan_Rev"}},
+    {"Combo_Ptt_id", "Label_ptt_id", {"PTT_ID", "PTT_ID"}},
+    {"Combo_Ptt_lt", "Label_Ptt_Lt", {"发ID延迟", "PTT_Delay"}},
+    {"Combo_Emc_Tp", "Label_Emc_tp", {"报警模式", "Alarm Type"}},
+    {"Combo_Emc_Ch", "Label_Emc_ch", {"报警信道", "Alarm Channel"}},
+    {"Combo_ring", "Label_Ring", {"振铃时间", "Ring_Time"}},
+    {"Combo_MDF_A", "Label_MDF_A", {"A 段信道显示方式", "A Channel Disp Way"}},
+    {"Combo_MDF_B", "Label_MDF_B", {"B 段信道显示方式", "B Channel Disp Way"}},
+    {"Combo_Autolk", "Label_Autolk", {"自动锁", "Channel Synchronous"}},
+    {"Combo_PonMsg", "Label_Ponmsg", {"开机显示", "Power-On Message"}},
+    {"Combo_wt_led", "Label_WT_LED", {"守侯背光", "Wait Back Light"}},
+    {"Combo_rx_led", "Label_RX_LED", {"接收背光", "RX Back Light"}},
+    {"Combo_tx_led", "Label_TX_LED", {"发射背光", "TX Back Light"}},
+    {"Combo_ANI_L", "Label_ANI_L", {"身份码长", "Lang"}},
+    {"Combo_REP_S", "Label_REP_S", {"中继激活信令", "Relay Signal "}},
+    {"Combo_REP_M", "Label_REP_M", {"中继转发条件", "Relay Condition "}},
+    {"Combo_TDR_AB", "Label_Tdr_AB", {"双守返回主频", "TDR_AB "}},
+    {"Combo_STE", "Label_STE", {"尾音消除", "STE"}},
+    {"Combo_RP_STE", "Label_RP_STE", {"过中继消尾音", "RP_STE"}},
+    {"Combo_RPT_DL", "Label_RPT_DL", {"过中继证实音", "RPT_DL"}},
+};
+
+// Check boxes, in the order of kCheckSettings; one caption in both languages.
+inline constexpr Text kCheckCaptions[] = {
+    {"VFO/MR En", "VFO/MR En"},
+    {"Menu En for CH MODE", "Menu En for CH MODE"},
+    {"Reset En for CH MODE", "Reset En for CH MODE"},
+    {"channel  mode ", "channel  mode "},
+};
+
+// Text fields and their labels.
+inline constexpr Text kMessageLabel{"开机显示字符", "Power-On Message"};
+inline constexpr Text kAniLabel{"身份码", "ANI"};
+inline constexpr Text kBeginLabel{"按下发码", "Press PTT to Send"};
+inline constexpr Text kEndLabel{"松开发码", "Release PTT to Send"};
+
+// The ANI check.
+inline constexpr Text kAniTitle{"操作提示", "Operate Prompt"};
+inline constexpr Text kAniLength{"身份码长度为 3 - 5 位 ！", "ANI ID code length is 3 to 5 digit."};
+inline constexpr Text kAniRange{" 身份码的有效数字为 00000 - 99999 ", " Available ANI ID code from 00000 to 99999. "};
+
+// Transfers.
+inline constexpr Text kReadOk{"可选参数读出正常 ！", "Read optional parameters in gear. "};
+inline constexpr Text kReadDone{"从对讲机中读取数据完毕 ！", "Complete reading the data from transceiver."};
+inline constexpr Text kWriteOk{"可选参数写入完毕 ！", "Complete writing optional parameters "};
+inline constexpr Text kWriteDone{"向对讲机写入可选参数完毕 ！", "Complete writing optional parameters to the transceiver."};
+
+// ---------------------------------------------------------------- VFO panels
+
+inline constexpr Text kPanelA{"Ａ段频率模式", "A Band Frequency Mode"};
+inline constexpr Text kPanelB{"Ｂ段频率模式", "B Band Frequency Mode"};
+
+// Every control of a panel: object names in panel A and B, label names,
+// caption.
+struct VfoControl {
+    const char* controlA;
+    const char* controlB;
+    const char* labelA;
+    const char* labelB;
+    Text caption;
+};
+// In the order VfoPanel::Part numbers them.
+inline constexpr VfoControl kVfoControls[] = {
+    {"Text_Freq_a", "Text_Freq_b", "Label_Freq_a", "Label_Freq_b", {"当前频率", "Frequency"}},
+    {"Combo_Band_A", "Combo_Band_B", "Label_Band_A", "Label_Band_B", {"频段", "Band"}},
+    {"Text_Range_A", "Text_Range_B", "Label_Range_A", "Label_Range_B", {"频率范围", "Freq Range"}},
+    {"Combo_txp_a", "Combo_txp_b", "Label_Txp_a", "Label_txp_b", {"发射功率", "TX Power"}},
+    {"Combo_r_ctdcs_a", "Combo_r_ctdcs_b", "Label_r_ctdcs_a", "Label_r_ctdcs_b", {"接收哑音", "RX QT/DQT"}},
+    {"Combo_t_ctdcs_a", "Combo_t_ctdcs_b", "Label_t_ctdcs_a", "Label_t_ctdcs_b", {"发射哑音", "TX QT/DQT"}},
+    {"Combo_wn_a", "Combo_wn_b", "Label_wn_a", "Label_wn_b", {"信道带宽", "W/N"}},
+    {"Combo_sft_d_a", "Combo_sft_d_b", "Label_sft_d_a", "Label_sft_d_b", {"频差方向", "SFT_D"}},
+    {"Combo_step_a", "Combo_step_b", "Label_step_a", "Label_step_b", {"步进频率", "Step Frequency"}},
+    {"Combo_Offset_A", "Combo_offset_b", "Label_Offset_A", "Label_Offset_B", {"频差频率", "Offset"}},
+    {"Combo_Optsig_a", "Combo_OptSig_b", "Label_Optsig_a", "Label_OptSig_b", {"可选信令", "Optional Signal"}},
+    {"Combo_S_info_a", "Combo_S_info_b", "Label_S_info_a", "Label_S_info_b", {"信令编码", "Signal Code"}},
+    {"Combo_Spmute_a", "Combo_Spmute_b", "Label_Spmute_a", "Label_Spmute_b", {"信令关系", "Speak Mute"}},
+    {"Combo_Scr_a", "Combo_Scr_b", "Label_scr_a", "Label_Scr_b", {"扰频", "SCR"}},
+};
+
+// Frequency messages.
+inline constexpr Text kFrequencyTitle{"操作提示", "Operate prompt"};
+inline constexpr Text kFrequencyTooLong{"频率超出范围 ！", "Over the range of  frequency ."};
+// Shown as it is in both languages.
+inline constexpr Text kWorkingTitle{"操作提示", "操作提示"};
+inline constexpr Text kWorkingRange{"当前工作频率超出范围 ！", "当前工作频率超出范围 ！"};
+
+}  // namespace vx::option_texts

@@ -1,0 +1,118 @@
+#pragma once
+// The choice lists of the optional features, in both languages. A list is a
+// few fixed entries followed by a run of numbers:
+//
+//   fixed entries  | numbers
+//   "关闭" / "OFF"  | "30", "60", ... "300"   (first 30, step 30, 10 of them)
+//
+// The stored value of a setting is the position of its entry; the Chinese
+// and English lists have the same length and order.
+
+#include "image/language.h"
+
+#include <QStringList>
+#include <array>
+#include <initializer_list>
+
+namespace vx::options {
+
+struct Choices {
+    static constexpr int kMaxFixed = 6;
+    std::array<Text, kMaxFixed> fixed{};
+    int fixedCount = 0;
+    int numbers = 0;  // then `numbers` entries: first, first + step, ...
+    int first = 0;
+    int step = 1;
+    const char* prefix = "";  // before each number ("CH-")
+    int digits = 0;           // each number zero-padded to this width
+
+    constexpr int count() const { return fixedCount + numbers; }
+    // The entries in one language, or in the current one.
+    QStringList entries(bool inChinese) const;
+    QStringList entries() const { return entries(chinese()); }
+};
+
+constexpr Choices fixedList(std::initializer_list<Text> entries)
+{
+    Choices c;
+    for (const Text& t : entries)
+        c.fixed[size_t(c.fixedCount++)] = t;
+    return c;
+}
+
+constexpr Choices numberList(int count, int first, int step = 1, std::initializer_list<Text> before = {})
+{
+    Choices c = fixedList(before);
+    c.numbers = count;
+    c.first = first;
+    c.step = step;
+    return c;
+}
+
+namespace lists {
+
+inline constexpr Choices onOff = fixedList({{"关闭", "OFF"}, {"开启", "ON"}});
+inline constexpr Choices squelch = numberList(10, 0);
+inline constexpr Choices timeOut = numberList(40, 15, 15);
+inline constexpr Choices apo = numberList(10, 30, 30, {{"关闭", "OFF"}});
+inline constexpr Choices backLightTime = numberList(50, 1, 1, {{"关", "OFF"}});
+inline constexpr Choices dtmfSideTone = fixedList({{"关闭", "OFF All "},
+                                                   {"按键侧音", "KB DTMF Side Tone"},
+                                                   {"发身份码侧音", "Send ANI DTMF Side Tone"},
+                                                   {"按键侧音+发身份码侧音", "KB DTMFST + Send ANI DTMFST"}});
+inline constexpr Choices channel = [] {
+    Choices c = numberList(200, 0);
+    c.prefix = "CH-";
+    c.digits = 3;
+    return c;
+}();
+inline constexpr Choices scanResume = fixedList({{"时间", "TO"}, {"载波", "CO"}, {"搜索", "SE"}});
+inline constexpr Choices pttId = fixedList({{"关", "OFF"}, {"按下发码", "BOT"}, {"松开发码", "EOT"}, {"两者均发", "BOTH"}});
+inline constexpr Choices pttDelay = numberList(31, 0);
+inline constexpr Choices alarmType = fixedList({{"现场", "Alarm"}, {"远程", "Transpond"}, {"现场+远程", "Both"}});
+inline constexpr Choices ringTime = numberList(10, 1, 1, {{"关", "OFF"}});
+inline constexpr Choices channelDisplay =
+    fixedList({{"频率+信道号", "Channel+Frequency"}, {"信道号", "Channel"}, {"信道名称+信道号", "Channel+Name"}});
+inline constexpr Choices powerOnDisplay = fixedList({{"满屏", "Full"}, {"显示字符", "MSG"}, {"电池电压", "BATT"}});
+inline constexpr Choices backLightColour = fixedList({{"关", "OFF"}, {"蓝色", "Blue"}, {"橙色", "Orange"}, {"紫色", "Purple"}});
+inline constexpr Choices aniLength = numberList(3, 3);
+inline constexpr Choices relaySignal =
+    fixedList({{"1000Hz", "1000Hz"}, {"1450Hz", "1450Hz"}, {"1750Hz", "1750Hz"}, {"2100Hz", "2100Hz"}});
+inline constexpr Choices relayCondition =
+    fixedList({{"关", "OFF"}, {"CARRI", "CARRI"}, {"CTDCS", "CTDCS"}, {"TONE", "TONE"}, {"DTMF", "DTMF"}});
+inline constexpr Choices dualWatchReturn = numberList(50, 1, 1, {{"关", "OFF"}});
+inline constexpr Choices repeaterTail = numberList(10, 1, 1, {{"关闭", "OFF"}});
+
+// The VFO panels.
+inline constexpr Choices band = fixedList({{"VHF", "VHF"}, {"UHF", "UHF"}});
+inline constexpr Choices power = fixedList({{"高功率", "HIGH"}, {"低功率", "LOW"}});
+inline constexpr Choices bandwidth = fixedList({{"宽带", "WIDE"}, {"窄带", "NARROW"}});
+inline constexpr Choices shiftDirection = fixedList({{"关", "OFF"}, {"加频", "+"}, {"减频", "-"}});
+inline constexpr Choices step = fixedList({{"2.50 KHZ", "2.50 KHZ"},
+                                           {"5.00 KHZ", "5.00 KHZ"},
+                                           {"6.25 KHZ", "6.25 KHZ"},
+                                           {"10.00 KHZ", "10.00 KHZ"},
+                                           {"12.50 KHZ", "12.50 KHZ"},
+                                           {"25.00 KHZ", "25.00 KHZ"}});
+inline constexpr Choices optionalSignal = fixedList({{"关", "OFF"}, {"DTMF", "DTMF"}, {"2TONE", "2TONE"}, {"5TONE", "5TONE"}});
+inline constexpr Choices signalCode = numberList(15, 1);
+inline constexpr Choices speakerMute =
+    fixedList({{"哑音", "QT/DQT"}, {"哑音与可选信令", "QT/DQT AND OPTSIG"}, {"哑音或可选信令", "QT/DQT OR OPTSIG"}});
+inline constexpr Choices scrambler = fixedList({{"关闭", "OFF"}, {"开启", "ON"}});
+// The first entry of the VFO tone lists; the others are the tone list's.
+inline constexpr Text toneOff{"关", "OFF"};
+
+}  // namespace lists
+
+// The 2000 offset labels, "00.000MHZ" .. "99.950MHZ", and the VFO tone
+// lists (first entry "关" or "OFF", then tone list entries 1..260), built
+// once; the language's first tone entry is picked when asked for.
+const QStringList& offset_labels();
+QStringList vfo_tone_entries(bool inChinese);
+// The channel list "CH-000" .. "CH-199" of both languages, built once.
+const QStringList& channel_entries();
+
+// Builds the lists above ahead of their first use (start-up).
+void build_option_constants();
+
+}  // namespace vx::options

@@ -1,0 +1,273 @@
+#include "editors/options/vfo_panel.h"
+
+#include "editors/options/frm_option_texts.h"
+#include "editors/options/key_rule.h"
+#include "image/codecs.h"
+#include "image/tables.h"
+#include "ui/prompt.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <cmath>
+
+namespace vx {
+
+using namespace options;
+namespace T = option_texts;
+
+namespace {
+
+constexpr int kMaxFrequencyText = 9;
+
+// The lists of row 241, by part.
+const field::List8* recordList(VfoPanel::Part part)
+{
+    switch (part) {
+    case VfoPanel::Power: return &VfoLayout::power;
+    case VfoPanel::Bandwidth: return &VfoLayout::bandwidth;
+    case VfoPanel::Shift: return &VfoLayout::shiftDirection;
+    case VfoPanel::Step: return &VfoLayout::step;
+    case VfoPanel::OptionalSignal: return &VfoLayout::optionalSignal;
+    case VfoPanel::SignalCode: return &VfoLayout::signalCode;
+    case VfoPanel::SpeakerMute: return &VfoLayout::speakerMute;
+    case VfoPanel::Scrambler: return &VfoLayout::scrambler;
+    default: return nullptr;
+    }
+}
+
+const Choices* choicesOf(VfoPanel::Part part)
+{
+    switch (part) {
+    case VfoPanel::Band: return &lists::band;
+    case VfoPanel::Power: return &lists::power;
+    case VfoPanel::Bandwidth: return &lists::bandwidth;
+    case VfoPanel::Shift: return &lists::shiftDirection;
+    case VfoPanel::Step: return &lists::step;
+    case VfoPanel::OptionalSignal: return &lists::optionalSignal;
+    case VfoPanel::SignalCode: return &lists::signalCode;
+    case VfoPanel::SpeakerMute: return &lists::speakerMute;
+    case VfoPanel::Scrambler: return &lists::scrambler;
+    default: return nullptr;
+    }
+}
+
+// A key the frequency field takes: a point into a text that is not blank,
+// a digit while the text is at most eight characters (backspace and other
+// deletions are never refused).
+bool frequencyKey(QChar key, const QString& text)
+{
+    const QString t = text.trimmed();
+    if (key == QLatin1Char('.'))
+        return !t.isEmpty();
+    return key >= QLatin1Char('0') && key <= QLatin1Char('9') && t.size() <= 8;
+}
+
+QString whole(double mhz) { return QString::number(int64_t(std::floor(mhz))); }
+
+}  // namespace
+
+VfoPanel::VfoPanel(Vfo vfo, const Models& models, std::function<void()> refreshEditor, QWidget* parent)
+    : QGroupBox(parent), vfo_(vfo), refreshEditor_(std::move(refreshEditor))
+{
+    build(models);
+}
+
+void VfoPanel::build(const Models& models)
+{
+    const bool a = vfo_ == Vfo::A;
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(6, 1, 6, 3);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(2);
+    auto* discard = new TypedKeysDiscarded(this);
+
+    for (int p = 0; p < kParts; ++p) {
+        const auto part = Part(p);
+        const T::VfoControl& names = T::kVfoControls[p];
+        QWidget* control = nullptr;
+        if (part == Frequency || part == Range) {
+            auto* edit = new QLineEdit(this);
+            edit->setReadOnly(part == Range);
+            control = edit;
+        } else if (part == RxTone || part == TxTone) {
+            auto* combo = new QComboBox(this);
+            combo->setModel(models.tones);
+            control = combo;
+        } else if (part == Offset) {
+            auto* combo = new QComboBox(this);
+            combo->setModel(models.offsets);
+            control = combo;
+        } else {
+            control = new QComboBox(this);
+            static_cast<QComboBox*>(control)->addItems(choicesOf(part)->entries());
+        }
+        control->setObjectName(QString::fromLatin1(a ? names.controlA : names.controlB));
+        if (auto* combo = qobject_cast<QComboBox*>(control)) {
+            combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            combo->setMinimumContentsLength(6);
+            combo->setMaxVisibleItems(12);
+            combo->setCurrentIndex(-1);  // empty until the first refresh
+            combo->installEventFilter(discard);
+            connect(combo, &QComboBox::currentIndexChanged, this, [this, part](int i) { listChosen(part, i); });
+        }
+        auto* label = new QLabel(this);
+        label->setObjectName(QString::fromLatin1(a ? names.labelA : names.labelB));
+        label->setBuddy(control);
+        controls_[size_t(p)] = control;
+        labels_[size_t(p)] = label;
+        grid->addWidget(label, p / 2, (p % 2) * 2);
+        grid->addWidget(control, p / 2, (p % 2) * 2 + 1);
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+
+    // The range shown follows a new identification at once.
+    connect(&bandLimitsSignals(), &BandLimitsSignals::changed, this, &VfoPanel::showRange);
+
+    QLineEdit* f = frequencyField();
+    frequencyRule_ = new KeyRule(f, frequencyKey);
+    connect(f, &QLineEdit::textChanged, this, &VfoPanel::frequencyChanged);
+    f->installEventFilter(this);
+}
+
+QLineEdit* VfoPanel::frequencyField() const { return static_cast<QLineEdit*>(controls_[Frequency]); }
+
+QComboBox* VfoPanel::list(Part part) const { return qobject_cast<QComboBox*>(controls_[size_t(part)]); }
+
+void VfoPanel::caption()
+{
+    setTitle(vfo_ == Vfo::A ? T::kPanelA : T::kPanelB);
+    for (int p = 0; p < kParts; ++p)
+        labels_[size_t(p)]->setText(T::kVfoControls[p].caption);
+}
+
+// ---------------------------------------------------------------- limits
+
+bool VfoPanel::vhfSelected() const
+{
+    const int band = list(Band)->currentIndex();
+    return band < 0 ? vfo_is_vhf(appImage(), vfo_) : band == 0;
+}
+
+double VfoPanel::lower() const { return vhfSelected() ? bandLimits().aLow : bandLimits().bLow; }
+double VfoPanel::upper() const { return vhfSelected() ? bandLimits().aHigh : bandLimits().bHigh; }
+
+QString VfoPanel::rangeText(double lower, double upper)
+{
+    return QString::number(lower) + QStringLiteral(" - ") + QString::number(upper) + QStringLiteral(".9950");
+}
+
+void VfoPanel::showRange()
+{
+    if (list(Band)->currentIndex() >= 0)  // nothing to show before the first refresh
+        static_cast<QLineEdit*>(controls_[Range])->setText(rangeText(lower(), upper()));
+}
+
+// ---------------------------------------------------------------- refresh
+
+void VfoPanel::refreshPanel()
+{
+    const Image& image = appImage();
+    const RecordView r = vfoView(image, vfo_);
+    frequencyRule_->set(vfo_frequency(image, vfo_));
+    list(Band)->setCurrentIndex(vfo_is_vhf(image, vfo_) ? 0 : 1);
+    // The band change above may have refreshed the editor and rewritten the
+    // record; what follows reads the record as it is now.
+    list(Offset)->setCurrentIndex(vfo_offset(appImage(), vfo_));
+    showTone(RxTone, decode_vfo_tone(r.u8(16), r.u8(17)));
+    showTone(TxTone, decode_vfo_tone(r.u8(18), r.u8(19)));
+    for (const Part part : {SignalCode, SpeakerMute, OptionalSignal, Scrambler, Bandwidth, Power, Shift, Step})
+        list(part)->setCurrentIndex(recordList(part)->get(vfoView(appImage(), vfo_)));
+    showRange();
+}
+
+// A tone without an entry shows its text with no entry selected; its bytes
+// stay as they are until one is chosen.
+void VfoPanel::showTone(Part part, const VfoTone& tone)
+{
+    QComboBox* combo = list(part);
+    combo->setPlaceholderText(tone.position < 0 ? tone.text : QString());
+    combo->setCurrentIndex(tone.position);
+}
+
+void VfoPanel::listChosen(Part part, int position)
+{
+    if (position < 0)
+        return;  // nothing chosen: nothing stored
+    Image& image = appImage();
+    switch (part) {
+    case Band: bandChanged(); break;
+    case Offset: encode_offset(image, vfo_, list(Offset)->itemText(position)); break;
+    case RxTone: VfoLayout::rxTone.put(vfoRef(image, vfo_), encode_vfo_tone(position)); break;
+    case TxTone: VfoLayout::txTone.put(vfoRef(image, vfo_), encode_vfo_tone(position)); break;
+    default:
+        if (const field::List8* f = recordList(part))
+            f->put(vfoRef(image, vfo_), position);
+        break;
+    }
+}
+
+// ---------------------------------------------------------------- frequency
+
+bool VfoPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == frequencyField() && event->type() == QEvent::FocusOut) {
+        // Leaving the field, not the window losing activation to another
+        // window or a message box.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && !entering_) {
+            entering_ = true;
+            frequencyEntry();
+            entering_ = false;
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+void VfoPanel::frequencyChanged(const QString& text)
+{
+    if (text.size() <= kMaxFrequencyText)
+        return;
+    prompt(T::kFrequencyTitle, PromptIcon::Warning, T::kFrequencyTooLong);
+    frequencyRule_->set(QString());
+    frequencyField()->setFocus();
+}
+
+void VfoPanel::frequencyEntry()
+{
+    QString text = frequencyField()->text();
+    const double f = number_value(text);
+    if (f < lower()) {
+        prompt(T::kWorkingTitle, PromptIcon::Warning, T::kWorkingRange);
+        text = whole(lower()) + QStringLiteral(".02500");
+    } else if (f > upper()) {
+        prompt(T::kWorkingTitle, PromptIcon::Warning, T::kWorkingRange);
+        text = whole(upper() - 1) + QStringLiteral(".62500");
+    }
+    text = normalised_vfo_frequency(text);
+    frequencyRule_->set(text);
+    encode_vfo_frequency(appImage(), vfo_, text);
+    list(Band)->setCurrentIndex(vfo_is_vhf(appImage(), vfo_) ? 0 : 1);
+    refreshEditor_();
+}
+
+void VfoPanel::bandChanged()
+{
+    // Limits that contradict the bands (a VHF lower limit of 400, say)
+    // could otherwise switch the band back and forth without end.
+    if (bandDepth_ >= 2)
+        return;
+    ++bandDepth_;
+    const double w = std::trunc(number_value(frequencyField()->text()));
+    if (w < lower() || w >= upper())
+        frequencyRule_->set(whole(lower()) + QStringLiteral(".02500"));
+    showRange();
+    frequencyEntry();
+    --bandDepth_;
+}
+
+}  // namespace vx

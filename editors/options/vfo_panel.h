@@ -1,0 +1,86 @@
+#pragma once
+// One VFO panel of the optional-features editor: the frequency-mode record
+// of band A or B (image rows 240..241 or 242..243). Both panels are this
+// one class.
+//
+// The frequency is checked against the VFO limits when the field is left;
+// the limits are those of the band selected, taken from the band limits as
+// they stand at that moment (a new identification moves them).
+
+#include "editors/options/option_codec.h"
+
+#include <QGroupBox>
+
+#include <array>
+#include <functional>
+
+class QAbstractItemModel;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace vx {
+
+class KeyRule;
+
+class VfoPanel final : public QGroupBox {
+    Q_OBJECT
+public:
+    // The panel's controls, in the order of option_texts::kVfoControls.
+    enum Part {
+        Frequency, Band, Range, Power, RxTone, TxTone, Bandwidth,
+        Shift, Step, Offset, OptionalSignal, SignalCode, SpeakerMute, Scrambler,
+        kParts
+    };
+
+    // The lists' shared entries, built once by the window.
+    struct Models {
+        QAbstractItemModel* tones;
+        QAbstractItemModel* offsets;
+    };
+
+    // `refreshEditor` refreshes the whole editor, as a frequency entry ends.
+    VfoPanel(options::Vfo vfo, const Models& models, std::function<void()> refreshEditor, QWidget* parent);
+
+    options::Vfo vfo() const { return vfo_; }
+    QWidget* control(Part part) const { return controls_[size_t(part)]; }
+    QLineEdit* frequencyField() const;
+
+    void caption();
+    // Shows the record: frequency, band (a change runs the band change),
+    // offset, tones, then the lists of row 241.
+    void refreshPanel();
+
+    // The VFO limits, MHz: band A's for VHF, band B's for UHF.
+    double lower() const;
+    double upper() const;
+    bool vhfSelected() const;
+
+    // The range field's text for limits lower and upper: "136 - 174.9950".
+    static QString rangeText(double lower, double upper);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void build(const Models& models);
+    QComboBox* makeList(Part part, const QStringList& entries);
+    QComboBox* list(Part part) const;
+
+    void frequencyChanged(const QString& text);
+    void frequencyEntry();
+    void bandChanged();
+    void showRange();
+    void listChosen(Part part, int position);
+    void showTone(Part part, const options::VfoTone& tone);
+
+    const options::Vfo vfo_;
+    const std::function<void()> refreshEditor_;
+    std::array<QWidget*, kParts> controls_{};
+    std::array<QLabel*, kParts> labels_{};
+    KeyRule* frequencyRule_ = nullptr;
+    int bandDepth_ = 0;     // nested band changes (inconsistent limits could chain them)
+    bool entering_ = false;  // a frequency entry runs
+};
+
+}  // namespace vx

@@ -1,0 +1,386 @@
+// The optional-features editor: captions and layout, what opening stores,
+// lists, check boxes, message and code fields, the ANI check, Default and
+// the busy rule, driven by real mouse and key events.
+#include "option_window.h"
+
+#include "radio_rig.h"
+
+#include "app/mdimain.h"
+#include "app/startup.h"
+#include "app/windows.h"
+#include "image/codecs.h"
+#include "ui/shell.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QRandomGenerator>
+
+using namespace vx;
+using namespace vx::options;
+using namespace vx::test;
+
+namespace {
+
+PromptRecord operatePrompt(const char* text) { return {"Operate Prompt", PromptIcon::Warning, QString::fromUtf8(text)}; }
+
+// What opening the window stores, by the rules: every list shows
+// min(value, count - 1) and stores it; a checked Check_chann_Mode stores 1;
+// a message line or a code that shows text is stored again from it; a VFO's
+// frequency is checked by the first band change and stored, its offset,
+// its listed tones and the lists of its second row are stored.
+Image afterOpening(const Image& before, const BandLimits& limits)
+{
+    Image out = before;
+    OptionBlock block;
+    block.load(before);
+    const RecordRef b(out, kBlockRows);
+    for (const GeneralSetting& s : kGeneralSettings)
+        b.setU8(s.byte, uint8_t(std::min<int>(block.at(s.byte), s.list->count() - 1)));
+    if (block.at(129))
+        b.setU8(129, 1);
+    for (const MessageLine line : {MessageLine::Upper, MessageLine::Lower})
+        if (!message_text(block, line).isEmpty())
+            b.write(messageOffset(line), encode_message(message_text(block, line)));
+    for (const CodeString c : {CodeString::Ani, CodeString::PttIdBegin, CodeString::PttIdEnd})
+        if (!code_text(block, c).isEmpty())
+            codeField(c).put(b, code_text(block, c));
+    for (const Vfo v : {Vfo::A, Vfo::B}) {
+        const bool vhf = vfo_is_vhf(before, v);
+        const double lo = vhf ? limits.aLow : limits.bLow;
+        const double hi = vhf ? limits.aHigh : limits.bHigh;
+        QString text = vfo_frequency(before, v);
+        const double w = std::trunc(number_value(text));
+        if (w < lo || w >= hi)
+            text = QString::number(int(lo)) + ".02500";
+        encode_vfo_frequency(out, v, normalised_vfo_frequency(text));
+        encode_offset(out, v, offset_label(vfo_offset(before, v)));
+        const RecordRef r = vfoRef(out, v);
+        for (const auto& tone : {VfoLayout::rxTone, VfoLayout::txTone}) {
+            const TonePair p = tone.pair(vfoView(before, v));
+            const VfoTone t = decode_vfo_tone(p.low, p.high);
+            if (t.position >= 0)
+                tone.put(r, encode_vfo_tone(t.position));
+        }
+        for (const field::List8& f : {VfoLayout::signalCode, VfoLayout::speakerMute, VfoLayout::optionalSignal,
+                                      VfoLayout::scrambler, VfoLayout::bandwidth, VfoLayout::power,
+                                      VfoLayout::shiftDirection, VfoLayout::step})
+            f.put(r, f.get(vfoView(before, v)));
+    }
+    return out;
+}
+
+}  // namespace
+
+class TstFrmOption : public QObject {
+    Q_OBJECT
+private slots:
+    void captionsAndLayout()
+    {
+        {
+            OptionWindow ow;
+            QCOMPARE(ow.w->windowTitle(), QString("Optional Features"));
+            QCOMPARE(ow.find<QLabel>("Label_Tot")->text(), QString("Time Out Timer(TOT)[S]"));
+            QCOMPARE(ow.find<QCheckBox>("Check_chann_Mode")->text(), QString("channel  mode "));
+            QCOMPARE(ow.w->panel(Vfo::B)->title(), QString("B Band Frequency Mode"));
+            QCOMPARE(ow.combo("Combo_offset_b")->count(), 2000);
+            QCOMPARE(ow.combo("Combo_r_ctdcs_a")->itemText(0), QString("OFF"));
+            // Buttons 1100 and the progress row 1700 twips above the bottom.
+            const int bottom = ow.w->frameGeometry().height();
+            QCOMPARE(ow.button("Command_def")->y(), bottom - 1100 / 15);
+            QCOMPARE(ow.bar()->y(), bottom - 1700 / 15);
+            QVERIFY(ow.bar()->isHidden());
+            for (QWidget* c : ow.w->findChildren<QWidget*>())
+                if (c->isVisible() && c->parentWidget() && c->parentWidget()->objectName() == "OptionSettings")
+                    QVERIFY2(c->geometry().bottom() < ow.bar()->y(), qPrintable(c->objectName()));
+        }
+        OptionWindow zh({}, true);
+        QCOMPARE(zh.w->windowTitle(), QString("可选参数编辑"));
+        QCOMPARE(zh.w->panel(Vfo::A)->title(), QString("Ａ段频率模式"));
+        QCOMPARE(zh.button("Command_write")->text(), QString("写  入"));
+        QCOMPARE(zh.find<QLabel>("Label_Tot")->text(), QString("发射超时定时器（秒）"));
+        QCOMPARE(zh.combo("Combo_Spmute_a")->itemText(2), QString("哑音或可选信令"));
+        QCOMPARE(zh.combo("Combo_t_ctdcs_b")->itemText(0), QString("关"));
+    }
+
+    // Opening on bad images: the window shows what the rules say and stores
+    // back only what a refresh stores.
+    void openingStores_data()
+    {
+        QTest::addColumn<int>("seed");  // -1: all 0xFF, -2: all 0x00
+        QTest::newRow("all FF") << -1;
+        QTest::newRow("all 00") << -2;
+        for (int seed : {1, 2, 3, 4, 5, 6, 7, 8})
+            QTest::newRow(qPrintable(QString("random %1").arg(seed))) << seed;
+    }
+    void openingStores()
+    {
+        QFETCH(int, seed);
+        Image before;
+        OptionWindow ow([&] {
+            if (seed == -2)
+                appImage().fillRows(224, 255, 0x00);
+            else if (seed >= 0) {
+                QRandomGenerator random{quint32(seed)};
+                for (int r = 224; r <= 255; ++r)
+                    for (int b = 0; b < 16; ++b)
+                        appImage().set(r, b, uint8_t(random.bounded(256)));
+            } else {
+                appImage().fillRows(224, 255);
+            }
+            before = appImage();
+        });
+        const Image expected = afterOpening(before, bandLimits());
+        for (int r = 0; r < Image::kRows; ++r)
+            QVERIFY2(std::ranges::equal(appImage().row(r), expected.row(r)), qPrintable(QString("row %1: %2").arg(r).arg(ow.rowHex(r).constData())));
+        QVERIFY(ow.prompts.all.isEmpty());
+        if (seed == -1) {
+            QCOMPARE(ow.combo("Combo_Pri_Ch")->currentText(), QString("CH-199"));
+            QCOMPARE(ow.combo("Combo_tot")->currentText(), QString("600"));
+            for (const CheckSetting& c : kCheckSettings)
+                QVERIFY(ow.find<QCheckBox>(c.control)->isChecked());
+            QCOMPARE(ow.edit("Text_Freq_a")->text(), QString("400.02500"));
+            QCOMPARE(ow.combo("Combo_Band_A")->currentText(), QString("UHF"));
+            QCOMPARE(ow.combo("Combo_Offset_A")->currentText(), QString("99.950MHZ"));
+            QCOMPARE(ow.combo("Combo_r_ctdcs_a")->currentText(), QString("OFF"));
+            QCOMPARE(ow.edit("Text_ANI")->text(), QString());
+        }
+        // Refreshing again stores nothing new.
+        const Image once = appImage();
+        ow.w->refresh();
+        QVERIFY(appImage() == once);
+    }
+
+    // The defaults as start-up leaves them show the factory settings.
+    void defaultsShown()
+    {
+        OptionWindow ow;
+        QCOMPARE(ow.combo("Combo_Sql_le")->currentText(), QString("5"));
+        QCOMPARE(ow.edit("Text_PON_MSG_U")->text(), QString("WELCOM"));
+        QCOMPARE(ow.edit("Text_ANI")->text(), QString("8D8D8"));
+        QCOMPARE(ow.edit("Text_Freq_a")->text(), QString("136.02500"));
+        QCOMPARE(ow.edit("Text_Range_A")->text(), QString("136 - 174.9950"));
+        QCOMPARE(ow.combo("Combo_Offset_A")->currentText(), QString("10.650MHZ"));
+        // The offset is stored from the entry shown: 010655 became 010650.
+        QCOMPARE(ow.rowHex(240), QByteArray("01 03 06 00 02 05 00 00 00 01 00 06 05 00 00 00"));
+    }
+
+    // Start-up lays the defaults on a fresh working copy (bytes without a
+    // default become 0) and opens the editor on them.
+    void startUp()
+    {
+        CapturedPrompts prompts;
+        FakePorts ports(std::set<int>{});
+        qApp->setQuitOnLastWindowClosed(false);
+        workingCopy() = OptionBlock();
+        appImage().fillRows(224, 243, 0x5A);
+        registerWindows();
+        MDImain main;
+        runStartup(main);
+        QCOMPARE(shell::openWindowNames(), QStringList{"frm_option"});
+        auto* w = qobject_cast<frm_option*>(shell::findWindow("frm_option"));
+        QVERIFY(w && w->isVisible());
+        Image expected;
+        OptionBlock fresh;
+        lay_down_defaults(expected, fresh);
+        for (int r = 224; r <= 243; ++r)
+            if (r != 240 && r != 242)  // the offsets shown are stored again
+                QVERIFY2(std::ranges::equal(appImage().row(r), expected.row(r)), qPrintable(QString::number(r)));
+        QCOMPARE(appImage().at(224, 4), uint8_t(0));
+        QCOMPARE(w->findChild<QLineEdit*>("Text_PON_MSG_D")->text(), QString("QX-270"));
+        shell::closeAllWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void listsAndChecks()
+    {
+        OptionWindow ow;
+        QComboBox* sql = ow.combo("Combo_Sql_le");
+        appImage().set(236, 14, 0x66);  // changed since the last refresh: kept
+        QTest::keyClicks(sql, "8");     // typed keys are discarded
+        QCOMPARE(sql->currentIndex(), 5);
+        QTest::keyClick(sql, Qt::Key_Down);
+        QCOMPARE(sql->currentText(), QString("6"));
+        QCOMPARE(appImage().at(224, 2), uint8_t(6));
+        QCOMPARE(appImage().at(236, 14), uint8_t(0x66));
+
+        QCheckBox* vfoMr = ow.find<QCheckBox>("Check_VFO_MR_SW");
+        QVERIFY(vfoMr->isChecked());
+        const QPoint box(6, vfoMr->height() / 2);
+        QTest::mouseClick(vfoMr, Qt::LeftButton, {}, box);
+        QCOMPARE(appImage().at(232, 4), uint8_t(0xF7));
+        QTest::mouseClick(ow.find<QCheckBox>("Check_chann_Mode"), Qt::LeftButton, {}, box);
+        QCOMPARE(appImage().at(232, 1), uint8_t(1));
+    }
+
+    void messageLines_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shownWhileTyping");
+        QTest::addColumn<QString>("shownAfter");
+        QTest::addColumn<QByteArray>("cells");
+        QTest::newRow("centred") << "abc" << "abc" << "ABC" << QByteArray("20 41 42 43 20 20");
+        QTest::newRow("space joined") << "a b" << "a b" << "AB" << QByteArray("20 41 0B 42 20 20");
+        QTest::newRow("seven kept while typing") << "ABCDEFGHIJ" << "ABCDEFG" << "ABCDEF" << QByteArray("41 42 43 44 45 46");
+        QTest::newRow("no code") << "x*" << "x*" << "X" << QByteArray("20 20 58 0B 20 20");
+    }
+    void messageLines()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shownWhileTyping);
+        QFETCH(QString, shownAfter);
+        QFETCH(QByteArray, cells);
+        OptionWindow ow;
+        QLineEdit* line = ow.edit("Text_PON_MSG_D");
+        ow.type(line, typed);
+        QCOMPARE(line->text(), shownWhileTyping);
+        QCOMPARE(ow.rowHex(236).mid(18, 17), cells);  // stored at every change
+        ow.leave();
+        QCOMPARE(line->text(), shownAfter);
+        QCOMPARE(ow.rowHex(236).mid(0, 17), QByteArray("57 45 4C 43 4F 4D"));  // the other line kept
+    }
+
+    // Pasted text passes the same key rules as typed text.
+    void pastedText()
+    {
+        OptionWindow ow;
+        QLineEdit* line = ow.edit("Text_PON_MSG_U");
+        ow.type(line, QString());
+        QApplication::clipboard()->setText("123456789012");
+        line->paste();
+        QCOMPARE(line->text(), QString("1234567"));
+        QLineEdit* code = ow.edit("Text_PttId_End");
+        ow.type(code, QString());
+        QApplication::clipboard()->setText("12345678901234567890");
+        code->paste();
+        QCOMPARE(code->text(), QString("1234567890123456"));
+        QCOMPARE(ow.rowHex(239), QByteArray("01 02 03 04 05 06 07 08 09 0A 01 02 03 04 05 06"));
+        QLineEdit* f = ow.edit("Text_Freq_a");
+        ow.type(f, QString());
+        QApplication::clipboard()->setText("1a4b5.x1");
+        f->paste();
+        QCOMPARE(f->text(), QString("145.1"));
+        QVERIFY(ow.prompts.all.isEmpty());
+    }
+
+    void codeFields()
+    {
+        OptionWindow ow;
+        QLineEdit* begin = ow.edit("Text_PttId_Begin");
+        ow.type(begin, "1x2#");
+        QCOMPARE(ow.rowHex(238), QByteArray("01 FF 02 0C FF FF FF FF FF FF FF FF FF FF FF FF"));
+        ow.w->refresh();  // the byte without a character vanishes, the rest moves up
+        QCOMPARE(begin->text(), QString("12#"));
+        QCOMPARE(ow.rowHex(238), QByteArray("01 02 0C FF FF FF FF FF FF FF FF FF FF FF FF FF"));
+        ow.type(begin, "12345678901234567890");
+        QCOMPARE(begin->text().size(), 16);
+        QTest::keyClick(begin, Qt::Key_Backspace);  // deleting is never refused
+        QCOMPARE(begin->text().size(), 15);
+    }
+
+    void aniCheck_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");  // empty: passes
+        const QString length = "ANI ID code length is 3 to 5 digit.";
+        const QString range = " Available ANI ID code from 00000 to 99999. ";
+        QTest::newRow("1234") << "1234" << "";
+        QTest::newRow("12") << "12" << length;
+        QTest::newRow("123456") << "123456" << length;
+        QTest::newRow("A12") << "A12" << range;
+        QTest::newRow("*12") << "*12" << range;
+        QTest::newRow("1A2 passes as a string") << "1A2" << "";
+        QTest::newRow("12# passes as a string") << "12#" << "";
+        QTest::newRow("spaces trimmed") << " 123 " << "";
+    }
+    void aniCheck()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        OptionWindow ow;
+        QLineEdit* ani = ow.edit("Text_ANI");
+        ow.typeAndLeave("Text_ANI", typed);
+        const QByteArray stored = ow.rowHex(237);
+        if (message.isEmpty()) {
+            QVERIFY(ow.prompts.all.isEmpty());
+            QVERIFY(!ani->hasFocus());
+        } else {
+            QCOMPARE(ow.prompts.all, QList<PromptRecord>{operatePrompt(message.toUtf8())});
+            QTRY_VERIFY(ani->hasFocus());
+            QCOMPARE(ani->text(), typed);
+        }
+        QCOMPARE(ow.rowHex(237), stored);  // the check stores nothing
+    }
+
+    // A DCS index past 210 shows its bytes with no entry chosen and keeps
+    // them until an entry is chosen.
+    void unlistedTone()
+    {
+        OptionWindow ow([] { appImage().set(241, 2, 0xD3), appImage().set(241, 3, 0x00); });
+        QComboBox* tx = ow.combo("Combo_t_ctdcs_a");
+        QCOMPARE(tx->currentIndex(), -1);
+        QCOMPARE(tx->placeholderText(), QString("D3 00"));
+        QCOMPARE(ow.rowHex(241).left(11), QByteArray("00 00 D3 00"));
+        QTest::keyClick(tx, Qt::Key_Down);
+        QCOMPARE(tx->currentIndex(), 0);
+        QCOMPARE(ow.rowHex(241).left(11), QByteArray("00 00 00 00"));
+    }
+
+    void defaultAndBusy()
+    {
+        OptionWindow ow;
+        ow.type(ow.edit("Text_ANI"), "999");
+        QTest::keyClick(ow.combo("Combo_Sql_le"), Qt::Key_Up);
+        ow.prompts.clear();
+        ScriptRadio radio(ow.clock, *ow.port);
+        QTest::mouseClick(ow.button("Command_read"), Qt::LeftButton);
+        ow.clock.advance(30);
+        QVERIFY(ow.w->busy());
+        const Image during = appImage();
+        QTest::mouseClick(ow.button("Command_def"), Qt::LeftButton);
+        QCOMPARE(ow.prompts.texts(), QStringList{"Read-write operating with transceiver ."});
+        QVERIFY(appImage() == during);
+        ow.w->session().abandon();
+        ow.label()->setText("x");
+
+        QTest::mouseClick(ow.button("Command_def"), Qt::LeftButton);
+        QCOMPARE(ow.edit("Text_ANI")->text(), QString("8D8D8"));
+        QCOMPARE(ow.combo("Combo_Sql_le")->currentText(), QString("5"));
+        QVERIFY(ow.bar()->isHidden());
+        QCOMPARE(ow.label()->text(), QString());
+    }
+
+    // Reading shows "Reading 3" .. "Reading 9" with the bar in ninths;
+    // writing "Writing  1" .. "Writing  31" with the bar in 32nds.
+    void progress()
+    {
+        OptionWindow ow;
+        ScriptRadio radio(ow.clock, *ow.port);
+        QStringList labels;
+        QList<int> bars;
+        radio.answer = [&](const QByteArray& p) {
+            if (ScriptRadio::kindOf(p) == 'S' || ScriptRadio::kindOf(p) == 'X')
+                labels << ow.label()->text(), bars << ow.bar()->value();
+            return radio.radio(p);
+        };
+        QTest::mouseClick(ow.button("Command_read"), Qt::LeftButton);
+        QVERIFY(ow.clock.runUntil([&] { return !ow.prompts.all.isEmpty(); }));
+        QCOMPARE(labels.size(), 8);
+        for (int n = 3; n <= 9; ++n) {
+            QCOMPARE(labels[n - 2], QString("Reading %1 Data Block").arg(n));
+            QCOMPARE(bars[n - 2], n * 100 / 9);
+        }
+        QCOMPARE(ow.bar()->value(), 100);
+        labels.clear(), bars.clear(), ow.prompts.clear();
+        QTest::mouseClick(ow.button("Command_write"), Qt::LeftButton);
+        QVERIFY(ow.clock.runUntil([&] { return !ow.prompts.all.isEmpty(); }));
+        QCOMPARE(labels.size(), 32);
+        for (int n = 1; n <= 31; ++n) {
+            QCOMPARE(labels[n], QString("Writing  %1  Data Block").arg(n));
+            QCOMPARE(bars[n], n * 100 / 32);
+        }
+        QCOMPARE(ow.label()->text(), QString("Complete writing optional parameters "));
+    }
+};
+
+QTEST_MAIN(TstFrmOption)
+#include "tst_frm_option.moc"
