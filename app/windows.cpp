@@ -11,38 +11,10 @@
 #include "editors/signalling/frm_2tone.h"
 #include "editors/signalling/frm_5tone.h"
 #include "editors/signalling/frm_dtmf.h"
-#include "image/language.h"
 #include "link/form_comm.h"
 #include "ui/shell.h"
 
-#include <QLabel>
-#include <QVBoxLayout>
-
 namespace vx {
-
-namespace {
-
-constexpr Text kNotAvailable{"此窗口尚未提供。", "This window is not available yet."};
-
-shell::WindowFactory placeholder(const char* name)
-{
-    return [n = QString::fromLatin1(name)] { return makePlaceholderWindow(n); };
-}
-
-}  // namespace
-
-QWidget* makePlaceholderWindow(const QString& name)
-{
-    auto* window = new QWidget;
-    window->setObjectName(name);
-    window->setWindowTitle(name);
-    auto* label = new QLabel(kNotAvailable.str(), window);
-    label->setAlignment(Qt::AlignCenter);
-    auto* layout = new QVBoxLayout(window);
-    layout->addWidget(label);
-    shell::placeChild(window, 6000, 3000);
-    return window;
-}
 
 void registerWindows()
 {

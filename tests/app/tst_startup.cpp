@@ -4,6 +4,7 @@
 #include "app/mdimain.h"
 #include "app/startup.h"
 #include "app/windows.h"
+#include "editors/defaults.h"
 #include "fake_link.h"
 #include "image/image.h"
 #include "image/language.h"
@@ -157,6 +158,22 @@ private slots:
         ports = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
         QCOMPARE(portNumber(), 3);
         QVERIFY(!portFailure());
+    }
+
+    // The command-line programmer starts a read from the same image the
+    // window program's start-up lays down (before the options editor opens
+    // and shows it).
+    void startupDefaultsAreTheSharedOnes()
+    {
+        MDImain w;
+        Image beforeEditor;
+        runStartup(w, [&](const QString& step) {
+            if (step == QLatin1String("open.frm_option"))
+                beforeEditor = appImage();
+        });
+        Image shared;
+        lay_startup_defaults(shared);
+        QVERIFY(beforeEditor == shared);
     }
 
     // The identification reports a port that will not open; the main
