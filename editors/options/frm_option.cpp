@@ -3,6 +3,7 @@
 #include "editors/options/frm_option_texts.h"
 #include "editors/options/key_rule.h"
 #include "editors/options/vfo_panel.h"
+#include "ui/field_events.h"
 #include "ui/prompt.h"
 
 #include <QCheckBox>
@@ -31,24 +32,14 @@ constexpr int kCodeTyped = 15;    // keys are refused while the text is longer
 constexpr MessageLine kLines[] = {MessageLine::Upper, MessageLine::Lower};
 constexpr CodeString kCodes[] = {CodeString::Ani, CodeString::PttIdBegin, CodeString::PttIdEnd};
 
-// Leaving a field within the window, not the window losing activation to
-// another window or a message box.
-bool leaves(QEvent* event)
-{
-    if (event->type() != QEvent::FocusOut)
-        return false;
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-}
-
-QComboBox* makeCombo(QWidget* parent, const char* name, QObject* keyFilter)
+QComboBox* makeCombo(QWidget* parent, const char* name)
 {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QString::fromLatin1(name));
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(5);
     combo->setMaxVisibleItems(12);
-    combo->installEventFilter(keyFilter);
+    discardTyping(combo);
     return combo;
 }
 
@@ -66,7 +57,6 @@ void frm_option::build()
     toneModel_ = new QStringListModel(vfo_tone_entries(zh), this);
     offsetModel_ = new QStringListModel(offset_labels(), this);
     channelModel_ = new QStringListModel(channel_entries(), this);
-    auto* discard = new TypedKeysDiscarded(this);
 
     content_ = new QWidget(this);
     content_->setObjectName(QStringLiteral("OptionSettings"));
@@ -83,7 +73,7 @@ void frm_option::build()
     general->setVerticalSpacing(3);
     for (int i = 0; i < kGeneralCount; ++i) {
         const GeneralSetting& s = kGeneralSettings[i];
-        QComboBox* combo = makeCombo(content_, s.control, discard);
+        QComboBox* combo = makeCombo(content_, s.control);
         if (s.list == &lists::channel)
             combo->setModel(channelModel_);
         else
@@ -232,7 +222,7 @@ void frm_option::refresh()
 
 bool frm_option::eventFilter(QObject* watched, QEvent* event)
 {
-    if (leaves(event)) {
+    if (leavesField(event)) {
         if (watched == messages_[0] || watched == messages_[1])
             refresh();  // the line shows what is stored, centred and without spaces
         else if (watched == codes_[0] && !checkingAni_)

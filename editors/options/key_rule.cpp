@@ -59,17 +59,3 @@ void KeyRule::set(const QString& text)
 }
 
 }  // namespace vx
-
-namespace vx {
-
-bool TypedKeysDiscarded::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const QString text = static_cast<QKeyEvent*>(event)->text();
-        if (!text.isEmpty() && text.at(0).isPrint())
-            return true;
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-}  // namespace vx

@@ -39,17 +39,3 @@ private:
 };
 
 }  // namespace vx
-
-namespace vx {
-
-// Eats the printable keys typed into the drop-down lists it watches, so only
-// a selection changes them (arrow keys still move it).
-class TypedKeysDiscarded final : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-};
-
-}  // namespace vx

@@ -4,6 +4,7 @@
 #include "editors/options/key_rule.h"
 #include "image/codecs.h"
 #include "image/tables.h"
+#include "ui/field_events.h"
 #include "ui/prompt.h"
 
 #include <QComboBox>
@@ -83,7 +84,6 @@ void VfoPanel::build(const Models& models)
     grid->setContentsMargins(6, 1, 6, 3);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);
-    auto* discard = new TypedKeysDiscarded(this);
 
     for (int p = 0; p < kParts; ++p) {
         const auto part = Part(p);
@@ -111,7 +111,7 @@ void VfoPanel::build(const Models& models)
             combo->setMinimumContentsLength(6);
             combo->setMaxVisibleItems(12);
             combo->setCurrentIndex(-1);  // empty until the first refresh
-            combo->installEventFilter(discard);
+            discardTyping(combo);
             connect(combo, &QComboBox::currentIndexChanged, this, [this, part](int i) { listChosen(part, i); });
         }
         auto* label = new QLabel(this);
@@ -215,11 +215,8 @@ void VfoPanel::listChosen(Part part, int position)
 
 bool VfoPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == frequencyField() && event->type() == QEvent::FocusOut) {
-        // Leaving the field, not the window losing activation to another
-        // window or a message box.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && !entering_) {
+    if (watched == frequencyField() && leavesField(event)) {
+        if (!entering_) {
             entering_ = true;
             frequencyEntry();
             entering_ = false;

@@ -141,13 +141,7 @@ frm_2tone::~frm_2tone() = default;
 
 QComboBox* frm_2tone::makeList(QWidget* parent, const char* name, const QStringList& entries, field::List8 f)
 {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QString::fromLatin1(name));
-    combo->addItems(entries);
-    combo->setMaxVisibleItems(15);
-    discardTyping(combo);
-    connect(combo, &QComboBox::activated, this, [f](int position) { f.put(two_tone::ref(appImage()), position); });
-    return combo;
+    return signalling::storedList(parent, QString::fromLatin1(name), entries, two_tone::kRegion, f);
 }
 
 // ---------------------------------------------------------------- showing

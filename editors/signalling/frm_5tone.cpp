@@ -175,13 +175,7 @@ frm_5tone::~frm_5tone() = default;
 
 QComboBox* frm_5tone::makeList(QWidget* parent, const QString& name, const QStringList& entries, field::List8 f)
 {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->addItems(entries);
-    combo->setMaxVisibleItems(15);
-    discardTyping(combo);
-    connect(combo, &QComboBox::activated, this, [f](int position) { f.put(five_tone::ref(appImage()), position); });
-    return combo;
+    return signalling::storedList(parent, name, entries, five_tone::kRegion, f);
 }
 
 // ---------------------------------------------------------------- showing

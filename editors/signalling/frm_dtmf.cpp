@@ -172,13 +172,7 @@ QLineEdit* frm_dtmf::makeCodeField(QWidget* parent, const QString& name, std::fu
 
 QComboBox* frm_dtmf::makeList(QWidget* parent, const char* name, const QStringList& entries, field::List8 f)
 {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QString::fromLatin1(name));
-    combo->addItems(entries);
-    combo->setMaxVisibleItems(15);
-    discardTyping(combo);
-    connect(combo, &QComboBox::activated, this, [f](int position) { f.put(dtmf::ref(appImage()), position); });
-    return combo;
+    return signalling::storedList(parent, QString::fromLatin1(name), entries, dtmf::kRegion, f);
 }
 
 // The group-call and separator lists show the stored character, in the list

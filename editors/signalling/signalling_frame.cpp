@@ -2,6 +2,9 @@
 
 #include "editors/signalling/signalling_texts.h"
 #include "link/transfer_texts.h"
+#include "ui/field_events.h"
+
+#include <QComboBox>
 
 #include <chrono>
 
@@ -59,6 +62,17 @@ std::optional<TransferPlan> plan(Direction direction, const Range& range, Image&
     return TransferPlan::write(uint16_t(range.writeRows.address()), 0, rows, fromImage(image, range.writeRows.first))
         .withRetries(kRetries, pause)
         .withProgress(countingProgress(common::writingBefore, common::writingAfter, rows));
+}
+
+QComboBox* storedList(QWidget* parent, const QString& name, const QStringList& entries, region::Rows rows, field::List8 f)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->addItems(entries);
+    combo->setMaxVisibleItems(15);
+    discardTyping(combo);
+    QObject::connect(combo, &QComboBox::activated, combo, [rows, f](int position) { f.put(RecordRef(appImage(), rows), position); });
+    return combo;
 }
 
 }  // namespace vx::signalling

@@ -6,8 +6,13 @@
 #include "editors/frame/region_editor.h"
 #include "image/image.h"
 #include "image/language.h"
+#include "image/record.h"
+
+#include <QStringList>
 
 #include <optional>
+
+class QComboBox;
 
 namespace vx::signalling {
 
@@ -41,5 +46,9 @@ struct Range {
 };
 
 std::optional<TransferPlan> plan(Direction direction, const Range& range, Image& image);
+
+// A drop-down list of `entries` whose typing is discarded and whose choice
+// is stored at once into the list-value byte `f` of the region `rows`.
+QComboBox* storedList(QWidget* parent, const QString& name, const QStringList& entries, region::Rows rows, field::List8 f);
 
 }  // namespace vx::signalling

@@ -7,10 +7,11 @@
 // it. Keys that type nothing (arrows, Delete, Home) and shortcuts with
 // Ctrl (copy, paste, undo) are left to the toolkit.
 
+#include "ui/field_events.h"
+
 #include <QObject>
 #include <QString>
 
-class QComboBox;
 class QEvent;
 class QLineEdit;
 
@@ -40,14 +41,5 @@ private:
     QLineEdit* edit_;
     Rule rule_;
 };
-
-// True for a field losing the focus to another control: not when a popup
-// (a menu, a list) opens over it or the whole window stops being active.
-bool leavesField(const QEvent* event);
-
-// Drop-down lists whose typing is discarded: a key that types a character
-// (the list's search by first letter, or text in an editable list) does
-// nothing; arrows and the mouse still choose.
-void discardTyping(QComboBox* combo);
 
 }  // namespace vx
