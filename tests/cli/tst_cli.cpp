@@ -177,6 +177,22 @@ private slots:
         QVERIFY2(r.err.contains("last row the radio acknowledged is row 99"), qPrintable(r.err));
     }
 
+    // No backup, no write: the line goes at the first command of the backup
+    // read, and nothing reaches the radio.
+    void failedBackupStopsTheWrite()
+    {
+        Image image;
+        lay_startup_defaults(image);
+        QCOMPARE(datafile::save(image, path("b.dat")), datafile::SaveError::None);
+        emu::RadioFaults faults;
+        faults.closeAfter = 0;
+        radio_->withModel([&](emu::RadioModel& m) { m.setFaults(faults); });
+        const Run r = cli(QStringList{QStringLiteral("write"), path("b.dat")} + port());
+        QCOMPARE(r.code, 4);
+        QCOMPARE(radio_->withModel([](emu::RadioModel& m) { return m.counters().rowsWritten; }), 0);
+        QVERIFY(QDir(dir_.path()).entryList({QStringLiteral("b-backup-*.dat")}).isEmpty());
+    }
+
     void showAndCsvRoundTrip()
     {
         Image image;
