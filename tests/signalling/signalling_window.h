@@ -5,6 +5,7 @@
 #include "fake_link.h"
 #include "prompts.h"
 
+#include "editors/defaults.h"
 #include "editors/signalling/dtmf_codec.h"
 #include "editors/signalling/five_tone_codec.h"
 #include "editors/signalling/two_tone_codec.h"
@@ -27,13 +28,15 @@
 
 namespace vx::test {
 
-// The image start-up leaves: every signalling region at its defaults.
-inline void layStartupDefaults(Image& image)
+// The bad images every window opens on: all FF, all 00, and seeded random
+// ones (a negative fill: -seed).
+inline void addBadImages()
 {
-    image.fill();
-    dtmf::load_defaults(image);
-    two_tone::load_defaults(image);
-    five_tone::load_defaults(image);
+    QTest::addColumn<int>("fill");
+    QTest::newRow("all FF") << 0xFF;
+    QTest::newRow("all 00") << 0x00;
+    for (int seed = 1; seed <= 4; ++seed)
+        QTest::newRow(qPrintable(QString("random %1").arg(seed))) << -seed;
 }
 
 inline Image filledImage(int fill, quint32 seed = 0)

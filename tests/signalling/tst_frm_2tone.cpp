@@ -33,7 +33,7 @@ class TstFrm2Tone : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { layStartupDefaults(appImage()); }
+    void init() { lay_startup_defaults(appImage()); }
 
     void captions_data()
     {
@@ -293,21 +293,14 @@ private slots:
         QCOMPARE(t.bar()->value(), 0);
         QCOMPARE(t.label()->text(), QString());
         Image expected;
-        layStartupDefaults(expected);
+        lay_startup_defaults(expected);
         for (int r = 720; r <= 767; ++r)
             QCOMPARE(rowHex(appImage(), r), rowHex(expected, r));
         QCOMPARE(t.cell("MSF_Encode", 11, 1), QString("2200.0"));
         QCOMPARE(t.cell("MSF_Decode", 14, 1), QString("D-A"));
     }
 
-    void badImages_data()
-    {
-        QTest::addColumn<int>("fill");
-        QTest::newRow("all FF") << 0xFF;
-        QTest::newRow("all 00") << 0x00;
-        for (int seed = 1; seed <= 4; ++seed)
-            QTest::newRow(qPrintable(QString("random %1").arg(seed))) << -seed;
-    }
+    void badImages_data() { addBadImages(); }
     void badImages()
     {
         QFETCH(int, fill);

@@ -35,7 +35,7 @@ class TstFrm5Tone : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { layStartupDefaults(appImage()); }
+    void init() { lay_startup_defaults(appImage()); }
 
     void captions_data()
     {
@@ -271,14 +271,7 @@ private slots:
             QCOMPARE(rowHex(appImage(), r), rowHex(expected, r));
     }
 
-    void badImages_data()
-    {
-        QTest::addColumn<int>("fill");
-        QTest::newRow("all FF") << 0xFF;
-        QTest::newRow("all 00") << 0x00;
-        for (int seed = 1; seed <= 4; ++seed)
-            QTest::newRow(qPrintable(QString("random %1").arg(seed))) << -seed;
-    }
+    void badImages_data() { addBadImages(); }
     void badImages()
     {
         QFETCH(int, fill);

@@ -35,7 +35,7 @@ class TstFrmDtmf : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { layStartupDefaults(appImage()); }
+    void init() { lay_startup_defaults(appImage()); }
 
     void captions_data()
     {
@@ -290,7 +290,7 @@ private slots:
         QVERIFY(d.check("Check_M_4")->isChecked());
         QVERIFY(!d.check("Check_S_2")->isChecked());
         Image expected = filledImage(0x00);
-        layStartupDefaults(expected);
+        lay_startup_defaults(expected);
         for (int r = 656; r <= 687; ++r)
             QCOMPARE(rowHex(appImage(), r), rowHex(expected, r));
         QVERIFY(d.prompts.all.isEmpty());
@@ -298,14 +298,7 @@ private slots:
 
     // Stored bytes outside every range: the window opens, shows what it can
     // and changes only what Show stores back.
-    void badImages_data()
-    {
-        QTest::addColumn<int>("fill");
-        QTest::newRow("all FF") << 0xFF;
-        QTest::newRow("all 00") << 0x00;
-        for (int seed = 1; seed <= 4; ++seed)
-            QTest::newRow(qPrintable(QString("random %1").arg(seed))) << -seed;
-    }
+    void badImages_data() { addBadImages(); }
     void badImages()
     {
         QFETCH(int, fill);

@@ -139,7 +139,7 @@ private slots:
     // return.
     void editsSurviveWriteDefaultRead()
     {
-        layStartupDefaults(appImage());
+        lay_startup_defaults(appImage());
         {
             SignallingWindow<frm_dtmf> d(false, true);
             d.type(d.edit("Text_tx_Encode_2"), "123#");
