@@ -318,23 +318,42 @@ void TransferEngine::finish()
         events_.finished();
 }
 
+namespace {
+
+constexpr uint8_t kMarker = 0x58;  // the letter X
+
+// A block header at byte p: X, the address (high, low) and the length 0x40.
+bool headerAt(const QByteArray& reply, int p, uint16_t address)
+{
+    return reply.size() >= p + 4 && uint8_t(reply[p]) == kMarker && uint8_t(reply[p + 1]) == uint8_t(address >> 8)
+           && uint8_t(reply[p + 2]) == uint8_t(address & 0xFF) && uint8_t(reply[p + 3]) == kBlockBytes;
+}
+
+}  // namespace
+
 bool isBlockReply(const QByteArray& reply, uint16_t address)
 {
     if (reply.size() < kBlockReplySize)
         return false;
-    const int p = uint8_t(reply[0]) == 0x58 ? 0 : uint8_t(reply[1]) == 0x58 ? 1 : -1;
-    return p >= 0 && uint8_t(reply[p + 1]) == uint8_t(address >> 8) && uint8_t(reply[p + 2]) == uint8_t(address & 0xFF)
-           && uint8_t(reply[p + 3]) == kBlockBytes;
+    // The usual reply has its header after a leading byte of any value (0x58
+    // included); a reply without the leading byte is taken too.
+    return headerAt(reply, 1, address) || headerAt(reply, 0, address);
 }
 
 QByteArray blockData(const QByteArray& reply)
 {
     int start = 4;
-    for (int i = 0; i < 6 && i < reply.size(); ++i) {
-        if (uint8_t(reply[i]) == 0x58) {
-            if (i < 4)
-                start = i + 4;
-            break;
+    if (reply.size() > 4 && uint8_t(reply[1]) == kMarker && uint8_t(reply[4]) == kBlockBytes) {
+        // The usual layout: the data follow the header at byte 1, whatever
+        // the leading byte is.
+        start = 5;
+    } else {
+        for (int i = 0; i < 6 && i < reply.size(); ++i) {
+            if (uint8_t(reply[i]) == kMarker) {
+                if (i < 4)
+                    start = i + 4;
+                break;
+            }
         }
     }
     QByteArray out(kBlockBytes, '\0');

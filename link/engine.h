@@ -174,14 +174,17 @@ private:
 };
 
 // True when a reply is the 69-byte answer to a read request for `address`:
-// the letter X (0x58) at byte 0 or 1, then the address (high, low) and the
-// length 0x40. Anything else is dropped by the engine and times out.
+// a leading byte of any value, the letter X (0x58), the address (high, low)
+// and the length 0x40; or the same header from byte 0 when the leading byte
+// is missing. Anything else is dropped by the engine and times out.
 bool isBlockReply(const QByteArray& reply, uint16_t address);
 
-// The 64 data bytes of a stored block reply: they begin four bytes after the
-// first 0x58 among reply bytes 0..5, or at byte 4 when there is none. Bytes
-// past the end of the reply read as 0. A marker at byte 4 or 5 would put the
-// data past the reply, so such a reply is read from byte 4 as well.
+// The 64 data bytes of a stored block reply. A reply with X at byte 1 and the
+// length 0x40 at byte 4 has its data at bytes 5..68, whatever its leading
+// byte (0x58 too). Any other reply: four bytes after the first 0x58 among
+// bytes 0..5, or from byte 4 when there is none; a marker at byte 4 or 5
+// would put the data past the reply, so such a reply is read from byte 4 as
+// well. Bytes past the end of the reply read as 0.
 QByteArray blockData(const QByteArray& reply);
 
 }  // namespace vx

@@ -236,6 +236,9 @@ private slots:
         QTest::newRow("wrong length") << F([](QByteArray r) { return r.replace(4, 1, "\x10"); }) << false;
         QTest::newRow("100000-byte burst") << F([](QByteArray) { return QByteArray(100000, 'X'); }) << false;
         QTest::newRow("no leading byte") << F([](QByteArray r) { return r.mid(1) + '\0'; }) << true;
+        // Regression: a leading byte of 0x58 was taken for the marker and the
+        // block dropped, so FM and adjustment reads failed after four tries.
+        QTest::newRow("leading byte 0x58") << F([](QByteArray r) { return r.replace(0, 1, "X"); }) << true;
         QTest::newRow("extra bytes dropped") << F([](QByteArray r) { return r + QByteArray(500, '\x06'); }) << true;
     }
     void badBlockReplies()
@@ -358,6 +361,7 @@ private slots:
         QTest::addColumn<int>("start");  // where the data begin; past the reply reads 0
         const QByteArray body = QByteArray::fromHex("0101020304") + QByteArray(64, '\x33');
         QTest::newRow("usual reply") << blockReply(0, QByteArray(64, '\x33')) << 5;
+        QTest::newRow("leading byte X") << blockReply(0, QByteArray(64, '\x33')).replace(0, 1, "X") << 5;
         QTest::newRow("X at byte 0") << QByteArray(body).replace(0, 1, "X") << 4;
         QTest::newRow("X at byte 3") << QByteArray(body).replace(3, 1, "X") << 7;
         QTest::newRow("X at byte 4") << QByteArray(body).replace(4, 1, "X") << 4;
