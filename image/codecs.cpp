@@ -201,4 +201,28 @@ TonePair encode_tone_value(double hz)
     return {uint8_t(code % 256), uint8_t(code / 256)};
 }
 
+namespace {
+
+// Windows-1252 characters of 0x80..0x9F; 0 where the code page has none.
+constexpr char16_t kAnsi80[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80..87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,       // 88..8F
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90..97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,  // 98..9F
+};
+
+}  // namespace
+
+char16_t ansi_char(uint8_t b) { return b >= 0x80 && b <= 0x9F ? kAnsi80[b - 0x80] : char16_t(b); }
+
+int ansi_code(char32_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return int(c);
+    for (int i = 0; i < 32; ++i)
+        if (kAnsi80[i] != 0 && kAnsi80[i] == c)
+            return 0x80 + i;
+    return -1;
+}
+
 }  // namespace vx

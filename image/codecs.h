@@ -66,4 +66,11 @@ QString decode_tone(uint8_t low, uint8_t high);
 TonePair encode_tone_index(int index);
 TonePair encode_tone_value(double hz);
 
+// The Windows ANSI code page (Windows-1252), in which the radio's names are
+// kept: the character of byte b (b itself outside 0x80..0x9F), or 0 for the
+// five codes the code page leaves undefined (81 8D 8F 90 9D).
+char16_t ansi_char(uint8_t b);
+// The byte of character c in that code page, or -1 when it has none.
+int ansi_code(char32_t c);
+
 }  // namespace vx

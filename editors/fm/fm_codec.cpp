@@ -10,8 +10,24 @@ namespace {
 
 using O = PresetOffsets;
 
-// Characters the radio's display shows, one byte each.
-constexpr bool storable(char32_t c) { return c >= 0x20 && c <= 0x7E; }
+// A name byte that shows as a character: a printable character of the ANSI
+// code page other than a space; 00 and FF (no character) never do.
+bool shown(uint8_t b)
+{
+    const QChar c(ansi_char(b));
+    return b != 0x00 && b != 0xFF && c.unicode() != 0 && c.isPrint() && !c.isSpace();
+}
+
+// The byte a typed name character is stored as: its ANSI code when that is
+// a printable character (a space included), or -1.
+int storedCode(char32_t c)
+{
+    const int code = ansi_code(c);
+    if (code < 0 || code == 0xFF)
+        return -1;
+    const QChar shownAs(ansi_char(uint8_t(code)));
+    return shownAs.isPrint() ? code : -1;
+}
 
 RecordRef presetRef(Image& image, int p) { return RecordRef(image, presetRow(p)); }
 
@@ -44,8 +60,8 @@ QString decode_name(std::span<const uint8_t> bytes)
 {
     QString out;
     for (const uint8_t b : bytes)
-        if (b != 0x20 && storable(b))
-            out += QLatin1Char(char(b));
+        if (shown(b))
+            out += QChar(ansi_char(b));
     return out;
 }
 
@@ -66,8 +82,8 @@ QByteArray name_codes(QStringView name)
     for (const uint c : name.toUcs4()) {
         if (out.size() == kNameLength)
             break;
-        if (storable(char32_t(c)))
-            out.append(char(c));
+        if (const int code = storedCode(char32_t(c)); code >= 0)
+            out.append(char(code));
     }
     return out;
 }
@@ -87,6 +103,18 @@ void encode_preset(Image& image, int p, QStringView frequency, QStringView name)
     const int first = name_start(int(codes.size()));
     for (int i = 0; i < codes.size(); ++i)
         rec.setU8(first + i, uint8_t(codes[i]));
+}
+
+void set_frequency(Image& image, int p, QStringView frequency)
+{
+    if (!validPreset(p))
+        return;
+    if (frequency.trimmed().isEmpty() || is_empty(image, p)) {
+        // Emptied, or a preset that was empty: the name cell is blank.
+        encode_preset(image, p, frequency, {});
+        return;
+    }
+    O::frequency.put(presetRef(image, p), frequency);
 }
 
 void clear_presets(Image& image) { image.fillRows(region::fmPresets.first, region::fmPresets.last, 0x00); }

@@ -53,21 +53,27 @@ struct PresetTexts {
 bool is_empty(const Image& image, int p);
 PresetTexts decode_preset(const Image& image, int p);
 
-// The name bytes 8..15 as text: spaces, 00, FF and bytes without a printable
-// one-byte character are left out.
+// The name bytes 8..15 as text, each byte a character of the ANSI code page
+// (Windows-1252, as the channel names): spaces, 00, FF and bytes without a
+// printable character are left out.
 QString decode_name(std::span<const uint8_t> bytes);
 
 // First byte of a name of `length` characters (1..6).
 int name_start(int length);
 
-// The bytes a name is stored as: its characters that have a one-byte code
-// (printable ASCII, space included), at most six; others are dropped.
+// The bytes a name is stored as: its characters that have a printable code
+// in the ANSI code page (space included), at most six; others are dropped.
 QByteArray name_codes(QStringView name);
 
 // Writes preset p from its two cell texts: a blank frequency empties the
 // preset (00 x 8, FF x 8); otherwise the frequency's digits and the name,
 // placed by length.
 void encode_preset(Image& image, int p, QStringView frequency, QStringView name);
+
+// A frequency cell left with `frequency`: only bytes 0..7 change, so the
+// name's bytes stay as they are, wherever they were placed. A blank
+// frequency empties the preset; a preset that was empty gets FF name bytes.
+void set_frequency(Image& image, int p, QStringView frequency);
 
 // Clear: every preset row all 00.
 void clear_presets(Image& image);

@@ -43,8 +43,10 @@ private slots:
         QTest::newRow("5 chars at 9") << "88.90000" << "ABCDE" << QByteArray("00 08 08 09 00 00 00 00 FF 41 42 43 44 45 FF FF");
         QTest::newRow("6 chars at 8") << "88.90000" << "ABCDE1" << QByteArray("00 08 08 09 00 00 00 00 41 42 43 44 45 31 FF FF");
         QTest::newRow("inner space kept") << "88.90000" << "A B" << QByteArray("00 08 08 09 00 00 00 00 FF FF 41 20 42 FF FF FF");
-        QTest::newRow("no one-byte code: dropped") << "88.90000" << QStringLiteral("中AÄ😀B")
-                                                    << QByteArray("00 08 08 09 00 00 00 00 FF FF FF 41 42 FF FF FF");
+        QTest::newRow("no ANSI code: dropped") << "88.90000" << QStringLiteral("中AÄ😀B")
+                                               << QByteArray("00 08 08 09 00 00 00 00 FF FF 41 C4 42 FF FF FF");
+        QTest::newRow("ANSI 80-9F") << "88.90000" << QStringLiteral("€Š™")
+                                    << QByteArray("00 08 08 09 00 00 00 00 FF FF 80 8A 99 FF FF FF");
         QTest::newRow("blank frequency: empty form") << " " << "ABC" << QByteArray("00 00 00 00 00 00 00 00 FF FF FF FF FF FF FF FF");
     }
     void encode()
@@ -74,8 +76,10 @@ private slots:
         QTest::newRow("bytes 0-2 zero, rest not") << QByteArray("00 00 00 09 01 02 03 04 41 42 43 FF FF FF FF FF") << "" << "";
         QTest::newRow("factory at 8") << QByteArray("00 08 08 09 00 00 00 00 4B 54 4E 45 57 FF FF FF") << "88.90000" << "KTNEW";
         QTest::newRow("placed at 11") << QByteArray("01 00 07 00 00 00 00 00 FF FF FF 41 42 FF FF FF") << "107.00000" << "AB";
-        QTest::newRow("spaces, 00, controls, high bytes dropped")
-            << QByteArray("00 09 09 05 00 00 00 00 20 41 00 42 1F C4 7F 43") << "99.50000" << "ABC";
+        QTest::newRow("spaces, 00, controls dropped, ANSI kept")
+            << QByteArray("00 09 09 05 00 00 00 00 20 41 00 42 1F C4 7F 43") << "99.50000" << QStringLiteral("ABÄC");
+        QTest::newRow("undefined codes and A0 dropped")
+            << QByteArray("00 09 09 05 00 00 00 00 81 C9 8D A0 99 FF FF FF") << "99.50000" << QStringLiteral("É™");
         QTest::newRow("all FF: digits as stored") << QByteArray("FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF")
                                                   << "28333.33305" << "";
     }
@@ -87,6 +91,36 @@ private slots:
         Image img;
         setHex(img, presetRow(16), row);
         QCOMPARE(decode_preset(img, 16), (PresetTexts{frequency, name}));
+    }
+
+    // Regression: a name byte 0x80-0xFE was not shown, and the next
+    // frequency edit re-laid the name from the cell, losing the byte and
+    // moving the rest. Only the frequency bytes change now.
+    void frequencyEditKeepsTheName_data()
+    {
+        QTest::addColumn<QByteArray>("row");
+        QTest::addColumn<QString>("frequency");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("byte C9") << QByteArray("00 09 09 05 00 00 00 00 FF 43 41 46 C9 FF FF FF") << "101.10000"
+                                 << QByteArray("01 00 01 01 00 00 00 00 FF 43 41 46 C9 FF FF FF");
+        QTest::newRow("factory name at 8") << QByteArray("00 09 08 03 00 00 00 00 46 4A 51 58 FF FF FF FF") << "98.50000"
+                                           << QByteArray("00 09 08 05 00 00 00 00 46 4A 51 58 FF FF FF FF");
+        QTest::newRow("was empty: name bytes FF") << QByteArray("00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00") << "88.90000"
+                                                  << QByteArray("00 08 08 09 00 00 00 00 FF FF FF FF FF FF FF FF");
+        QTest::newRow("blank: empty form") << QByteArray("00 09 09 05 00 00 00 00 FF 43 41 46 C9 FF FF FF") << ""
+                                           << QByteArray("00 00 00 00 00 00 00 00 FF FF FF FF FF FF FF FF");
+    }
+    void frequencyEditKeepsTheName()
+    {
+        QFETCH(QByteArray, row);
+        QFETCH(QString, frequency);
+        QFETCH(QByteArray, expected);
+        Image img;
+        setHex(img, presetRow(7), row);
+        set_frequency(img, 7, frequency);
+        QCOMPARE(rowHex(img, presetRow(7)), expected);
+        if (!frequency.isEmpty())
+            QCOMPARE(decode_preset(img, 7).frequency, frequency);
     }
 
     void factoryAndClear()
