@@ -3,6 +3,7 @@
 #include "app/about_texts.h"
 #include "ui/prompt.h"
 #include "ui/shell.h"
+#include "ui/window_names.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -57,7 +58,7 @@ AboutBox::AboutBox(QWidget* parent)
       cmdSysInfo_(new QPushButton(this))
 {
     using namespace about_texts;
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(window::kAbout);
     lblProduct_->setObjectName(QStringLiteral("lblProduct"));
     lblRights_->setObjectName(QStringLiteral("lblRights"));
     lblDesigner_->setObjectName(QStringLiteral("lblDesigner"));

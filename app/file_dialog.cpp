@@ -59,8 +59,6 @@ bool isUnder(const QString& path, const QString& root)
     return root.endsWith(QLatin1Char('/')) ? path.startsWith(root) : path.startsWith(root + QLatin1Char('/'));
 }
 
-void warn(const QString& message) { prompt(text::promptTitle, PromptIcon::Warning, message); }
-
 }  // namespace
 
 QList<Drive> browsableDrives()
@@ -239,7 +237,7 @@ bool FileDialog::setFolder(const QString& path)
 {
     const QString folder = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     if (!readableFolder(folder)) {
-        warn(text::folderUnreadable);
+        warn(text::promptTitle, text::folderUnreadable);
         return false;
     }
     showFolder(folder);
@@ -301,7 +299,7 @@ void FileDialog::onDriveChosen(int index)
         return;
     const Drive& drive = driveList_[index];
     if (!driveReady(drive)) {
-        warn(text::driveNotReady);
+        warn(text::promptTitle, text::driveNotReady);
         drives_->setCurrentIndex(driveIndex_);  // the lists stay where they were
         return;
     }
@@ -330,8 +328,8 @@ void FileDialog::confirm()
 {
     const QString name = name_->text().trimmed();
     switch (checkName(name, kind_.extension)) {
-    case NameCheck::BadCharacter: warn(kind_.nameMessage); return;
-    case NameCheck::BadExtension: warn(kind_.extensionMessage); return;
+    case NameCheck::BadCharacter: warn(text::promptTitle, kind_.nameMessage); return;
+    case NameCheck::BadExtension: warn(text::promptTitle, kind_.extensionMessage); return;
     case NameCheck::Ok: break;
     }
     const QString path = QDir(folder_).filePath(name);

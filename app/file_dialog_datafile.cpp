@@ -5,7 +5,9 @@
 #include "app/file_dialog_texts.h"
 #include "editors/channels/datafile.h"
 #include "image/image.h"
+#include "image/image_changes.h"
 #include "ui/prompt.h"
+#include "ui/window_names.h"
 
 namespace vx {
 
@@ -15,16 +17,20 @@ namespace text = file_dialog_text::data;
 
 const QString kExtension = QStringLiteral(".dat");
 
-void report(const QString& message) { prompt(file_dialog_text::promptTitle, PromptIcon::Warning, message); }
+void report(const QString& message) { warn(file_dialog_text::promptTitle, message); }
 
 // Loads into the image only when the whole file was read; otherwise says
-// what was wrong and where, and the image stays as it was.
+// what was wrong and where, and the image stays as it was. The open editors
+// show what was loaded before the message comes up.
 bool loadDataFile(const QString& path)
 {
     const datafile::LoadResult result = datafile::load(path, appImage());
     const int line = result.row + 1;  // row r is written on line r + 1
     switch (result.error) {
-    case datafile::LoadError::None: report(text::loaded); return true;
+    case datafile::LoadError::None:
+        imageChanges().announceAll();
+        report(text::loaded);
+        return true;
     case datafile::LoadError::CannotOpen: report(text::cannotOpen); break;
     case datafile::LoadError::TooShort: report(text::tooShort.str().arg(line)); break;
     case datafile::LoadError::NotANumber: report(text::notANumber.str().arg(line)); break;
@@ -47,14 +53,14 @@ bool saveDataFile(const QString& path)
 }  // namespace
 
 Form_open_chann::Form_open_chann(QWidget* parent)
-    : FileDialog({QStringLiteral("Form_open_chann"), text::openTitle, text::openName, kExtension,
+    : FileDialog({window::kOpenFile, text::openTitle, text::openName, kExtension,
                   text::openNameMessage, text::openExtensionMessage, loadDataFile},
                  parent)
 {
 }
 
 Form_save_chann::Form_save_chann(QWidget* parent)
-    : FileDialog({QStringLiteral("Form_save_chann"), text::saveTitle, text::saveName, kExtension,
+    : FileDialog({window::kSaveFile, text::saveTitle, text::saveName, kExtension,
                   text::saveNameMessage, text::saveExtensionMessage, saveDataFile},
                  parent)
 {

@@ -1,9 +1,12 @@
-#include "link/form_comm.h"
+#include "app/form_comm.h"
 
-#include "link/form_comm_texts.h"
+#include "app/form_comm_texts.h"
+#include "editors/defaults.h"
+#include "image/image_changes.h"
 #include "link/transfer_texts.h"
 #include "link/whole_radio.h"
 #include "ui/shell.h"
+#include "ui/window_names.h"
 
 #include <QMdiSubWindow>
 
@@ -21,7 +24,7 @@ WindowDescriptor dialog(bool read)
 {
     const Notice busy{common::title, common::busy};
     WindowDescriptor d{
-        .name = read ? "Form_Comm_Read" : "Form_Comm_Write",
+        .name = read ? window::kCommRead : window::kCommWrite,
         .caption = read ? text::readCaption : text::writeCaption,
         .designWidth = FormComm::kDesignWidth,
         .designHeight = FormComm::kDesignHeight,
@@ -81,6 +84,9 @@ void FormComm::placeInMainWindow()
 
 Form_Comm_Read::Form_Comm_Read(QWidget* parent) : FormComm(dialog(true), parent) {}
 
+// Every open editor shows what was read before the report comes up.
+void Form_Comm_Read::afterRead() { imageChanges().announce(region::wholeRead, this); }
+
 std::optional<TransferPlan> Form_Comm_Read::plan(Direction direction)
 {
     if (direction != Direction::Read)
@@ -98,8 +104,9 @@ std::optional<TransferPlan> Form_Comm_Write::plan(Direction direction)
 {
     if (direction != Direction::Write)
         return std::nullopt;
-    // Tables kept outside the image (the 5-tone settings) go into it first.
-    runBeforeWholeWrite(appImage());
+    // The constant tables (the 5-tone standards) go into the image first.
+    prepare_whole_write(appImage());
+    imageChanges().announceAll(this);
     return wholeWritePlan(appImage())
         .withProgress(countingProgress(common::writingBefore, common::writingAfter, kWholeWriteRows));
 }

@@ -30,6 +30,7 @@ public:
 
 private:
     std::optional<TransferPlan> plan(Direction direction) override;
+    void afterRead() override;
 };
 
 class Form_Comm_Write final : public FormComm {

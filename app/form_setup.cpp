@@ -10,6 +10,7 @@
 #include "ui/geometry.h"
 #include "ui/prompt.h"
 #include "ui/shell.h"
+#include "ui/window_names.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -38,7 +39,7 @@ Form_setup::Form_setup(QWidget* parent) : Form_setup(mainIdentification(), paren
 Form_setup::Form_setup(Identification* identification, QWidget* parent)
     : QWidget(parent), identification_(identification)
 {
-    setObjectName(QStringLiteral("Form_setup"));
+    setObjectName(window::kSetup);
 
     frame_ = new QGroupBox(this);
     frame_->setObjectName(QStringLiteral("Frame1"));

@@ -9,6 +9,7 @@
 #include "link/transfer_texts.h"
 #include "ui/prompt.h"
 #include "ui/shell.h"
+#include "ui/window_names.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -82,7 +83,7 @@ constexpr const char* kEditorEntries[] = {"fm_chann_edit", "chann_edit", "sys_ed
 
 MDImain::MDImain(QWidget* parent) : QMainWindow(parent), area_(new QMdiArea(this))
 {
-    setObjectName(QStringLiteral("MDImain"));
+    setObjectName(window::kMain);
     setWindowTitle(t::kTitle.in(false));
     area_->setObjectName(QStringLiteral("MDIArea"));
     setCentralWidget(area_);
@@ -268,66 +269,66 @@ void MDImain::menuCommand(const QString& name)
 {
     using namespace shell;
     if (name == u"File_Open")
-        reopenWindow(QStringLiteral("Form_open_chann"));
+        reopenWindow(window::kOpenFile);
     else if (name == u"File_save" || name == u"File_saveas")
-        reopenWindow(QStringLiteral("Form_save_chann"));
+        reopenWindow(window::kSaveFile);
     else if (name == u"File_exit" || name == u"Menu_Exit")
         close();
     else if (name == u"fm_chann_edit") {
-        closeWindow(QStringLiteral("frm_chann"));
-        openWindow(QStringLiteral("frm_FM"));
+        closeWindow(window::kChannels);
+        openWindow(window::kFm);
     } else if (name == u"chann_edit")
-        openWindow(QStringLiteral("frm_chann"));
+        openWindow(window::kChannels);
     else if (name == u"sys_edit")
-        openWindow(QStringLiteral("frm_option"));
+        openWindow(window::kOptions);
     else if (name == u"Sig_dtmf")
-        openWindow(QStringLiteral("frm_dtmf"));
+        openWindow(window::kDtmf);
     else if (name == u"Sig_2tone")
-        openWindow(QStringLiteral("frm_2tone"));
+        openWindow(window::kTwoTone);
     else if (name == u"Sig_5tone")
-        openWindow(QStringLiteral("frm_5tone"));
+        openWindow(window::kFiveTone);
     else if (name == u"frm_adj")
-        openWindow(QStringLiteral("frm_Adj_Txp"));
+        openWindow(window::kAdjust);
     else if (name == u"Prog_read")
-        reopenWindow(QStringLiteral("Form_Comm_Read"));
+        reopenWindow(window::kCommRead);
     else if (name == u"Prog_write")
-        reopenWindow(QStringLiteral("Form_Comm_Write"));
+        reopenWindow(window::kCommWrite);
     else if (name == u"proc_setup")
-        openWindow(QStringLiteral("Form_setup"));
+        openWindow(window::kSetup);
     else if (name == u"Language_chn")
         switchLanguage(true);
     else if (name == u"Language_eng")
         switchLanguage(false);
     else if (name == u"about")
-        openWindow(QStringLiteral("frmAbout"));
+        openWindow(window::kAbout);
     // File_New: nothing.
 }
 
 void MDImain::toolbarCommand(const QString& key)
 {
     using namespace shell;
-    const QString chann = QStringLiteral("frm_chann");
+    const QString chann = window::kChannels;
     if (key == u"open")
-        reopenWindow(QStringLiteral("Form_open_chann"));
+        reopenWindow(window::kOpenFile);
     else if (key == u"save")
-        reopenWindow(QStringLiteral("Form_save_chann"));
+        reopenWindow(window::kSaveFile);
     else if (key == u"edit_option") {
         closeWindow(chann);
-        openWindow(QStringLiteral("frm_option"));
+        openWindow(window::kOptions);
     } else if (key == u"edit_chann") {
         closeWindow(chann);
         openWindow(chann);
     } else if (key == u"edit_dtmf") {
         closeWindow(chann);
-        openWindow(QStringLiteral("frm_dtmf"));
+        openWindow(window::kDtmf);
     } else if (key == u"read")
-        reopenWindow(QStringLiteral("Form_Comm_Read"));
+        reopenWindow(window::kCommRead);
     else if (key == u"write")
-        reopenWindow(QStringLiteral("Form_Comm_Write"));
+        reopenWindow(window::kCommWrite);
     else if (key == u"exit") {
         closeWindow(chann);
-        closeWindow(QStringLiteral("frm_option"));
-        closeWindow(QStringLiteral("frmAbout"));
+        closeWindow(window::kOptions);
+        closeWindow(window::kAbout);
         close();
     }
 }

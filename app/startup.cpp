@@ -4,12 +4,8 @@
 #include "app/mdimain.h"
 #include "app/mdimain_texts.h"
 #include "editors/adjust/adjust_table.h"
-#include "editors/channels/channel_codec.h"
-#include "editors/fm/fm_codec.h"
-#include "editors/options/option_codec.h"
-#include "editors/signalling/dtmf_codec.h"
-#include "editors/signalling/five_tone_codec.h"
-#include "editors/signalling/two_tone_codec.h"
+#include "editors/defaults.h"
+#include "editors/options/option_lists.h"
 #include "image/image.h"
 #include "image/language.h"
 #include "image/tables.h"
@@ -19,6 +15,7 @@
 #include "ui/geometry.h"
 #include "ui/prompt.h"
 #include "ui/shell.h"
+#include "ui/window_names.h"
 
 namespace vx {
 
@@ -26,12 +23,9 @@ namespace {
 
 namespace t = mdimain_texts;
 
-// The titles, the status-bar tail and the version text are constants of the
-// main window's text table.
-void setTitles(MDImain&) {}
-
-// The handshake sequence is a constant of the link (kHandshake).
-void loadHandshake(MDImain&) {}
+// The titles, the status-bar tail, the version text and the handshake
+// sequence are constants (the main window's text table, the link's
+// kHandshake); the tone clock period is kToneClockPeriodMs.
 
 void setLanguage(MDImain&)
 {
@@ -63,7 +57,6 @@ void buildTables(MDImain&)
     tones::labels();  // the tone and code list
     options::build_option_constants();
     resetBandLimits();
-    // The tone clock period is the constant kToneClockPeriodMs.
 }
 
 void startIdentification(MDImain& w)
@@ -72,22 +65,15 @@ void startIdentification(MDImain& w)
         id->start();
 }
 
-void fillImage(MDImain&) { appImage().fill(Image::kFill); }
+// 0xFF, then every editor's factory defaults in their fixed order, the
+// channels last.
+void layImage(MDImain&) { lay_startup_defaults(appImage()); }
 
-// Each editor lays its own factory defaults into the image here, in this
-// order, once it exists.
-void fmPresetDefaults(MDImain&) { fm::load_factory_presets(appImage()); }
-void optionDefaults(MDImain&) { options::lay_down_defaults(appImage(), options::workingCopy()); }
-void dtmfDefaults(MDImain&) { dtmf::load_defaults(appImage()); }
-void twoToneDefaults(MDImain&) { two_tone::load_defaults(appImage()); }
-void fiveToneDefaults(MDImain&) { five_tone::load_defaults(appImage()); }
-void adjustDefaults(MDImain&) {}
-// The adjustment editor copies its 16 x 16 defaults into its table here.
+// The adjustment editor's 16 x 16 defaults into its table, outside the
+// image.
 void copyAdjustTable(MDImain&) { adjust::load_defaults(adjust::table()); }
 
-void channelDefaults(MDImain&) { channels::load_factory_channels(appImage()); }
-
-void openOptions(MDImain&) { shell::openWindow(QStringLiteral("frm_option")); }
+void openOptions(MDImain&) { shell::openWindow(window::kOptions); }
 
 struct Step {
     const char* name;
@@ -95,8 +81,6 @@ struct Step {
 };
 
 constexpr Step kSteps[] = {
-    {"titles", setTitles},
-    {"handshake", loadHandshake},
     {"language", setLanguage},
     {"captions", captionFrame},
     {"version", showVersion},
@@ -105,15 +89,8 @@ constexpr Step kSteps[] = {
     {"probe", probe},
     {"tables", buildTables},
     {"identification", startIdentification},
-    {"image", fillImage},
-    {"defaults.fm", fmPresetDefaults},
-    {"defaults.options", optionDefaults},
-    {"defaults.dtmf", dtmfDefaults},
-    {"defaults.2tone", twoToneDefaults},
-    {"defaults.5tone", fiveToneDefaults},
-    {"defaults.adjust", adjustDefaults},
+    {"image", layImage},
     {"adjust.table", copyAdjustTable},
-    {"defaults.channels", channelDefaults},
     {"open.frm_option", openOptions},
 };
 

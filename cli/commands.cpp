@@ -314,7 +314,7 @@ int writeCommand(const QCommandLineParser& p, const QStringList& a)
 
     // Exactly what the write dialog sends: the tables kept outside the
     // editors' reach laid in first.
-    runBeforeWholeWrite(image);
+    prepare_whole_write(image);
     Progress bar(err(), Progress::stderrIsTerminal(), T::writing.str() + QLatin1Char(' ') + T::rows.str(), kWholeWriteRows);
     const Transfer t = writeRadio(image, progressOn(bar));
     bar.finish();
@@ -339,7 +339,7 @@ int verifyCommand(const QCommandLineParser& p, const QStringList& a)
     if (const int rc = preparePort(p))
         return rc;
     // A write lays the constant tables in; the radio is compared with that.
-    runBeforeWholeWrite(image);
+    prepare_whole_write(image);
     return verifyAgainst(image);
 }
 
@@ -462,7 +462,6 @@ const std::vector<Command>& commands()
 int runCommand(const QString& command, const QStringList& args, const QString& usage)
 {
     clock();
-    installWholeWriteLayers();
     for (const Command& c : commands()) {
         if (command != QLatin1String(c.spec.name))
             continue;
@@ -478,18 +477,8 @@ int runCommand(const QString& command, const QStringList& args, const QString& u
 
 QStringList differingRegions(const Image& a, const Image& b, int firstRow, int lastRow)
 {
-    struct Named {
-        const char* name;
-        region::Rows rows;
-    };
-    static const Named kRegions[] = {
-        {"channels", region::channels}, {"channel spare", region::channelSpare}, {"options", region::options},
-        {"names", region::names},       {"reserved", {456, 511}},              {"5-tone", region::fiveTone},
-        {"reserved", {608, 655}},       {"DTMF", region::dtmf},                {"reserved", {688, 719}},
-        {"2-tone", region::twoTone},    {"FM presets", region::fmPresets},     {"reserved", {784, 1024}},
-    };
     QStringList out;
-    for (const Named& r : kRegions) {
+    for (const region::Named& r : region::kMap) {
         QStringList runs;
         int start = -1;
         const int first = std::max(firstRow, r.rows.first);
@@ -504,7 +493,7 @@ QStringList differingRegions(const Image& a, const Image& b, int firstRow, int l
             }
         }
         if (!runs.isEmpty())
-            out << T::mismatchRegion.str().arg(QLatin1String(r.name), runs.join(QStringLiteral(", ")));
+            out << T::mismatchRegion.str().arg(QString::fromUtf8(chinese() ? r.nameZh : r.name), runs.join(QStringLiteral(", ")));
     }
     return out;
 }

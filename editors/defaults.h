@@ -1,18 +1,20 @@
 #pragma once
 // What every front (the window program, the command-line programmer) lays
-// into a fresh image, and what it lays into the image before a whole-radio
-// write, from the editors' record codecs.
+// into the image from the editors' record codecs: the start-up defaults of a
+// fresh image, and what a whole-radio write lays in before it sends.
 
 #include "image/image.h"
 
 namespace vx {
 
 // Fills the image with 0xFF and lays down every editor's factory defaults
-// in start-up order.
+// in start-up order: FM presets, optional features, DTMF, 2-tone, 5-tone,
+// channels.
 void lay_startup_defaults(Image& image);
 
-// Installs what a whole-radio write lays into the image first (the tables
-// kept constant), for the write dialog and the command-line write alike.
-void installWholeWriteLayers();
+// A whole-radio write always carries the constant 5-tone tables: laid into
+// the image just before it starts, by the write dialog and the command line
+// alike.
+void prepare_whole_write(Image& image);
 
 }  // namespace vx

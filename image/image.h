@@ -72,9 +72,44 @@ inline constexpr Rows fmPresets{768, 783};      // 0x3000-0x30FF
 inline constexpr Rows adjust{960, 975};         // 0x3C00-0x3CFF
 inline constexpr Rows unused{992, 1024};        // 0x3E00-0x400F
 
+inline constexpr Rows all{0, Image::kRows - 1};
+
 // Whole-radio transfers.
 inline constexpr Rows wholeRead{0, 787};   // rows the whole-radio read fills
 inline constexpr Rows wholeWrite{0, 783};  // rows the whole-radio write sends
+
+// Every row of the image under one name, in address order: the regions
+// above and the reserved runs between them. Reports name rows from here.
+struct Named {
+    const char* name;  // English
+    const char* nameZh;
+    Rows rows;
+};
+inline constexpr Named kMap[] = {
+    {"channels", "信道", channels},
+    {"channel spare", "信道备用", channelSpare},
+    {"options", "可选功能", options},
+    {"names", "信道名称", names},
+    {"reserved", "保留", {456, 511}},
+    {"5-tone", "五音", fiveTone},
+    {"reserved", "保留", {608, 655}},
+    {"DTMF", "DTMF", dtmf},
+    {"reserved", "保留", {688, 719}},
+    {"2-tone", "两音", twoTone},
+    {"FM presets", "FM 收音机", fmPresets},
+    {"reserved", "保留", {784, 959}},
+    {"adjustment", "调试参数", adjust},
+    {"reserved", "保留", {976, 991}},
+    {"unused", "未用", unused},
+};
+// The entry that holds row r.
+constexpr const Named& named(int r)
+{
+    for (const Named& n : kMap)
+        if (r >= n.rows.first && r <= n.rows.last)
+            return n;
+    return kMap[0];
+}
 }  // namespace region
 
 }  // namespace vx

@@ -7,13 +7,6 @@
 
 namespace vx {
 
-RecordView::RecordView(const Image& image, int first, int rows) : image_(&image), first_(first), rows_(0)
-{
-    assert(Image::validRow(first) && rows >= 0 && first + rows <= Image::kRows);
-    if (Image::validRow(first))
-        rows_ = std::clamp(rows, 0, Image::kRows - first);
-}
-
 bool RecordView::check(int offset, int count) const
 {
     const bool inside = contains(offset, count);
@@ -21,15 +14,12 @@ bool RecordView::check(int offset, int count) const
     return inside;
 }
 
-uint8_t RecordView::u8(int offset) const
-{
-    return check(offset, 1) ? image_->at(rowOf(offset), byteOf(offset)) : Image::kFill;
-}
+uint8_t RecordView::u8(int offset) const { return check(offset, 1) ? bytes_[size_t(offset)] : Image::kFill; }
 
 void RecordRef::setU8(int offset, uint8_t value) const
 {
     if (check(offset, 1))
-        out_->set(rowOf(offset), byteOf(offset), value);
+        out_[size_t(offset)] = value;
 }
 
 void RecordRef::setU16le(int offset, uint16_t value) const
@@ -61,6 +51,25 @@ void RecordRef::lay(std::span<const RecordDefault> defaults) const
 }
 
 namespace field {
+
+int DigitBytes::get(RecordView r) const
+{
+    int value = 0;
+    for (int i = 0; i < count; ++i)
+        value = value * 10 + r.u8(offset + i);
+    return value;
+}
+
+void DigitBytes::put(RecordRef r, int value) const
+{
+    int scale = 1;
+    for (int i = 1; i < count; ++i)
+        scale *= 10;
+    value = std::clamp(value, 0, 255 * scale + scale - 1);
+    r.setU8(offset, uint8_t(value / scale));
+    for (int i = count - 1; i >= 1; --i, value /= 10)
+        r.setU8(offset + i, uint8_t(value % 10));
+}
 
 QString DtmfDigit::get(RecordView r) const
 {

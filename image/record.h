@@ -1,6 +1,7 @@
 #pragma once
-// Typed record views: a run of image rows read as one byte array, and the
-// field types a record layout is written in, so a layout reads as a table of
+// Typed record views: a run of image rows (or a run of bytes of its own, such
+// as a working copy or a table) read as one byte array, and the field types a
+// record layout is written in, so a layout reads as a table of
 // {name, offset, type}:
 //
 //   // One VFO: rows 240..241 (A) or 242..243 (B).
@@ -20,11 +21,13 @@
 //
 //   type       | bytes | coding
 //   U8         | 1     | the byte itself
+//   Word16le   | 2     | a 16-bit word, low byte first
 //   List8      | 1     | list position; a value past the end reads as the last entry
 //   Bits       | 1     | bits shift..shift+width-1; a write keeps the other bits
 //   Flag       | 1     | one bit; a write keeps the other bits
 //   NonZero8   | 1     | any non-zero value is on; on is written 1, off 0
 //   Bcd8le     | 4     | packed BCD frequency, LSB first; first byte FF: none
+//   DigitBytes | N     | a number, one decimal digit a byte, most significant first
 //   Digits8    | 8     | digit-string frequency, one digit a byte, 100 MHz first
 //   Tone16le   | 2     | tone field, low byte first
 //   DtmfDigit  | 1     | one DTMF digit code
@@ -66,16 +69,18 @@ struct RecordDefault {
 
 class RecordView {
 public:
-    // Rows first..first + rows - 1; a run that leaves the image is a
-    // programming error, and is cut at the image's end.
-    RecordView(const Image& image, int first, int rows = 1);
+    // A run of bytes of its own (a working copy, a table).
+    explicit RecordView(std::span<const uint8_t> bytes) : bytes_(bytes) {}
+    // Rows first..first + rows - 1 of an image; a run that leaves the image
+    // is a programming error, and is cut at the image's end.
+    RecordView(const Image& image, int first, int rows = 1)
+        : bytes_(rowSpan(std::span<const uint8_t, Image::kSize>(image.bytes()), first, rows))
+    {
+    }
     RecordView(const Image& image, region::Rows rows) : RecordView(image, rows.first, rows.count()) {}
 
-    int size() const { return rows_ * Image::kRowBytes; }
+    int size() const { return int(bytes_.size()); }
     bool contains(int offset, int count = 1) const { return offset >= 0 && count >= 0 && offset <= size() - count; }
-    // The image row and byte that hold run byte `offset`.
-    int rowOf(int offset) const { return first_ + offset / Image::kRowBytes; }
-    static constexpr int byteOf(int offset) { return offset % Image::kRowBytes; }
 
     uint8_t u8(int offset) const;
     uint16_t u16le(int offset) const { return uint16_t(u8(offset) | u8(offset + 1) << 8); }
@@ -91,17 +96,30 @@ public:
 protected:
     bool check(int offset, int count) const;
 
-    const Image* image_;
-    int first_;
-    int rows_;
+    // The bytes of rows first..first + rows - 1 of an image's bytes.
+    template <class Byte>
+    static std::span<Byte> rowSpan(std::span<Byte, Image::kSize> image, int first, int rows)
+    {
+        assert(Image::validRow(first) && rows >= 0 && first + rows <= Image::kRows);
+        if (!Image::validRow(first))
+            return {};
+        const int n = std::clamp(rows, 0, Image::kRows - first);
+        return image.subspan(size_t(first) * Image::kRowBytes, size_t(n) * Image::kRowBytes);
+    }
+
+    std::span<const uint8_t> bytes_;
 };
 
-// Writes go straight to the image; like a span, a const RecordRef still
-// writes.
+// Writes go straight to the bytes viewed; like a span, a const RecordRef
+// still writes.
 class RecordRef : public RecordView {
 public:
-    RecordRef(Image& image, int first, int rows = 1) : RecordView(image, first, rows), out_(&image) {}
-    RecordRef(Image& image, region::Rows rows) : RecordView(image, rows), out_(&image) {}
+    explicit RecordRef(std::span<uint8_t> bytes) : RecordView(bytes), out_(bytes) {}
+    RecordRef(Image& image, int first, int rows = 1)
+        : RecordRef(rowSpan(std::span<uint8_t, Image::kSize>(image.bytes()), first, rows))
+    {
+    }
+    RecordRef(Image& image, region::Rows rows) : RecordRef(image, rows.first, rows.count()) {}
 
     void setU8(int offset, uint8_t value) const;
     void setU16le(int offset, uint16_t value) const;
@@ -110,8 +128,12 @@ public:
     void lay(std::span<const RecordDefault> defaults) const;
 
 private:
-    Image* out_;
+    std::span<uint8_t> out_;
 };
+
+// Byte offset of image row `row`, byte `byte`, in a run that starts at
+// region `run`'s first row: how a layout names a byte by its image row.
+constexpr int runOffset(region::Rows run, int row, int byte = 0) { return (row - run.first) * Image::kRowBytes + byte; }
 
 namespace field {
 
@@ -119,6 +141,12 @@ struct U8 {
     int offset;
     uint8_t get(RecordView r) const { return r.u8(offset); }
     void put(RecordRef r, uint8_t value) const { r.setU8(offset, value); }
+};
+
+struct Word16le {
+    int offset;
+    int get(RecordView r) const { return r.u16le(offset); }
+    void put(RecordRef r, int value) const { r.setU16le(offset, uint16_t(value)); }
 };
 
 // A position in a list of `count` entries. A position outside the list is
@@ -163,6 +191,16 @@ struct Bcd8le {
     QString get(RecordView r) const { return decode_packed(r.bytes<4>(offset)); }
     void put(RecordRef r, QStringView text) const { r.write(offset, encode_packed(text)); }
     void clear(RecordRef r) const { r.fill(offset, 4, 0xFF); }
+};
+
+// A number kept as decimal digits, one a byte, most significant first; the
+// first byte takes what the others cannot hold (three bytes keep 0..25599:
+// 256 is 2 5 6, 25599 is 255 9 9). A value out of that range is clamped.
+struct DigitBytes {
+    int offset;
+    int count;
+    int get(RecordView r) const;
+    void put(RecordRef r, int value) const;
 };
 
 struct Digits8 {

@@ -43,4 +43,13 @@ const QStringList& callAlertTexts()
 
 void rebuildCallAlertList() { gCallAlert = callAlertTexts(chinese()); }
 
+QStringList number_steps(int first, int step, int count)
+{
+    QStringList out;
+    out.reserve(count);
+    for (int i = 0; i < count; ++i)
+        out << QString::number(first + step * i);
+    return out;
+}
+
 }  // namespace vx

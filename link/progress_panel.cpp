@@ -10,7 +10,7 @@
 
 namespace vx {
 
-void warn(const Notice& notice) { prompt(notice.title, PromptIcon::Warning, notice.text); }
+void warn(const Notice& notice) { warn(notice.title, notice.text); }
 
 ProgressPanel::ProgressPanel(QWidget* window, ProgressLayout layout, bool hideLabelWhenIdle)
     : QObject(window), window_(window), label_(new QLabel(window)), bar_(new QProgressBar(window)), layout_(layout),

@@ -12,7 +12,6 @@
 
 #include <QByteArray>
 #include <chrono>
-#include <functional>
 #include <vector>
 
 namespace vx {
@@ -32,15 +31,5 @@ inline constexpr SlotRun kWholeReadStored{2, 197};
 TransferPlan wholeReadPlan(Image& image);
 // The write; rows come from `image` as each packet is built.
 TransferPlan wholeWritePlan(const Image& image);
-
-// The read's post-processing on its own: slots 2..198 into rows 0..787 of
-// `image`. False, and `image` untouched, when a slot is missing.
-bool wholeReadToImage(const std::vector<QByteArray>& replies, Image& image);
-
-// Runs on the image just before a whole-radio write starts, so that tables
-// kept outside the image (the 5-tone settings) are laid into it first.
-using BeforeWholeWrite = std::function<void(Image&)>;
-void setBeforeWholeWrite(BeforeWholeWrite hook);  // empty: nothing runs
-void runBeforeWholeWrite(Image& image);
 
 }  // namespace vx

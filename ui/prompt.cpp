@@ -19,6 +19,4 @@ PromptService* setPromptService(PromptService* service)
     return old;
 }
 
-PromptService* promptService() { return gService; }
-
 }  // namespace vx

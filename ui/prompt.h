@@ -29,8 +29,10 @@ public:
 void prompt(const QString& title, PromptIcon icon, const QString& text);
 inline void prompt(const PromptRecord& p) { prompt(p.title, p.icon, p.text); }
 
+// A warning box: the form of nearly every message the windows show.
+inline void warn(const QString& title, const QString& text) { prompt(title, PromptIcon::Warning, text); }
+
 // Installs a service; returns the previous one. The caller keeps ownership.
 PromptService* setPromptService(PromptService* service);
-PromptService* promptService();
 
 }  // namespace vx

@@ -157,8 +157,6 @@ QMdiSubWindow* frameOf(QWidget* window)
 
 void registerWindow(const QString& name, WindowFactory factory) { factories()[name] = std::move(factory); }
 
-bool hasWindow(const QString& name) { return factories().count(name) > 0; }
-
 QWidget* findWindow(const QString& name)
 {
     OpenEntry* e = entryNamed(name);

@@ -18,7 +18,6 @@ using WindowFactory = std::function<QWidget*()>;
 
 // Registers how to make the window named `name` (its objectName too).
 void registerWindow(const QString& name, WindowFactory factory);
-bool hasWindow(const QString& name);
 
 // Open: create and show it as a child of the main window unless it is open
 // already. A window is unloaded when it closes (also when it closes itself);

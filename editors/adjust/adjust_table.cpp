@@ -47,21 +47,14 @@ void load_defaults(Table& t) { t = defaultTable(); }
 RowSink intoTable(Table& t)
 {
     return [&t](int row, std::span<const uint8_t, Image::kRowBytes> bytes) {
-        if (row < 0 || row >= kRows)
-            return;
-        for (int b = 0; b < kBytes; ++b)
-            t.set(row, b, bytes[size_t(b)]);
+        if (row >= 0 && row < kRows)
+            t.ref().write(Table::offset(row, 0), bytes);
     };
 }
 
 RowSource fromTable(const Table& t)
 {
-    return [&t](int row) {
-        std::array<uint8_t, Image::kRowBytes> out;
-        const TableRow r = t.row(row);
-        std::copy(r.begin(), r.end(), out.begin());
-        return out;
-    };
+    return [&t](int row) { return t.row(row); };
 }
 
 // ---------------------------------------------------------------- number boxes
@@ -92,19 +85,13 @@ NumberCheck store_number(Table& t, NumberBox box, QStringView text)
 
 // ---------------------------------------------------------------- range limits
 
-int range_limit(const Table& t, int i)
-{
-    return t.at(Range, 3 * i) * 100 + t.at(Range, 3 * i + 1) * 10 + t.at(Range, 3 * i + 2);
-}
+int range_limit(const Table& t, int i) { return rangeLimit(i).get(t.view()); }
 
 void store_range_limits(Table& t, const std::array<double, 4>& limits)
 {
     for (int i = 0; i < 4; ++i) {
         const double v = limits[size_t(i)];
-        const int whole = std::isfinite(v) ? int(std::clamp(std::trunc(v), 0.0, 25599.0)) : 0;
-        t.set(Range, 3 * i, uint8_t(whole / 100));
-        t.set(Range, 3 * i + 1, uint8_t(whole / 10 % 10));
-        t.set(Range, 3 * i + 2, uint8_t(whole % 10));
+        rangeLimit(i).put(t.ref(), std::isfinite(v) ? int(std::clamp(std::trunc(v), 0.0, 25599.0)) : 0);
     }
 }
 

@@ -20,6 +20,7 @@
 //
 // Points: band A point k at 130 + 4k MHz, band B point k at 400 + 6k MHz.
 
+#include "image/record.h"
 #include "link/transfer_plan.h"
 
 #include <QStringView>
@@ -56,22 +57,28 @@ constexpr int pointMHzB(int k) { return 400 + 6 * k; }
 
 using TableRow = std::array<uint8_t, kBytes>;
 
+// The table's 256 bytes, row r at byte 16 r, read and written through the
+// same typed views as the image.
 class Table {
 public:
+    RecordView view() const { return RecordView(bytes_); }
+    RecordRef ref() { return RecordRef(bytes_); }
+
     // Out of the table: reads 0, writes nothing.
-    uint8_t at(int row, int byte) const { return valid(row, byte) ? rows_[size_t(row)][size_t(byte)] : 0; }
+    uint8_t at(int row, int byte) const { return valid(row, byte) ? bytes_[size_t(offset(row, byte))] : 0; }
     void set(int row, int byte, uint8_t value)
     {
         if (valid(row, byte))
-            rows_[size_t(row)][size_t(byte)] = value;
+            ref().setU8(offset(row, byte), value);
     }
-    TableRow row(int r) const { return r >= 0 && r < kRows ? rows_[size_t(r)] : TableRow{}; }
+    TableRow row(int r) const { return r >= 0 && r < kRows ? view().bytes<kBytes>(offset(r, 0)) : TableRow{}; }
     bool operator==(const Table&) const = default;
 
     static constexpr bool valid(int row, int byte) { return row >= 0 && row < kRows && byte >= 0 && byte < kBytes; }
+    static constexpr int offset(int row, int byte) { return row * kBytes + byte; }
 
 private:
-    std::array<TableRow, kRows> rows_{};
+    std::array<uint8_t, kRows * kBytes> bytes_{};
 };
 
 // The process-wide table.
@@ -122,7 +129,10 @@ inline constexpr int kSettingCount = int(std::size(kSettings));
 
 // ---------------------------------------------------------------- range limits
 
-// Row 9: limit i (0 A low, 1 A high, 2 B low, 3 B high) in bytes 3i..3i+2.
+// Row 9: limit i (0 A low, 1 A high, 2 B low, 3 B high) in bytes 3i..3i+2,
+// one decimal digit a byte.
+constexpr field::DigitBytes rangeLimit(int i) { return {Table::offset(Range, 3 * i), 3}; }
+
 struct RangeBand {
     int low;
     int high;
@@ -131,8 +141,7 @@ struct RangeBand {
 inline constexpr RangeBand kRangeBands[2] = {{130, 179}, {400, 520}};
 
 int range_limit(const Table& t, int i);
-// Stores the four limits; each whole value v as v / 100, v / 10 % 10, v % 10
-// (v kept within 0..25599 so the first digit fits its byte).
+// Stores the four limits, each its whole MHz.
 void store_range_limits(Table& t, const std::array<double, 4>& limits);
 
 enum class RangeCheck { Ok, LowerBelowBand, LowerAboveUpper, UpperAboveBand, UpperBelowLower };

@@ -2,15 +2,16 @@
 
 #include "editors/adjust/frm_adj_txp_texts.h"
 #include "image/codecs.h"
+#include "ui/controls.h"
+#include "ui/field_events.h"
 #include "ui/geometry.h"
+#include "ui/key_rule.h"
 #include "ui/prompt.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
@@ -36,8 +37,10 @@ QLabel* centredLabel(const QString& text, QWidget* parent)
     return l;
 }
 
-// A range box shows its limit after one space: " 130".
+// A range box shows its limit after one space: " 130". A key that would
+// make a fifth character is ignored.
 QString limitText(int v) { return QLatin1Char(' ') + QString::number(v); }
+const FieldRule kRangeKeys{.maxBefore = 3, .countTrimmed = true};
 
 }  // namespace
 
@@ -82,8 +85,7 @@ frm_Adj_Txp::~frm_Adj_Txp() = default;
 
 QLineEdit* frm_Adj_Txp::addNumberBox(BoxKind kind, int index, const QString& name, QWidget* parent)
 {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
+    QLineEdit* box = ui::makeField(parent, name);
     box->setAlignment(Qt::AlignCenter);
     box->setMinimumWidth(twipsToPixels(kBoxWidthTwips) / 2);
     box->setMaximumWidth(twipsToPixels(kBoxWidthTwips));
@@ -178,15 +180,11 @@ QGroupBox* frm_Adj_Txp::buildSettingsFrame()
     auto* grid = new QGridLayout(frame);
     constexpr int kPerColumn = (kSettingCount + 1) / 2;
     for (int i = 0; i < kSettingCount; ++i) {
-        auto* combo = new QComboBox(frame);
-        combo->setObjectName(QString::fromLatin1(kSettings[i].control));
         QStringList entries;
         entries.reserve(kSettings[i].count);
         for (int v = 0; v < kSettings[i].count; ++v)
             entries << QLatin1Char(' ') + QString::number(v);
-        combo->addItems(entries);
-        combo->setMaxVisibleItems(16);
-        combo->installEventFilter(this);  // typed keys are ignored
+        QComboBox* combo = ui::makeList(frame, QString::fromLatin1(kSettings[i].control), entries, 16);
         connect(combo, &QComboBox::activated, this, [this, i](int position) { choose(i, position); });
         settings_[size_t(i)] = combo;
         auto* label = new QLabel(utf8(T::kSettingLabels[i]), frame);
@@ -219,14 +217,13 @@ QGroupBox* frm_Adj_Txp::buildRangeFrame()
         grid->addWidget(new QLabel(utf8(T::kRangeLines[band]), frame), band + 1, 0, 1, 2);
         fromLabels_[size_t(band)] = new QLabel(frame);
         toLabels_[size_t(band)] = new QLabel(frame);
-        auto* lower = new QLineEdit(frame);
-        auto* upper = new QLineEdit(frame);
-        lower->setObjectName(indexed("Text_Freq_L", band));
-        upper->setObjectName(indexed("Text_Freq_H", band));
+        QLineEdit* lower = ui::makeField(frame, indexed("Text_Freq_L", band));
+        QLineEdit* upper = ui::makeField(frame, indexed("Text_Freq_H", band));
         for (QLineEdit* box : {lower, upper}) {
             box->setAlignment(Qt::AlignCenter);
             box->setMaximumWidth(twipsToPixels(900));
-            box->installEventFilter(this);
+            KeyRule::install(box, kRangeKeys);
+            box->installEventFilter(this);  // leaving the box checks it
         }
         lowerBoxes_[size_t(band)] = lower;
         upperBoxes_[size_t(band)] = upper;
@@ -289,13 +286,7 @@ void frm_Adj_Txp::layOutContent(const QRect& area)
     content_->setGeometry(area.adjusted(margin, margin, -margin, 0));
 }
 
-void frm_Adj_Txp::setBoxText(QLineEdit* box, const QString& text)
-{
-    if (box->text() != text)
-        box->setText(text);
-}
-
-void frm_Adj_Txp::refresh()
+void frm_Adj_Txp::display()
 {
     fillNumberBoxes(page_ == PowerHigh || page_ == PowerLow);
     if (page_ == Settings)
@@ -314,7 +305,7 @@ void frm_Adj_Txp::fillNumberBoxes(bool power)
         if (isPower && !power)
             continue;
         const NumberBox nb = tableByte(b);
-        setBoxText(b.edit, QString::number(t.at(nb.row, nb.byte)));
+        ui::showText(b.edit, QString::number(t.at(nb.row, nb.byte)));
     }
 }
 
@@ -323,15 +314,15 @@ void frm_Adj_Txp::fillSettings()
 {
     for (int i = 0; i < kSettingCount; ++i) {
         const int v = table().at(Row::Settings, i);
-        settings_[size_t(i)]->setCurrentIndex(v < kSettings[i].count ? v : -1);
+        ui::select(settings_[size_t(i)], v < kSettings[i].count ? v : -1);
     }
 }
 
 void frm_Adj_Txp::fillRanges()
 {
     for (int band = 0; band < 2; ++band) {
-        setBoxText(lowerBoxes_[size_t(band)], limitText(range_limit(table(), 2 * band)));
-        setBoxText(upperBoxes_[size_t(band)], limitText(range_limit(table(), 2 * band + 1)));
+        ui::showText(lowerBoxes_[size_t(band)], limitText(range_limit(table(), 2 * band)));
+        ui::showText(upperBoxes_[size_t(band)], limitText(range_limit(table(), 2 * band + 1)));
     }
 }
 
@@ -375,7 +366,7 @@ void frm_Adj_Txp::validate(const Box& box)
         return;
     prompt(utf8(T::kNumberTitle), PromptIcon::Information,
            utf8(check == NumberCheck::NotDigit ? m.notDigit : m.outOfRange));
-    box.edit->setText(QString::number(table().at(nb.row, nb.byte)));
+    ui::showText(box.edit, QString::number(table().at(nb.row, nb.byte)));
 }
 
 void frm_Adj_Txp::choose(int setting, int position)
@@ -386,33 +377,13 @@ void frm_Adj_Txp::choose(int setting, int position)
 
 bool frm_Adj_Txp::eventFilter(QObject* watched, QEvent* e)
 {
-    const bool key = e->type() == QEvent::KeyPress;
-    // Typing into a setting's list is ignored; arrows and the list still choose.
-    if (key && qobject_cast<QComboBox*>(watched)) {
-        const QString text = static_cast<QKeyEvent*>(e)->text();
-        if (!text.isEmpty() && text.at(0).isPrint())
-            return true;
-    }
-    for (int band = 0; band < 2; ++band) {
-        for (const bool lower : {true, false}) {
-            QLineEdit* box = lower ? lowerBoxes_[size_t(band)] : upperBoxes_[size_t(band)];
-            if (watched != box)
-                continue;
-            // A key that would make a fifth character is ignored.
-            if (key) {
-                const QString text = static_cast<QKeyEvent*>(e)->text();
-                if (!text.isEmpty() && text.at(0).isPrint() && box->text().trimmed().size() > 3)
-                    return true;
-            }
-            // Leaving the box checks it; a message box or a menu taking the
-            // focus does not.
-            if (e->type() == QEvent::FocusOut) {
-                const Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
-                if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+    // Leaving a range box checks it; a message box or a menu taking the
+    // focus does not.
+    if (leavesField(e))
+        for (int band = 0; band < 2; ++band)
+            for (const bool lower : {true, false})
+                if (watched == (lower ? lowerBoxes_[size_t(band)] : upperBoxes_[size_t(band)]))
                     leaveRangeBox(band, lower);
-            }
-        }
-    }
     return RegionEditor::eventFilter(watched, e);
 }
 
@@ -448,7 +419,7 @@ void frm_Adj_Txp::leaveRangeBox(int band, bool lower)
     prompt(T::kRangeTitle, PromptIcon::Warning, message);
     QLineEdit* box = lower ? lowerBoxes_[size_t(band)] : upperBoxes_[size_t(band)];
     const RangeBand& limits = kRangeBands[band];
-    box->setText(limitText(lower ? limits.low : limits.high));
+    ui::showText(box, limitText(lower ? limits.low : limits.high));
     box->setFocus(Qt::OtherFocusReason);
     checkingRange_ = false;
 }

@@ -41,10 +41,6 @@ public:
     // Band B power boxes beyond the sixteen points: present, always hidden.
     static constexpr int kHiddenPowerBoxesB = 9;
 
-    // Puts the table into the controls of the squelch page and of the
-    // current page.
-    void refresh() override;
-
     Page page() const { return page_; }
     // The tab change: shows `page`, captions the window by it, refreshes.
     void showPage(int page);
@@ -65,6 +61,9 @@ private:
     void caption() override;
     void layOutContent(const QRect& area) override;
     std::optional<TransferPlan> plan(Direction direction) override;
+    // Puts the table into the controls of the squelch page and of the
+    // current page.
+    void display() override;
     void loadDefaults() override;
 
     // Building the pages.
@@ -78,7 +77,6 @@ private:
     void fillNumberBoxes(bool power);
     void fillSettings();
     void fillRanges();
-    static void setBoxText(QLineEdit* box, const QString& text);
 
     // Edits.
     adjust::NumberBox tableByte(const Box& box) const;

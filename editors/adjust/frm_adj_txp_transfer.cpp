@@ -3,62 +3,53 @@
 #include "editors/adjust/frm_adj_txp.h"
 
 #include "editors/adjust/frm_adj_txp_texts.h"
-#include "link/transfer_texts.h"
+#include "editors/frame/editor_parts.h"
+#include "ui/window_names.h"
 
 namespace vx {
 
 namespace T = adj_texts;
 namespace common = transfer_text;
 
+// Only the main window's status panel tells of a failure. Closing by the
+// frame is not refused: the transfer is abandoned. The Close button's
+// refusal has no space before its final comma.
 EditorDescriptor frm_Adj_Txp::makeDescriptor()
 {
-    const Notice busy{T::kPromptTitle, common::busy};
-    WindowDescriptor d{
-        .name = "frm_Adj_Txp",
+    return frame::describe({
+        .name = window::kAdjust,
         .caption = T::kTitle,
         .designWidth = kDesignW,
         .designHeight = kDesignH,
-    };
-    d.buttons = {
-        {Command::Read, "Command_read", T::kRead},
-        {Command::Write, "Command_write", T::kWrite},
-        {Command::Default, "Command_def", T::kDefault},
-        {Command::Close, "Command_close", T::kClose},
-    };
-    d.texts = {
-        .connecting = common::connecting,
-        .portError = {T::kPromptTitleCapital, common::portOpenError},
+        .buttons = {{Command::Read, "Command_read", T::kRead},
+                    {Command::Write, "Command_write", T::kWrite},
+                    {Command::Default, "Command_def", T::kDefault},
+                    {Command::Close, "Command_close", T::kClose}},
         .readDone = {.message = {T::kPromptTitleCapital, T::kReadDone}, .label = T::kReadOk, .labelFirst = true, .bar = 100},
         .writeDone = {.message = {T::kPromptTitleCapital, T::kWriteDone}, .label = T::kWriteOk},
-        // Only the main window's status panel tells of a failure.
         .failure = {.statusPanel = 2, .panelText = common::failedPanel},
-    };
-    d.busyRefusals = {
-        {Command::Read, busy},
-        {Command::Write, busy},
-        {Command::Default, busy},
-        {Command::Close, {T::kPromptTitle, common::busyClose}},
-    };
-    // Closing by the frame is not refused: the transfer is abandoned.
-    return {.window = d, .refreshOnActivate = false, .refreshOnFocus = true, .defaultResetsProgress = true};
+        .portError = {T::kPromptTitleCapital, common::portOpenError},
+        .refusalTitle = T::kPromptTitle,
+        .closeRefusal = common::busyCloseBox,
+        .refreshOnActivate = false,
+        .refreshOnFocus = true,
+        .defaultResetsProgress = true,
+    });
 }
 
 std::optional<TransferPlan> frm_Adj_Txp::plan(Direction direction)
 {
-    const auto pause = std::chrono::milliseconds(kRetryPauseMs);
+    const frame::Retry retry{kRetries, std::chrono::milliseconds(kRetryPauseMs)};
     adjust::Table& t = adjust::table();
     if (direction == Direction::Read) {
         // Slots 2..5 into table rows 0..15, only once all four have arrived.
         // Each further request shows the slot its reply will take, of 5.
-        return TransferPlan::read(adjust::kBase, 2, kReadBlocks)
-            .storing(SlotRun{2, kReadBlocks}, 0, adjust::intoTable(t))
-            .withRetries(kRetries, pause)
-            .withProgress(countingProgress(common::readingBefore, common::readingAfter, kReadBlocks + 1, 1));
+        return frame::readBlocks(adjust::kBase, kReadBlocks, kReadBlocks, 0, adjust::intoTable(t), retry);
     }
     // Rows 4..7 only, at 0x3C40..0x3C7F. The bar shows the row being sent, of
     // 8; from the second packet on the label names the row acknowledged.
     return TransferPlan::write(adjust::kBase, adjust::kFirstWrittenRow, adjust::kEndWrittenRow, adjust::fromTable(t))
-        .withRetries(kRetries, pause)
+        .withRetries(retry.count, retry.pause)
         .withProgress([](int request, int row) -> std::optional<ProgressStep> {
             constexpr int kTotal = adjust::kEndWrittenRow;
             if (request < 1)

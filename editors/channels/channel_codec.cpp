@@ -60,17 +60,6 @@ void writeTone(Image& image, int n, Tone which, TonePair pair)
         O::decodeTone.put(rec, pair);
 }
 
-// Windows-1252 characters of 0x80..0x9F; 0 where the code page has none.
-constexpr char16_t kAnsi80[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80..87
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,       // 88..8F
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90..97
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,  // 98..9F
-};
-
-// The character of an ANSI code, or 0 where there is none.
-char16_t ansiChar(uint8_t b) { return b >= 0x80 && b <= 0x9F ? kAnsi80[b - 0x80] : char16_t(b); }
-
 }  // namespace
 
 QStringList choices(int column)
@@ -243,8 +232,6 @@ void set_name(Image& image, int n, QStringView text)
     N::name.put(RecordRef(image, nameRow(n)), name_entry(text));
 }
 
-QString strict_name(std::span<const uint8_t, Image::kRowBytes> row) { return N::name.text(row); }
-
 QString received_name(std::span<const uint8_t, Image::kRowBytes> row)
 {
     QString out;
@@ -256,8 +243,8 @@ QString received_name(std::span<const uint8_t, Image::kRowBytes> row)
             out += QLatin1Char(char('0' + b));
         else if (b >= 17 && b <= 37)
             out += QLatin1Char(char(b + 48));
-        else if (b >= 48 && b <= 250 && ansiChar(b))
-            out += QChar(ansiChar(b));
+        else if (b >= 48 && b <= 250 && ansi_char(b))
+            out += QChar(ansi_char(b));
         else if (b == 251)
             out += QLatin1Char('+');
         else if (b == 253)
@@ -315,6 +302,42 @@ void load_factory_channels(Image& image)
         O::decodeTone.put(rec, f.tone);
         O::encodeTone.put(rec, f.tone);
     }
+}
+
+// ---------------------------------------------------------------- typed values
+
+bool in_enter_range(double mhz, const BandLimits& l)
+{
+    return mhz >= l.aLow && mhz <= l.bHigh && !(mhz > l.aHigh && mhz < l.bLow);
+}
+
+bool in_leave_range(double mhz, const BandLimits& l)
+{
+    return mhz >= l.aLow && mhz <= l.bHigh && !(mhz >= l.aHigh + 1 && mhz < l.bLow);
+}
+
+QString entered_frequency(QStringView typed)
+{
+    QString text = typed.trimmed().toString();
+    const int length = number_value(text) >= 100 ? 9 : 8;
+    if (!text.contains(QLatin1Char('.')))
+        text += QLatin1Char('.');
+    text.truncate(length);
+    while (text.size() < length)
+        text += QLatin1Char('0');
+    return text;
+}
+
+QString lower_limit_text(const BandLimits& l) { return frequency_text_mhz(l.aLow); }
+
+bool typed_tone_in_range(double hz) { return hz >= 60 && hz <= 259.9; }
+
+QString typed_tone_text(double hz)
+{
+    QString s = QString::number(hz, 'g', 15);
+    if (!s.contains(QLatin1Char('.')))
+        s += QStringLiteral(".0");
+    return s;
 }
 
 }  // namespace vx::channels

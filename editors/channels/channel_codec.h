@@ -23,6 +23,7 @@
 
 #include "image/image.h"
 #include "image/record.h"
+#include "image/tables.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -138,15 +139,32 @@ void set_tone_value(Image& image, int n, Tone which, double hz);
 // position outside the column's list does nothing.
 void set_choice(Image& image, int n, int column, int p);
 
+// ---------------------------------------------------------------- typed values
+// The rules a typed frequency or tone meets, wherever it is typed (the grid,
+// an imported channel list).
+
+// The test Enter applies to a frequency in MHz: between the band A lower and
+// the band B upper limit, and not in the gap above band A.
+bool in_enter_range(double mhz, const BandLimits& limits);
+// The test leaving a cell applies: up to one MHz above band A is accepted.
+bool in_leave_range(double mhz, const BandLimits& limits);
+// The text Enter leaves in a frequency cell: nine characters from 100 MHz
+// up, eight below, zero-padded; a whole number gets its point first, so
+// "145" reads 145.00000 and not 145000000.
+QString entered_frequency(QStringView typed);
+// What replaces an out-of-range frequency: the band A lower limit.
+QString lower_limit_text(const BandLimits& limits);
+// A typed CTCSS tone is a value of 60.0 to 259.9 Hz.
+bool typed_tone_in_range(double hz);
+// A typed tone as the cell shows it: its shortest decimal text, ".0"
+// appended when whole.
+QString typed_tone_text(double hz);
+
 // The name as it is stored: the text trimmed, its first six characters upper
 // case; a digit or letter A..Z is stored, any other character leaves FF.
 void set_name(Image& image, int n, QStringView text);
 // The text set_name stores for `text` before characters are dropped.
 QString name_entry(QStringView text);
-
-// Strict name rule: blank when byte 0 is FF, else the digits and capital
-// letters among bytes 0..5.
-QString strict_name(std::span<const uint8_t, Image::kRowBytes> row);
 
 // Received-name rule over one name row: blank when byte 0 is FF, else bytes
 // 0..5 mapped 0..9 -> digit, 17..37 -> "A".."U", 48..250 -> the character

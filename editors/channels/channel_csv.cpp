@@ -85,11 +85,7 @@ QString tenthsText(int tenths) { return QStringLiteral("%1.%2").arg(tenths / 10)
 bool vhf(Hz hz) { return hz < 300'000'000; }
 
 // The test the channel grid applies to a typed frequency on Enter.
-bool inRange(Hz hz, const BandLimits& l)
-{
-    const double f = double(hz) / 1e6;
-    return f >= l.aLow && f <= l.bHigh && !(f > l.aHigh && f < l.bLow);
-}
+bool inRange(Hz hz, const BandLimits& l) { return in_enter_range(double(hz) / 1e6, l); }
 
 bool onRaster(Hz hz) { return hz % kHzPerUnit == 0 && ((hz / kHzPerUnit) % 250 == 0 || (hz / kHzPerUnit) % 625 == 0); }
 
@@ -185,7 +181,7 @@ struct Parser {
     {
         const auto hz = parseMhz(text);  // the same decimal reading, in Hz
         const int tenths = hz ? int(*hz / 100'000) : -1;
-        if (!hz || *hz % 100'000 != 0 || tenths < 600 || tenths > 2599) {
+        if (!hz || *hz % 100'000 != 0 || !typed_tone_in_range(tenths / 10.0)) {
             fail(QStringLiteral("%1 \"%2\" is not a CTCSS tone of 60.0 to 259.9 Hz").arg(QLatin1String(column), text));
             return std::nullopt;
         }

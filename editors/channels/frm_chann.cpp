@@ -1,20 +1,19 @@
 #include "editors/channels/frm_chann.h"
 
-#include "editors/channels/channel_grid_model.h"
 #include "editors/channels/frm_chann_texts.h"
 #include "image/codecs.h"
 #include "image/tables.h"
 #include "image/tones.h"
+#include "ui/cell_editing.h"
+#include "ui/controls.h"
 #include "ui/geometry.h"
 #include "ui/prompt.h"
 #include "ui/shell.h"
+#include "ui/window_names.h"
 
 #include <QComboBox>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QScrollBar>
-#include <QTableView>
 
 #include <algorithm>
 
@@ -22,6 +21,7 @@ namespace vx {
 
 using namespace channels;
 namespace T = chann_texts;
+using ui::blank;
 
 namespace {
 
@@ -29,98 +29,31 @@ namespace {
 constexpr int kColumnTwips[kColumns] = {800, 1000, 1300, 1300, 1400, 1400, 900, 700,
                                         800, 900,  900,  800,  800,  800,  600, 1100};
 
-bool blank(const QString& text) { return text.trimmed().isEmpty(); }
-
-// The test Enter applies: between the band A lower and the band B upper
-// limit, and not in the gap above band A.
-bool inEnterRange(double f)
-{
-    const BandLimits& l = bandLimits();
-    return f >= l.aLow && f <= l.bHigh && !(f > l.aHigh && f < l.bLow);
-}
-
-// The test leaving a cell applies: up to one MHz above band A is accepted.
-bool inLeaveRange(double f)
-{
-    const BandLimits& l = bandLimits();
-    return f >= l.aLow && f <= l.bHigh && !(f >= l.aHigh + 1 && f < l.bLow);
-}
-
-QString lowerLimitText() { return frequency_text_mhz(bandLimits().aLow); }
-
-// A typed frequency as Enter leaves it in the cell: nine characters from
-// 100 MHz up, eight below, zero-padded. A whole number gets its point first
-// so that "145" reads 145.00000 and not 145000000.
-QString enteredFrequency(const QString& typed)
-{
-    QString text = typed.trimmed();
-    const int length = number_value(text) >= 100 ? 9 : 8;
-    if (!text.contains(QLatin1Char('.')))
-        text += QLatin1Char('.');
-    text.truncate(length);
-    while (text.size() < length)
-        text += QLatin1Char('0');
-    return text;
-}
-
-// A typed tone: its shortest decimal text, ".0" appended when whole.
-QString toneText(double hz)
-{
-    QString s = QString::number(hz, 'g', 15);
-    if (!s.contains(QLatin1Char('.')))
-        s += QStringLiteral(".0");
-    return s;
-}
+// The tone columns' lists take digits, the point and D, N, I (lower case
+// taken as upper); Backspace stays, so a typo can be mended.
+const FieldRule kToneKeys{.accepted = QStringLiteral("0123456789.DNI"), .upperCase = true};
 
 bool isToneColumn(int column) { return column == ColDecode || column == ColEncode; }
 bool isTextColumn(int column) { return column == ColRx || column == ColTx || column == ColName; }
-bool isEnter(const QKeyEvent* k) { return k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter; }
 
-void say(const Text& text) { prompt(T::kPromptTitle, PromptIcon::Warning, text); }
+void say(const Text& text) { warn(T::kPromptTitle, text); }
 
 }  // namespace
 
 frm_chann::frm_chann(QWidget* parent) : RegionEditor(makeDescriptor(), parent)
 {
-    model_ = new ChannelGridModel(this);
-    grid_ = new QTableView(this);
-    grid_->setObjectName(QStringLiteral("MSF_Chann"));
-    grid_->setModel(model_);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
-    grid_->setTabKeyNavigation(false);
-    grid_->setWordWrap(false);  // cells hold one short line; lays out faster
-    grid_->verticalHeader()->hide();
+    grid_ = new TextGrid(QStringLiteral("MSF_Chann"), kChannels, kColumns, this);
     grid_->verticalHeader()->setDefaultSectionSize(twipsToPixels(300));
-    grid_->horizontalHeader()->setSectionsClickable(false);
-    grid_->horizontalHeader()->setHighlightSections(false);
     for (int c = 0; c < kColumns; ++c)
         grid_->setColumnWidth(c, twipsToPixels(kColumnTwips[c]));
-    grid_->lower();  // under the in-cell editors and the progress row
+    grid_->lower();  // under the progress row
 
-    textEdit_ = new QLineEdit(grid_->viewport());
-    textEdit_->setObjectName(QStringLiteral("Text_Edit"));
-    textEdit_->setAlignment(Qt::AlignCenter);
-    textEdit_->hide();
-    textEdit_->installEventFilter(this);
-
-    comboEdit_ = new QComboBox(grid_->viewport());
-    comboEdit_->setObjectName(QStringLiteral("Combo_edit"));
-    comboEdit_->setEditable(true);
-    comboEdit_->setInsertPolicy(QComboBox::NoInsert);
-    comboEdit_->setCompleter(nullptr);  // typed tones stay as typed
-    comboEdit_->setMaxVisibleItems(12);
-    comboEdit_->hide();
-    comboEdit_->installEventFilter(this);
-    comboEdit_->lineEdit()->installEventFilter(this);
-    connect(comboEdit_, &QComboBox::activated, this, &frm_chann::choose);
-
-    connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this, &frm_chann::onCurrentChanged);
-    connect(grid_, &QTableView::clicked, this, [this](const QModelIndex& i) { enterCell(i.row(), i.column()); });
-    auto hideText = [this] { textEdit_->hide(); };
-    connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, hideText);
-    connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this, hideText);
+    cells_ = new CellEditing(grid_, {.textName = "Text_Edit",
+                                     .listName = "Combo_edit",
+                                     .enter = [this](GridCell c) { return enterCell(c); },
+                                     .leave = [this](GridCell c, const CellValue& v) { leaveCell(c, v.text); },
+                                     .choose = [this](GridCell c, int p) { choose(c, p); },
+                                     .enterKey = [this](GridCell c) { return enterKey(c); }});
 
     caption();
     refresh();
@@ -133,7 +66,7 @@ frm_chann::~frm_chann() = default;
 void frm_chann::caption()
 {
     RegionEditor::caption();
-    model_->setHeadings(T::kHeadings);
+    grid_->setHeadings(T::kHeadings);
 }
 
 // The grid is as wide as the window / 1.02, centred, above the progress row.
@@ -145,30 +78,37 @@ void frm_chann::layOutContent(const QRect& area)
                        std::max(0, area.height() - margin));
 }
 
-void frm_chann::refresh()
+// An empty record has both of its rows rewritten with FF before it shows.
+void frm_chann::normalise(Image& image)
+{
+    for (int n = 0; n < kChannels; ++n)
+        normalise_channel(image, n);
+}
+
+void frm_chann::display()
 {
     // Only rows whose texts changed are repainted: most refreshes (every
     // activation) change nothing.
-    Image& image = appImage();
+    const Image& image = appImage();
+    TextGridModel* model = grid_->grid();
     int first = kChannels;
     int last = -1;
     for (int n = 0; n < kChannels; ++n) {
-        normalise_channel(image, n);
         ChannelTexts t = decode_channel(image, n);
         t[ColNumber] = QString::number(n);
-        if (model_->setRow(n, t, false)) {
+        if (model->setRow(n, t, false)) {
             first = std::min(first, n);
             last = n;
         }
     }
-    model_->rowsChanged(first, last);
+    model->rowsChanged(first, last);
 }
 
 QString frm_chann::cellText(int channel, int column) const { return cell(channel, column); }
 
-QString frm_chann::cell(int n, int column) const { return model_->text(n, column); }
+QString frm_chann::cell(int n, int column) const { return grid_->text(n, column); }
 
-void frm_chann::setCell(int n, int column, const QString& text) { model_->setText(n, column, text); }
+void frm_chann::setCell(int n, int column, const QString& text) { grid_->setText(n, column, text); }
 
 void frm_chann::showChannel(int n)
 {
@@ -177,114 +117,60 @@ void frm_chann::showChannel(int n)
     normalise_channel(appImage(), n);
     ChannelTexts t = decode_channel(appImage(), n);
     t[ColNumber] = QString::number(n);
-    model_->setRow(n, t);
-}
-
-void frm_chann::closeEditors()
-{
-    // The grid takes the focus back first: hiding a focused editor would
-    // pass the focus on as if Tab had been pressed in the grid.
-    if (textEdit_->hasFocus() || comboEdit_->hasFocus())
-        grid_->setFocus();
-    textEdit_->hide();
-    comboEdit_->hide();
-    open_ = {};
-}
-
-// ---------------------------------------------------------------- events
-
-bool frm_chann::eventFilter(QObject* watched, QEvent* e)
-{
-    if (e->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(e);
-        if (watched == textEdit_)
-            return textEditKey(key);
-        if (watched == comboEdit_ || watched == comboEdit_->lineEdit())
-            return comboKey(key);
-    }
-    return RegionEditor::eventFilter(watched, e);
+    grid_->grid()->setRow(n, t);
 }
 
 // ---------------------------------------------------------------- cells
 
-void frm_chann::onCurrentChanged(const QModelIndex& current, const QModelIndex& previous)
+// Frequencies and the name in the text box; every other column in a list
+// that shows the cell's text. Settings of an empty channel have no list.
+CellEditor frm_chann::enterCell(GridCell c)
 {
-    Q_UNUSED(current);
-    if (previous.isValid())
-        leaveCell(previous.row(), previous.column());
-    closeEditors();
-}
-
-void frm_chann::moveTo(int n, int column)
-{
-    const QModelIndex target = model_->index(n, column);
-    grid_->setCurrentIndex(target);
-    grid_->scrollTo(target);
-    enterCell(n, column);
-}
-
-void frm_chann::enterCell(int n, int column)
-{
-    closeEditors();
+    const int n = c.row;
+    const int column = c.column;
     if (!validChannel(n) || column <= ColNumber || column >= kColumns)
-        return;
-    const QModelIndex index = model_->index(n, column);
-    const QRect rect = grid_->visualRect(index);
-
-    if (isTextColumn(column)) {
-        textEdit_->setText(cell(n, column));
-        textEdit_->setGeometry(rect);
-        textEdit_->show();
-        textEdit_->raise();
-        textEdit_->setFocus();
-        open_ = {n, column};
-        return;
-    }
-
-    // Settings of an empty channel have no drop-down.
+        return CellEditor::none();
+    if (isTextColumn(column))
+        return CellEditor::textBox(cell(n, column));
     if (column != ColBand && (blank(cell(n, ColBand)) || (column == ColEncode && blank(cell(n, ColRx)))))
-        return;
-
+        return CellEditor::none();
     comboEntered_ = cell(n, column);
     const QStringList entries = choices(column);
-    comboEdit_->clear();
-    comboEdit_->addItems(entries);
-    comboEdit_->setCurrentIndex(int(entries.indexOf(comboEntered_.trimmed())));
-    comboEdit_->setEditText(comboEntered_);
+    CellEditor e = CellEditor::list(entries, int(entries.indexOf(comboEntered_.trimmed())));
+    e.showText = true;
+    e.text = comboEntered_;
     // Only the tone columns take typed text; elsewhere it never sticks.
-    comboEdit_->lineEdit()->setReadOnly(!isToneColumn(column));
-    comboEdit_->setGeometry(rect);
-    comboEdit_->show();
-    comboEdit_->raise();
-    comboEdit_->setFocus();
-    open_ = {n, column};
+    if (isToneColumn(column))
+        e.rule = kToneKeys;
+    return e;
 }
 
-void frm_chann::leaveCell(int n, int column)
+void frm_chann::leaveCell(GridCell c, const QString& text)
 {
-    // Only a cell whose editor was opened is taken from its editor.
-    if (!open_.is(n, column))
-        return;
-    open_ = {};
-    switch (column) {
-    case ColBand:
-        if (comboEdit_->currentText().trimmed() != cell(n, ColBand).trimmed()) {
-            delete_channel(appImage(), n);
-            setCell(n, ColBand, comboEdit_->currentText());
-            showChannel(n);
-        }
-        break;
-    case ColRx: leaveRx(n, textEdit_->text()); break;
-    case ColTx: leaveTx(n, textEdit_->text()); break;
+    const int n = c.row;
+    switch (c.column) {
+    case ColBand: leaveBand(n, text); break;
+    case ColRx: leaveRx(n, text); break;
+    case ColTx: leaveTx(n, text); break;
     case ColDecode:
-    case ColEncode: leaveTone(n, column, comboEdit_->currentText()); break;
-    case ColName: leaveName(n, textEdit_->text()); break;
+    case ColEncode: leaveTone(n, c.column, text); break;
+    case ColName: leaveName(n, text); break;
     default:
         // The value was stored when the entry was chosen.
-        setCell(n, column, comboEdit_->currentText());
+        setCell(n, c.column, text);
         showChannel(n);
         break;
     }
+}
+
+// A band other than the one shown deletes the channel.
+void frm_chann::leaveBand(int n, const QString& text)
+{
+    if (text.trimmed() == cell(n, ColBand).trimmed())
+        return;
+    delete_channel(appImage(), n);
+    setCell(n, ColBand, text);
+    showChannel(n);
 }
 
 void frm_chann::leaveRx(int n, const QString& text)
@@ -298,7 +184,7 @@ void frm_chann::leaveRx(int n, const QString& text)
         return;
     }
     const bool wasBlank = blank(cell(n, ColRx)) || is_empty(image, n);
-    if (inLeaveRange(number_value(text))) {
+    if (in_leave_range(number_value(text), bandLimits())) {
         if (wasBlank)
             new_channel(image, n);
         setCell(n, ColRx, text);
@@ -307,9 +193,9 @@ void frm_chann::leaveRx(int n, const QString& text)
         set_rx(image, n, text);  // the transmit frequency follows
     } else {
         say(T::kRxRange);
-        const QString low = lowerLimitText();
+        const QString low = lower_limit_text(bandLimits());
         setCell(n, ColRx, low);
-        textEdit_->setText(low);
+        ui::showText(cells_->textBox(), low);
         // Only an empty channel takes the replacement as its transmit
         // frequency too; an existing one keeps its own.
         if (is_empty(image, n)) {
@@ -328,7 +214,7 @@ void frm_chann::replaceTxWithLowerLimit(int n)
 {
     Image& image = appImage();
     say(T::kTxRange);
-    const QString low = lowerLimitText();
+    const QString low = lower_limit_text(bandLimits());
     setCell(n, ColTx, low);
     setCell(n, ColEncode, QStringLiteral("OFF"));
     remove_tx(image, n);
@@ -346,7 +232,7 @@ void frm_chann::leaveTx(int n, const QString& text)
         setCell(n, ColTx, QString());
         setCell(n, ColEncode, QString());
         remove_tx(image, n);
-    } else if (inLeaveRange(number_value(text))) {
+    } else if (in_leave_range(number_value(text), bandLimits())) {
         setCell(n, ColTx, text);
         set_tx(image, n, text);
     } else {
@@ -364,8 +250,8 @@ void frm_chann::leaveTone(int n, int column, const QString& typed)
         return;
     const Tone which = column == ColDecode ? Tone::Decode : Tone::Encode;
     const double v = number_value(text);
-    if (v >= 60 && v <= 259.9) {
-        setCell(n, column, toneText(v));
+    if (typed_tone_in_range(v)) {
+        setCell(n, column, typed_tone_text(v));
         set_tone_value(appImage(), n, which, v);
         showChannel(n);
         return;
@@ -390,21 +276,27 @@ void frm_chann::leaveName(int n, const QString& text)
 
 // ---------------------------------------------------------------- keys
 
-bool frm_chann::textEditKey(QKeyEvent* key)
+// Enter: in the frequency cells it takes the text and moves on (in the name
+// cell it does nothing); in the lists of columns 4..14 it moves one column
+// to the right.
+bool frm_chann::enterKey(GridCell c)
 {
-    if (!isEnter(key) || !validChannel(open_.row))
+    if (!validChannel(c.row))
         return false;
-    if (open_.column == ColRx)
-        enterRx(open_.row);
-    else if (open_.column == ColTx)
-        enterTx(open_.row);
-    return true;  // Enter in the name cell does nothing
+    if (c.column == ColRx)
+        enterRx(c.row);
+    else if (c.column == ColTx)
+        enterTx(c.row);
+    else if (!isTextColumn(c.column) && c.column >= ColDecode && c.column <= ColScrambler)
+        cells_->moveTo({c.row, c.column + 1});
+    return true;
 }
 
 void frm_chann::enterRx(int n)
 {
     Image& image = appImage();
-    const QString text = textEdit_->text();
+    QLineEdit* box = cells_->textBox();
+    const QString text = box->text();
     const bool wasBlank = blank(cell(n, ColRx));
     auto applyNew = [&] {
         if (!wasBlank)
@@ -420,83 +312,52 @@ void frm_chann::enterRx(int n)
         setCell(n, ColTx, QString());
         delete_channel(image, n);
         showChannel(n);
-    } else if (inEnterRange(number_value(text))) {
+    } else if (in_enter_range(number_value(text), bandLimits())) {
         applyNew();
-        setCell(n, ColRx, enteredFrequency(text));
+        setCell(n, ColRx, entered_frequency(text));
     } else {
         say(T::kRxRange);
-        setCell(n, ColRx, lowerLimitText());
+        setCell(n, ColRx, lower_limit_text(bandLimits()));
         applyNew();
     }
-    textEdit_->setText(cell(n, ColRx));
+    ui::showText(box, cell(n, ColRx));
     if (blank(cell(n, ColTx)))
         setCell(n, ColTx, cell(n, ColRx));
-    moveTo(n, ColTx);
+    cells_->moveTo({n, ColTx});
 }
 
 void frm_chann::enterTx(int n)
 {
-    const QString text = textEdit_->text();
+    QLineEdit* box = cells_->textBox();
+    const QString text = box->text();
     if (blank(cell(n, ColRx)) && !blank(text)) {
         say(T::kRxFirst);
-        textEdit_->clear();
+        ui::showText(box, QString());
     } else if (blank(text)) {
         setCell(n, ColTx, QString());
         setCell(n, ColEncode, QString());
-    } else if (inEnterRange(number_value(text))) {
-        setCell(n, ColTx, enteredFrequency(text));
+    } else if (in_enter_range(number_value(text), bandLimits())) {
+        setCell(n, ColTx, entered_frequency(text));
     } else {
         // Stored here so that leaving the cell does not repeat the message.
         replaceTxWithLowerLimit(n);
     }
-    textEdit_->setText(cell(n, ColTx));
+    ui::showText(box, cell(n, ColTx));
     if (blank(cell(n, ColRx)) && blank(cell(n, ColTx)))
-        moveTo(std::min(n + 1, kChannels - 1), ColBand);
+        cells_->moveTo({std::min(n + 1, kChannels - 1), ColBand});
     else
-        moveTo(n, ColDecode);
+        cells_->moveTo({n, ColDecode});
 }
 
-bool frm_chann::comboKey(QKeyEvent* key)
+void frm_chann::choose(GridCell c, int p)
 {
-    const int column = open_.column;
-    if (isEnter(key)) {
-        if (column >= ColDecode && column <= ColScrambler)
-            moveTo(open_.row, column + 1);
-        return true;
-    }
-    if (!isToneColumn(column) || key->text().isEmpty())
-        return false;
-    const QChar c = key->text().at(0);
-    if (!c.isPrint())
-        return false;  // editing keys such as Backspace
-    static const QString allowed = QStringLiteral("0123456789.DNI");
-    const QChar upper = c.toUpper();
-    if (!allowed.contains(upper) || (c.isLower() && !QStringLiteral("dni").contains(c)))
-        return true;  // dropped
-    if (upper != c) {
-        comboEdit_->lineEdit()->insert(QString(upper));
-        return true;
-    }
-    return false;
-}
-
-void frm_chann::choose(int p)
-{
-    const int n = open_.row;
-    const int column = open_.column;
+    const int n = c.row;
+    const int column = c.column;
     if (!validChannel(n) || p < 0)
         return;
     Image& image = appImage();
     switch (column) {
-    case ColBand: {
-        const QString text = comboEdit_->itemText(p);
-        if (text.trimmed() != cell(n, ColBand).trimmed()) {
-            delete_channel(image, n);
-            setCell(n, ColBand, text);
-            showChannel(n);
-        }
-        return;
-    }
+    case ColBand: leaveBand(n, cells_->list()->itemText(p)); return;
     case ColDecode: set_tone(image, n, Tone::Decode, p); break;
     case ColEncode: set_tone(image, n, Tone::Encode, p); break;
     default: set_choice(image, n, column, p); break;
@@ -508,22 +369,17 @@ void frm_chann::choose(int p)
 
 void frm_chann::clearAll()
 {
-    closeEditors();
     for (int n = 0; n < kChannels; ++n)
         delete_channel(appImage(), n);
 }
 
-void frm_chann::loadDefaults()
-{
-    closeEditors();
-    load_factory_channels(appImage());
-}
+void frm_chann::loadDefaults() { load_factory_channels(appImage()); }
 
 // The data file dialogs go with the window.
 void frm_chann::closing()
 {
-    shell::closeWindow(QStringLiteral("Form_open_chann"));
-    shell::closeWindow(QStringLiteral("Form_save_chann"));
+    shell::closeWindow(window::kOpenFile);
+    shell::closeWindow(window::kSaveFile);
 }
 
 }  // namespace vx

@@ -1,7 +1,7 @@
 #pragma once
 // The channel editor: the 200 channel memories in a grid, edited cell by cell
-// through two in-cell editors, plus the window's own read and write of the
-// channel region.
+// in a text box or a list over the cell, plus the window's own read and
+// write of the channel region.
 //
 // Every accepted edit goes through the channel codec into the application's
 // image and the channel's row is decoded again, so the grid shows what the
@@ -10,15 +10,12 @@
 #include "editors/channels/channel_codec.h"
 #include "editors/frame/region_editor.h"
 
-class QComboBox;
-class QKeyEvent;
-class QLineEdit;
-class QModelIndex;
-class QTableView;
-
 namespace vx {
 
-class ChannelGridModel;
+class CellEditing;
+class TextGrid;
+struct CellEditor;
+struct GridCell;
 
 class frm_chann : public RegionEditor {
     Q_OBJECT
@@ -29,9 +26,6 @@ public:
     // Design size of the window in twips.
     static constexpr int kDesignW = 14000;
     static constexpr int kDesignH = 9500;
-
-    // Shows every channel from the image again.
-    void refresh() override;
 
     // The text of a grid cell: row = channel number, column 0..15.
     QString cellText(int channel, int column) const;
@@ -51,22 +45,15 @@ public:
     static int readAddress(int request);
     static int writeRow(int packet);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* e) override;
-
 private:
-    struct OpenCell {
-        int row = -1;
-        int column = -1;
-        bool is(int r, int c) const { return row == r && column == c; }
-    };
-
     // The frame's parts.
     static EditorDescriptor makeDescriptor();
     void caption() override;
     void layOutContent(const QRect& area) override;
     std::optional<TransferPlan> plan(Direction direction) override;
     void afterRead() override;
+    void normalise(Image& image) override;
+    void display() override;
     void loadDefaults() override;
     void clearAll() override;
     void closing() override;
@@ -75,33 +62,26 @@ private:
     QString cell(int n, int column) const;
     void setCell(int n, int column, const QString& text);
     void showChannel(int n);
-    void closeEditors();
 
     // Entering and leaving cells.
-    void onCurrentChanged(const QModelIndex& current, const QModelIndex& previous);
-    void enterCell(int n, int column);
-    void leaveCell(int n, int column);
-    void moveTo(int n, int column);
+    CellEditor enterCell(GridCell c);
+    void leaveCell(GridCell c, const QString& text);
+    void leaveBand(int n, const QString& text);
     void leaveRx(int n, const QString& text);
     void leaveTx(int n, const QString& text);
     void replaceTxWithLowerLimit(int n);
     void leaveTone(int n, int column, const QString& text);
     void leaveName(int n, const QString& text);
 
-    // Keys in the editors.
-    bool textEditKey(QKeyEvent* key);
-    bool comboKey(QKeyEvent* key);
+    // Enter in the editors, and list choices.
+    bool enterKey(GridCell c);
     void enterRx(int n);
     void enterTx(int n);
-    void choose(int p);
+    void choose(GridCell c, int p);
 
-    ChannelGridModel* model_ = nullptr;
-    QTableView* grid_ = nullptr;
-    QLineEdit* textEdit_ = nullptr;
-    QComboBox* comboEdit_ = nullptr;
-
-    OpenCell open_;
-    QString comboEntered_;  // the cell's text when its drop-down opened
+    TextGrid* grid_ = nullptr;
+    CellEditing* cells_ = nullptr;
+    QString comboEntered_;  // the cell's text when its list opened
 };
 
 }  // namespace vx

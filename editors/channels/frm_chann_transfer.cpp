@@ -3,7 +3,8 @@
 #include "editors/channels/frm_chann.h"
 
 #include "editors/channels/frm_chann_texts.h"
-#include "link/transfer_texts.h"
+#include "editors/frame/editor_parts.h"
+#include "ui/window_names.h"
 
 #include <algorithm>
 
@@ -23,42 +24,36 @@ constexpr SlotRun kNameSlots{3, frm_chann::kStoredPairs, 2};
 
 }  // namespace
 
+// Default is refused during a transfer too: mid-write it would send the
+// radio half old, half factory channels.
 EditorDescriptor frm_chann::makeDescriptor()
 {
-    const Notice busy{T::kPromptTitle, common::busy};
-    WindowDescriptor d{
-        .name = "frm_chann",
+    return frame::describe({
+        .name = window::kChannels,
         .caption = T::kTitle,
         .designWidth = frm_chann::kDesignW,
         .designHeight = frm_chann::kDesignH,
-        .hideLabelWhenIdle = true,
-    };
-    d.buttons = {
-        {Command::Read, "Command_read", T::kRead},       {Command::Write, "Command_write", T::kWrite},
-        {Command::Clear, "Command_clear", T::kClear},    {Command::Default, "Command_default", T::kDefault},
-        {Command::Save, "Command_save", T::kSave},       {Command::Open, "Command_open", T::kOpen},
-        {Command::Close, "Command_close", T::kClose},
-    };
-    d.texts = {
-        .connecting = common::connecting,
-        .portError = {T::kPromptTitle, common::portError},
+        .buttons = {{Command::Read, "Command_read", T::kRead},
+                    {Command::Write, "Command_write", T::kWrite},
+                    {Command::Clear, "Command_clear", T::kClear},
+                    {Command::Default, "Command_default", T::kDefault},
+                    {Command::Save, "Command_save", T::kSave},
+                    {Command::Open, "Command_open", T::kOpen},
+                    {Command::Close, "Command_close", T::kClose}},
         .readDone = {.message = {T::kPromptTitle, common::readDone}, .label = T::kReadOk},
         .writeDone = {.message = {T::kPromptTitle, common::writeDone}, .label = T::kWriteOk},
         .failure = {.message = Notice{T::kPromptTitle, common::failed},
                     .label = common::failedLabel,
                     .statusPanel = 4,
                     .panelText = common::failedPanel},
-    };
-    // Default is refused too: mid-write it would send the radio half old,
-    // half factory channels.
-    d.busyRefusals = {
-        {Command::Read, busy},    {Command::Write, busy},
-        {Command::Default, busy}, {Command::Open, busy},
-        {Command::Save, busy},    {Command::Clear, {T::kPromptTitle, common::busyClear}},
-        {Command::Close, {T::kPromptTitle, common::busyClose}},
-    };
-    d.closeBoxRefusal = Notice{T::kPromptTitle, common::busyCloseBox};
-    return {.window = d, .refreshOnActivate = true, .refreshOnFocus = true};
+        .portError = {T::kPromptTitle, common::portError},
+        .refusalTitle = T::kPromptTitle,
+        .closeBoxRefusal = common::busyCloseBox,
+        .rows = {region::channels, region::names},
+        .refreshOnActivate = true,
+        .refreshOnFocus = true,
+        .hideLabelWhenIdle = true,
+    });
 }
 
 int frm_chann::readAddress(int request)
@@ -108,7 +103,6 @@ std::optional<TransferPlan> frm_chann::plan(Direction direction)
 
 void frm_chann::afterRead()
 {
-    closeEditors();
     RegionEditor::afterRead();
     // The names once more, by the wider rule, from the blocks as received.
     const auto& replies = engine().replies();

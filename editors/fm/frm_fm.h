@@ -1,7 +1,7 @@
 #pragma once
 // The FM presets editor: the 16 presets of the radio's broadcast receiver in
-// a grid, edited cell by cell through one text box laid over the cell, plus
-// the window's own read and write of the preset rows.
+// a grid, edited cell by cell in one text box over the cell, plus the
+// window's own read and write of the preset rows.
 //
 // Leaving a cell checks it, encodes the preset into the image at once and
 // shows the preset again as the image holds it.
@@ -9,10 +9,10 @@
 #include "editors/fm/fm_codec.h"
 #include "editors/frame/region_editor.h"
 
-class QLineEdit;
-class QTableWidget;
-
 namespace vx {
+
+class CellEditing;
+class TextGrid;
 
 class frm_FM : public RegionEditor {
     Q_OBJECT
@@ -30,44 +30,26 @@ public:
     // rows written from it.
     static constexpr int kBase = 0x3000;
     static constexpr int kReadBlocks = 4;
-    static constexpr int kRetries = 3;
-    static constexpr int kRetryPauseMs = 3000;
-
-    // Shows every preset from the image again.
-    void refresh() override;
 
     // The text of a grid cell: preset 1..16, column 0..2.
     QString cellText(int preset, int column) const;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* e) override;
-
 private:
-    struct OpenCell {
-        int preset = 0;
-        int column = -1;
-        bool open() const { return fm::validPreset(preset); }
-    };
-
     static EditorDescriptor makeDescriptor();
     void caption() override;
     void layOutContent(const QRect& area) override;
     std::optional<TransferPlan> plan(Direction direction) override;
-    void afterRead() override;
+    void display() override;
     void loadDefaults() override;
     void clearAll() override;
 
     void setCell(int preset, int column, const QString& text);
     void showPreset(int preset);
-    void enterCell(int row, int column);
-    void leaveCell();
     void leaveFrequency(int preset, const QString& typed);
     void leaveName(int preset, const QString& typed);
-    void closeEditor();
 
-    QTableWidget* grid_ = nullptr;
-    QLineEdit* textEdit_ = nullptr;
-    OpenCell open_;
+    TextGrid* grid_ = nullptr;
+    CellEditing* cells_ = nullptr;
 };
 
 }  // namespace vx

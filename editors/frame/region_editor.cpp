@@ -1,6 +1,9 @@
 #include "editors/frame/region_editor.h"
 
+#include "image/image_changes.h"
+#include "ui/cell_editing.h"
 #include "ui/shell.h"
+#include "ui/window_names.h"
 
 #include <QEvent>
 #include <QMdiSubWindow>
@@ -10,6 +13,40 @@ namespace vx {
 RegionEditor::RegionEditor(EditorDescriptor descriptor, QWidget* parent)
     : TransferWindow(descriptor.window, parent), traits_(std::move(descriptor))
 {
+    connect(&imageChanges(), &ImageChanges::changed, this, &RegionEditor::imageChanged);
+}
+
+void RegionEditor::refresh()
+{
+    normalise(appImage());
+    display();
+}
+
+void RegionEditor::cancelCellEditing()
+{
+    for (CellEditing* cells : findChildren<CellEditing*>())
+        cells->cancel();
+}
+
+void RegionEditor::announceChange()
+{
+    for (const region::Rows rows : traits_.rows)
+        imageChanges().announce(rows, this);
+}
+
+// Someone else changed rows of the image: what the window shows of them is
+// out of date, and so is any cell editor opened on it.
+void RegionEditor::imageChanged(int first, int last, const QObject* source)
+{
+    if (!loaded_ || source == this)
+        return;
+    for (const region::Rows rows : traits_.rows) {
+        if (overlaps(rows, {first, last})) {
+            cancelCellEditing();
+            refresh();
+            return;
+        }
+    }
 }
 
 void RegionEditor::handleCommand(Command command)
@@ -18,18 +55,29 @@ void RegionEditor::handleCommand(Command command)
     case Command::Default:
         if (traits_.defaultResetsProgress)
             progress().reset();
+        cancelCellEditing();
         loadDefaults();
         refresh();
+        announceChange();
         break;
     case Command::Clear:
         progress().hideBar();
+        cancelCellEditing();
         clearAll();
         refresh();
+        announceChange();
         break;
-    case Command::Save: shell::reopenWindow(QStringLiteral("Form_save_chann")); break;
-    case Command::Open: shell::reopenWindow(QStringLiteral("Form_open_chann")); break;
+    case Command::Save: shell::reopenWindow(window::kSaveFile); break;
+    case Command::Open: shell::reopenWindow(window::kOpenFile); break;
     default: break;
     }
+}
+
+void RegionEditor::afterRead()
+{
+    cancelCellEditing();
+    refresh();
+    announceChange();
 }
 
 bool RegionEditor::event(QEvent* event)

@@ -1,19 +1,33 @@
 #pragma once
 // The frame every region editor stands on: a transferring window (buttons,
 // progress, session, busy and close rules, reports) that also shows the
-// image again at the moments an editor must (when it loads, when it is
-// activated or gets the focus, after Default, Clear and a read), and carries
-// out Default, Clear, Save and Open.
+// image again at the moments an editor must, and carries out Default,
+// Clear, Save and Open.
 //
-// An editor writes its descriptor, its controls, refresh(), its read and
-// write plans and its defaults; nothing of the chrome.
+// One refresh rule: refresh() first lets the codec normalise what showing
+// must store (normalise()), then display() fills every control from the
+// image with the controls' signals blocked, so showing never stores. It runs
+// when the window loads, when it is activated or gets the focus (as the
+// descriptor says), after Default, Clear and a read, and whenever the image
+// changes under the window (a file loaded, a whole-radio read, another
+// window's Default): open cell editors are then dropped unstored first, so
+// no value shown from an older image is ever stored.
+//
+// An editor writes its descriptor, its controls, normalise() and display(),
+// its read and write plans and its defaults; nothing of the chrome.
 
+#include "image/image.h"
 #include "link/transfer_window.h"
+
+#include <vector>
 
 namespace vx {
 
 struct EditorDescriptor {
     WindowDescriptor window;
+    // The image rows the editor shows; a change of any of them by someone
+    // else shows them again. Empty for an editor of a table of its own.
+    std::vector<region::Rows> rows{};
     bool refreshOnActivate = true;   // the window is activated
     bool refreshOnFocus = false;     // the window itself gets the focus
     bool defaultResetsProgress = false;  // Default hides the bar at 0 and empties the label
@@ -22,25 +36,40 @@ struct EditorDescriptor {
 class RegionEditor : public TransferWindow {
     Q_OBJECT
 public:
-    // Shows what the image holds in every control.
-    virtual void refresh() = 0;
+    // Shows what the image holds in every control, after normalising.
+    void refresh();
+
+    const EditorDescriptor& editorDescriptor() const { return traits_; }
 
 protected:
     RegionEditor(EditorDescriptor descriptor, QWidget* parent);
+
+    // Stores into `image` what showing the region must store (the forms the
+    // editor's Part has a refresh write back); most editors store nothing.
+    virtual void normalise(Image& image) { Q_UNUSED(image); }
+    // Fills every control from the image (or the editor's own table).
+    virtual void display() = 0;
 
     // Default: lays down the factory values of the region.
     virtual void loadDefaults() {}
     // Clear: empties the region.
     virtual void clearAll() {}
 
+    // Drops every open cell editor without storing it.
+    void cancelCellEditing();
+    // Tells the other open editors that this one changed its rows.
+    void announceChange();
+
     void handleCommand(Command command) override;
-    void afterRead() override { refresh(); }
+    void afterRead() override;
 
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
 private:
+    void imageChanged(int first, int last, const QObject* source);
+
     const EditorDescriptor traits_;
     bool loaded_ = false;
 };

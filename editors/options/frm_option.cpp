@@ -1,8 +1,8 @@
 #include "editors/options/frm_option.h"
 
 #include "editors/options/frm_option_texts.h"
-#include "editors/options/key_rule.h"
 #include "editors/options/vfo_panel.h"
+#include "ui/controls.h"
 #include "ui/field_events.h"
 #include "ui/prompt.h"
 
@@ -26,8 +26,12 @@ namespace T = option_texts;
 namespace {
 
 constexpr int kGeneralRows = (kGeneralCount + 1) / 2;
-constexpr int kMessageTyped = 6;  // keys are refused while the trimmed text is longer
-constexpr int kCodeTyped = 15;    // keys are refused while the text is longer
+
+// A message line refuses keys while its trimmed text is longer than six
+// characters, a code field while its text is longer than 15; Backspace and
+// Delete always work.
+const FieldRule kMessageKeys{.maxBefore = 6, .countTrimmed = true};
+const FieldRule kCodeKeys{.maxBefore = 15};
 
 constexpr MessageLine kLines[] = {MessageLine::Upper, MessageLine::Lower};
 constexpr CodeString kCodes[] = {CodeString::Ani, CodeString::PttIdBegin, CodeString::PttIdEnd};
@@ -98,17 +102,15 @@ void frm_option::build()
 
     for (size_t i = 0; i < messages_.size(); ++i) {
         const MessageLine line = kLines[i];
-        messages_[i] = makeField(i == 0 ? "Text_PON_MSG_U" : "Text_PON_MSG_D", kMessageTyped + 1, &messageRules_[i],
-                                 [](const QString& text) { return text.trimmed().toUcs4().size() <= kMessageTyped; });
-        connect(messages_[i], &QLineEdit::textChanged, this,
+        messages_[i] = makeField(i == 0 ? "Text_PON_MSG_U" : "Text_PON_MSG_D", kMessageKeys.maxBefore + 1, kMessageKeys);
+        connect(messages_[i], &QLineEdit::textEdited, this,
                 [line](const QString& text) { store_message(appImage(), workingCopy(), line, text); });
     }
     const char* codeNames[] = {"Text_ANI", "Text_PttId_Begin", "Text_PttId_End"};
     for (size_t i = 0; i < codes_.size(); ++i) {
         const CodeString code = kCodes[i];
-        codes_[i] = makeField(codeNames[i], i == 0 ? 6 : 0, &codeRules_[i],
-                              [](const QString& text) { return text.toUcs4().size() <= kCodeTyped; });
-        connect(codes_[i], &QLineEdit::textChanged, this,
+        codes_[i] = makeField(codeNames[i], i == 0 ? 6 : 0, kCodeKeys);
+        connect(codes_[i], &QLineEdit::textEdited, this,
                 [code](const QString& text) { store_code(appImage(), workingCopy(), code, text); });
     }
     auto makeLabel = [this](const char* name, QWidget* buddy) {
@@ -154,8 +156,7 @@ void frm_option::build()
     auto* checks = new QGridLayout;
     checks->setVerticalSpacing(3);
     for (size_t c = 0; c < checks_.size(); ++c) {
-        auto* box = new QCheckBox(content_);
-        box->setObjectName(QString::fromLatin1(kCheckSettings[c].control));
+        QCheckBox* box = ui::makeCheck(content_, QString::fromLatin1(kCheckSettings[c].control));
         connect(box, &QCheckBox::toggled, this,
                 [c](bool on) { store_check(workingCopy(), appImage(), kCheckSettings[c], on); });
         checks_[c] = box;
@@ -167,14 +168,13 @@ void frm_option::build()
 
 }
 
-QLineEdit* frm_option::makeField(const char* name, int shownChars, KeyRule** rule, bool (*takesKey)(const QString&))
+QLineEdit* frm_option::makeField(const char* name, int shownChars, const FieldRule& rule)
 {
-    auto* edit = new QLineEdit(content_);
-    edit->setObjectName(QString::fromLatin1(name));
+    QLineEdit* edit = ui::makeField(content_, QString::fromLatin1(name));
     if (shownChars > 0)  // room for what may be typed
         edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(shownChars, QLatin1Char('W'))) + 10);
     edit->installEventFilter(this);
-    *rule = new KeyRule(edit, [takesKey](QChar, const QString& text) { return takesKey(text); });
+    KeyRule::install(edit, rule);
     return edit;
 }
 
@@ -197,25 +197,27 @@ void frm_option::layOutContent(const QRect& area) { content_->setGeometry(area);
 
 // ---------------------------------------------------------------- refresh
 
-void frm_option::refresh()
+void frm_option::normalise(Image& image)
+{
+    normalise_block(image, workingCopy());
+    for (VfoPanel* p : panels_)
+        p->normalise(image);
+}
+
+void frm_option::display()
 {
     OptionBlock& block = workingCopy();
     block.load(appImage());
     for (int i = 0; i < kGeneralCount; ++i)
-        lists_[size_t(i)]->setCurrentIndex(setting_position(block, kGeneralSettings[i]));
+        ui::select(lists_[size_t(i)], setting_position(block, kGeneralSettings[i]));
     for (size_t c = 0; c < checks_.size(); ++c)
-        checks_[c]->setChecked(check_state(block, kCheckSettings[c]));
+        ui::setChecked(checks_[c], check_state(block, kCheckSettings[c]));
     for (size_t i = 0; i < messages_.size(); ++i)
-        messageRules_[i]->set(message_text(block, kLines[i]));
-    // A code field is built up from empty: any code it held or shows is
-    // stored again from the text shown.
-    for (size_t i = 0; i < codes_.size(); ++i) {
-        const QString text = code_text(block, kCodes[i]);
-        codeRules_[i]->set(QString());
-        codeRules_[i]->set(text);
-    }
+        ui::showText(messages_[i], message_text(block, kLines[i]));
+    for (size_t i = 0; i < codes_.size(); ++i)
+        ui::showText(codes_[i], code_text(block, kCodes[i]));
     for (VfoPanel* p : panels_)
-        p->refreshPanel();
+        p->display();
 }
 
 // ---------------------------------------------------------------- fields

@@ -3,12 +3,14 @@
 // power-on message and identity codes of the option block, the two VFO
 // panels, and the window's own read and write of rows 224..255.
 //
-// Every change is stored at once, also one a refresh causes by showing a
-// different entry or text than before (the refresh stores it again through
-// the same handler).
+// Every change is stored at once. What a refresh stores by showing a
+// setting (a list value past its end as the last entry, a message line
+// centred, a band change) is stored by normalise() before the controls are
+// filled.
 
 #include "editors/frame/region_editor.h"
 #include "editors/options/option_codec.h"
+#include "ui/key_rule.h"
 
 #include <array>
 
@@ -20,7 +22,6 @@ class QStringListModel;
 
 namespace vx {
 
-class KeyRule;
 class VfoPanel;
 
 class frm_option final : public RegionEditor {
@@ -36,10 +37,6 @@ public:
     static constexpr int kButtonRise = 1100;
     static constexpr int kProgressRise = 600;
     static constexpr int kBase = 0x0E00;
-    static constexpr int kRetries = 3;
-    static constexpr int kRetryPauseMs = 3000;
-
-    void refresh() override;
 
     VfoPanel* panel(options::Vfo v) const { return panels_[size_t(v)]; }
 
@@ -51,11 +48,13 @@ private:
     void caption() override;
     void layOutContent(const QRect& area) override;
     std::optional<TransferPlan> plan(Direction direction) override;
+    void normalise(Image& image) override;
+    void display() override;
     void loadDefaults() override;
 
     void build();
-    // A text field whose keys `takesKey` judges by the text before them.
-    QLineEdit* makeField(const char* name, int shownChars, KeyRule** rule, bool (*takesKey)(const QString&));
+    // A text field with room for `shownChars` characters.
+    QLineEdit* makeField(const char* name, int shownChars, const FieldRule& rule);
     void checkAni();
 
     QWidget* content_ = nullptr;
@@ -66,9 +65,7 @@ private:
     std::array<QLabel*, options::kGeneralCount> listLabels_{};
     std::array<QCheckBox*, std::size(options::kCheckSettings)> checks_{};
     std::array<QLineEdit*, 2> messages_{};
-    std::array<KeyRule*, 2> messageRules_{};
     std::array<QLineEdit*, 3> codes_{};
-    std::array<KeyRule*, 3> codeRules_{};
     QLabel* messageLabel_ = nullptr;
     QLabel* aniLabel_ = nullptr;
     QLabel* beginLabel_ = nullptr;

@@ -5,6 +5,7 @@
 #include <QChar>
 #include <QList>
 #include <algorithm>
+#include <cmath>
 
 namespace vx::options {
 
@@ -35,15 +36,12 @@ RecordRef blockRef(Image& image) { return RecordRef(image, kBlockRows); }
 
 void OptionBlock::load(const Image& image)
 {
-    for (int r = kBlockRows.first; r <= kBlockRows.last; ++r)
-        copy_.setRow(r, image.row(r));
+    const RecordView rows(image, kBlockRows);
+    for (int k = 0; k < kBlockSize; ++k)
+        bytes_[size_t(k)] = rows.u8(k);
 }
 
-void OptionBlock::store(Image& image) const
-{
-    for (int r = kBlockRows.first; r <= kBlockRows.last; ++r)
-        image.setRow(r, copy_.row(r));
-}
+void OptionBlock::store(Image& image) const { blockRef(image).write(0, bytes_); }
 
 OptionBlock& workingCopy()
 {
@@ -255,18 +253,68 @@ VfoTone decode_vfo_tone(uint8_t low, uint8_t high)
     return {-1, text};
 }
 
-TonePair encode_vfo_tone(int position)
+// ---------------------------------------------------------------- VFO entry
+
+VfoLimits vfo_limits(bool vhf, const BandLimits& l) { return vhf ? VfoLimits{l.aLow, l.aHigh} : VfoLimits{l.bLow, l.bHigh}; }
+
+namespace {
+QString whole(double mhz) { return QString::number(int64_t(std::floor(mhz))); }
+}  // namespace
+
+VfoEntry vfo_frequency_entry(QStringView typed, VfoLimits limits)
 {
-    switch (tones::kind(position)) {
-    case tones::Kind::Ctcss: {
-        const uint16_t code = tones::code(position);
-        return {uint8_t(code % 256), uint8_t(code / 256)};
+    VfoEntry e{typed.toString()};
+    const double f = number_value(typed);
+    if (f < limits.lower) {
+        e = {whole(limits.lower) + QStringLiteral(".02500"), true};
+    } else if (f > limits.upper) {
+        e = {whole(limits.upper - 1) + QStringLiteral(".62500"), true};
     }
-    case tones::Kind::DcsNormal:
-    case tones::Kind::DcsInverted: return {uint8_t(position - 50), 0};
-    case tones::Kind::None: break;
+    e.text = normalised_vfo_frequency(e.text);
+    return e;
+}
+
+QString vfo_band_text(QStringView text, VfoLimits limits)
+{
+    const double w = std::trunc(number_value(text));
+    if (w < limits.lower || w >= limits.upper)
+        return whole(limits.lower) + QStringLiteral(".02500");
+    return text.toString();
+}
+
+// ---------------------------------------------------------------- showing
+
+void normalise_block(Image& image, OptionBlock& block)
+{
+    block.load(image);
+    const RecordRef w = block.ref();
+    for (const GeneralSetting& s : kGeneralSettings)
+        s.field().put(w, s.field().get(w));
+    for (const CheckSetting& c : kCheckSettings)
+        c.put(w, c.get(w));
+    // A text field that shows nothing stores nothing: an empty field shown
+    // empty does not change.
+    for (const MessageLine line : {MessageLine::Upper, MessageLine::Lower})
+        if (const QString text = message_text(block, line); !text.isEmpty())
+            w.write(messageOffset(line), encode_message(text));
+    for (const CodeString c : {CodeString::Ani, CodeString::PttIdBegin, CodeString::PttIdEnd})
+        if (const QString text = codeField(c).get(w); !text.isEmpty())
+            codeField(c).put(w, text);
+    block.store(image);
+}
+
+void normalise_vfo(Image& image, Vfo v)
+{
+    const RecordRef r = vfoRef(image, v);
+    encode_offset(image, v, offset_label(vfo_offset(image, v)));
+    for (const field::Tone16le tone : {VfoLayout::rxTone, VfoLayout::txTone}) {
+        const VfoTone t = decode_vfo_tone(r.u8(tone.offset), r.u8(tone.offset + 1));
+        if (t.position >= 0)
+            tone.put(r, encode_vfo_tone(t.position));
     }
-    return {0, 0};
+    for (const field::List8 f : {VfoLayout::signalCode, VfoLayout::speakerMute, VfoLayout::optionalSignal, VfoLayout::scrambler,
+                                 VfoLayout::bandwidth, VfoLayout::power, VfoLayout::shiftDirection, VfoLayout::step})
+        f.put(r, f.get(r));
 }
 
 // ---------------------------------------------------------------- defaults

@@ -28,6 +28,7 @@
 #include "image/codecs.h"
 #include "image/image.h"
 #include "image/record.h"
+#include "image/tables.h"
 
 #include <QString>
 #include <QStringView>
@@ -43,22 +44,22 @@ inline constexpr int kNoDefault = -1;
 
 // ---------------------------------------------------------------- the block
 
-// The working copy of the option block: the block's rows of an image of its
-// own, so typed fields read it like the image. All zero when made.
+// The working copy of the option block: 256 bytes, read and written through
+// the same typed views as the image. All zero when made.
 class OptionBlock {
 public:
-    OptionBlock() { copy_.fill(0); }
+    OptionBlock() { bytes_.fill(0); }
 
     void load(const Image& image);   // rows 224..239 into the copy
     void store(Image& image) const;  // the whole copy back into rows 224..239
 
-    RecordView view() const { return RecordView(copy_, kBlockRows); }
-    RecordRef ref() { return RecordRef(copy_, kBlockRows); }
+    RecordView view() const { return RecordView(bytes_); }
+    RecordRef ref() { return RecordRef(bytes_); }
     uint8_t at(int k) const { return view().u8(k); }
     void set(int k, uint8_t value) { ref().setU8(k, value); }
 
 private:
-    Image copy_;
+    std::array<uint8_t, kBlockSize> bytes_;
 };
 
 // The application's working copy: it outlives the editor window, so the
@@ -238,7 +239,46 @@ struct VfoTone {
     bool operator==(const VfoTone&) const = default;
 };
 VfoTone decode_vfo_tone(uint8_t low, uint8_t high);
-TonePair encode_vfo_tone(int position);
+// The pair a list position stores: the tone list entry's stored form, none
+// as 00 00 (the channel records write FF FF).
+inline TonePair encode_vfo_tone(int position) { return encode_tone_index(position); }
+
+// ---------------------------------------------------------------- VFO entry
+
+// The working range of a VFO's frequency field, MHz: band A's limits for
+// VHF, band B's for UHF.
+struct VfoLimits {
+    double lower;
+    double upper;
+};
+VfoLimits vfo_limits(bool vhf, const BandLimits& limits);
+
+// A frequency typed into a VFO field as it is stored: below the lower limit
+// it becomes the lower limit's whole MHz and .02500, above the upper limit
+// (upper - 1) and .62500, each with the range message; then it is brought
+// onto the stored grid.
+struct VfoEntry {
+    QString text;
+    bool outOfRange = false;
+};
+VfoEntry vfo_frequency_entry(QStringView typed, VfoLimits limits);
+// A band change keeps a frequency only when its whole MHz lies in
+// [lower, upper); otherwise the lower limit's whole MHz and .02500.
+QString vfo_band_text(QStringView text, VfoLimits limits);
+
+// ---------------------------------------------------------------- showing
+
+// What showing the settings stores, as the editor's refresh does: the
+// working copy loaded from the image, list values past the end of their
+// list as the last entry, the mode byte as 0 or 1, the message lines that
+// show text centred without spaces, the code strings that show text without
+// the codes that show no character; the copy then stored back.
+void normalise_block(Image& image, OptionBlock& block);
+// The same for a VFO record's lists, offset and tones: the offset on its
+// 50 kHz step, a tone that is a list entry as that entry (no tone as 00 00),
+// list values past the end as the last entry. A tone the list has no entry
+// for is kept. The frequency is the band change's business.
+void normalise_vfo(Image& image, Vfo v);
 
 // ---------------------------------------------------------------- defaults
 

@@ -1,10 +1,11 @@
 #include "editors/options/vfo_panel.h"
 
 #include "editors/options/frm_option_texts.h"
-#include "editors/options/key_rule.h"
 #include "image/codecs.h"
 #include "image/tables.h"
+#include "ui/controls.h"
 #include "ui/field_events.h"
+#include "ui/key_rule.h"
 #include "ui/prompt.h"
 
 #include <QComboBox>
@@ -56,18 +57,14 @@ const Choices* choicesOf(VfoPanel::Part part)
     }
 }
 
-// A key the frequency field takes: a point into a text that is not blank,
-// a digit while the text is at most eight characters (backspace and other
-// deletions are never refused).
-bool frequencyKey(QChar key, const QString& text)
-{
-    const QString t = text.trimmed();
-    if (key == QLatin1Char('.'))
-        return !t.isEmpty();
-    return key >= QLatin1Char('0') && key <= QLatin1Char('9') && t.size() <= 8;
-}
-
-QString whole(double mhz) { return QString::number(int64_t(std::floor(mhz))); }
+// The frequency field takes a point into a text that is not blank, and a
+// digit while the trimmed text is at most eight characters; Backspace and
+// other deletions are never refused.
+const FieldRule kFrequencyKeys{.accepted = QStringLiteral("0123456789."),
+                               .also = [](QChar key, const QString& text) {
+                                   const QString t = text.trimmed();
+                                   return key == QLatin1Char('.') ? !t.isEmpty() : t.size() <= 8;
+                               }};
 
 }  // namespace
 
@@ -129,8 +126,8 @@ void VfoPanel::build(const Models& models)
     connect(&bandLimitsSignals(), &BandLimitsSignals::changed, this, &VfoPanel::showRange);
 
     QLineEdit* f = frequencyField();
-    frequencyRule_ = new KeyRule(f, frequencyKey);
-    connect(f, &QLineEdit::textChanged, this, &VfoPanel::frequencyChanged);
+    KeyRule::install(f, kFrequencyKeys);
+    connect(f, &QLineEdit::textEdited, this, &VfoPanel::frequencyChanged);
     f->installEventFilter(this);
 }
 
@@ -153,8 +150,8 @@ bool VfoPanel::vhfSelected() const
     return band < 0 ? vfo_is_vhf(appImage(), vfo_) : band == 0;
 }
 
-double VfoPanel::lower() const { return vhfSelected() ? bandLimits().aLow : bandLimits().bLow; }
-double VfoPanel::upper() const { return vhfSelected() ? bandLimits().aHigh : bandLimits().bHigh; }
+double VfoPanel::lower() const { return vfo_limits(vhfSelected(), bandLimits()).lower; }
+double VfoPanel::upper() const { return vfo_limits(vhfSelected(), bandLimits()).upper; }
 
 QString VfoPanel::rangeText(double lower, double upper)
 {
@@ -164,24 +161,34 @@ QString VfoPanel::rangeText(double lower, double upper)
 void VfoPanel::showRange()
 {
     if (list(Band)->currentIndex() >= 0)  // nothing to show before the first refresh
-        static_cast<QLineEdit*>(controls_[Range])->setText(rangeText(lower(), upper()));
+        ui::showText(static_cast<QLineEdit*>(controls_[Range]), rangeText(lower(), upper()));
 }
 
 // ---------------------------------------------------------------- refresh
 
-void VfoPanel::refreshPanel()
+void VfoPanel::normalise(Image& image)
+{
+    normalise_vfo(image, vfo_);
+    const int band = vfo_is_vhf(image, vfo_) ? 0 : 1;
+    if (list(Band)->currentIndex() != band) {
+        // The band change works on the frequency shown, as the user's does.
+        ui::showText(frequencyField(), vfo_frequency(image, vfo_));
+        ui::select(list(Band), band);
+        bandChanged(false);
+    }
+}
+
+void VfoPanel::display()
 {
     const Image& image = appImage();
     const RecordView r = vfoView(image, vfo_);
-    frequencyRule_->set(vfo_frequency(image, vfo_));
-    list(Band)->setCurrentIndex(vfo_is_vhf(image, vfo_) ? 0 : 1);
-    // The band change above may have refreshed the editor and rewritten the
-    // record; what follows reads the record as it is now.
-    list(Offset)->setCurrentIndex(vfo_offset(appImage(), vfo_));
+    ui::showText(frequencyField(), vfo_frequency(image, vfo_));
+    ui::select(list(Band), vfo_is_vhf(image, vfo_) ? 0 : 1);
+    ui::select(list(Offset), vfo_offset(image, vfo_));
     showTone(RxTone, decode_vfo_tone(r.u8(16), r.u8(17)));
     showTone(TxTone, decode_vfo_tone(r.u8(18), r.u8(19)));
     for (const Part part : {SignalCode, SpeakerMute, OptionalSignal, Scrambler, Bandwidth, Power, Shift, Step})
-        list(part)->setCurrentIndex(recordList(part)->get(vfoView(appImage(), vfo_)));
+        ui::select(list(part), recordList(part)->get(r));
     showRange();
 }
 
@@ -191,7 +198,7 @@ void VfoPanel::showTone(Part part, const VfoTone& tone)
 {
     QComboBox* combo = list(part);
     combo->setPlaceholderText(tone.position < 0 ? tone.text : QString());
-    combo->setCurrentIndex(tone.position);
+    ui::select(combo, tone.position);
 }
 
 void VfoPanel::listChosen(Part part, int position)
@@ -200,7 +207,7 @@ void VfoPanel::listChosen(Part part, int position)
         return;  // nothing chosen: nothing stored
     Image& image = appImage();
     switch (part) {
-    case Band: bandChanged(); break;
+    case Band: bandChanged(true); break;
     case Offset: encode_offset(image, vfo_, list(Offset)->itemText(position)); break;
     case RxTone: VfoLayout::rxTone.put(vfoRef(image, vfo_), encode_vfo_tone(position)); break;
     case TxTone: VfoLayout::txTone.put(vfoRef(image, vfo_), encode_vfo_tone(position)); break;
@@ -218,52 +225,49 @@ bool VfoPanel::eventFilter(QObject* watched, QEvent* event)
     if (watched == frequencyField() && leavesField(event)) {
         if (!entering_) {
             entering_ = true;
-            frequencyEntry();
+            frequencyEntry(frequencyField()->text(), true);
             entering_ = false;
         }
     }
     return QGroupBox::eventFilter(watched, event);
 }
 
+// Nothing is stored until the field is left.
 void VfoPanel::frequencyChanged(const QString& text)
 {
     if (text.size() <= kMaxFrequencyText)
         return;
     prompt(T::kFrequencyTitle, PromptIcon::Warning, T::kFrequencyTooLong);
-    frequencyRule_->set(QString());
+    ui::showText(frequencyField(), QString());
     frequencyField()->setFocus();
 }
 
-void VfoPanel::frequencyEntry()
+void VfoPanel::frequencyEntry(const QString& typed, bool refreshAfter)
 {
-    QString text = frequencyField()->text();
-    const double f = number_value(text);
-    if (f < lower()) {
+    const VfoEntry e = vfo_frequency_entry(typed, vfo_limits(vhfSelected(), bandLimits()));
+    if (e.outOfRange)
         prompt(T::kWorkingTitle, PromptIcon::Warning, T::kWorkingRange);
-        text = whole(lower()) + QStringLiteral(".02500");
-    } else if (f > upper()) {
-        prompt(T::kWorkingTitle, PromptIcon::Warning, T::kWorkingRange);
-        text = whole(upper() - 1) + QStringLiteral(".62500");
+    ui::showText(frequencyField(), e.text);
+    encode_vfo_frequency(appImage(), vfo_, e.text);
+    const int band = vfo_is_vhf(appImage(), vfo_) ? 0 : 1;
+    if (list(Band)->currentIndex() != band) {
+        ui::select(list(Band), band);
+        bandChanged(false);
     }
-    text = normalised_vfo_frequency(text);
-    frequencyRule_->set(text);
-    encode_vfo_frequency(appImage(), vfo_, text);
-    list(Band)->setCurrentIndex(vfo_is_vhf(appImage(), vfo_) ? 0 : 1);
-    refreshEditor_();
+    if (refreshAfter)
+        refreshEditor_();
 }
 
-void VfoPanel::bandChanged()
+void VfoPanel::bandChanged(bool refreshAfter)
 {
     // Limits that contradict the bands (a VHF lower limit of 400, say)
     // could otherwise switch the band back and forth without end.
     if (bandDepth_ >= 2)
         return;
     ++bandDepth_;
-    const double w = std::trunc(number_value(frequencyField()->text()));
-    if (w < lower() || w >= upper())
-        frequencyRule_->set(whole(lower()) + QStringLiteral(".02500"));
+    const QString text = vfo_band_text(frequencyField()->text(), vfo_limits(vhfSelected(), bandLimits()));
     showRange();
-    frequencyEntry();
+    frequencyEntry(text, refreshAfter);
     --bandDepth_;
 }
 

@@ -21,8 +21,6 @@ class QLineEdit;
 
 namespace vx {
 
-class KeyRule;
-
 class VfoPanel final : public QGroupBox {
     Q_OBJECT
 public:
@@ -47,9 +45,13 @@ public:
     QLineEdit* frequencyField() const;
 
     void caption();
-    // Shows the record: frequency, band (a change runs the band change),
-    // offset, tones, then the lists of row 241.
-    void refreshPanel();
+    // What showing the record stores: the lists, offset and tones in the
+    // forms they show, and, when the band to show differs from the one
+    // shown (always on the first refresh), the band change.
+    void normalise(Image& image);
+    // Shows the record: frequency, band, offset, tones, then the lists of
+    // row 241, signals blocked.
+    void display();
 
     // The VFO limits, MHz: band A's for VHF, band B's for UHF.
     double lower() const;
@@ -68,8 +70,11 @@ private:
     QComboBox* list(Part part) const;
 
     void frequencyChanged(const QString& text);
-    void frequencyEntry();
-    void bandChanged();
+    // Leaving the field, or a band change: the text checked and stored, the
+    // band following it; the editor refreshes afterwards unless a refresh
+    // is under way.
+    void frequencyEntry(const QString& typed, bool refreshAfter);
+    void bandChanged(bool refreshAfter);
     void showRange();
     void listChosen(Part part, int position);
     void showTone(Part part, const options::VfoTone& tone);
@@ -78,7 +83,6 @@ private:
     const std::function<void()> refreshEditor_;
     std::array<QWidget*, kParts> controls_{};
     std::array<QLabel*, kParts> labels_{};
-    KeyRule* frequencyRule_ = nullptr;
     int bandDepth_ = 0;     // nested band changes (inconsistent limits could chain them)
     bool entering_ = false;  // a frequency entry runs
 };

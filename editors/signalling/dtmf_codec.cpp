@@ -1,37 +1,29 @@
 #include "editors/signalling/dtmf_codec.h"
 
 #include "image/dtmf.h"
+#include "image/tables.h"
 
 namespace vx::dtmf {
 
 namespace {
 
-QStringList steps(int first, int step, int count)
-{
-    QStringList out;
-    out.reserve(count);
-    for (int i = 0; i < count; ++i)
-        out << QString::number(first + step * i);
-    return out;
-}
-
 // Digit codes: "0" is 10, "*" 11, "#" 12.
 constexpr RecordDefault kDefaults[] = {
-    {runOffset(656), {2, 10, 2, 10, 2}},      // code 1: 20202
-    {runOffset(670), {3, 10, 3, 10, 3}},      // code 15: 30303
-    {runOffset(671), {3, 3}},                 // on and off time 80 ms
-    {runOffset(672), {2, 10, 2}},             // inspection 202
-    {runOffset(673), {3, 10, 3}},             // monitor 303
-    {runOffset(674), {1, 1, 9}},              // alarm 119
-    {runOffset(675), {5, 10, 5}},             // stun 505
-    {runOffset(676), {6, 6, 6}},              // kill 666
-    {runOffset(677), {7, 7, 7}},              // revive 777
-    {runOffset(685), {6, 10, 6, 10, 6}},      // master 60606
-    {runOffset(686), {7, 10, 7, 10, 7}},      // vice 70707
+    {runOffset(kRegion, 656), {2, 10, 2, 10, 2}},      // code 1: 20202
+    {runOffset(kRegion, 670), {3, 10, 3, 10, 3}},      // code 15: 30303
+    {runOffset(kRegion, 671), {3, 3}},                 // on and off time 80 ms
+    {runOffset(kRegion, 672), {2, 10, 2}},             // inspection 202
+    {runOffset(kRegion, 673), {3, 10, 3}},             // monitor 303
+    {runOffset(kRegion, 674), {1, 1, 9}},              // alarm 119
+    {runOffset(kRegion, 675), {5, 10, 5}},             // stun 505
+    {runOffset(kRegion, 676), {6, 6, 6}},              // kill 666
+    {runOffset(kRegion, 677), {7, 7, 7}},              // revive 777
+    {runOffset(kRegion, 685), {6, 10, 6, 10, 6}},      // master 60606
+    {runOffset(kRegion, 686), {7, 10, 7, 10, 7}},      // vice 70707
     // control on, master rights all five, vice inspection and monitor,
     // nothing disabled, group call "*", separator "#", decode delay 500 ms,
     // reset time 8000 ms
-    {runOffset(687), {1, 31, 3, 0, 11, 12, 4, 79}},
+    {runOffset(kRegion, 687), {1, 31, 3, 0, 11, 12, 4, 79}},
 };
 
 bool storeCode(RecordRef r, field::DtmfString f)
@@ -50,9 +42,9 @@ bool storeList(RecordRef r, field::List8 f)
 
 }  // namespace
 
-QStringList onOffTimeEntries() { return steps(50, 10, kOnOffTimes); }
-QStringList decodeDelayEntries() { return steps(100, 100, kDecodeDelays); }
-QStringList resetTimeEntries() { return steps(100, 100, kResetTimes); }
+QStringList onOffTimeEntries() { return number_steps(50, 10, kOnOffTimes); }
+QStringList decodeDelayEntries() { return number_steps(100, 100, kDecodeDelays); }
+QStringList resetTimeEntries() { return number_steps(100, 100, kResetTimes); }
 
 QStringList groupCallEntries()
 {

@@ -34,8 +34,6 @@ inline constexpr int kTxCodes = 15;
 inline constexpr int kCodeLength = 16;
 inline constexpr int kRightsBoxes = 5;
 
-constexpr int runOffset(int row, int byte = 0) { return (row - kRegion.first) * Image::kRowBytes + byte; }
-
 // The codes the radio reacts to, in row order (672..677).
 enum Decode : int { Inspection, Monitor, Alarm, Stun, Kill, Revive, kDecodeCodes };
 // Rights bits, in the order of the check boxes.
@@ -49,21 +47,21 @@ inline constexpr int kDecodeDelays = 40;    // 100, 200, ... 4000 ms
 inline constexpr int kResetTimes = 150;     // 100, 200, ... 15000 ms
 
 struct Layout {
-    static constexpr field::DtmfString txCode(int n) { return {runOffset(655 + n), kCodeLength}; }  // n = 1..15
-    static constexpr field::List8 onTime{runOffset(671, 0), kOnOffTimes};
-    static constexpr field::List8 offTime{runOffset(671, 1), kOnOffTimes};
-    static constexpr field::DtmfString decode(int which) { return {runOffset(672 + which), kCodeLength}; }
+    static constexpr field::DtmfString txCode(int n) { return {runOffset(kRegion, 655 + n), kCodeLength}; }  // n = 1..15
+    static constexpr field::List8 onTime{runOffset(kRegion, 671, 0), kOnOffTimes};
+    static constexpr field::List8 offTime{runOffset(kRegion, 671, 1), kOnOffTimes};
+    static constexpr field::DtmfString decode(int which) { return {runOffset(kRegion, 672 + which), kCodeLength}; }
     static constexpr field::DtmfString identity(Identity who)
     {
-        return {runOffset(who == Identity::Master ? 685 : 686), kCodeLength};
+        return {runOffset(kRegion, who == Identity::Master ? 685 : 686), kCodeLength};
     }
-    static constexpr field::NonZero8 control{runOffset(687, 0)};
-    static constexpr field::Flag right(Identity who, int bit) { return {runOffset(687, who == Identity::Master ? 1 : 2), bit}; }
-    static constexpr field::Flag disabled(Disable what) { return {runOffset(687, 3), what == Disable::Receive ? 0 : 1}; }
-    static constexpr field::DtmfDigit groupCall{runOffset(687, 4)};
-    static constexpr field::DtmfDigit separator{runOffset(687, 5)};
-    static constexpr field::List8 decodeDelay{runOffset(687, 6), kDecodeDelays};
-    static constexpr field::List8 resetTime{runOffset(687, 7), kResetTimes};
+    static constexpr field::NonZero8 control{runOffset(kRegion, 687, 0)};
+    static constexpr field::Flag right(Identity who, int bit) { return {runOffset(kRegion, 687, who == Identity::Master ? 1 : 2), bit}; }
+    static constexpr field::Flag disabled(Disable what) { return {runOffset(kRegion, 687, 3), what == Disable::Receive ? 0 : 1}; }
+    static constexpr field::DtmfDigit groupCall{runOffset(kRegion, 687, 4)};
+    static constexpr field::DtmfDigit separator{runOffset(kRegion, 687, 5)};
+    static constexpr field::List8 decodeDelay{runOffset(kRegion, 687, 6), kDecodeDelays};
+    static constexpr field::List8 resetTime{runOffset(kRegion, 687, 7), kResetTimes};
 };
 
 // The region as one run of rows.

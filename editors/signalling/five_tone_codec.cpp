@@ -1,5 +1,7 @@
 #include "editors/signalling/five_tone_codec.h"
 
+#include "image/tables.h"
+
 namespace vx::five_tone {
 
 namespace {
@@ -35,21 +37,12 @@ constexpr uint8_t kRepeatToneDefault = 14;  // E
 
 // Transmit entries 1 and 15, and row 607.
 constexpr RecordDefault kDefaults[] = {
-    {runOffset(592), {1, 2, 3, 4, 5, 3, 4, 5, 6, 7, 5, 6, 7, 8, 9, CCIR1}},
-    {runOffset(606), {2, 3, 4, 5, 6, 4, 5, 6, 7, 8, 6, 7, 8, 9, 0, MODAT}},
+    {runOffset(kRegion, 592), {1, 2, 3, 4, 5, 3, 4, 5, 6, 7, 5, 6, 7, 8, 9, CCIR1}},
+    {runOffset(kRegion, 606), {2, 3, 4, 5, 6, 4, 5, 6, 7, 8, 6, 7, 8, 9, 0, MODAT}},
     // delays 200 ms, no lengthening; 4-7 stay FF; decoding CCIR1, call frame
     // 1, display frames 2 and 3, reset 6000 ms
-    {runOffset(607), {20, 20, 20, 0, 0xFF, 0xFF, 0xFF, 0xFF, CCIR1, 1, 6, 59}},
+    {runOffset(kRegion, 607), {20, 20, 20, 0, 0xFF, 0xFF, 0xFF, 0xFF, CCIR1, 1, 6, 59}},
 };
-
-QStringList steps(int first, int step, int count)
-{
-    QStringList out;
-    out.reserve(count);
-    for (int i = 0; i < count; ++i)
-        out << QString::number(first + step * i);
-    return out;
-}
 
 constexpr bool validStandard(int s) { return s >= 0 && s < kStandards; }
 constexpr bool validDigit(int d) { return d >= 0 && d < kDigits; }
@@ -69,7 +62,7 @@ QStringList standard_names()
 
 int tone_tenths(int s, int d) { return validStandard(s) && validDigit(d) ? kStandardTable[s].tenths[size_t(d)] : 0; }
 
-QString frequency_text(int s, int d)
+QString digit_frequency_text(int s, int d)
 {
     const int t = tone_tenths(s, d);
     return QString::number(t / 10) + QLatin1Char('.') + QString::number(t % 10);
@@ -93,7 +86,7 @@ void lay_tables(Image& image)
         }
 }
 
-QStringList toneLengthEntries() { return steps(20, 10, kToneLengths); }
+QStringList toneLengthEntries() { return number_steps(20, 10, kToneLengths); }
 
 QStringList digitEntries()
 {
@@ -103,8 +96,8 @@ QStringList digitEntries()
     return out;
 }
 
-QStringList timingEntries() { return steps(0, 10, kTimings); }
-QStringList resetTimeEntries() { return steps(100, 100, kResetTimes); }
+QStringList timingEntries() { return number_steps(0, 10, kTimings); }
+QStringList resetTimeEntries() { return number_steps(100, 100, kResetTimes); }
 
 QString digit_text(uint8_t digit)
 {

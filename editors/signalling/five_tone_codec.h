@@ -50,27 +50,26 @@ inline constexpr int kTimings = 101;     // 0, 10, ... 1000 ms
 inline constexpr int kResetTimes = 150;  // 100, 200, ... 15000 ms
 inline constexpr uint8_t kNoDigit = 0xFF;
 
-constexpr int runOffset(int row, int byte = 0) { return (row - kRegion.first) * Image::kRowBytes + byte; }
 
 enum Timing : int { Delay1, Delay2, Delay3, FirstToneExtend, kTimingLists };
 enum Standard : int { CCIR1, CCIR2, PCCIR, ZVEI1, ZVEI2, ZVEI3, PZVEI, DZVEI, PDZVEI, EEA, EIA, EURO, CCITT, NATEL, MODAT };
 
 struct Layout {
-    static constexpr field::U8 freqLow(int s, int d) { return {runOffset(512 + s, d)}; }
-    static constexpr field::U8 freqHigh(int s, int d) { return {runOffset(528 + s, d)}; }
-    static constexpr field::U8 dividerLow(int s, int d) { return {runOffset(544 + s, d)}; }
-    static constexpr field::U8 dividerHigh(int s, int d) { return {runOffset(560 + s, d)}; }
-    static constexpr field::List8 toneLength(int s) { return {runOffset(576 + s, 0), kToneLengths}; }
-    static constexpr field::U8 groupTone(int s) { return {runOffset(576 + s, 1)}; }
-    static constexpr field::U8 repeatTone(int s) { return {runOffset(576 + s, 2)}; }
+    static constexpr field::U8 freqLow(int s, int d) { return {runOffset(kRegion, 512 + s, d)}; }
+    static constexpr field::U8 freqHigh(int s, int d) { return {runOffset(kRegion, 528 + s, d)}; }
+    static constexpr field::U8 dividerLow(int s, int d) { return {runOffset(kRegion, 544 + s, d)}; }
+    static constexpr field::U8 dividerHigh(int s, int d) { return {runOffset(kRegion, 560 + s, d)}; }
+    static constexpr field::List8 toneLength(int s) { return {runOffset(kRegion, 576 + s, 0), kToneLengths}; }
+    static constexpr field::U8 groupTone(int s) { return {runOffset(kRegion, 576 + s, 1)}; }
+    static constexpr field::U8 repeatTone(int s) { return {runOffset(kRegion, 576 + s, 2)}; }
     // n = 1..15, frame f = 0..2.
-    static constexpr int frame(int n, int f) { return runOffset(591 + n, kFrameDigits * f); }
-    static constexpr field::U8 standard(int n) { return {runOffset(591 + n, 15)}; }
-    static constexpr field::List8 timing(int which) { return {runOffset(607, which), kTimings}; }
-    static constexpr field::List8 decodeStandard{runOffset(607, 8), kStandards};
-    static constexpr field::Flag callFrame(int f) { return {runOffset(607, 9), f}; }
-    static constexpr field::Flag displayFrame(int f) { return {runOffset(607, 10), f}; }
-    static constexpr field::List8 resetTime{runOffset(607, 11), kResetTimes};
+    static constexpr int frame(int n, int f) { return runOffset(kRegion, 591 + n, kFrameDigits * f); }
+    static constexpr field::U8 standard(int n) { return {runOffset(kRegion, 591 + n, 15)}; }
+    static constexpr field::List8 timing(int which) { return {runOffset(kRegion, 607, which), kTimings}; }
+    static constexpr field::List8 decodeStandard{runOffset(kRegion, 607, 8), kStandards};
+    static constexpr field::Flag callFrame(int f) { return {runOffset(kRegion, 607, 9), f}; }
+    static constexpr field::Flag displayFrame(int f) { return {runOffset(kRegion, 607, 10), f}; }
+    static constexpr field::List8 resetTime{runOffset(kRegion, 607, 11), kResetTimes};
 };
 
 inline RecordView view(const Image& image) { return RecordView(image, kRegion); }
@@ -80,7 +79,7 @@ inline RecordRef ref(Image& image) { return RecordRef(image, kRegion); }
 QString standard_name(int s);  // empty outside 0..14
 QStringList standard_names();
 int tone_tenths(int s, int d);
-QString frequency_text(int s, int d);  // one decimal: "1981.0", "979.8"
+QString digit_frequency_text(int s, int d);  // one decimal: "1981.0", "979.8"
 int frequency_word(int s, int d);      // whole hertz
 int divider(int s, int d);             // ticks in one period, rounded down
 

@@ -1,13 +1,17 @@
 #include "editors/signalling/frm_2tone.h"
 
+#include "editors/frame/editor_parts.h"
 #include "editors/signalling/frm_2tone_texts.h"
 #include "editors/signalling/signalling_frame.h"
 #include "editors/signalling/signalling_texts.h"
-#include "editors/signalling/text_grid.h"
-#include "editors/signalling/typing_filter.h"
 #include "image/tables.h"
+#include "ui/cell_editing.h"
+#include "ui/controls.h"
+#include "ui/field_events.h"
 #include "ui/geometry.h"
+#include "ui/key_rule.h"
 #include "ui/prompt.h"
+#include "ui/window_names.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -15,7 +19,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -26,6 +29,7 @@ namespace vx {
 namespace T = two_tone_texts;
 using two_tone::Layout;
 using two_tone::RuleField;
+using ui::titleHeight;
 
 namespace {
 
@@ -34,33 +38,17 @@ constexpr int kDecodeGridHeightTwips = 4000;
 
 // A transmit cell takes digits, the point and Enter, at any length; a tone
 // field at most seven characters. Neither takes Backspace.
-const TypingFilter::Rule kCellKeys{QStringLiteral("0123456789."), -1, false, true};
-const TypingFilter::Rule kToneKeys{QStringLiteral("0123456789."), 6, false, true};
+const FieldRule kCellKeys{.accepted = QStringLiteral("0123456789."), .backspace = false};
+const FieldRule kToneKeys{.accepted = QStringLiteral("0123456789."), .maxBefore = 6, .countTrimmed = true, .backspace = false};
 
-void rangeMessage()
-{
-    prompt(signalling_texts::kQuotedTitle, PromptIcon::Warning, T::kRange);
-}
-
-void select(QComboBox* combo, int position)
-{
-    const QSignalBlocker block(combo);
-    combo->setCurrentIndex(std::min(position, combo->count() - 1));
-}
-
-void setTextIfChanged(QLineEdit* edit, const QString& text)
-{
-    if (edit->text() != text)
-        edit->setText(text);
-}
-
-int titleHeight(const QWidget* frame) { return frame->fontMetrics().height() + 6; }
+void rangeMessage() { warn(signalling_texts::kQuotedTitle, T::kRange); }
 
 }  // namespace
 
 frm_2tone::frm_2tone(QWidget* parent)
-    : RegionEditor(signalling::descriptor({.name = "frm_2tone",
+    : RegionEditor(signalling::descriptor({.name = window::kTwoTone,
                                            .caption = T::kTitle,
+                                           .rows = two_tone::kRegion,
                                            .readOk = signalling_texts::kReadOk,
                                            .writeMessage = signalling_texts::kWriteDone,
                                            .writeOk = signalling_texts::kWriteOk,
@@ -80,34 +68,61 @@ frm_2tone::frm_2tone(QWidget* parent)
     frameEncode_->installEventFilter(this);  // each page lays itself out
     frameDecode_->installEventFilter(this);
 
-    // Encode: the transmit grid and the three durations.
+    // Encode: the transmit grid and the three durations. Leaving a frequency
+    // cell stores it (rounded, or 0 when there is none), after the range
+    // message for a refused text.
     encodeGrid_ = new TextGrid(QStringLiteral("MSF_Encode"), two_tone::kEntries, 3, frameEncode_);
-    textEncode_ = new QLineEdit(encodeGrid_->viewport());
-    textEncode_->setObjectName(QStringLiteral("Text_Encode"));
-    textEncode_->setAlignment(Qt::AlignCenter);
-    textEncode_->hide();
-    TypingFilter::install(textEncode_, kCellKeys);
+    encodeCells_ = new CellEditing(
+        encodeGrid_,
+        {.textName = "Text_Encode",
+         .enter = [this](GridCell c) {
+             return c.column < 1 ? CellEditor::none() : CellEditor::textBox(encodeGrid_->text(c.row, c.column), kCellKeys);
+         },
+         .leave = [this](GridCell c, const CellValue& v) {
+             const two_tone::TxCommit commit = two_tone::tx_commit(v.text);
+             if (commit.refused)
+                 rangeMessage();
+             two_tone::set_tx_freq(appImage(), c.row + 1, c.column - 1, commit.hz);
+             refresh();
+         }});
     static constexpr const char* kDurationNames[3][2] = {
         {"Label_1st", "Combo_Enc_ys1"}, {"Label_2nd", "Combo_Enc_ys2"}, {"Label_gap", "Combo_enc_ys3"}};
     for (int i = 0; i < 3; ++i) {
-        durationLabels_[size_t(i)] = new QLabel(frameEncode_);
-        durationLabels_[size_t(i)]->setObjectName(QString::fromLatin1(kDurationNames[i][0]));
+        durationLabels_[size_t(i)] = ui::makeLabel(frameEncode_, QString::fromLatin1(kDurationNames[i][0]));
         durations_[size_t(i)] = makeList(frameEncode_, kDurationNames[i][1], two_tone::durationEntries(), Layout::duration(i));
     }
-    connect(encodeGrid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex&, const QModelIndex&) { commitEncode(); });
-    connect(encodeGrid_, &QTableView::clicked, this, &frm_2tone::enterEncode);
 
     // Decode: the rules grid, the selected entry's tones and the reset time.
+    // A rule cell's list preselects an entry, a choice like any other:
+    // pairs and responses store the position, an alert the number shown.
     decodeGrid_ = new TextGrid(QStringLiteral("MSF_Decode"), two_tone::kEntries, two_tone::kDecodeColumns, frameDecode_);
-    comboDecode_ = new QComboBox(decodeGrid_->viewport());
-    comboDecode_->setObjectName(QStringLiteral("Combo_Decode"));
-    comboDecode_->hide();
-    discardTyping(comboDecode_);
-    connect(comboDecode_, &QComboBox::activated, this, &frm_2tone::chooseDecode);
-    connect(decodeGrid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex&, const QModelIndex&) { leaveDecode(); });
-    connect(decodeGrid_, &QTableView::clicked, this, &frm_2tone::enterDecode);
+    decodeCells_ = new CellEditing(
+        decodeGrid_,
+        {.listName = "Combo_Decode",
+         .clicked = [this](GridCell c) { selectEntry(c.row); },
+         .enter = [](GridCell c) {
+             if (c.column < 1)
+                 return CellEditor::none();
+             CellEditor e = CellEditor::list(two_tone::alertEntries(), 0);
+             if (two_tone::columnField(c.column) == RuleField::Pair)
+                 e = CellEditor::list(two_tone::pairEntries(), 0);
+             else if (two_tone::columnField(c.column) == RuleField::Response)
+                 e = CellEditor::list(callAlertTexts(), 2);
+             e.chooseOnOpen = true;
+             return e;
+         },
+         .leave = [this](GridCell c, const CellValue& v) {
+             decodeGrid_->setText(c.row, c.column, v.text);
+             const int rule = two_tone::columnRule(c.column);
+             if (decodeGrid_->text(c.row, two_tone::ruleColumn(rule, RuleField::Pair)).isEmpty()) {
+                 decodeGrid_->setText(c.row, two_tone::ruleColumn(rule, RuleField::Response), QString());
+                 decodeGrid_->setText(c.row, two_tone::ruleColumn(rule, RuleField::Alert), QString());
+             }
+         },
+         .choose = [](GridCell c, int position) {
+             const bool alert = two_tone::columnField(c.column) == RuleField::Alert;
+             two_tone::set_rule_byte(appImage(), c.row + 1, c.column, uint8_t(alert ? position + 1 : position));
+         }});
     connect(decodeGrid_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.column() == 0)
             emptyDecodeRow(index.row());
@@ -118,15 +133,12 @@ frm_2tone::frm_2tone(QWidget* parent)
     static constexpr const char* kToneNames[two_tone::kTones][2] = {
         {"Label_A_tone", "Text_A"}, {"Label_B_tone", "Text_B"}, {"Label_C_tone", "Text_C"}, {"Label_D_Tone", "Text_D"}};
     for (int k = 0; k < two_tone::kTones; ++k) {
-        toneLabels_[size_t(k)] = new QLabel(frameTones_);
-        toneLabels_[size_t(k)]->setObjectName(QString::fromLatin1(kToneNames[k][0]));
-        tones_[size_t(k)] = new QLineEdit(frameTones_);
-        tones_[size_t(k)]->setObjectName(QString::fromLatin1(kToneNames[k][1]));
-        TypingFilter::install(tones_[size_t(k)], kToneKeys);
+        toneLabels_[size_t(k)] = ui::makeLabel(frameTones_, QString::fromLatin1(kToneNames[k][0]));
+        tones_[size_t(k)] = ui::makeField(frameTones_, QString::fromLatin1(kToneNames[k][1]));
+        KeyRule::install(tones_[size_t(k)], kToneKeys);
         tones_[size_t(k)]->installEventFilter(this);  // commits when it loses the focus
     }
-    resetLabel_ = new QLabel(frameDecode_);
-    resetLabel_->setObjectName(QStringLiteral("Label_Reset"));
+    resetLabel_ = ui::makeLabel(frameDecode_, QStringLiteral("Label_Reset"));
     resetTime_ = makeList(frameDecode_, "Combo_Dec_Res_Time", two_tone::resetTimeEntries(), Layout::resetTime);
 
     for (int n = 0; n < two_tone::kEntries; ++n) {
@@ -141,15 +153,16 @@ frm_2tone::~frm_2tone() = default;
 
 QComboBox* frm_2tone::makeList(QWidget* parent, const char* name, const QStringList& entries, field::List8 f)
 {
-    return signalling::storedList(parent, QString::fromLatin1(name), entries, two_tone::kRegion, f);
+    return frame::storedList(parent, QString::fromLatin1(name), entries, two_tone::kRegion, f);
 }
 
 // ---------------------------------------------------------------- showing
 
-void frm_2tone::refresh()
+void frm_2tone::normalise(Image& image) { two_tone::normalise(image); }
+
+void frm_2tone::display()
 {
-    Image& image = appImage();
-    two_tone::normalise(image);
+    const Image& image = appImage();
     const RecordView r = two_tone::view(image);
     for (int n = 1; n <= two_tone::kEntries; ++n) {
         encodeGrid_->setText(n - 1, 1, two_tone::tx_text(image, n, 0));
@@ -158,8 +171,8 @@ void frm_2tone::refresh()
             decodeGrid_->setText(n - 1, c, two_tone::rule_text(image, n, c));
     }
     for (int i = 0; i < 3; ++i)
-        select(durations_[size_t(i)], Layout::duration(i).get(r));
-    select(resetTime_, Layout::resetTime.get(r));
+        ui::select(durations_[size_t(i)], Layout::duration(i).get(r));
+    ui::select(resetTime_, Layout::resetTime.get(r));
     showTones(selected_);
 }
 
@@ -167,7 +180,7 @@ void frm_2tone::refresh()
 void frm_2tone::showTones(int entry)
 {
     for (int k = 0; k < two_tone::kTones; ++k)
-        setTextIfChanged(tones_[size_t(k)], two_tone::tone_text(appImage(), entry + 1, k));
+        ui::showText(tones_[size_t(k)], two_tone::tone_text(appImage(), entry + 1, k));
 }
 
 void frm_2tone::selectEntry(int entry)
@@ -192,124 +205,22 @@ void frm_2tone::caption()
     for (int k = 0; k < two_tone::kTones; ++k)
         toneLabels_[size_t(k)]->setText(kTones[k]);
     resetLabel_->setText(T::kReset);
-    encodeGrid_->grid()->setHeadings(T::kEncodeHeadings);
-    decodeGrid_->grid()->setHeadings(T::kDecodeHeadings);
+    encodeGrid_->setHeadings(T::kEncodeHeadings);
+    decodeGrid_->setHeadings(T::kDecodeHeadings);
     frameTones_->setTitle(QLatin1Char(' ') + QString::number(selected_ + 1) + T::kDecodeFrequencies.str());
 }
 
 // ---------------------------------------------------------------- tabs
 
+// A tab change drops the open cell editors; a transmit text not yet left is
+// not stored.
 void frm_2tone::onTab(int index)
 {
-    hideEditors();
+    cancelCellEditing();
     if (index == 1)
         selectEntry(0);
 }
 
-// The cell editors are hidden; a transmit text not yet committed is dropped.
-void frm_2tone::hideEditors()
-{
-    encodeCell_ = {};
-    textEncode_->hide();
-    textEncode_->clear();
-    decodeCell_ = {};
-    comboDecode_->hide();
-}
-
-// ---------------------------------------------------------------- transmit grid
-
-void frm_2tone::enterEncode(const QModelIndex& index)
-{
-    // Only the current cell opens: a click refused elsewhere does nothing.
-    if (!index.isValid() || index.column() < 1 || index != encodeGrid_->currentIndex())
-        return;
-    encodeCell_ = {index.row(), index.column()};
-    textEncode_->setText(encodeGrid_->text(index.row(), index.column()));
-    textEncode_->setGeometry(encodeGrid_->cellRect(index.row(), index.column()));
-    textEncode_->show();
-    textEncode_->raise();
-    textEncode_->setFocus();
-}
-
-// The current cell has changed: the open frequency is stored (rounded, or 0
-// when there is none), after the range message for a refused text.
-void frm_2tone::commitEncode()
-{
-    if (!encodeCell_.open())
-        return;
-    const Cell cell = encodeCell_;
-    encodeCell_ = {};
-    const two_tone::TxCommit c = two_tone::tx_commit(textEncode_->text());
-    if (c.refused)
-        rangeMessage();
-    if (textEncode_->hasFocus())
-        encodeGrid_->setFocus();
-    textEncode_->hide();
-    two_tone::set_tx_freq(appImage(), cell.row + 1, cell.column - 1, c.hz);
-    refresh();
-    textEncode_->clear();
-}
-
-// ---------------------------------------------------------------- receive grid
-
-void frm_2tone::enterDecode(const QModelIndex& index)
-{
-    if (!index.isValid())
-        return;
-    selectEntry(index.row());
-    if (index.column() < 1 || index != decodeGrid_->currentIndex())
-        return;
-    decodeCell_ = {index.row(), index.column()};
-    const RuleField f = two_tone::columnField(index.column());
-    {
-        const QSignalBlocker block(comboDecode_);
-        comboDecode_->clear();
-        switch (f) {
-        case RuleField::Pair: comboDecode_->addItems(two_tone::pairEntries()); break;
-        case RuleField::Response: comboDecode_->addItems(callAlertTexts()); break;
-        case RuleField::Alert: comboDecode_->addItems(two_tone::alertEntries()); break;
-        }
-    }
-    comboDecode_->setGeometry(decodeGrid_->cellRect(index.row(), index.column()));
-    comboDecode_->show();
-    comboDecode_->raise();
-    comboDecode_->setFocus();
-    // The preselection is a choice like any other and is stored at once.
-    const int preselect = f == RuleField::Response ? 2 : 0;
-    {
-        const QSignalBlocker block(comboDecode_);
-        comboDecode_->setCurrentIndex(preselect);
-    }
-    chooseDecode(preselect);
-}
-
-// Pairs and responses store the position; an alert stores the number shown.
-void frm_2tone::chooseDecode(int position)
-{
-    if (!decodeCell_.open() || position < 0)
-        return;
-    const bool alert = two_tone::columnField(decodeCell_.column) == RuleField::Alert;
-    two_tone::set_rule_byte(appImage(), decodeCell_.row + 1, decodeCell_.column, uint8_t(alert ? position + 1 : position));
-}
-
-void frm_2tone::leaveDecode()
-{
-    if (!decodeCell_.open())
-        return;
-    const Cell cell = decodeCell_;
-    decodeCell_ = {};
-    decodeGrid_->setText(cell.row, cell.column, comboDecode_->currentText());
-    const int rule = two_tone::columnRule(cell.column);
-    if (decodeGrid_->text(cell.row, two_tone::ruleColumn(rule, RuleField::Pair)).isEmpty()) {
-        decodeGrid_->setText(cell.row, two_tone::ruleColumn(rule, RuleField::Response), QString());
-        decodeGrid_->setText(cell.row, two_tone::ruleColumn(rule, RuleField::Alert), QString());
-    }
-    if (comboDecode_->hasFocus())
-        decodeGrid_->setFocus();
-    comboDecode_->hide();
-}
-
-// On screen only: the next Show brings the row back from the image.
 void frm_2tone::emptyDecodeRow(int row)
 {
     for (int c = 1; c < two_tone::kDecodeColumns; ++c)
@@ -343,7 +254,7 @@ void frm_2tone::commitTone(int k)
     QLineEdit* field = tones_[size_t(k)];
     if (two_tone::commit_tone(appImage(), selected_ + 1, k, field->text())) {
         rangeMessage();
-        field->clear();
+        ui::showText(field, QString());
         QTimer::singleShot(0, field, [field] { field->setFocus(); });
     }
     refresh();
@@ -430,10 +341,6 @@ void frm_2tone::layOutDecode()
 
 std::optional<TransferPlan> frm_2tone::plan(Direction direction) { return signalling::plan(direction, kRange, appImage()); }
 
-void frm_2tone::loadDefaults()
-{
-    hideEditors();
-    two_tone::load_defaults(appImage());
-}
+void frm_2tone::loadDefaults() { two_tone::load_defaults(appImage()); }
 
 }  // namespace vx

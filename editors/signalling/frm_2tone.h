@@ -1,8 +1,8 @@
 #pragma once
 // The 2-tone editor: two tabs. Encode holds the fifteen transmit tone pairs
-// in a grid, edited through a text box placed over a frequency cell, and
-// the three duration lists. Decode holds the fifteen receive entries' rules
-// in a grid, edited through a list placed over a cell, the selected entry's
+// in a grid, edited in a text box over a frequency cell, and the three
+// duration lists. Decode holds the fifteen receive entries' rules
+// in a grid, edited in a list over a cell, the selected entry's
 // four tones and the reset time. Everything is stored straight into the
 // 2-tone region; the window reads and writes that region on its own.
 
@@ -16,11 +16,11 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QModelIndex;
 class QTabWidget;
 
 namespace vx {
 
+class CellEditing;
 class TextGrid;
 
 class frm_2tone : public RegionEditor {
@@ -29,8 +29,6 @@ public:
     explicit frm_2tone(QWidget* parent = nullptr);
     ~frm_2tone() override;
 
-    void refresh() override;
-
     // The receive entry whose tones are shown, 0..14.
     int selectedEntry() const { return selected_; }
 
@@ -38,13 +36,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct Cell {
-        int row = -1;  // data row 0..14
-        int column = -1;
-        bool open() const { return row >= 0; }
-    };
-
     std::optional<TransferPlan> plan(Direction direction) override;
+    void normalise(Image& image) override;
+    void display() override;
     void loadDefaults() override;
     void caption() override;
     void layOutContent(const QRect& area) override;
@@ -53,17 +47,10 @@ private:
 
     QComboBox* makeList(QWidget* parent, const char* name, const QStringList& entries, field::List8 f);
     void onTab(int index);
-    void hideEditors();
     void selectEntry(int entry);
     void showTones(int entry);
 
-    // Transmit grid.
-    void enterEncode(const QModelIndex& index);
-    void commitEncode();
-    // Receive grid.
-    void enterDecode(const QModelIndex& index);
-    void chooseDecode(int position);
-    void leaveDecode();
+    // Receive grid, on screen only: the next Show brings the row back.
     void emptyDecodeRow(int row);
     // Tone fields.
     void commitTone(int k);
@@ -72,12 +59,12 @@ private:
     QGroupBox* frameEncode_ = nullptr;
     QGroupBox* frameDecode_ = nullptr;
     TextGrid* encodeGrid_ = nullptr;
-    QLineEdit* textEncode_ = nullptr;
+    CellEditing* encodeCells_ = nullptr;
     std::array<QLabel*, 3> durationLabels_{};
     std::array<QComboBox*, 3> durations_{};
 
     TextGrid* decodeGrid_ = nullptr;
-    QComboBox* comboDecode_ = nullptr;
+    CellEditing* decodeCells_ = nullptr;
     QGroupBox* frameTones_ = nullptr;
     std::array<QLabel*, two_tone::kTones> toneLabels_{};
     std::array<QLineEdit*, two_tone::kTones> tones_{};
@@ -85,8 +72,6 @@ private:
     QComboBox* resetTime_ = nullptr;
 
     int selected_ = 0;
-    Cell encodeCell_;
-    Cell decodeCell_;
 };
 
 }  // namespace vx

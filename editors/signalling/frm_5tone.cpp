@@ -1,12 +1,15 @@
 #include "editors/signalling/frm_5tone.h"
 
+#include "editors/frame/editor_parts.h"
 #include "editors/signalling/frm_5tone_texts.h"
 #include "editors/signalling/signalling_frame.h"
 #include "editors/signalling/signalling_texts.h"
-#include "editors/signalling/text_grid.h"
-#include "editors/signalling/typing_filter.h"
+#include "ui/cell_editing.h"
+#include "ui/controls.h"
+#include "ui/field_events.h"
 #include "ui/geometry.h"
 #include "ui/prompt.h"
+#include "ui/window_names.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,10 +17,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
-#include <QSignalBlocker>
 #include <QTabWidget>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -25,6 +25,9 @@ namespace vx {
 
 namespace T = five_tone_texts;
 using five_tone::Layout;
+using ui::blank;
+using ui::makeLabel;
+using ui::titleHeight;
 
 namespace {
 
@@ -36,36 +39,18 @@ enum EncodeColumn : int { EncNumber, EncFrame1, EncFrame2, EncFrame3, EncStandar
 
 // A frame takes Backspace always, and digits 0..F and Enter while it holds
 // at most four characters.
-const TypingFilter::Rule kFrameKeys{QStringLiteral("0123456789abcdefABCDEF"), five_tone::kFrameDigits - 1, true, true};
+const FieldRule kFrameKeys{.accepted = QStringLiteral("0123456789abcdefABCDEF"),
+                           .maxBefore = five_tone::kFrameDigits - 1,
+                           .countTrimmed = true};
 
-bool blank(const QString& text) { return text.trimmed().isEmpty(); }
-
-void select(QComboBox* combo, int position)
-{
-    const QSignalBlocker block(combo);
-    combo->setCurrentIndex(std::min(position, combo->count() - 1));
-}
-
-void setChecked(QCheckBox* box, bool on)
-{
-    const QSignalBlocker block(box);
-    box->setChecked(on);
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& name)
-{
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
-    return l;
-}
-
-int titleHeight(const QWidget* frame) { return frame->fontMetrics().height() + 6; }
+bool isFrame(int column) { return column >= EncFrame1 && column <= EncFrame3; }
 
 }  // namespace
 
 frm_5tone::frm_5tone(QWidget* parent)
-    : RegionEditor(signalling::descriptor({.name = "frm_5tone",
+    : RegionEditor(signalling::descriptor({.name = window::kFiveTone,
                                            .caption = T::kTitle,
+                                           .rows = five_tone::kRegion,
                                            .readOk = signalling_texts::kReadOk,
                                            .writeMessage = signalling_texts::kWriteDone,
                                            .writeOk = signalling_texts::kWriteOk,
@@ -87,56 +72,24 @@ frm_5tone::frm_5tone(QWidget* parent)
     const QStringList names = five_tone::standard_names();
 
     // Standards: grid, the list of names and the chosen standard's tones.
-    stdGrid_ = new TextGrid(QStringLiteral("MSF_Chann"), five_tone::kStandards, kStdColumns, frameStd_);
-    comboEdit_ = new QComboBox(stdGrid_->viewport());
-    comboEdit_->setObjectName(QStringLiteral("Combo_edit"));
-    comboEdit_->setEditable(true);  // shows the cell's text, in the list or not
-    comboEdit_->setInsertPolicy(QComboBox::NoInsert);
-    comboEdit_->setCompleter(nullptr);
-    comboEdit_->hide();
-    discardTyping(comboEdit_);
-    connect(comboEdit_, &QComboBox::activated, this, &frm_5tone::chooseStandardCell);
-    connect(stdGrid_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { leaveStandard(); });
-    connect(stdGrid_, &QTableView::clicked, this, &frm_5tone::enterStandard);
+    buildStandardsGrid();
     stdNameLabel_ = makeLabel(frameStd_, QStringLiteral("Label_std_name"));
-    stdNames_ = new QComboBox(frameStd_);
-    stdNames_->setObjectName(QStringLiteral("Combo_stxh"));
-    stdNames_->addItems(names);
-    stdNames_->setMaxVisibleItems(15);
-    discardTyping(stdNames_);
+    stdNames_ = ui::makeList(frameStd_, QStringLiteral("Combo_stxh"), names);
     connect(stdNames_, &QComboBox::activated, this, &frm_5tone::showStandard);
     for (int d = 0; d < five_tone::kDigits; ++d) {
-        codeLabels_[size_t(d)] = makeLabel(frameStd_, QStringLiteral("Label_code_%1").arg(d));
+        codeLabels_[size_t(d)] = makeLabel(frameStd_, QStringLiteral("Label_code_%1").arg(d), Qt::AlignCenter);
         codeLabels_[size_t(d)]->setText(five_tone::digit_text(uint8_t(d)));
-        codeLabels_[size_t(d)]->setAlignment(Qt::AlignCenter);
         codeLabels_[size_t(d)]->setFrameShape(QFrame::Panel);
-        freqLabels_[size_t(d)] = makeLabel(frameStd_, QStringLiteral("Label_freq_%1").arg(d));
-        freqLabels_[size_t(d)]->setAlignment(Qt::AlignCenter);
+        freqLabels_[size_t(d)] = makeLabel(frameStd_, QStringLiteral("Label_freq_%1").arg(d), Qt::AlignCenter);
         freqLabels_[size_t(d)]->setFrameShape(QFrame::Panel);
     }
     for (int s = 0; s < five_tone::kStandards; ++s)
         stdGrid_->setText(s, StdName, names.at(s));
 
     // Encode: transmit entries and settings.
-    encodeGrid_ = new TextGrid(QStringLiteral("MSF_Encode"), five_tone::kEntries, kEncodeColumns, frameEncode_);
-    textEncode_ = new QLineEdit(encodeGrid_->viewport());
-    textEncode_->setObjectName(QStringLiteral("Text_Encode"));
-    textEncode_->setAlignment(Qt::AlignCenter);
-    textEncode_->hide();
-    TypingFilter::install(textEncode_, kFrameKeys);
-    textEncode_->installEventFilter(this);  // Show when it loses the focus
-    connect(textEncode_, &QLineEdit::textEdited, this, &frm_5tone::frameEdited);
-    comboEncode_ = new QComboBox(encodeGrid_->viewport());
-    comboEncode_->setObjectName(QStringLiteral("Combo_Encode"));
-    comboEncode_->addItems(names);
-    comboEncode_->hide();
-    discardTyping(comboEncode_);
-    connect(comboEncode_, &QComboBox::activated, this, &frm_5tone::chooseEntryStandard);
-    connect(encodeGrid_->selectionModel(), &QItemSelectionModel::currentChanged, this, &frm_5tone::onEncodeCurrent);
-    connect(encodeGrid_, &QTableView::clicked, this, &frm_5tone::enterEncode);
+    buildEncodeGrid();
     for (int n = 0; n < five_tone::kEntries; ++n)
         encodeGrid_->setText(n, EncNumber, QString::number(n + 1));
-
     static constexpr const char* kTimingNames[five_tone::kTimingLists][2] = {
         {"Label_enc_ys1", "Combo_Enc_ys1"},
         {"Label_enc_ys2", "Combo_Enc_ys2"},
@@ -153,10 +106,8 @@ frm_5tone::frm_5tone(QWidget* parent)
     callLabel_ = makeLabel(frameEncode_, QStringLiteral("Label_Decode_HJ"));
     dispLabel_ = makeLabel(frameEncode_, QStringLiteral("Label_Decode_Disp"));
     for (int f = 0; f < five_tone::kFrames; ++f) {
-        callFrames_[size_t(f)] = new QCheckBox(frameEncode_);
-        callFrames_[size_t(f)]->setObjectName(QStringLiteral("Check_Decode_HJ_%1").arg(f));
-        dispFrames_[size_t(f)] = new QCheckBox(frameEncode_);
-        dispFrames_[size_t(f)]->setObjectName(QStringLiteral("Check_Decode_Disp_%1").arg(f));
+        callFrames_[size_t(f)] = ui::makeCheck(frameEncode_, QStringLiteral("Check_Decode_HJ_%1").arg(f));
+        dispFrames_[size_t(f)] = ui::makeCheck(frameEncode_, QStringLiteral("Check_Decode_Disp_%1").arg(f));
         connect(callFrames_[size_t(f)], &QCheckBox::clicked, this,
                 [f](bool on) { Layout::callFrame(f).put(five_tone::ref(appImage()), on); });
         connect(dispFrames_[size_t(f)], &QCheckBox::clicked, this,
@@ -165,25 +116,109 @@ frm_5tone::frm_5tone(QWidget* parent)
     resetLabel_ = makeLabel(frameEncode_, QStringLiteral("Label_Reset_Time"));
     resetTime_ = makeList(frameEncode_, QStringLiteral("Combo_Dec_Res_Time"), five_tone::resetTimeEntries(), Layout::resetTime);
 
-    connect(tabs_, &QTabWidget::currentChanged, this, [this] { hideEditors(); });
-    select(stdNames_, 0);
+    // A tab change drops the open cell editors.
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] { cancelCellEditing(); });
+    ui::select(stdNames_, 0);
     showStandard(0);
     caption();
 }
 
 frm_5tone::~frm_5tone() = default;
 
+// A click on a standard shows its tones; its length, group and repeat cells
+// are edited in a list that shows the cell's text, an entry or not.
+void frm_5tone::buildStandardsGrid()
+{
+    stdGrid_ = new TextGrid(QStringLiteral("MSF_Chann"), five_tone::kStandards, kStdColumns, frameStd_);
+    stdCells_ = new CellEditing(
+        stdGrid_,
+        {.listName = "Combo_edit",
+         .clicked = [this](GridCell c) {
+             ui::select(stdNames_, c.row);
+             showStandard(c.row);
+         },
+         .enter = [this](GridCell c) {
+             if (c.column == StdName)
+                 return CellEditor::none();
+             const QStringList entries = c.column == StdLength ? five_tone::toneLengthEntries() : five_tone::digitEntries();
+             CellEditor e = CellEditor::list(entries, int(entries.indexOf(stdGrid_->text(c.row, c.column))));
+             e.showText = true;
+             e.text = stdGrid_->text(c.row, c.column);
+             return e;
+         },
+         .leave = [this](GridCell c, const CellValue& v) { stdGrid_->setText(c.row, c.column, v.text); },
+         .choose = [](GridCell c, int position) {
+             Image& image = appImage();
+             switch (c.column) {
+             case StdLength: five_tone::set_tone_length(image, c.row, position); break;
+             case StdGroup: five_tone::set_group_tone(image, c.row, position); break;
+             case StdRepeat: five_tone::set_repeat_tone(image, c.row, position); break;
+             default: break;
+             }
+         }});
+}
+
+// A frame is edited in a text box and stored with every change; leaving it
+// with one to four digits is refused. An entry's standard is a list. An
+// entry whose first frame is blank opens no other cell.
+void frm_5tone::buildEncodeGrid()
+{
+    encodeGrid_ = new TextGrid(QStringLiteral("MSF_Encode"), five_tone::kEntries, kEncodeColumns, frameEncode_);
+    encodeCells_ = new CellEditing(
+        encodeGrid_,
+        {.textName = "Text_Encode",
+         .listName = "Combo_Encode",
+         .enter = [this](GridCell c) {
+             if (c.column == EncNumber || (c.column != EncFrame1 && blank(encodeGrid_->text(c.row, EncFrame1))))
+                 return CellEditor::none();
+             if (c.column == EncStandard) {
+                 const int s = Layout::standard(c.row + 1).get(five_tone::view(appImage()));
+                 return CellEditor::list(five_tone::standard_names(), s < five_tone::kStandards ? s : -1);
+             }
+             // The cell's digits; an unused frame's five spaces are not
+             // kept, so that typing starts at the beginning.
+             return CellEditor::textBox(encodeGrid_->text(c.row, c.column).trimmed(), kFrameKeys);
+         },
+         .refuse = [](GridCell c, const CellValue& v) {
+             const QString text = v.text.trimmed();
+             if (!isFrame(c.column) || text.isEmpty() || text.size() >= five_tone::kFrameDigits)
+                 return false;
+             warn(signalling_texts::kQuotedTitle, T::kFiveDigits);
+             return true;
+         },
+         .leave = [this](GridCell c, const CellValue& v) {
+             if (c.column == EncStandard) {
+                 encodeGrid_->setText(c.row, c.column, v.text);
+                 return;
+             }
+             encodeGrid_->setText(c.row, c.column, v.text.trimmed().toUpper());
+             if (blank(encodeGrid_->text(c.row, EncFrame1)))
+                 for (int col = EncFrame1; col <= EncStandard; ++col)
+                     encodeGrid_->setText(c.row, col, QString());  // on screen only
+         },
+         .choose = [](GridCell c, int position) {
+             if (c.column == EncStandard)
+                 five_tone::set_entry_standard(appImage(), c.row + 1, position);
+         },
+         .edited = [](GridCell c, const QString& text) {
+             if (isFrame(c.column))
+                 five_tone::set_frame(appImage(), c.row + 1, c.column - EncFrame1, text);
+         }});
+    encodeCells_->textBox()->installEventFilter(this);  // Show when it loses the focus
+}
+
 QComboBox* frm_5tone::makeList(QWidget* parent, const QString& name, const QStringList& entries, field::List8 f)
 {
-    return signalling::storedList(parent, name, entries, five_tone::kRegion, f);
+    return frame::storedList(parent, name, entries, five_tone::kRegion, f);
 }
 
 // ---------------------------------------------------------------- showing
 
-void frm_5tone::refresh()
+void frm_5tone::normalise(Image& image) { five_tone::normalise(image); }
+
+void frm_5tone::display()
 {
-    Image& image = appImage();
-    five_tone::normalise(image);
+    const Image& image = appImage();
     for (int s = 0; s < five_tone::kStandards; ++s) {
         stdGrid_->setText(s, StdLength, five_tone::tone_length_text(image, s));
         stdGrid_->setText(s, StdGroup, five_tone::group_tone_text(image, s));
@@ -196,19 +231,19 @@ void frm_5tone::refresh()
     }
     const RecordView r = five_tone::view(image);
     for (int i = 0; i < five_tone::kTimingLists; ++i)
-        select(timings_[size_t(i)], Layout::timing(i).get(r));
-    select(decodeStd_, Layout::decodeStandard.get(r));
-    select(resetTime_, Layout::resetTime.get(r));
+        ui::select(timings_[size_t(i)], Layout::timing(i).get(r));
+    ui::select(decodeStd_, Layout::decodeStandard.get(r));
+    ui::select(resetTime_, Layout::resetTime.get(r));
     for (int f = 0; f < five_tone::kFrames; ++f) {
-        setChecked(callFrames_[size_t(f)], Layout::callFrame(f).get(r));
-        setChecked(dispFrames_[size_t(f)], Layout::displayFrame(f).get(r));
+        ui::setChecked(callFrames_[size_t(f)], Layout::callFrame(f).get(r));
+        ui::setChecked(dispFrames_[size_t(f)], Layout::displayFrame(f).get(r));
     }
 }
 
 void frm_5tone::showStandard(int s)
 {
     for (int d = 0; d < five_tone::kDigits; ++d)
-        freqLabels_[size_t(d)]->setText(five_tone::frequency_text(s, d));
+        freqLabels_[size_t(d)]->setText(five_tone::digit_frequency_text(s, d));
 }
 
 void frm_5tone::caption()
@@ -231,171 +266,13 @@ void frm_5tone::caption()
         dispFrames_[size_t(f)]->setText(kFrameTexts[f]);
     }
     resetLabel_->setText(T::kResetTime);
-    stdGrid_->grid()->setHeadings(T::kStandardHeadings);
-    encodeGrid_->grid()->setHeadings(T::kEncodeHeadings);
-}
-
-void frm_5tone::hideEditors()
-{
-    for (QWidget* editor : {static_cast<QWidget*>(textEncode_), static_cast<QWidget*>(comboEncode_),
-                            static_cast<QWidget*>(comboEdit_)})
-        editor->hide();
-    stdCell_ = {};
-    encodeCell_ = {};
-}
-
-// ---------------------------------------------------------------- standards grid
-
-void frm_5tone::enterStandard(const QModelIndex& index)
-{
-    if (!index.isValid())
-        return;
-    select(stdNames_, index.row());
-    showStandard(index.row());
-    if (index.column() == StdName || index != stdGrid_->currentIndex())
-        return;
-    stdCell_ = {index.row(), index.column()};
-    const QString text = stdGrid_->text(index.row(), index.column());
-    {
-        const QSignalBlocker block(comboEdit_);
-        comboEdit_->clear();
-        comboEdit_->addItems(index.column() == StdLength ? five_tone::toneLengthEntries() : five_tone::digitEntries());
-        comboEdit_->setCurrentIndex(int(comboEdit_->findText(text)));
-        comboEdit_->setEditText(text);
-    }
-    comboEdit_->setGeometry(stdGrid_->cellRect(index.row(), index.column()));
-    comboEdit_->show();
-    comboEdit_->raise();
-    comboEdit_->setFocus();
-}
-
-void frm_5tone::chooseStandardCell(int position)
-{
-    if (!stdCell_.open() || position < 0)
-        return;
-    Image& image = appImage();
-    switch (stdCell_.column) {
-    case StdLength: five_tone::set_tone_length(image, stdCell_.row, position); break;
-    case StdGroup: five_tone::set_group_tone(image, stdCell_.row, position); break;
-    case StdRepeat: five_tone::set_repeat_tone(image, stdCell_.row, position); break;
-    default: break;
-    }
-}
-
-void frm_5tone::leaveStandard()
-{
-    if (!stdCell_.open())
-        return;
-    const Cell cell = stdCell_;
-    stdCell_ = {};
-    stdGrid_->setText(cell.row, cell.column, comboEdit_->currentText());
-    if (comboEdit_->hasFocus())
-        stdGrid_->setFocus();
-    comboEdit_->hide();
-}
-
-// ---------------------------------------------------------------- transmit grid
-
-void frm_5tone::onEncodeCurrent(const QModelIndex& current, const QModelIndex& previous)
-{
-    Q_UNUSED(current);
-    if (reverting_ || leaveEncode())
-        return;
-    // Refused: the frame's cell stays the current one.
-    reverting_ = true;
-    encodeGrid_->selectionModel()->setCurrentIndex(previous, QItemSelectionModel::ClearAndSelect);
-    reverting_ = false;
-    const QPersistentModelIndex keep(previous);
-    QTimer::singleShot(0, encodeGrid_, [grid = QPointer<TextGrid>(encodeGrid_), keep] {
-        if (grid && keep.isValid())
-            grid->selectionModel()->select(keep, QItemSelectionModel::ClearAndSelect);
-    });
-}
-
-void frm_5tone::enterEncode(const QModelIndex& index)
-{
-    // Only the current cell opens: a click refused elsewhere does nothing.
-    if (!index.isValid() || index != encodeGrid_->currentIndex() || index.column() == EncNumber)
-        return;
-    const int row = index.row();
-    if (index.column() != EncFrame1 && blank(encodeGrid_->text(row, EncFrame1)))
-        return;
-    encodeCell_ = {row, index.column()};
-    const QRect rect = encodeGrid_->cellRect(row, index.column());
-    if (index.column() == EncStandard) {
-        select(comboEncode_, -1);
-        const int s = Layout::standard(row + 1).get(five_tone::view(appImage()));
-        if (s < five_tone::kStandards)
-            select(comboEncode_, s);
-        comboEncode_->setGeometry(rect);
-        comboEncode_->show();
-        comboEncode_->raise();
-        comboEncode_->setFocus();
-        return;
-    }
-    // The cell's digits; an unused frame's five spaces are not kept, so
-    // that typing starts at the beginning.
-    textEncode_->setText(encodeGrid_->text(row, index.column()).trimmed());
-    textEncode_->setGeometry(rect);
-    textEncode_->show();
-    textEncode_->raise();
-    textEncode_->setFocus();
-}
-
-// Every change is stored at once; text longer than a frame (pasted) is cut
-// to the five characters stored.
-void frm_5tone::frameEdited(const QString& text)
-{
-    if (!encodeCell_.open() || encodeCell_.column < EncFrame1 || encodeCell_.column > EncFrame3)
-        return;
-    five_tone::set_frame(appImage(), encodeCell_.row + 1, encodeCell_.column - EncFrame1, text);
-    if (text.trimmed().size() > five_tone::kFrameDigits) {
-        const QSignalBlocker block(textEncode_);
-        textEncode_->setText(text.trimmed().left(five_tone::kFrameDigits));
-    }
-}
-
-// Leaving the open cell. A frame of 1 to 4 digits is refused (false): the
-// message, and the text box keeps the focus.
-bool frm_5tone::leaveEncode()
-{
-    if (!encodeCell_.open())
-        return true;
-    const Cell cell = encodeCell_;
-    if (cell.column == EncStandard) {
-        encodeCell_ = {};
-        encodeGrid_->setText(cell.row, cell.column, comboEncode_->currentText());
-        if (comboEncode_->hasFocus())
-            encodeGrid_->setFocus();
-        comboEncode_->hide();
-        return true;
-    }
-    const QString text = textEncode_->text().trimmed();
-    if (!text.isEmpty() && text.size() < five_tone::kFrameDigits) {
-        prompt(signalling_texts::kQuotedTitle, PromptIcon::Warning, T::kFiveDigits);
-        textEncode_->setFocus();
-        return false;
-    }
-    encodeCell_ = {};
-    encodeGrid_->setText(cell.row, cell.column, text.toUpper());
-    if (blank(encodeGrid_->text(cell.row, EncFrame1)))
-        for (int c = EncFrame1; c <= EncStandard; ++c)
-            encodeGrid_->setText(cell.row, c, QString());  // on screen only
-    if (textEncode_->hasFocus())
-        encodeGrid_->setFocus();
-    textEncode_->hide();
-    return true;
-}
-
-void frm_5tone::chooseEntryStandard(int position)
-{
-    if (encodeCell_.open() && encodeCell_.column == EncStandard)
-        five_tone::set_entry_standard(appImage(), encodeCell_.row + 1, position);
+    stdGrid_->setHeadings(T::kStandardHeadings);
+    encodeGrid_->setHeadings(T::kEncodeHeadings);
 }
 
 bool frm_5tone::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == textEncode_ && leavesField(event))
+    if (encodeCells_ && watched == encodeCells_->textBox() && leavesField(event))
         refresh();
     if (event->type() == QEvent::Resize) {
         if (watched == frameStd_)
@@ -493,10 +370,6 @@ void frm_5tone::layOutEncode(const QRect& r)
 
 std::optional<TransferPlan> frm_5tone::plan(Direction direction) { return signalling::plan(direction, kRange, appImage()); }
 
-void frm_5tone::loadDefaults()
-{
-    hideEditors();
-    five_tone::load_defaults(appImage());
-}
+void frm_5tone::loadDefaults() { five_tone::load_defaults(appImage()); }
 
 }  // namespace vx

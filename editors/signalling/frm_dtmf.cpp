@@ -1,9 +1,13 @@
 #include "editors/signalling/frm_dtmf.h"
 
+#include "editors/frame/editor_parts.h"
 #include "editors/signalling/frm_dtmf_texts.h"
 #include "editors/signalling/signalling_frame.h"
-#include "editors/signalling/typing_filter.h"
+#include "ui/controls.h"
+#include "ui/field_events.h"
 #include "ui/geometry.h"
+#include "ui/key_rule.h"
+#include "ui/window_names.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,7 +15,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -28,42 +31,17 @@ constexpr int kRightsPitchTwips = 600;  // the rights boxes stand 600 twips apar
 
 // Keys a code field takes: the DTMF characters and Enter, while the field
 // holds at most 15 characters. Backspace is not among them.
-const TypingFilter::Rule kCodeKeys{QStringLiteral("0123456789abcdABCD*#"), dtmf::kCodeLength - 1, false, true};
-
-void setTextIfChanged(QLineEdit* edit, const QString& text)
-{
-    if (edit->text() != text) {
-        const QSignalBlocker block(edit);
-        edit->setText(text);
-    }
-}
-
-void setChecked(QCheckBox* box, bool on)
-{
-    const QSignalBlocker block(box);
-    box->setChecked(on);
-}
-
-void select(QComboBox* combo, int position)
-{
-    const QSignalBlocker block(combo);
-    combo->setCurrentIndex(std::min(position, combo->count() - 1));
-}
-
-void showCharacter(QComboBox* combo, const QString& text)
-{
-    const QSignalBlocker block(combo);
-    combo->setCurrentIndex(int(combo->findText(text)));
-    combo->setEditText(text);
-}
-
-int titleHeight(const QWidget* frame) { return frame->fontMetrics().height() + 6; }
+const FieldRule kCodeKeys{.accepted = QStringLiteral("0123456789abcdABCD*#"),
+                          .maxBefore = dtmf::kCodeLength - 1,
+                          .countTrimmed = true,
+                          .backspace = false};
 
 }  // namespace
 
 frm_dtmf::frm_dtmf(QWidget* parent)
-    : RegionEditor(signalling::descriptor({.name = "frm_dtmf",
+    : RegionEditor(signalling::descriptor({.name = window::kDtmf,
                                            .caption = T::kTitle,
+                                           .rows = dtmf::kRegion,
                                            .readOk = T::kReadOk,
                                            .writeMessage = T::kWriteDone,
                                            .writeOk = T::kWriteOk,
@@ -77,10 +55,7 @@ frm_dtmf::frm_dtmf(QWidget* parent)
         return f;
     };
     auto label = [](QWidget* parent, const QString& name, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-        auto* l = new QLabel(parent);
-        l->setObjectName(name);
-        l->setAlignment(align);
-        return l;
+        return ui::makeLabel(parent, name, align);
     };
 
     // Transmit codes.
@@ -120,7 +95,7 @@ frm_dtmf::frm_dtmf(QWidget* parent)
 
     // Control identities and their rights.
     frameCtrl_ = frame("Frame_Ctrl");
-    control_ = makeCheck(frameCtrl_, QStringLiteral("Check_Ctrl_En"));
+    control_ = ui::makeCheck(frameCtrl_, QStringLiteral("Check_Ctrl_En"));
     connect(control_, &QCheckBox::clicked, this, [this](bool on) {
         dtmf::set_control(appImage(), on);
         applyEnabling(on);
@@ -134,8 +109,8 @@ frm_dtmf::frm_dtmf(QWidget* parent)
     vice_.edit = makeCodeField(frameCtrl_, QStringLiteral("Text_SID"),
                                [](Image& image, QStringView t) { dtmf::set_identity(image, Identity::Vice, t); });
     for (int bit = 0; bit < dtmf::kRightsBoxes; ++bit) {
-        masterRights_[size_t(bit)] = makeCheck(frameCtrl_, QStringLiteral("Check_M_%1").arg(bit));
-        viceRights_[size_t(bit)] = makeCheck(frameCtrl_, QStringLiteral("Check_S_%1").arg(bit));
+        masterRights_[size_t(bit)] = ui::makeCheck(frameCtrl_, QStringLiteral("Check_M_%1").arg(bit));
+        viceRights_[size_t(bit)] = ui::makeCheck(frameCtrl_, QStringLiteral("Check_S_%1").arg(bit));
         connect(masterRights_[size_t(bit)], &QCheckBox::clicked, this,
                 [bit](bool on) { dtmf::set_right(appImage(), Identity::Master, bit, on); });
         connect(viceRights_[size_t(bit)], &QCheckBox::clicked, this,
@@ -144,8 +119,8 @@ frm_dtmf::frm_dtmf(QWidget* parent)
 
     // What the radio may do.
     frameState_ = frame("Frame_State");
-    rxDisable_ = makeCheck(frameState_, QStringLiteral("Check_RX"));
-    txDisable_ = makeCheck(frameState_, QStringLiteral("Check_Tx"));
+    rxDisable_ = ui::makeCheck(frameState_, QStringLiteral("Check_RX"));
+    txDisable_ = ui::makeCheck(frameState_, QStringLiteral("Check_Tx"));
     connect(rxDisable_, &QCheckBox::clicked, this,
             [](bool on) { dtmf::set_disabled(appImage(), dtmf::Disable::Receive, on); });
     connect(txDisable_, &QCheckBox::clicked, this,
@@ -160,9 +135,8 @@ frm_dtmf::~frm_dtmf() = default;
 
 QLineEdit* frm_dtmf::makeCodeField(QWidget* parent, const QString& name, std::function<void(Image&, QStringView)> store)
 {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    TypingFilter::install(edit, kCodeKeys);
+    QLineEdit* edit = ui::makeField(parent, name);
+    KeyRule::install(edit, kCodeKeys);
     edit->installEventFilter(this);  // Show when it loses the focus
     codeFields_.push_back({edit, std::move(store)});
     const size_t index = codeFields_.size() - 1;
@@ -172,7 +146,7 @@ QLineEdit* frm_dtmf::makeCodeField(QWidget* parent, const QString& name, std::fu
 
 QComboBox* frm_dtmf::makeList(QWidget* parent, const char* name, const QStringList& entries, field::List8 f)
 {
-    return signalling::storedList(parent, QString::fromLatin1(name), entries, dtmf::kRegion, f);
+    return frame::storedList(parent, QString::fromLatin1(name), entries, dtmf::kRegion, f);
 }
 
 // The group-call and separator lists show the stored character, in the list
@@ -185,7 +159,7 @@ QComboBox* frm_dtmf::makeCharacterList(QWidget* parent, const char* name, void (
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
     combo->addItems(dtmf::groupCallEntries());
-    discardTyping(combo);
+    discardTyping(combo);  // after setEditable: its field takes no typing either
     connect(combo, &QComboBox::activated, this, [combo, store](int position) {
         const QString text = combo->itemText(position);
         if (!text.isEmpty())
@@ -194,25 +168,9 @@ QComboBox* frm_dtmf::makeCharacterList(QWidget* parent, const char* name, void (
     return combo;
 }
 
-QCheckBox* frm_dtmf::makeCheck(QWidget* parent, const QString& name)
-{
-    auto* box = new QCheckBox(parent);
-    box->setObjectName(name);
-    return box;
-}
-
-// Every change of a code field's text is stored at once. Text longer than
-// the row holds (it can only arrive by pasting) is cut to what was stored.
-void frm_dtmf::codeEdited(const CodeField& field, const QString& text)
-{
-    Image& image = appImage();
-    field.store(image, text);
-    if (text.trimmed().size() > dtmf::kCodeLength) {
-        QString kept = text.trimmed();
-        kept.truncate(dtmf::kCodeLength);
-        setTextIfChanged(field.edit, kept);
-    }
-}
+// Every change of a code field's text is stored at once; the field's rule
+// keeps pasted text within what the row holds.
+void frm_dtmf::codeEdited(const CodeField& field, const QString& text) { field.store(appImage(), text); }
 
 void frm_dtmf::applyEnabling(bool on)
 {
@@ -233,30 +191,30 @@ bool frm_dtmf::eventFilter(QObject* watched, QEvent* event)
 
 // ---------------------------------------------------------------- showing
 
-void frm_dtmf::refresh()
+void frm_dtmf::normalise(Image& image) { dtmf::normalise(image); }
+
+void frm_dtmf::display()
 {
-    Image& image = appImage();
-    dtmf::normalise(image);
-    const dtmf::Settings s = dtmf::decode(image);
+    const dtmf::Settings s = dtmf::decode(appImage());
     for (int i = 0; i < dtmf::kTxCodes; ++i)
-        setTextIfChanged(txCodes_[size_t(i)], s.txCodes[size_t(i)]);
+        ui::showText(txCodes_[size_t(i)], s.txCodes[size_t(i)]);
     for (int k = 0; k < dtmf::kDecodeCodes; ++k)
-        setTextIfChanged(decodes_[size_t(k)].edit, s.decodes[size_t(k)]);
-    setTextIfChanged(master_.edit, s.master);
-    setTextIfChanged(vice_.edit, s.vice);
-    select(onTime_, s.onTime);
-    select(offTime_, s.offTime);
-    select(decodeDelay_, s.decodeDelay);
-    select(resetTime_, s.resetTime);
-    showCharacter(groupCall_, s.groupCall);
-    showCharacter(separator_, s.separator);
-    setChecked(control_, s.control);
+        ui::showText(decodes_[size_t(k)].edit, s.decodes[size_t(k)]);
+    ui::showText(master_.edit, s.master);
+    ui::showText(vice_.edit, s.vice);
+    ui::select(onTime_, s.onTime);
+    ui::select(offTime_, s.offTime);
+    ui::select(decodeDelay_, s.decodeDelay);
+    ui::select(resetTime_, s.resetTime);
+    ui::showListText(groupCall_, s.groupCall);
+    ui::showListText(separator_, s.separator);
+    ui::setChecked(control_, s.control);
     for (int bit = 0; bit < dtmf::kRightsBoxes; ++bit) {
-        setChecked(masterRights_[size_t(bit)], s.masterRights & (1u << bit));
-        setChecked(viceRights_[size_t(bit)], s.viceRights & (1u << bit));
+        ui::setChecked(masterRights_[size_t(bit)], s.masterRights & (1u << bit));
+        ui::setChecked(viceRights_[size_t(bit)], s.viceRights & (1u << bit));
     }
-    setChecked(rxDisable_, s.rxDisabled);
-    setChecked(txDisable_, s.txDisabled);
+    ui::setChecked(rxDisable_, s.rxDisabled);
+    ui::setChecked(txDisable_, s.txDisabled);
     applyEnabling(s.control);
 }
 
@@ -310,7 +268,7 @@ void frm_dtmf::layOutContent(const QRect& area)
     layOutDecode(frameDecode_->rect());
     layOutControl(frameCtrl_->rect());
     const int half = frameState_->width() / 2;
-    const int top = titleHeight(frameState_);
+    const int top = ui::titleHeight(frameState_);
     const int h = std::max(0, std::min(frameState_->height() - top - 4, 24));
     rxDisable_->setGeometry(m, top, std::min(half - m, rxDisable_->sizeHint().width()), h);
     txDisable_->setGeometry(half, top, std::min(half - m, txDisable_->sizeHint().width()), h);
@@ -319,7 +277,7 @@ void frm_dtmf::layOutContent(const QRect& area)
 void frm_dtmf::layOutEncode(const QRect& r)
 {
     const int m = twipsToPixels(120);
-    const int top = titleHeight(frameEncode_);
+    const int top = ui::titleHeight(frameEncode_);
     const int rows = 1 + dtmf::kTxCodes + 2;
     const int rowH = std::max(1, (r.height() - top - m / 2) / rows);
     const int fieldH = std::min(rowH - 2, 24);
@@ -346,7 +304,7 @@ void frm_dtmf::layOutEncode(const QRect& r)
 void frm_dtmf::layOutDecode(const QRect& r)
 {
     const int m = twipsToPixels(120);
-    const int top = titleHeight(frameDecode_);
+    const int top = ui::titleHeight(frameDecode_);
     const int rowH = std::max(1, (r.height() - top - m / 2) / 5);
     const int fieldH = std::min(rowH - 4, 24);
     const int half = (r.width() - m) / 2;
@@ -371,7 +329,7 @@ void frm_dtmf::layOutDecode(const QRect& r)
 void frm_dtmf::layOutControl(const QRect& r)
 {
     const int m = twipsToPixels(120);
-    const int top = titleHeight(frameCtrl_);
+    const int top = ui::titleHeight(frameCtrl_);
     const int rowH = std::max(1, (r.height() - top - m / 2) / 5);
     const int fieldH = std::min(rowH - 2, 24);
     const int pitch = twipsToPixels(kRightsPitchTwips);

@@ -29,9 +29,6 @@ public:
     explicit frm_dtmf(QWidget* parent = nullptr);
     ~frm_dtmf() override;
 
-    // Shows the region in every control; what Show stores goes back first.
-    void refresh() override;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -47,6 +44,9 @@ private:
     };
 
     std::optional<TransferPlan> plan(Direction direction) override;
+    // What Show stores goes back first.
+    void normalise(Image& image) override;
+    void display() override;
     void loadDefaults() override;
     void caption() override;
     void layOutContent(const QRect& area) override;
@@ -54,7 +54,6 @@ private:
     QLineEdit* makeCodeField(QWidget* parent, const QString& name, std::function<void(Image&, QStringView)> store);
     QComboBox* makeList(QWidget* parent, const char* name, const QStringList& entries, field::List8 f);
     QComboBox* makeCharacterList(QWidget* parent, const char* name, void (*store)(Image&, char32_t));
-    QCheckBox* makeCheck(QWidget* parent, const QString& name);
     void codeEdited(const CodeField& field, const QString& text);
     void applyEnabling(bool on);
     void layOutEncode(const QRect& r);

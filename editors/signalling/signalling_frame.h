@@ -1,18 +1,13 @@
 #pragma once
-// What the three signalling editors (DTMF, 2-tone, 5-tone) share: the six
-// buttons, the transfer texts and refusals, and the shape of their own read
+// What the three signalling editors (DTMF, 2-tone, 5-tone) share beyond the
+// frame: the same six buttons and end texts, and the shape of their own read
 // and write (blocks from a base into the region, rows of the region back).
 
-#include "editors/frame/region_editor.h"
+#include "editors/frame/editor_parts.h"
 #include "image/image.h"
 #include "image/language.h"
-#include "image/record.h"
-
-#include <QStringList>
 
 #include <optional>
-
-class QComboBox;
 
 namespace vx::signalling {
 
@@ -20,6 +15,7 @@ namespace vx::signalling {
 struct WindowTexts {
     const char* name;
     Text caption;
+    region::Rows rows;  // what the window shows
     Text readOk;        // the label after a read
     Text writeMessage;  // the message after a write
     Text writeOk;       // the label after it
@@ -31,8 +27,6 @@ struct WindowTexts {
 // Design size of each signalling window, twips.
 inline constexpr int kDesignW = 12500;
 inline constexpr int kDesignH = 9000;
-inline constexpr int kRetries = 3;
-inline constexpr int kRetryPauseMs = 3000;
 
 EditorDescriptor descriptor(const WindowTexts& texts);
 
@@ -46,9 +40,5 @@ struct Range {
 };
 
 std::optional<TransferPlan> plan(Direction direction, const Range& range, Image& image);
-
-// A drop-down list of `entries` whose typing is discarded and whose choice
-// is stored at once into the list-value byte `f` of the region `rows`.
-QComboBox* storedList(QWidget* parent, const QString& name, const QStringList& entries, region::Rows rows, field::List8 f);
 
 }  // namespace vx::signalling

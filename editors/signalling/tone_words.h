@@ -1,8 +1,8 @@
 #pragma once
 // Audio tones as the radio stores them: a 16-bit little-endian word for the
-// frequency in whole hertz, and the length of one period counted in ticks of
-// the radio's tone clock (0.000434028 ms, 434 028 ps a tick). The arithmetic
-// is exact, in integers.
+// frequency in whole hertz (field::Word16le), and the length of one period
+// counted in ticks of the radio's tone clock (0.000434028 ms, 434 028 ps a
+// tick). The arithmetic is exact, in integers.
 
 #include "image/record.h"
 #include "image/tables.h"
@@ -32,12 +32,5 @@ constexpr int divider_tenths(int64_t tenths)
         return 0;
     return int(10'000'000'000'000 / (tenths * kTickPicoseconds));
 }
-
-// A 16-bit little-endian word in a record.
-struct Word16le {
-    int offset;
-    int get(RecordView r) const { return r.u16le(offset); }
-    void put(RecordRef r, int value) const { r.setU16le(offset, uint16_t(value)); }
-};
 
 }  // namespace vx::tone_words

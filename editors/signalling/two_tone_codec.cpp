@@ -11,15 +11,6 @@ namespace vx::two_tone {
 
 namespace {
 
-QStringList steps(int first, int step, int count)
-{
-    QStringList out;
-    out.reserve(count);
-    for (int i = 0; i < count; ++i)
-        out << QString::number(first + step * i);
-    return out;
-}
-
 QString hzText(int hz) { return QString::number(hz) + QStringLiteral(".0"); }
 
 bool inRange(double v) { return v >= kMinHz && v <= kMaxHz; }
@@ -55,9 +46,9 @@ bool validTone(int k) { return k >= 0 && k < kTones; }
 
 }  // namespace
 
-QStringList durationEntries() { return steps(0, 10, kDurations); }
-QStringList resetTimeEntries() { return steps(100, 100, kResetTimes); }
-QStringList alertEntries() { return steps(1, 1, kAlerts); }
+QStringList durationEntries() { return number_steps(0, 10, kDurations); }
+QStringList resetTimeEntries() { return number_steps(100, 100, kResetTimes); }
+QStringList alertEntries() { return number_steps(1, 1, kAlerts); }
 
 QStringList pairEntries()
 {

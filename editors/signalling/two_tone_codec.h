@@ -38,7 +38,6 @@ inline constexpr int kResetTimes = 150;      // 100, 200, ... 15000 ms
 inline constexpr int kPairs = 12;
 inline constexpr int kAlerts = 16;           // "1" .. "16"
 
-constexpr int runOffset(int row, int byte = 0) { return (row - kRegion.first) * Image::kRowBytes + byte; }
 
 enum Duration : int { FirstTone, SecondTone, Gap };
 // What a column of a decode rule holds.
@@ -46,14 +45,14 @@ enum class RuleField { Pair, Response, Alert };
 
 struct Layout {
     // n = 1..15; which = 0 first tone, 1 second tone.
-    static constexpr tone_words::Word16le txFreq(int n, int which) { return {runOffset(719 + n, which == 0 ? 0 : 8)}; }
-    static constexpr field::List8 duration(int which) { return {runOffset(735, which), kDurations}; }
+    static constexpr field::Word16le txFreq(int n, int which) { return {runOffset(kRegion, 719 + n, which == 0 ? 0 : 8)}; }
+    static constexpr field::List8 duration(int which) { return {runOffset(kRegion, 735, which), kDurations}; }
     // n = 1..15, rule 0..3.
-    static constexpr field::U8 rule(int n, int rule, RuleField f) { return {runOffset(735 + n, 3 * rule + int(f))}; }
+    static constexpr field::U8 rule(int n, int rule, RuleField f) { return {runOffset(kRegion, 735 + n, 3 * rule + int(f))}; }
     // n = 1..15, tone k = 0..3 (A..D).
-    static constexpr tone_words::Word16le toneFreq(int n, int k) { return {runOffset(751 + n, 2 * k)}; }
-    static constexpr tone_words::Word16le tonePeriods(int n, int k) { return {runOffset(751 + n, 8 + 2 * k)}; }
-    static constexpr field::List8 resetTime{runOffset(767, 0), kResetTimes};
+    static constexpr field::Word16le toneFreq(int n, int k) { return {runOffset(kRegion, 751 + n, 2 * k)}; }
+    static constexpr field::Word16le tonePeriods(int n, int k) { return {runOffset(kRegion, 751 + n, 8 + 2 * k)}; }
+    static constexpr field::List8 resetTime{runOffset(kRegion, 767, 0), kResetTimes};
 };
 
 inline RecordView view(const Image& image) { return RecordView(image, kRegion); }

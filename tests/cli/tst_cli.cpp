@@ -122,8 +122,7 @@ private slots:
         QVERIFY2(r.code == 0, qPrintable(r.err + r.out));
         QVERIFY(r.out.contains("Verified"));
 
-        installWholeWriteLayers();
-        runBeforeWholeWrite(image);
+        prepare_whole_write(image);
         const Image radio = radio_->memory();
         for (int row = 0; row <= 783; ++row)
             QVERIFY(std::ranges::equal(radio.row(row), image.row(row)));
@@ -138,8 +137,7 @@ private slots:
     void verifyNamesTheRegion()
     {
         Image image = radio_->memory();
-        installWholeWriteLayers();
-        runBeforeWholeWrite(image);
+        prepare_whole_write(image);
         radio_->setMemory(image);
         QCOMPARE(datafile::save(image, path("v.dat")), datafile::SaveError::None);
         QCOMPARE(cli(QStringList{QStringLiteral("verify"), path("v.dat")} + port()).code, 0);

@@ -10,7 +10,7 @@
 #include "model_line.h"
 
 #include "editors/channels/frm_chann.h"
-#include "link/form_comm.h"
+#include "app/form_comm.h"
 #include "link/whole_radio.h"
 
 #include <QPushButton>

@@ -17,7 +17,7 @@
 #include "editors/signalling/frm_dtmf.h"
 #include "image/language.h"
 #include "image/tables.h"
-#include "link/form_comm.h"
+#include "app/form_comm.h"
 #include "link/status.h"
 
 #include <QLabel>
@@ -185,8 +185,8 @@ private slots:
     {
         QFETCH(WindowCase, window);
         Rig rig(window);
-        const Image before = appImage();
         rig.click(rig.start());
+        const Image before = appImage();  // as the transfer started (a whole write lays its tables in)
         QVERIFY(rig.runToFirstRequest());
         const bool closed = rig.w->close();
         if (const auto refusal = rig.d().closeBoxRefusal) {

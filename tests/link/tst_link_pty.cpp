@@ -4,7 +4,7 @@
 #include "prompts.h"
 
 #include "emulator/pty_radio.h"
-#include "link/form_comm.h"
+#include "app/form_comm.h"
 #include "link/identification.h"
 #include "link/port.h"
 #include "link/status.h"

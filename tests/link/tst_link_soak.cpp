@@ -5,7 +5,8 @@
 #include "prompts.h"
 
 #include "fake_link.h"
-#include "link/form_comm.h"
+#include "app/form_comm.h"
+#include "editors/defaults.h"
 #include "model_line.h"
 
 #include <QPushButton>
@@ -94,6 +95,8 @@ private slots:
                 qInfo() << where << line.model.faults().any() << prompts.texts() << line.model.counters().handshakes - attemptsBefore;
 
             Image expected = before;
+            if (write)
+                prepare_whole_write(expected);  // the tables go in before anything is sent
             if (!write && success)
                 for (int r = 0; r <= 787; ++r)
                     expected.setRow(r, line.model.memory().row(r));

@@ -4,7 +4,6 @@
 #include "signalling_window.h"
 
 #include "editors/signalling/frm_2tone.h"
-#include "editors/signalling/text_grid.h"
 
 #include <QGroupBox>
 #include <QTabWidget>

@@ -409,7 +409,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, word);
         QFETCH(int, divider);
-        QCOMPARE(five_tone::frequency_text(standard, digit), text);
+        QCOMPARE(five_tone::digit_frequency_text(standard, digit), text);
         QCOMPARE(five_tone::frequency_word(standard, digit), word);
         QCOMPARE(five_tone::divider(standard, digit), divider);
         Image image;

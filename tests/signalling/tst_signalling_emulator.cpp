@@ -13,7 +13,7 @@
 #include "editors/signalling/frm_5tone.h"
 #include "editors/signalling/frm_dtmf.h"
 #include "emulator/pty_radio.h"
-#include "link/form_comm.h"
+#include "app/form_comm.h"
 #include "link/port.h"
 #include "link/whole_radio.h"
 
@@ -218,7 +218,6 @@ private slots:
             QVERIFY2(std::ranges::equal(line.model.memory().row(r), expected.row(r)), qPrintable(QString::number(r)));
         for (const int r : {527, 543, 559, 575})
             QCOMPARE(rowHex(line.model.memory(), r), QByteArray("3C 3C 3C 3C 3C 3C 3C 3C 3C 3C 3C 3C 3C 3C 3C 3C"));
-        setBeforeWholeWrite(nullptr);
         setSerialPortFactory({});
         setTimerFactory({});
     }

@@ -1,0 +1,153 @@
+#include "ui/text_grid.h"
+
+#include <QHeaderView>
+
+#include <algorithm>
+
+namespace vx {
+
+TextGridModel::TextGridModel(int rows, int columns, QObject* parent)
+    : QAbstractTableModel(parent), rows_(std::max(0, rows)), columns_(std::max(0, columns)),
+      cells_(size_t(rows_) * size_t(columns_)), alignment_(size_t(columns_), Qt::AlignLeft | Qt::AlignVCenter)
+{
+}
+
+int TextGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+
+int TextGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : columns_; }
+
+QVariant TextGridModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || !valid(index.row(), index.column()))
+        return {};
+    if (role == Qt::DisplayRole)
+        return text(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole)
+        return int(alignment_[size_t(index.column())]);
+    return {};
+}
+
+QVariant TextGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= columns_)
+        return {};
+    if (role == Qt::DisplayRole)
+        return headings_.value(section);
+    if (role == Qt::TextAlignmentRole)
+        return int(alignment_[size_t(section)]);
+    return {};
+}
+
+Qt::ItemFlags TextGridModel::flags(const QModelIndex& index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+QString TextGridModel::text(int row, int column) const
+{
+    return valid(row, column) ? cells_[size_t(row * columns_ + column)] : QString();
+}
+
+void TextGridModel::setText(int row, int column, const QString& text)
+{
+    if (!valid(row, column))
+        return;
+    QString& cell = cells_[size_t(row * columns_ + column)];
+    if (cell == text)
+        return;
+    cell = text;
+    emit dataChanged(index(row, column), index(row, column), {Qt::DisplayRole});
+}
+
+bool TextGridModel::setRow(int row, std::span<const QString> texts, bool notify)
+{
+    if (row < 0 || row >= rows_)
+        return false;
+    bool changed = false;
+    const int n = std::min(columns_, int(texts.size()));
+    for (int c = 0; c < n; ++c) {
+        QString& cell = cells_[size_t(row * columns_ + c)];
+        if (cell != texts[size_t(c)]) {
+            cell = texts[size_t(c)];
+            changed = true;
+        }
+    }
+    if (changed && notify)
+        rowsChanged(row, row);
+    return changed;
+}
+
+void TextGridModel::rowsChanged(int first, int last)
+{
+    if (first > last || columns_ == 0)
+        return;
+    emit dataChanged(index(first, 0), index(last, columns_ - 1), {Qt::DisplayRole});
+}
+
+QStringList TextGridModel::headingTexts(const QString& format)
+{
+    QStringList out;
+    for (QString h : format.split(QLatin1Char('|'))) {
+        if (!h.isEmpty() && QStringLiteral("^<>").contains(h.front()))
+            h.remove(0, 1);
+        out << h;
+    }
+    return out;
+}
+
+Qt::Alignment TextGridModel::headingAlignment(const QString& heading)
+{
+    if (heading.startsWith(QLatin1Char('^')))
+        return Qt::AlignHCenter;
+    if (heading.startsWith(QLatin1Char('>')))
+        return Qt::AlignRight;
+    return Qt::AlignLeft;
+}
+
+Qt::Alignment TextGridModel::alignment(int column) const
+{
+    return column >= 0 && column < columns_ ? alignment_[size_t(column)] : Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void TextGridModel::setHeadings(const QString& format)
+{
+    const QStringList parts = format.split(QLatin1Char('|'));
+    const QStringList texts = headingTexts(format);
+    headings_.clear();
+    for (int c = 0; c < columns_; ++c) {
+        headings_ << texts.value(c);
+        alignment_[size_t(c)] = headingAlignment(parts.value(c)) | Qt::AlignVCenter;
+    }
+    if (columns_ == 0)
+        return;
+    emit headerDataChanged(Qt::Horizontal, 0, columns_ - 1);
+    if (rows_ > 0)
+        emit dataChanged(index(0, 0), index(rows_ - 1, columns_ - 1), {Qt::TextAlignmentRole});
+}
+
+TextGrid::TextGrid(const QString& name, int rows, int columns, QWidget* parent)
+    : QTableView(parent), model_(new TextGridModel(rows, columns, this))
+{
+    setObjectName(name);
+    setModel(model_);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setTabKeyNavigation(false);
+    setWordWrap(false);  // cells hold one short line; lays out faster
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setMinimumSectionSize(8);
+    verticalHeader()->setMinimumSectionSize(8);
+}
+
+void TextGrid::fitRows()
+{
+    const int rows = model_->rowCount() + 1;
+    const int h = std::max(12, (height() - 2 * frameWidth()) / std::max(1, rows));
+    horizontalHeader()->setFixedHeight(h);
+    verticalHeader()->setDefaultSectionSize(h);
+}
+
+}  // namespace vx

@@ -1,0 +1,81 @@
+#pragma once
+// A grid of texts under one heading row, the one grid every editor uses
+// (channels, FM presets, 2-tone, 5-tone). The headings come as a format
+// string: "|" separates columns, a leading "^" centres a column, ">"
+// right-aligns it, "<" (or nothing) left-aligns it; a column's cells take
+// its heading's alignment. Data rows count from 0, under the headings.
+//
+// The view has a fixed heading row, no row headings, single cells selected
+// and no editing of its own: cells are edited through CellEditing
+// (ui/cell_editing.h).
+
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <QTableView>
+
+#include <algorithm>
+#include <span>
+#include <vector>
+
+namespace vx {
+
+class TextGridModel final : public QAbstractTableModel {
+public:
+    TextGridModel(int rows, int columns, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    QString text(int row, int column) const;
+    void setText(int row, int column, const QString& text);  // signals only a change
+    // Replaces the texts of a row from column 0 on; false when it already
+    // held them. With `notify` false the change signal is left to
+    // rowsChanged(), so a refresh of many rows signals once.
+    bool setRow(int row, std::span<const QString> texts, bool notify = true);
+    void rowsChanged(int first, int last);  // nothing when first > last
+
+    void setHeadings(const QString& format);
+    QString heading(int column) const { return headings_.value(column); }
+    Qt::Alignment alignment(int column) const;
+
+    // The parts of a heading format: the heading texts without their marks,
+    // and each column's alignment.
+    static QStringList headingTexts(const QString& format);
+    static Qt::Alignment headingAlignment(const QString& heading);
+
+private:
+    bool valid(int row, int column) const { return row >= 0 && row < rows_ && column >= 0 && column < columns_; }
+
+    int rows_;
+    int columns_;
+    std::vector<QString> cells_;
+    QStringList headings_;
+    std::vector<Qt::Alignment> alignment_;
+};
+
+class TextGrid final : public QTableView {
+    Q_OBJECT
+public:
+    TextGrid(const QString& name, int rows, int columns, QWidget* parent);
+
+    TextGridModel* grid() const { return model_; }
+    QString text(int row, int column) const { return model_->text(row, column); }
+    void setText(int row, int column, const QString& text) { model_->setText(row, column, text); }
+    void setHeadings(const QString& format) { model_->setHeadings(format); }
+    QModelIndex cell(int row, int column) const { return model_->index(row, column); }
+    QRect cellRect(int row, int column) const { return visualRect(cell(row, column)); }
+
+    // Heights: the rows share the grid's height, the heading row included.
+    void fitRows();
+    // The width inside the frame, known as soon as the geometry is set (the
+    // viewport of a hidden grid catches up only when shown).
+    int innerWidth() const { return std::max(0, width() - 2 * frameWidth()); }
+
+private:
+    TextGridModel* model_;
+};
+
+}  // namespace vx

@@ -1,0 +1,22 @@
+#pragma once
+// The code names of the application's windows, as the shell opens them and
+// as each window calls itself (its objectName).
+
+namespace vx::window {
+
+inline constexpr char kMain[] = "MDImain";
+inline constexpr char kCommRead[] = "Form_Comm_Read";
+inline constexpr char kCommWrite[] = "Form_Comm_Write";
+inline constexpr char kSetup[] = "Form_setup";
+inline constexpr char kOpenFile[] = "Form_open_chann";
+inline constexpr char kSaveFile[] = "Form_save_chann";
+inline constexpr char kChannels[] = "frm_chann";
+inline constexpr char kOptions[] = "frm_option";
+inline constexpr char kDtmf[] = "frm_dtmf";
+inline constexpr char kTwoTone[] = "frm_2tone";
+inline constexpr char kFiveTone[] = "frm_5tone";
+inline constexpr char kFm[] = "frm_FM";
+inline constexpr char kAdjust[] = "frm_Adj_Txp";
+inline constexpr char kAbout[] = "frmAbout";
+
+}  // namespace vx::window
