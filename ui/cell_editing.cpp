@@ -107,14 +107,15 @@ void CellEditing::open(GridCell cell)
             text_->setValidator(nullptr);
             delete textRule_;
         }
+        ui::showText(text_, e.text);
         if (e.rule)
             textRule_ = KeyRule::install(text_, *e.rule);
-        ui::showText(text_, e.text);
         if (e.selectAll)
             text_->selectAll();
     } else {
         const QSignalBlocker block(list_);
         const bool editable = e.showText || e.rule;
+        setListRule(std::nullopt);  // what the list shows is not typed
         list_->setEditable(editable);
         list_->clear();
         list_->addItems(e.entries);
@@ -124,10 +125,10 @@ void CellEditing::open(GridCell cell)
             list_->lineEdit()->setReadOnly(!e.rule);
             list_->lineEdit()->installEventFilter(this);
         }
-        setListRule(editable ? e.rule : std::nullopt);
         list_->setCurrentIndex(e.position);
         if (editable)
             list_->setEditText(e.showText ? e.text : list_->currentText());
+        setListRule(editable ? e.rule : std::nullopt);
     }
     place();
     editor->show();
@@ -144,6 +145,7 @@ void CellEditing::setListRule(const std::optional<FieldRule>& rule)
             edit->setValidator(nullptr);
         delete listRule_;
     }
+    // Installed on the text shown: only what is typed from here on is judged.
     if (rule && list_->lineEdit())
         listRule_ = KeyRule::install(list_->lineEdit(), *rule);
 }

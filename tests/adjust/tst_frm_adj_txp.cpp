@@ -262,6 +262,20 @@ private slots:
 
     // Default lays the factory table and shows it; the focus refreshes, an
     // activation does not.
+    // Regression: the Close refusal read "... the window. ," with a space
+    // before the comma.
+    void closeWhileBusy()
+    {
+        FakePorts ports({1});
+        setPortNumber(1);
+        AdjWindow a;
+        QTest::mouseClick(a.find<QPushButton>("Command_read"), Qt::LeftButton);
+        QVERIFY(a.w->busy());
+        QTest::mouseClick(a.find<QPushButton>("Command_close"), Qt::LeftButton);
+        QCOMPARE(a.prompts.all, (QList<PromptRecord>{{"Operate prompt", PromptIcon::Warning, "Read-write operating，don't close the window.,"}}));
+        QVERIFY(a.w->isVisible());
+    }
+
     void defaultAndRefreshes()
     {
         AdjWindow a;

@@ -156,6 +156,25 @@ private slots:
         QVERIFY(f.prompts.all.isEmpty());
     }
 
+    // Regression: a name byte such as 0xC9 did not show, and the next edit
+    // of the frequency erased it and moved the rest of the name.
+    void frequencyEditKeepsTheNameBytes()
+    {
+        FmWindow f;
+        appImage().setRow(fm::presetRow(7), std::array<uint8_t, 16>{0, 9, 9, 5, 0, 0, 0, 0, 0xFF, 0x43, 0x41, 0x46, 0xC9, 0xFF, 0xFF, 0xFF});
+        appImage().setRow(fm::presetRow(10), std::array<uint8_t, 16>{0, 9, 8, 3, 0, 0, 0, 0, 'F', 'J', 'Q', 'X', 0xFF, 0xFF, 0xFF, 0xFF});
+        f.w->refresh();
+        QCOMPARE(f.cell(7, 2), QStringLiteral("CAFÉ"));
+        f.type(7, frm_FM::ColFrequency, "101.1");
+        QCOMPARE(f.rowHex(7), QByteArray("01 00 01 01 00 00 00 00 FF 43 41 46 C9 FF FF FF"));
+        QCOMPARE(f.cell(7, 2), QStringLiteral("CAFÉ"));
+        f.type(10, frm_FM::ColFrequency, "98.5");  // a factory name stays at byte 8
+        QCOMPARE(f.rowHex(10), QByteArray("00 09 08 05 00 00 00 00 46 4A 51 58 FF FF FF FF"));
+        f.type(7, frm_FM::ColName, QStringLiteral("Éte"));  // typed: stored as its code page bytes
+        QCOMPARE(f.rowHex(7), QByteArray("01 00 01 01 00 00 00 00 FF FF C9 54 45 FF FF FF"));
+        QCOMPARE(f.cell(7, 2), QStringLiteral("ÉTE"));
+    }
+
     void leaveName_data()
     {
         QTest::addColumn<int>("preset");
