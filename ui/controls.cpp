@@ -5,10 +5,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QTabWidget>
 
 #include <algorithm>
 
@@ -80,6 +82,22 @@ QLineEdit* makeField(QWidget* parent, const QString& name)
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
     return edit;
+}
+
+QTabWidget* makeTabs(QWidget* parent, const QString& name)
+{
+    auto* tabs = new QTabWidget(parent);
+    tabs->setObjectName(name);
+    return tabs;
+}
+
+QGroupBox* addPage(QTabWidget* tabs, const QString& name, QObject* resizeWatcher)
+{
+    auto* page = new QGroupBox;
+    page->setObjectName(name);
+    tabs->addTab(page, QString());
+    page->installEventFilter(resizeWatcher);
+    return page;
 }
 
 int titleHeight(const QWidget* frame) { return frame->fontMetrics().height() + 6; }

@@ -9,9 +9,12 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QObject;
+class QTabWidget;
 class QWidget;
 
 namespace vx::ui {
@@ -36,6 +39,11 @@ QLabel* makeLabel(QWidget* parent, const QString& name, Qt::Alignment alignment 
 QComboBox* makeList(QWidget* parent, const QString& name, const QStringList& entries = {}, int visible = 15);
 QCheckBox* makeCheck(QWidget* parent, const QString& name);
 QLineEdit* makeField(QWidget* parent, const QString& name);
+
+// A tab strip whose pages are group boxes: each page added is captioned
+// later; `resizeWatcher` gets its events (its Resize lays the page out).
+QTabWidget* makeTabs(QWidget* parent, const QString& name);
+QGroupBox* addPage(QTabWidget* tabs, const QString& name, QObject* resizeWatcher);
 
 // Height of a group box's title, where its content starts.
 int titleHeight(const QWidget* frame);

@@ -46,27 +46,12 @@ void rangeMessage() { warn(signalling_texts::kQuotedTitle, T::kRange); }
 }  // namespace
 
 frm_2tone::frm_2tone(QWidget* parent)
-    : RegionEditor(signalling::descriptor({.name = window::kTwoTone,
-                                           .caption = T::kTitle,
-                                           .rows = two_tone::kRegion,
-                                           .readOk = signalling_texts::kReadOk,
-                                           .writeMessage = signalling_texts::kWriteDone,
-                                           .writeOk = signalling_texts::kWriteOk,
-                                           .refuseCloseBox = false,
-                                           .refreshOnActivate = false,
-                                           .defaultResetsProgress = true}),
-                   parent)
+    : RegionEditor(signalling::toneDescriptor(window::kTwoTone, T::kTitle, two_tone::kRegion), parent)
 {
-    tabs_ = new QTabWidget(this);
-    tabs_->setObjectName(QStringLiteral("TabStrip1"));
-    frameEncode_ = new QGroupBox;
-    frameEncode_->setObjectName(QStringLiteral("Frame_Encode"));
-    frameDecode_ = new QGroupBox;
-    frameDecode_->setObjectName(QStringLiteral("Frame_Decode"));
-    tabs_->addTab(frameEncode_, QString());
-    tabs_->addTab(frameDecode_, QString());
-    frameEncode_->installEventFilter(this);  // each page lays itself out
-    frameDecode_->installEventFilter(this);
+    // Each page lays itself out when it gets its size.
+    tabs_ = ui::makeTabs(this, QStringLiteral("TabStrip1"));
+    frameEncode_ = ui::addPage(tabs_, QStringLiteral("Frame_Encode"), this);
+    frameDecode_ = ui::addPage(tabs_, QStringLiteral("Frame_Decode"), this);
 
     // Encode: the transmit grid and the three durations. Leaving a frequency
     // cell stores it (rounded, or 0 when there is none), after the range

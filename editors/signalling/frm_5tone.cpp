@@ -48,27 +48,12 @@ bool isFrame(int column) { return column >= EncFrame1 && column <= EncFrame3; }
 }  // namespace
 
 frm_5tone::frm_5tone(QWidget* parent)
-    : RegionEditor(signalling::descriptor({.name = window::kFiveTone,
-                                           .caption = T::kTitle,
-                                           .rows = five_tone::kRegion,
-                                           .readOk = signalling_texts::kReadOk,
-                                           .writeMessage = signalling_texts::kWriteDone,
-                                           .writeOk = signalling_texts::kWriteOk,
-                                           .refuseCloseBox = false,
-                                           .refreshOnActivate = false,
-                                           .defaultResetsProgress = true}),
-                   parent)
+    : RegionEditor(signalling::toneDescriptor(window::kFiveTone, T::kTitle, five_tone::kRegion), parent)
 {
-    tabs_ = new QTabWidget(this);
-    tabs_->setObjectName(QStringLiteral("TabStrip1"));
-    frameStd_ = new QGroupBox;
-    frameStd_->setObjectName(QStringLiteral("Frame_std"));
-    frameEncode_ = new QGroupBox;
-    frameEncode_->setObjectName(QStringLiteral("Frame_Encode"));
-    tabs_->addTab(frameStd_, QString());
-    tabs_->addTab(frameEncode_, QString());
-    frameStd_->installEventFilter(this);  // each page lays itself out
-    frameEncode_->installEventFilter(this);
+    // Each page lays itself out when it gets its size.
+    tabs_ = ui::makeTabs(this, QStringLiteral("TabStrip1"));
+    frameStd_ = ui::addPage(tabs_, QStringLiteral("Frame_std"), this);
+    frameEncode_ = ui::addPage(tabs_, QStringLiteral("Frame_Encode"), this);
     const QStringList names = five_tone::standard_names();
 
     // Standards: grid, the list of names and the chosen standard's tones.

@@ -32,6 +32,19 @@ EditorDescriptor descriptor(const WindowTexts& texts)
     });
 }
 
+EditorDescriptor toneDescriptor(const char* name, Text caption, region::Rows rows)
+{
+    return descriptor({.name = name,
+                       .caption = caption,
+                       .rows = rows,
+                       .readOk = T::kReadOk,
+                       .writeMessage = T::kWriteDone,
+                       .writeOk = T::kWriteOk,
+                       .refuseCloseBox = false,
+                       .refreshOnActivate = false,
+                       .defaultResetsProgress = true});
+}
+
 std::optional<TransferPlan> plan(Direction direction, const Range& range, Image& image)
 {
     if (direction == Direction::Read) {

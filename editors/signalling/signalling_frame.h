@@ -29,6 +29,9 @@ inline constexpr int kDesignW = 12500;
 inline constexpr int kDesignH = 9000;
 
 EditorDescriptor descriptor(const WindowTexts& texts);
+// The 2-tone and 5-tone windows: the shared end texts; neither refreshes
+// on activation, and Default resets the progress row.
+EditorDescriptor toneDescriptor(const char* name, Text caption, region::Rows rows);
 
 // A window's own transfers: the read asks for `readBlocks` blocks from the
 // address of `readRows.first` and stores them there (slots 2 on); the write
