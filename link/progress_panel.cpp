@@ -13,7 +13,7 @@ namespace vx {
 void warn(const Notice& notice) { warn(notice.title, notice.text); }
 
 ProgressPanel::ProgressPanel(QWidget* window, ProgressLayout layout, bool hideLabelWhenIdle)
-    : QObject(window), window_(window), label_(new QLabel(window)), bar_(new QProgressBar(window)), layout_(layout),
+    : QObject(window), label_(new QLabel(window)), bar_(new QProgressBar(window)), layout_(layout),
       hideLabelWhenIdle_(hideLabelWhenIdle)
 {
     label_->setObjectName(QStringLiteral("Label_tr_count"));

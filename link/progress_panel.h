@@ -49,7 +49,6 @@ public:
 private:
     void finalState(const FailureReport& report, const std::optional<Notice>& message);
 
-    QWidget* window_;
     QLabel* label_;
     QProgressBar* bar_;
     ProgressLayout layout_;

@@ -145,7 +145,6 @@ private:
     GridCell open_;
     CellEditor::Kind kind_ = CellEditor::Kind::None;
     bool reverting_ = false;
-    bool leaving_ = false;
 };
 
 }  // namespace vx

@@ -229,7 +229,6 @@ QGroupBox* frm_Adj_Txp::buildRangeFrame()
         upperBoxes_[size_t(band)] = upper;
         auto* allow = new QCheckBox(frame);
         allow->setObjectName(indexed("Check_Tx", band));
-        allowTx_[size_t(band)] = allow;
         grid->addWidget(fromLabels_[size_t(band)], band + 1, 2, Qt::AlignRight);
         grid->addWidget(lower, band + 1, 3);
         grid->addWidget(toLabels_[size_t(band)], band + 1, 4, Qt::AlignRight);

@@ -13,7 +13,6 @@
 #include <array>
 #include <vector>
 
-class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -99,7 +98,6 @@ private:
     std::array<QComboBox*, adjust::kSettingCount> settings_{};
     std::array<QLineEdit*, 2> lowerBoxes_{};
     std::array<QLineEdit*, 2> upperBoxes_{};
-    std::array<QCheckBox*, 2> allowTx_{};
     // Range page captions set by language.
     QLabel* bandHeading_ = nullptr;
     QLabel* maxHeading_ = nullptr;

@@ -57,7 +57,7 @@ frm_2tone::frm_2tone(QWidget* parent)
     // cell stores it (rounded, or 0 when there is none), after the range
     // message for a refused text.
     encodeGrid_ = new TextGrid(QStringLiteral("MSF_Encode"), two_tone::kEntries, 3, frameEncode_);
-    encodeCells_ = new CellEditing(
+    new CellEditing(  // owned by the grid
         encodeGrid_,
         {.textName = "Text_Encode",
          .enter = [this](GridCell c) {
@@ -81,7 +81,7 @@ frm_2tone::frm_2tone(QWidget* parent)
     // A rule cell's list preselects an entry, a choice like any other:
     // pairs and responses store the position, an alert the number shown.
     decodeGrid_ = new TextGrid(QStringLiteral("MSF_Decode"), two_tone::kEntries, two_tone::kDecodeColumns, frameDecode_);
-    decodeCells_ = new CellEditing(
+    new CellEditing(  // owned by the grid
         decodeGrid_,
         {.listName = "Combo_Decode",
          .clicked = [this](GridCell c) { selectEntry(c.row); },

@@ -20,7 +20,6 @@ class QTabWidget;
 
 namespace vx {
 
-class CellEditing;
 class TextGrid;
 
 class frm_2tone : public RegionEditor {
@@ -59,12 +58,10 @@ private:
     QGroupBox* frameEncode_ = nullptr;
     QGroupBox* frameDecode_ = nullptr;
     TextGrid* encodeGrid_ = nullptr;
-    CellEditing* encodeCells_ = nullptr;
     std::array<QLabel*, 3> durationLabels_{};
     std::array<QComboBox*, 3> durations_{};
 
     TextGrid* decodeGrid_ = nullptr;
-    CellEditing* decodeCells_ = nullptr;
     QGroupBox* frameTones_ = nullptr;
     std::array<QLabel*, two_tone::kTones> toneLabels_{};
     std::array<QLineEdit*, two_tone::kTones> tones_{};

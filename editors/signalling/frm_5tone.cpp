@@ -115,7 +115,7 @@ frm_5tone::~frm_5tone() = default;
 void frm_5tone::buildStandardsGrid()
 {
     stdGrid_ = new TextGrid(QStringLiteral("MSF_Chann"), five_tone::kStandards, kStdColumns, frameStd_);
-    stdCells_ = new CellEditing(
+    new CellEditing(  // owned by the grid
         stdGrid_,
         {.listName = "Combo_edit",
          .clicked = [this](GridCell c) {

@@ -55,7 +55,6 @@ private:
     QGroupBox* frameEncode_ = nullptr;
 
     TextGrid* stdGrid_ = nullptr;
-    CellEditing* stdCells_ = nullptr;
     QLabel* stdNameLabel_ = nullptr;
     QComboBox* stdNames_ = nullptr;
     std::array<QLabel*, five_tone::kDigits> codeLabels_{};
