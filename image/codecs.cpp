@@ -136,14 +136,16 @@ std::array<uint8_t, 4> packed_from_units(Units10Hz units)
     return out;
 }
 
-QString decode_packed(std::span<const uint8_t, 4> bytes)
+Units10Hz packed_units(std::span<const uint8_t, 4> bytes)
 {
     // Nibbles above 9 keep their numeric value in their place.
     Units10Hz units = 0;
     for (int i = 3; i >= 0; --i)
         units = units * 100 + (bytes[i] >> 4) * 10 + (bytes[i] & 0x0F);
-    return frequency_text(units);
+    return units;
 }
+
+QString decode_packed(std::span<const uint8_t, 4> bytes) { return frequency_text(packed_units(bytes)); }
 
 std::array<uint8_t, 4> encode_packed(QStringView text) { return packed_from_units(snap_to_raster(text)); }
 
@@ -166,16 +168,28 @@ std::array<uint8_t, 8> encode_digits(QStringView text)
     return out;
 }
 
+ToneValue tone_value(TonePair p)
+{
+    if ((p.low == 0 && p.high == 0) || (p.low == 0xFF && p.high == 0xFF))
+        return {};
+    if (p.high >= 0x01 && p.high <= 0x7F)
+        return {ToneValue::Ctcss, 256 * p.high + p.low, 0};
+    if (p.high == 0 && p.low >= 1 && p.low <= 210)
+        return {ToneValue::Dcs, 0, p.low + 50};
+    return {ToneValue::Other, 0, 0};
+}
+
+QString tenths_text(int tenths) { return QStringLiteral("%1.%2").arg(tenths / 10).arg(tenths % 10); }
+
 QString decode_tone(uint8_t low, uint8_t high)
 {
-    if ((low == 0 && high == 0) || (low == 0xFF && high == 0xFF))
-        return QStringLiteral("OFF");
-    if (high >= 0x01 && high <= 0x7F) {
-        const int tenths = 256 * high + low;
-        return QStringLiteral("%1.%2").arg(tenths / 10).arg(tenths % 10);
+    const ToneValue t = tone_value({low, high});
+    switch (t.kind) {
+    case ToneValue::Off: return QStringLiteral("OFF");
+    case ToneValue::Ctcss: return tenths_text(t.tenths);
+    case ToneValue::Dcs: return tones::label(t.index).trimmed();
+    case ToneValue::Other: break;
     }
-    if (high == 0 && low >= 1 && low <= 210)
-        return tones::label(low + 50).trimmed();
     return QString();
 }
 

@@ -54,11 +54,25 @@ struct TonePair {
 };
 
 QString decode_packed(std::span<const uint8_t, 4> bytes);
+Units10Hz packed_units(std::span<const uint8_t, 4> bytes);
 std::array<uint8_t, 4> encode_packed(QStringView text);
 std::array<uint8_t, 4> packed_from_units(Units10Hz units);
 
 QString decode_digits(std::span<const uint8_t, 8> bytes);
 std::array<uint8_t, 8> encode_digits(QStringView text);
+
+// What a tone field holds: no tone (00 00 or FF FF), a CTCSS tone in tenths
+// of a hertz (high byte 01..7F), DCS entry k (k 00, k = 1..210: tone list
+// index k + 50), or none of these forms.
+struct ToneValue {
+    enum Kind { Off, Ctcss, Dcs, Other } kind = Off;
+    int tenths = 0;  // CTCSS
+    int index = 0;   // DCS: tone list index
+    bool operator==(const ToneValue&) const = default;
+};
+ToneValue tone_value(TonePair pair);
+// Tenths of a hertz as a tone is written: "67.0", "254.1".
+QString tenths_text(int tenths);
 
 // "OFF", a CTCSS text such as "67.0", a DCS label such as "D023N", or an
 // empty text for a pair outside the four stored forms.

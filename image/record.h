@@ -189,6 +189,9 @@ struct Bcd8le {
     int offset;
     bool none(RecordView r) const { return r.u8(offset) == 0xFF; }
     QString get(RecordView r) const { return decode_packed(r.bytes<4>(offset)); }
+    // In 10 Hz units, at most 999.99999 MHz (nibbles above 9 count as
+    // their value in their place).
+    Units10Hz units(RecordView r) const { return std::min(packed_units(r.bytes<4>(offset)), kMaxUnits); }
     void put(RecordRef r, QStringView text) const { r.write(offset, encode_packed(text)); }
     void clear(RecordRef r) const { r.fill(offset, 4, 0xFF); }
 };
@@ -212,6 +215,7 @@ struct Digits8 {
 struct Tone16le {
     int offset;
     TonePair pair(RecordView r) const { return {r.u8(offset), r.u8(offset + 1)}; }
+    ToneValue value(RecordView r) const { return tone_value(pair(r)); }
     QString get(RecordView r) const { return decode_tone(r.u8(offset), r.u8(offset + 1)); }
     void put(RecordRef r, TonePair p) const { r.write(offset, std::array<uint8_t, 2>{p.low, p.high}); }
     void putIndex(RecordRef r, int index) const { put(r, encode_tone_index(index)); }

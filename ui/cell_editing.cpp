@@ -36,6 +36,7 @@ CellEditing::CellEditing(TextGrid* grid, Declaration declaration)
     text_->setAlignment(Qt::AlignCenter);
     text_->hide();
     text_->installEventFilter(this);
+    grid_->editing_ = this;
     if (d_.listName)
         list_->setObjectName(QString::fromLatin1(d_.listName));
     list_->setMaxVisibleItems(12);
@@ -122,8 +123,9 @@ void CellEditing::open(GridCell cell)
         if (editable) {
             list_->setInsertPolicy(QComboBox::NoInsert);
             list_->setCompleter(nullptr);  // typed text stays as typed
-            list_->lineEdit()->setReadOnly(!e.rule);
-            list_->lineEdit()->installEventFilter(this);
+            listField_ = list_->lineEdit();
+            listField_->setReadOnly(!e.rule);
+            listField_->installEventFilter(this);
         }
         list_->setCurrentIndex(e.position);
         if (editable)
@@ -188,6 +190,19 @@ void CellEditing::cancel()
     hideEditors();
 }
 
+void CellEditing::detach()
+{
+    detached_ = true;
+    open_ = {};
+    disconnect();
+    grid_->disconnect(this);
+    grid_->selectionModel()->disconnect(this);
+    text_->removeEventFilter(this);
+    list_->removeEventFilter(this);
+    if (listField_)
+        listField_->removeEventFilter(this);
+}
+
 void CellEditing::hideEditors()
 {
     // The grid takes the focus back first: hiding a focused editor would
@@ -237,10 +252,12 @@ void CellEditing::place()
 
 // ---------------------------------------------------------------- keys and focus
 
+// Only pointers are compared here: the filter also sees the events of
+// editors part-way through their destruction.
 bool CellEditing::eventFilter(QObject* watched, QEvent* event)
 {
-    const bool onList = watched == list_ || (list_->lineEdit() && watched == list_->lineEdit());
-    if (watched != text_ && !onList)
+    const bool onList = watched == list_ || (listField_ && watched == listField_.data());
+    if (detached_ || (watched != text_ && !onList))
         return false;
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -260,7 +277,7 @@ bool CellEditing::eventFilter(QObject* watched, QEvent* event)
     if (d_.leaveOnFocusOut && open_.valid() && leavesField(event)) {
         // Moving between the list and its own field is not leaving.
         const QWidget* to = QApplication::focusWidget();
-        if (!(onList && to && (to == list_ || to == list_->lineEdit())))
+        if (!(onList && to && (to == list_ || to == listField_.data())))
             leave();
     }
     return false;

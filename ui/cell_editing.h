@@ -122,6 +122,9 @@ public:
     bool leave();
     // Hides the open editor without leaving: nothing is stored.
     void cancel();
+    // Stops all editing for good, as the grid goes: nothing is left and no
+    // event of an editor being destroyed reaches the grid's hooks.
+    void detach();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -140,11 +143,13 @@ private:
     Declaration d_;
     QLineEdit* text_;
     QComboBox* list_;
+    QPointer<QLineEdit> listField_;  // the list's own field while it is editable
     QPointer<KeyRule> textRule_;
     QPointer<KeyRule> listRule_;
     GridCell open_;
     CellEditor::Kind kind_ = CellEditor::Kind::None;
     bool reverting_ = false;
+    bool detached_ = false;
 };
 
 }  // namespace vx

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QWidget>
 
 namespace vx {
 
@@ -26,7 +27,28 @@ protected:
     }
 };
 
+class LeaveWatch final : public QObject {
+public:
+    LeaveWatch(QWidget* field, std::function<void()> left) : QObject(field), left_(std::move(left))
+    {
+        field->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (leavesField(event))
+            left_();
+        return false;
+    }
+
+private:
+    std::function<void()> left_;
+};
+
 }  // namespace
+
+void onLeavingField(QWidget* field, std::function<void()> left) { new LeaveWatch(field, std::move(left)); }
 
 bool leavesField(const QEvent* event)
 {

@@ -1,5 +1,7 @@
 #include "ui/text_grid.h"
 
+#include "ui/cell_editing.h"
+
 #include <QHeaderView>
 
 #include <algorithm>
@@ -140,6 +142,12 @@ TextGrid::TextGrid(const QString& name, int rows, int columns, QWidget* parent)
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setMinimumSectionSize(8);
     verticalHeader()->setMinimumSectionSize(8);
+}
+
+TextGrid::~TextGrid()
+{
+    if (editing_)
+        editing_->detach();
 }
 
 void TextGrid::fitRows()

@@ -56,10 +56,14 @@ private:
     std::vector<Qt::Alignment> alignment_;
 };
 
+class CellEditing;
+
 class TextGrid final : public QTableView {
     Q_OBJECT
 public:
     TextGrid(const QString& name, int rows, int columns, QWidget* parent);
+    // Its cell editing stops before any of the grid's children go.
+    ~TextGrid() override;
 
     TextGridModel* grid() const { return model_; }
     QString text(int row, int column) const { return model_->text(row, column); }
@@ -75,7 +79,9 @@ public:
     int innerWidth() const { return std::max(0, width() - 2 * frameWidth()); }
 
 private:
+    friend class CellEditing;
     TextGridModel* model_;
+    CellEditing* editing_ = nullptr;
 };
 
 }  // namespace vx

@@ -223,8 +223,11 @@ QGroupBox* frm_Adj_Txp::buildRangeFrame()
             box->setAlignment(Qt::AlignCenter);
             box->setMaximumWidth(twipsToPixels(900));
             KeyRule::install(box, kRangeKeys);
-            box->installEventFilter(this);  // leaving the box checks it
         }
+        // Leaving a box checks it; a message box or a menu taking the focus
+        // does not.
+        onLeavingField(lower, [this, band] { leaveRangeBox(band, true); });
+        onLeavingField(upper, [this, band] { leaveRangeBox(band, false); });
         lowerBoxes_[size_t(band)] = lower;
         upperBoxes_[size_t(band)] = upper;
         auto* allow = new QCheckBox(frame);
@@ -372,18 +375,6 @@ void frm_Adj_Txp::choose(int setting, int position)
 {
     if (position >= 0 && position < kSettings[setting].count)
         table().set(Row::Settings, setting, uint8_t(position));
-}
-
-bool frm_Adj_Txp::eventFilter(QObject* watched, QEvent* e)
-{
-    // Leaving a range box checks it; a message box or a menu taking the
-    // focus does not.
-    if (leavesField(e))
-        for (int band = 0; band < 2; ++band)
-            for (const bool lower : {true, false})
-                if (watched == (lower ? lowerBoxes_[size_t(band)] : upperBoxes_[size_t(band)]))
-                    leaveRangeBox(band, lower);
-    return RegionEditor::eventFilter(watched, e);
 }
 
 // A range box loses the focus: both of its band's limits are checked against

@@ -44,9 +44,6 @@ public:
     // The tab change: shows `page`, captions the window by it, refreshes.
     void showPage(int page);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* e) override;
-
 private:
     // What a number box edits and which messages it shows.
     enum class BoxKind { PowerA, PowerB, LevelA, LevelB, OffsetA, OffsetB };

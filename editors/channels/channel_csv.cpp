@@ -61,27 +61,6 @@ std::optional<Hz> parseMhz(QStringView text)
 
 Hz unitsToHz(Units10Hz u) { return Hz(u) * kHzPerUnit; }
 
-// What a tone field holds.
-struct ToneValue {
-    enum Kind { Off, Ctcss, Dcs, Other } kind = Off;
-    int tenths = 0;  // CTCSS
-    int index = 0;   // DCS: tone list index
-    bool operator==(const ToneValue&) const = default;
-};
-
-ToneValue toneOf(TonePair p)
-{
-    if ((p.low == 0 && p.high == 0) || (p.low == 0xFF && p.high == 0xFF))
-        return {};
-    if (p.high >= 0x01 && p.high <= 0x7F)
-        return {ToneValue::Ctcss, 256 * p.high + p.low, 0};
-    if (p.high == 0 && p.low >= 1 && p.low <= 210)
-        return {ToneValue::Dcs, 0, p.low + 50};
-    return {ToneValue::Other, 0, 0};
-}
-
-QString tenthsText(int tenths) { return QStringLiteral("%1.%2").arg(tenths / 10).arg(tenths % 10); }
-
 bool vhf(Hz hz) { return hz < 300'000'000; }
 
 // The test the channel grid applies to a typed frequency on Enter.
@@ -316,17 +295,17 @@ void apply(const Row& r, Image& image)
     }
     const RecordView view(image, recordRow(n));
     const auto units = [](Hz hz) { return mhzText(hz, 5); };
-    if (O::rxFreq.none(view) || unitsToHz(frequency_units(O::rxFreq.get(view))) != r.rx)
+    if (O::rxFreq.none(view) || unitsToHz(O::rxFreq.units(view)) != r.rx)
         set_rx_only(image, n, units(r.rx));
     if (!r.tx) {
         if (!O::txFreq.none(view))
             remove_tx(image, n);
-    } else if (O::txFreq.none(view) || unitsToHz(frequency_units(O::txFreq.get(view))) != *r.tx) {
+    } else if (O::txFreq.none(view) || unitsToHz(O::txFreq.units(view)) != *r.tx) {
         set_tx(image, n, units(*r.tx));
     }
-    if (toneOf(O::decodeTone.pair(view)) != r.decode)
+    if (O::decodeTone.value(view) != r.decode)
         putTone(image, n, O::decodeTone, r.decode);
-    if (r.tx && toneOf(O::encodeTone.pair(view)) != r.encode)
+    if (r.tx && O::encodeTone.value(view) != r.encode)
         putTone(image, n, O::encodeTone, r.encode);
     const ChannelTexts now = decode_channel(image, n);
     if ((now[ColBandwidth] == QLatin1String("N")) != r.narrow)
@@ -348,11 +327,11 @@ QByteArray export_csv(const Image& image)
         if (is_empty(image, n))
             continue;
         const RecordView view(image, recordRow(n));
-        const Hz rx = unitsToHz(frequency_units(O::rxFreq.get(view)));
+        const Hz rx = unitsToHz(O::rxFreq.units(view));
         QString duplex, offset = QStringLiteral("0.000000");
         if (O::txFreq.none(view)) {
             duplex = QStringLiteral("off");
-        } else if (const Hz tx = unitsToHz(frequency_units(O::txFreq.get(view))); tx != rx) {
+        } else if (const Hz tx = unitsToHz(O::txFreq.units(view)); tx != rx) {
             if (vhf(tx) == vhf(rx)) {
                 duplex = tx > rx ? QStringLiteral("+") : QStringLiteral("-");
                 offset = mhzText(tx > rx ? tx - rx : rx - tx, 6);
@@ -361,17 +340,17 @@ QByteArray export_csv(const Image& image)
                 offset = mhzText(tx, 6);
             }
         }
-        const ToneValue dec = toneOf(O::decodeTone.pair(view));
-        const ToneValue enc = O::txFreq.none(view) ? ToneValue{} : toneOf(O::encodeTone.pair(view));
+        const ToneValue dec = O::decodeTone.value(view);
+        const ToneValue enc = O::txFreq.none(view) ? ToneValue{} : O::encodeTone.value(view);
         QString mode, rTone = QStringLiteral("88.5"), cTone = QStringLiteral("88.5"), code = QStringLiteral("023"),
                       polarity = QStringLiteral("NN");
         if (enc.kind == ToneValue::Ctcss && dec.kind == ToneValue::Off) {
             mode = QStringLiteral("Tone");
-            rTone = tenthsText(enc.tenths);
+            rTone = tenths_text(enc.tenths);
         } else if (enc.kind == ToneValue::Ctcss && dec.kind == ToneValue::Ctcss) {
             mode = enc.tenths == dec.tenths ? QStringLiteral("TSQL") : QStringLiteral("Cross");
-            rTone = tenthsText(enc.tenths);
-            cTone = tenthsText(dec.tenths);
+            rTone = tenths_text(enc.tenths);
+            cTone = tenths_text(dec.tenths);
         } else if (enc.kind == ToneValue::Dcs && dec.kind == ToneValue::Dcs
                    && tones::dcsNumber(enc.index) == tones::dcsNumber(dec.index)) {
             mode = QStringLiteral("DTCS");
@@ -402,8 +381,8 @@ std::vector<int> export_problems(const Image& image)
         if (is_empty(image, n))
             continue;
         const RecordView view(image, recordRow(n));
-        const ToneValue dec = toneOf(O::decodeTone.pair(view));
-        const ToneValue enc = O::txFreq.none(view) ? ToneValue{} : toneOf(O::encodeTone.pair(view));
+        const ToneValue dec = O::decodeTone.value(view);
+        const ToneValue enc = O::txFreq.none(view) ? ToneValue{} : O::encodeTone.value(view);
         const bool fits = (enc.kind == ToneValue::Off && dec.kind == ToneValue::Off) || (enc.kind == ToneValue::Ctcss && dec.kind == ToneValue::Off)
                           || (enc.kind == ToneValue::Ctcss && dec.kind == ToneValue::Ctcss)
                           || (enc.kind == ToneValue::Dcs && dec.kind == ToneValue::Dcs

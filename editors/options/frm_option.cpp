@@ -103,6 +103,8 @@ void frm_option::build()
     for (size_t i = 0; i < messages_.size(); ++i) {
         const MessageLine line = kLines[i];
         messages_[i] = makeField(i == 0 ? "Text_PON_MSG_U" : "Text_PON_MSG_D", kMessageKeys.maxBefore + 1, kMessageKeys);
+        // Leaving the line shows what is stored: centred, without spaces.
+        onLeavingField(messages_[i], [this] { refresh(); });
         connect(messages_[i], &QLineEdit::textEdited, this,
                 [line](const QString& text) { store_message(appImage(), workingCopy(), line, text); });
     }
@@ -119,6 +121,10 @@ void frm_option::build()
         label->setBuddy(buddy);
         return label;
     };
+    onLeavingField(codes_[0], [this] {
+        if (!checkingAni_)
+            checkAni();
+    });
     messageLabel_ = makeLabel("Label_Ponmsg_Txt", messages_[0]);
     aniLabel_ = makeLabel("Label_ANI", codes_[0]);
     beginLabel_ = makeLabel("Label_Send_Begin", codes_[1]);
@@ -173,7 +179,6 @@ QLineEdit* frm_option::makeField(const char* name, int shownChars, const FieldRu
     QLineEdit* edit = ui::makeField(content_, QString::fromLatin1(name));
     if (shownChars > 0)  // room for what may be typed
         edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(shownChars, QLatin1Char('W'))) + 10);
-    edit->installEventFilter(this);
     KeyRule::install(edit, rule);
     return edit;
 }
@@ -221,17 +226,6 @@ void frm_option::display()
 }
 
 // ---------------------------------------------------------------- fields
-
-bool frm_option::eventFilter(QObject* watched, QEvent* event)
-{
-    if (leavesField(event)) {
-        if (watched == messages_[0] || watched == messages_[1])
-            refresh();  // the line shows what is stored, centred and without spaces
-        else if (watched == codes_[0] && !checkingAni_)
-            checkAni();
-    }
-    return RegionEditor::eventFilter(watched, event);
-}
 
 // The ANI is checked as a string, character codes against "00000" and
 // "99999", so texts such as 1A2 pass; a radio's stored codes may rely on it.

@@ -40,9 +40,6 @@ public:
 
     VfoPanel* panel(options::Vfo v) const { return panels_[size_t(v)]; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     static EditorDescriptor makeDescriptor();
     void caption() override;

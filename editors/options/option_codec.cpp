@@ -236,21 +236,22 @@ void encode_offset(Image& image, Vfo v, QStringView label)
 
 VfoTone decode_vfo_tone(uint8_t low, uint8_t high)
 {
-    if ((low == 0 && high == 0) || low == 0xFF || high == 0xFF)
+    if (low == 0xFF || high == 0xFF)
         return {0, {}};
-    if (high == 0) {
-        const int position = low + 50;
-        if (tones::valid(position))
-            return {position, {}};
-        // No DCS entry: the stored bytes as they are.
-        return {-1, QStringLiteral("%1 %2").arg(low, 2, 16, QLatin1Char('0')).arg(high, 2, 16, QLatin1Char('0')).toUpper()};
+    const ToneValue t = tone_value({low, high});
+    switch (t.kind) {
+    case ToneValue::Off: return {0, {}};
+    case ToneValue::Dcs: return {t.index, {}};
+    case ToneValue::Ctcss:
+        if (const auto index = tones::index_of(tenths_text(t.tenths)); index && tones::kind(*index) == tones::Kind::Ctcss)
+            return {*index, {}};
+        return {-1, tenths_text(t.tenths)};
+    case ToneValue::Other: break;
     }
-    const int tenths = 256 * high + low;
-    const QString text = QStringLiteral("%1.%2").arg(tenths / 10).arg(tenths % 10);
-    const auto index = tones::index_of(text);
-    if (index && tones::kind(*index) == tones::Kind::Ctcss)
-        return {*index, {}};
-    return {-1, text};
+    // No list entry: the stored bytes as they are.
+    if (high != 0)
+        return {-1, tenths_text(256 * high + low)};
+    return {-1, QStringLiteral("%1 %2").arg(low, 2, 16, QLatin1Char('0')).arg(high, 2, 16, QLatin1Char('0')).toUpper()};
 }
 
 // ---------------------------------------------------------------- VFO entry

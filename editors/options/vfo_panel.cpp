@@ -128,7 +128,13 @@ void VfoPanel::build(const Models& models)
     QLineEdit* f = frequencyField();
     KeyRule::install(f, kFrequencyKeys);
     connect(f, &QLineEdit::textEdited, this, &VfoPanel::frequencyChanged);
-    f->installEventFilter(this);
+    onLeavingField(f, [this] {
+        if (entering_)
+            return;
+        entering_ = true;
+        frequencyEntry(frequencyField()->text(), true);
+        entering_ = false;
+    });
 }
 
 QLineEdit* VfoPanel::frequencyField() const { return static_cast<QLineEdit*>(controls_[Frequency]); }
@@ -219,18 +225,6 @@ void VfoPanel::listChosen(Part part, int position)
 }
 
 // ---------------------------------------------------------------- frequency
-
-bool VfoPanel::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == frequencyField() && leavesField(event)) {
-        if (!entering_) {
-            entering_ = true;
-            frequencyEntry(frequencyField()->text(), true);
-            entering_ = false;
-        }
-    }
-    return QGroupBox::eventFilter(watched, event);
-}
 
 // Nothing is stored until the field is left.
 void VfoPanel::frequencyChanged(const QString& text)

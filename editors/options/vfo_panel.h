@@ -61,9 +61,6 @@ public:
     // The range field's text for limits lower and upper: "136 - 174.9950".
     static QString rangeText(double lower, double upper);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void build(const Models& models);
     QComboBox* makeList(Part part, const QStringList& entries);

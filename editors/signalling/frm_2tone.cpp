@@ -121,7 +121,7 @@ frm_2tone::frm_2tone(QWidget* parent)
         toneLabels_[size_t(k)] = ui::makeLabel(frameTones_, QString::fromLatin1(kToneNames[k][0]));
         tones_[size_t(k)] = ui::makeField(frameTones_, QString::fromLatin1(kToneNames[k][1]));
         KeyRule::install(tones_[size_t(k)], kToneKeys);
-        tones_[size_t(k)]->installEventFilter(this);  // commits when it loses the focus
+        onLeavingField(tones_[size_t(k)], [this, k] { commitTone(k); });
     }
     resetLabel_ = ui::makeLabel(frameDecode_, QStringLiteral("Label_Reset"));
     resetTime_ = makeList(frameDecode_, "Combo_Dec_Res_Time", two_tone::resetTimeEntries(), Layout::resetTime);
@@ -223,12 +223,6 @@ bool frm_2tone::eventFilter(QObject* watched, QEvent* event)
         else if (watched == frameDecode_)
             layOutDecode();
     }
-    if (leavesField(event))
-        for (int k = 0; k < two_tone::kTones; ++k)
-            if (watched == tones_[size_t(k)]) {
-                commitTone(k);
-                break;
-            }
     return RegionEditor::eventFilter(watched, event);
 }
 

@@ -189,7 +189,7 @@ void frm_5tone::buildEncodeGrid()
              if (isFrame(c.column))
                  five_tone::set_frame(appImage(), c.row + 1, c.column - EncFrame1, text);
          }});
-    encodeCells_->textBox()->installEventFilter(this);  // Show when it loses the focus
+    onLeavingField(encodeCells_->textBox(), [this] { refresh(); });  // Show when it loses the focus
 }
 
 QComboBox* frm_5tone::makeList(QWidget* parent, const QString& name, const QStringList& entries, field::List8 f)
@@ -257,8 +257,6 @@ void frm_5tone::caption()
 
 bool frm_5tone::eventFilter(QObject* watched, QEvent* event)
 {
-    if (encodeCells_ && watched == encodeCells_->textBox() && leavesField(event))
-        refresh();
     if (event->type() == QEvent::Resize) {
         if (watched == frameStd_)
             layOutStandards(frameStd_->rect());

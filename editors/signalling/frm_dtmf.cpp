@@ -137,7 +137,7 @@ QLineEdit* frm_dtmf::makeCodeField(QWidget* parent, const QString& name, std::fu
 {
     QLineEdit* edit = ui::makeField(parent, name);
     KeyRule::install(edit, kCodeKeys);
-    edit->installEventFilter(this);  // Show when it loses the focus
+    onLeavingField(edit, [this] { refresh(); });  // Show when it loses the focus
     codeFields_.push_back({edit, std::move(store)});
     const size_t index = codeFields_.size() - 1;
     connect(edit, &QLineEdit::textEdited, this, [this, index](const QString& text) { codeEdited(codeFields_[index], text); });
@@ -180,13 +180,6 @@ void frm_dtmf::applyEnabling(bool on)
         masterRights_[size_t(bit)]->setEnabled(on);
         viceRights_[size_t(bit)]->setEnabled(on);
     }
-}
-
-bool frm_dtmf::eventFilter(QObject* watched, QEvent* event)
-{
-    if (leavesField(event) && qobject_cast<QLineEdit*>(watched))
-        refresh();
-    return RegionEditor::eventFilter(watched, event);
 }
 
 // ---------------------------------------------------------------- showing

@@ -29,9 +29,6 @@ public:
     explicit frm_dtmf(QWidget* parent = nullptr);
     ~frm_dtmf() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     // A code field and what it stores into.
     struct CodeField {
