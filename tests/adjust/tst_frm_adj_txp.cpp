@@ -1,23 +1,13 @@
 // The adjustment editor driven with real mouse and key events: pages and
 // captions, number-box validation, the settings lists, the range page with
 // its checks and focus return, Default, and when it shows the table again.
-#include "fake_link.h"
-#include "prompts.h"
+#include "editor_window.h"
 
 #include "editors/adjust/frm_adj_txp.h"
-#include "image/language.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTabBar>
-#include <QtTest>
 
 using namespace vx;
 using namespace vx::test;
@@ -25,49 +15,10 @@ using adjust::table;
 
 namespace {
 
-struct AdjWindow {
-    VirtualClock clock;
-    CapturedPrompts prompts;
-    std::unique_ptr<frm_Adj_Txp> w;
+using AdjWindow = EditorWindow<frm_Adj_Txp>;
 
-    AdjWindow()
-    {
-        setChinese(false);
-        adjust::load_defaults(table());
-        clock.install();
-        w = std::make_unique<frm_Adj_Txp>();
-        w->show();
-        w->activateWindow();
-        if (!QTest::qWaitForWindowActive(w.get()))
-            qWarning("adjustment window not active");
-    }
-    ~AdjWindow()
-    {
-        w.reset();
-        setTimerFactory({});
-    }
-    template <class W = QLineEdit>
-    W* find(const QString& name) const
-    {
-        return w->findChild<W*>(name);
-    }
-    QTabBar* tabs() const { return find<QTabBar>("TabStrip1"); }
-    void tab(int page) { QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(page).center()); }
-    // Replaces a box's text in one change, as a paste does.
-    void paste(QLineEdit* box, const QString& text)
-    {
-        QApplication::clipboard()->setText(text);
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-    }
-    void retype(QLineEdit* box, const QString& text)
-    {
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, text);
-    }
-};
+QTabBar* tabs(const AdjWindow& a) { return a.find<QTabBar>("TabStrip1"); }
+void tab(AdjWindow& a, int page) { QTest::mouseClick(tabs(a), Qt::LeftButton, {}, tabs(a)->tabRect(page).center()); }
 
 PromptRecord info(const QString& text) { return {"操作提示", PromptIcon::Information, text}; }
 
@@ -76,22 +27,24 @@ PromptRecord info(const QString& text) { return {"操作提示", PromptIcon::Inf
 class TstFrmAdjTxp : public QObject {
     Q_OBJECT
 private slots:
+    void init() { adjust::load_defaults(table()); }
+
     void opensOnTheSquelchPage()
     {
         AdjWindow a;
         QCOMPARE(a.w->windowTitle(), QString("Other "));
         QCOMPARE(a.w->page(), frm_Adj_Txp::Squelch);
-        QCOMPARE(a.tabs()->currentIndex(), 2);
+        QCOMPARE(tabs(a)->currentIndex(), 2);
         QVERIFY(a.find<QGroupBox>("Frame_Sql")->isVisible());
         QVERIFY(!a.find<QGroupBox>("Frame_Frame")->isVisible());
         const QStringList levels{"38", "26", "27", "28", "29", "30", "32", "35", "38", "40"};
         const QStringList offsets{"0", "0", "0", "1", "2", "3", "3", "3", "2", "1", "0", "0", "0", "0", "0", "0"};
         for (int i = 0; i < 16; ++i) {
             if (i < 10)
-                QCOMPARE(a.find(QString("Text_SQ_VHF_%1").arg(i))->text(), levels[i]);
-            QCOMPARE(a.find(QString("Text_Sq_Offset_VHF_%1").arg(i))->text(), offsets[i]);
+                QCOMPARE(a.edit(QString("Text_SQ_VHF_%1").arg(i))->text(), levels[i]);
+            QCOMPARE(a.edit(QString("Text_Sq_Offset_VHF_%1").arg(i))->text(), offsets[i]);
         }
-        QCOMPARE(a.find<QPushButton>("Command_write")->text(), QString("Write"));
+        QCOMPARE(a.text("Command_write"), QString("Write"));
         QCOMPARE(a.find<QComboBox>("Combo_TXP_Temp")->count(), 256);
         QCOMPARE(a.find<QComboBox>("Combo_Voice_Dev")->itemText(1), QString(" 1"));
         QVERIFY(a.prompts.all.isEmpty());
@@ -102,19 +55,19 @@ private slots:
     void tabsCaptionAndFill()
     {
         AdjWindow a;
-        a.tab(1);
+        tab(a, 1);
         QCOMPARE(a.w->windowTitle(), QString("发射功率调整（低功率）"));
         QCOMPARE(a.find<QGroupBox>("Frame_Frame")->title(), QString("发射功率调整（低功率）"));
-        QCOMPARE(a.find("Text1_0")->text(), QString("6"));
-        QCOMPARE(a.find("Text2_15")->text(), QString("5"));
-        QVERIFY(a.find("Text1_0")->isVisible());
-        QVERIFY(a.find("Text2_16")->isHidden());
+        QCOMPARE(a.edit("Text1_0")->text(), QString("6"));
+        QCOMPARE(a.edit("Text2_15")->text(), QString("5"));
+        QVERIFY(a.edit("Text1_0")->isVisible());
+        QVERIFY(a.edit("Text2_16")->isHidden());
         QCOMPARE(a.find<QLabel>("Label_Txp_VHF_1")->text(), QString("134MHZ"));
-        a.tab(0);
-        QCOMPARE(a.find("Text1_0")->text(), QString("12"));
-        a.tab(4);
+        tab(a, 0);
+        QCOMPARE(a.edit("Text1_0")->text(), QString("12"));
+        tab(a, 4);
         QCOMPARE(a.w->windowTitle(), QString("频率范围"));
-        QCOMPARE(a.find("Text_Freq_H_1")->text(), QString(" 480"));
+        QCOMPARE(a.edit("Text_Freq_H_1")->text(), QString(" 480"));
         QVERIFY(a.prompts.all.isEmpty());
         QVERIFY(table() == adjust::defaultTable());
     }
@@ -155,8 +108,8 @@ private slots:
         QFETCH(int, byte);
         QFETCH(int, value);
         AdjWindow a;
-        a.tab(page);
-        QLineEdit* edit = a.find(box);
+        tab(a, page);
+        QLineEdit* edit = a.edit(box);
         a.paste(edit, text);
         QCOMPARE(a.prompts.all, message.isEmpty() ? QList<PromptRecord>{} : QList<PromptRecord>{info(message)});
         QCOMPARE(int(table().at(row, byte)), value);
@@ -172,10 +125,10 @@ private slots:
     void typedKeyByKey()
     {
         AdjWindow a;
-        a.tab(1);
-        a.retype(a.find("Text1_0"), "16");
+        tab(a, 1);
+        a.retype(a.edit("Text1_0"), "16");
         QCOMPARE(a.prompts.texts(), QStringList{QString::fromUtf8(" 输入数字范围为 0 - 15 ！")});
-        QCOMPARE(a.find("Text1_0")->text(), QString("1"));
+        QCOMPARE(a.edit("Text1_0")->text(), QString("1"));
         QCOMPARE(int(table().at(2, 0)), 1);
     }
 
@@ -185,7 +138,7 @@ private slots:
         table().set(adjust::Settings, 1, 0);
         table().set(adjust::Settings, 11, 200);
         table().set(adjust::Settings, 3, 99);  // past the end of its list
-        a.tab(3);
+        tab(a, 3);
         auto* ct = a.find<QComboBox>("Combo_CT_Dev");
         QCOMPARE(ct->currentText(), QString(" 0"));
         QCOMPARE(a.find<QComboBox>("Combo_TXP_Temp")->currentText(), QString(" 200"));
@@ -204,20 +157,20 @@ private slots:
     void rangeLimits()
     {
         AdjWindow a;
-        a.tab(4);
-        a.retype(a.find("Text_Freq_L_0"), "140");
-        QTest::keyClick(a.find("Text_Freq_L_0"), Qt::Key_Tab);
-        a.retype(a.find("Text_Freq_H_0"), "170");
-        QTest::mouseClick(a.find("Text_Freq_L_1"), Qt::LeftButton);
+        tab(a, 4);
+        a.retype(a.edit("Text_Freq_L_0"), "140");
+        QTest::keyClick(a.edit("Text_Freq_L_0"), Qt::Key_Tab);
+        a.retype(a.edit("Text_Freq_H_0"), "170");
+        QTest::mouseClick(a.edit("Text_Freq_L_1"), Qt::LeftButton);
         QVERIFY(a.prompts.all.isEmpty());
         QCOMPARE(QList<int>({table().at(9, 0), table().at(9, 1), table().at(9, 2), table().at(9, 3), table().at(9, 4),
                              table().at(9, 5)}),
                  QList<int>({1, 4, 0, 1, 7, 0}));
-        QCOMPARE(a.find("Text_Freq_L_0")->text(), QString(" 140"));
+        QCOMPARE(a.edit("Text_Freq_L_0")->text(), QString(" 140"));
         // A fifth character is not taken.
-        a.retype(a.find("Text_Freq_L_1"), "4000");
-        QTest::keyClicks(a.find("Text_Freq_L_1"), "5");
-        QCOMPARE(a.find("Text_Freq_L_1")->text(), QString("4000"));
+        a.retype(a.edit("Text_Freq_L_1"), "4000");
+        QTest::keyClicks(a.edit("Text_Freq_L_1"), "5");
+        QCOMPARE(a.edit("Text_Freq_L_1")->text(), QString("4000"));
         // The check boxes store nothing.
         const adjust::Table before = table();
         QTest::mouseClick(a.find<QCheckBox>("Check_Tx_0"), Qt::LeftButton);
@@ -250,10 +203,10 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QString, restored);
         AdjWindow a;
-        a.tab(4);
-        QLineEdit* edit = a.find(box);
+        tab(a, 4);
+        QLineEdit* edit = a.edit(box);
         a.retype(edit, typed);
-        QTest::mouseClick(a.find(box.endsWith("_0") ? "Text_Freq_L_1" : "Text_Freq_L_0"), Qt::LeftButton);
+        QTest::mouseClick(a.edit(box.endsWith("_0") ? "Text_Freq_L_1" : "Text_Freq_L_0"), Qt::LeftButton);
         QCOMPARE(a.prompts.all, (QList<PromptRecord>{{"Operate Prompt", PromptIcon::Warning, message}}));
         QCOMPARE(edit->text(), restored);
         QVERIFY(edit->hasFocus());
@@ -266,12 +219,11 @@ private slots:
     // before the comma.
     void closeWhileBusy()
     {
-        FakePorts ports({1});
         setPortNumber(1);
         AdjWindow a;
-        QTest::mouseClick(a.find<QPushButton>("Command_read"), Qt::LeftButton);
+        a.clickButton("Command_read");
         QVERIFY(a.w->busy());
-        QTest::mouseClick(a.find<QPushButton>("Command_close"), Qt::LeftButton);
+        a.clickButton("Command_close");
         QCOMPARE(a.prompts.all, (QList<PromptRecord>{{"Operate prompt", PromptIcon::Warning, "Read-write operating，don't close the window.,"}}));
         QVERIFY(a.w->isVisible());
     }
@@ -279,18 +231,18 @@ private slots:
     void defaultAndRefreshes()
     {
         AdjWindow a;
-        a.retype(a.find("Text_SQ_UHF_0"), "77");
+        a.retype(a.edit("Text_SQ_UHF_0"), "77");
         table().set(adjust::SquelchA, 0, 55);
         QEvent activate(QEvent::WindowActivate);
         QApplication::sendEvent(a.w.get(), &activate);
-        QCOMPARE(a.find("Text_SQ_VHF_0")->text(), QString("38"));
+        QCOMPARE(a.edit("Text_SQ_VHF_0")->text(), QString("38"));
         QFocusEvent focus(QEvent::FocusIn, Qt::OtherFocusReason);
         QApplication::sendEvent(a.w.get(), &focus);
-        QCOMPARE(a.find("Text_SQ_VHF_0")->text(), QString("55"));
-        QTest::mouseClick(a.find<QPushButton>("Command_def"), Qt::LeftButton);
+        QCOMPARE(a.edit("Text_SQ_VHF_0")->text(), QString("55"));
+        a.clickButton("Command_def");
         QVERIFY(table() == adjust::defaultTable());
-        QCOMPARE(a.find("Text_SQ_UHF_0")->text(), QString("38"));
-        QCOMPARE(a.find<QLabel>("Label_tr_count")->text(), QString());
+        QCOMPARE(a.edit("Text_SQ_UHF_0")->text(), QString("38"));
+        QCOMPARE(a.label()->text(), QString());
         QVERIFY(a.prompts.all.isEmpty());
     }
 };

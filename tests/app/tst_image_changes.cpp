@@ -1,7 +1,7 @@
 // Open editors show every change of the image made elsewhere (a data file
 // loaded, a whole-radio read) before the user can act on them, and never
 // store a value they showed from the image before it.
-#include "prompts.h"
+#include "editor_window.h"
 #include "radio_rig.h"
 
 #include "app/file_dialog.h"
@@ -13,13 +13,11 @@
 #include "editors/signalling/frm_5tone.h"
 #include "editors/signalling/two_tone_codec.h"
 #include "image/image_changes.h"
-#include "image/language.h"
 
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -41,34 +39,6 @@ Image otherImage()
     return image;
 }
 
-struct Editors {
-    VirtualClock clock;
-    CapturedPrompts prompts;
-    FakePorts ports{{1}};
-    frm_2tone twoTone;
-    frm_5tone fiveTone;
-
-    Editors()
-    {
-        clock.install();
-        twoTone.show();
-        fiveTone.show();
-    }
-    ~Editors() { setTimerFactory(nullptr); }
-
-    static QTableView* grid(QWidget* w, const char* name) { return w->findChild<QTableView*>(name); }
-    static QString cell(QWidget* w, const char* name, int row, int column)
-    {
-        return grid(w, name)->model()->index(row, column).data().toString();
-    }
-    static void click(QWidget* w, const char* name, int row, int column)
-    {
-        QTableView* g = grid(w, name);
-        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(row, column)).center());
-    }
-    QLineEdit* encodeBox() const { return twoTone.findChild<QLineEdit*>("Text_Encode"); }
-};
-
 }  // namespace
 
 class TstImageChanges : public QObject {
@@ -80,9 +50,7 @@ class TstImageChanges : public QObject {
 private slots:
     void init()
     {
-        setChinese(false);
         setPortNumber(1);
-        lay_startup_defaults(appImage());
         oldCurrent_ = QDir::currentPath();
         QDir::setCurrent(dir_.path());
         QCOMPARE(datafile::save(otherImage(), dir_.filePath("other.dat")), datafile::SaveError::None);
@@ -94,22 +62,23 @@ private slots:
     // the loaded 1000, and the 5-tone frames still showed 12345.
     void fileLoadedThroughTheOpenDialog()
     {
-        Editors e;
-        QCOMPARE(Editors::cell(&e.twoTone, "MSF_Encode", 0, 1), QString("1981.0"));
+        EditorWindow<frm_2tone> two;
+        EditorWindow<frm_5tone> five;  // made last: its clock, ports and prompt capture are in force
+        QCOMPARE(two.cell("MSF_Encode", 0, 1), QString("1981.0"));
         Form_open_chann dialog;
         dialog.show();
         auto* name = dialog.findChild<QLineEdit*>("Text1");
         name->selectAll();
         QTest::keyClicks(name, "other.dat");
         QTest::mouseClick(dialog.findChild<QPushButton*>("Command_enter"), Qt::LeftButton);
-        QCOMPARE(e.prompts.texts(), QStringList{"Succeed fold the parameter from file."});
+        QCOMPARE(five.prompts.texts(), QStringList{"Succeed fold the parameter from file."});
         QVERIFY(appImage() == otherImage());
 
-        QCOMPARE(Editors::cell(&e.twoTone, "MSF_Encode", 0, 1), QString("1000.0"));
-        QCOMPARE(Editors::cell(&e.fiveTone, "MSF_Encode", 0, 1), QString("54321"));
-        Editors::click(&e.twoTone, "MSF_Encode", 0, 1);
-        QCOMPARE(e.encodeBox()->text(), QString("1000.0"));
-        Editors::click(&e.twoTone, "MSF_Encode", 1, 1);
+        QCOMPARE(two.cell("MSF_Encode", 0, 1), QString("1000.0"));
+        QCOMPARE(five.cell("MSF_Encode", 0, 1), QString("54321"));
+        two.clickCell("MSF_Encode", 0, 1);
+        QCOMPARE(two.edit("Text_Encode")->text(), QString("1000.0"));
+        two.clickCell("MSF_Encode", 1, 1);
         QCOMPARE(two_tone::tx_text(appImage(), 1, 0), QString("1000.0"));
         QVERIFY(appImage() == otherImage());
     }
@@ -117,15 +86,16 @@ private slots:
     // A cell being edited when the image changes is dropped, not stored.
     void openCellEditorIsDropped()
     {
-        Editors e;
-        Editors::click(&e.twoTone, "MSF_Encode", 0, 1);
-        QVERIFY(e.encodeBox()->isVisible());
-        QTest::keyClicks(e.encodeBox(), "5");
+        EditorWindow<frm_2tone> two;
+        EditorWindow<frm_5tone> five;  // made last: its clock, ports and prompt capture are in force
+        two.clickCell("MSF_Encode", 0, 1);
+        QVERIFY(two.edit("Text_Encode")->isVisible());
+        QTest::keyClicks(two.edit("Text_Encode"), "5");
         QVERIFY(datafile::load(dir_.filePath("other.dat"), appImage()).ok());
         imageChanges().announceAll();
-        QVERIFY(!e.encodeBox()->isVisible());
-        Editors::click(&e.twoTone, "MSF_Encode", 1, 1);
-        Editors::click(&e.twoTone, "MSF_Encode", 2, 0);
+        QVERIFY(!two.edit("Text_Encode")->isVisible());
+        two.clickCell("MSF_Encode", 1, 1);
+        two.clickCell("MSF_Encode", 2, 0);
         QVERIFY(appImage() == otherImage());
     }
 
@@ -133,21 +103,22 @@ private slots:
     // stored the 1981 shown before over the 2000 just read.
     void wholeReadShowsAtOnce()
     {
-        Editors e;
-        e.twoTone.findChild<QTabWidget*>("TabStrip1")->setCurrentIndex(1);
-        auto* toneA = e.twoTone.findChild<QLineEdit*>("Text_A");
+        EditorWindow<frm_2tone> two;
+        EditorWindow<frm_5tone> five;  // made last: its clock, ports and prompt capture are in force
+        two.find<QTabWidget>("TabStrip1")->setCurrentIndex(1);
+        auto* toneA = two.edit("Text_A");
         QCOMPARE(toneA->text(), QString("1981.0"));
         {
             Form_Comm_Read reader;
             reader.show();
-            ScriptRadio radio(e.clock, *e.ports.last);
+            ScriptRadio radio(five.clock, *five.port);
             radio.memory = otherImage();
             QTest::mouseClick(reader.findChild<QPushButton*>("Command_read"), Qt::LeftButton);
-            QVERIFY(e.clock.runUntil([&] { return !e.prompts.all.isEmpty(); }));
-            QCOMPARE(e.prompts.texts(), QStringList{"Complete reading data from the transceiver."});
+            QVERIFY(five.clock.runUntil([&] { return !five.prompts.all.isEmpty(); }));
+            QCOMPARE(five.prompts.texts(), QStringList{"Complete reading data from the transceiver."});
         }
         QCOMPARE(toneA->text(), QString("2000.0"));
-        QCOMPARE(Editors::cell(&e.fiveTone, "MSF_Encode", 0, 1), QString("54321"));
+        QCOMPARE(five.cell("MSF_Encode", 0, 1), QString("54321"));
         toneA->setFocus();
         QTest::keyClick(toneA, Qt::Key_Tab);
         QCOMPARE(two_tone::tone_text(appImage(), 1, 0), QString("2000.0"));

@@ -1,8 +1,10 @@
 // The channel editor's own read and write on the fake port and the virtual
 // clock: addresses and row order on the wire, progress texts, the image after
 // a read, failures.
-#include "chann_window.h"
+#include "editor_window.h"
 #include "radio_rig.h"
+
+#include "editors/channels/frm_chann.h"
 
 using namespace vx;
 using namespace vx::channels;
@@ -10,7 +12,7 @@ using namespace vx::test;
 
 namespace {
 
-struct Rig : ChannWindow {
+struct Rig : EditorWindow<frm_chann> {
     std::unique_ptr<ScriptRadio> radio;
     QStringList labels;  // the label when each request or packet reached the radio
     QList<int> bars;
@@ -25,7 +27,7 @@ struct Rig : ChannWindow {
             const char kind = ScriptRadio::kindOf(p);
             if (kind == 'S' || kind == 'X') {
                 labels << label()->text();
-                bars << progress()->value();
+                bars << bar()->value();
             }
             return radio->radio(p);
         };
@@ -76,7 +78,7 @@ private slots:
         for (int r : {200, 203, 456, 459})
             QCOMPARE(img.at(r, 0), uint8_t(0xFF));
 
-        QCOMPARE(rig.cell(5, ColName), QStringLiteral("aA"));
+        QCOMPARE(rig.cell("MSF_Chann", 5, ColName), QStringLiteral("aA"));
         QCOMPARE(rig.prompts.texts(), QStringList{"Complete reading data from the transceiver."});
         QCOMPARE(rig.label()->text(), QString::fromUtf8("Read Channel Data is Ok ！"));
     }
@@ -138,13 +140,13 @@ private slots:
             return kind == 'H' && answered == 0 ? QByteArray() : rig.radio->radio(p);
         };
         const Image before = appImage();
-        QTest::mouseClick(rig.button(button.toLatin1()), Qt::LeftButton);
+        QTest::mouseClick(rig.button(button), Qt::LeftButton);
         QVERIFY(rig.clock.runUntil([&] { return !rig.prompts.all.isEmpty(); }));
         QCOMPARE(rig.prompts.texts(), QStringList{"Fail connect with transceiver."});
         QCOMPARE(rig.prompts.all[0].title, QStringLiteral("Operate prompt"));
         QCOMPARE(statusPanel(4), QStringLiteral("Communication fault."));
         QCOMPARE(rig.label()->text(), QStringLiteral("Communication fault."));
-        QCOMPARE(rig.progress()->value(), 0);
+        QCOMPARE(rig.bar()->value(), 0);
         QCOMPARE(rig.radio->count('H'), 4);  // three retries
         if (answered == 0)  // 15 ms sender, 1 s reply time-out, 3 s pause
             QCOMPARE(rig.radio->packetTimes[1] - rig.radio->packetTimes[0], 4015);
@@ -161,7 +163,7 @@ private slots:
         QCOMPARE(rig.prompts.texts(),
                  QStringList{"Communication port is error, please setting right communication port . ！"});
         QVERIFY(!rig.w->busy());
-        QVERIFY(rig.progress()->isHidden());
+        QVERIFY(rig.bar()->isHidden());
     }
 };
 

@@ -1,6 +1,8 @@
 // The channel grid editor: entering and leaving cells, Enter, lists, names,
 // Clear and Default, refusals while busy, driven by real mouse and key events.
-#include "chann_window.h"
+#include "editor_window.h"
+
+#include "editors/channels/frm_chann.h"
 
 #include "app/mdimain.h"
 #include "image/language.h"
@@ -16,8 +18,18 @@ using namespace vx::channels;
 using namespace vx::test;
 
 namespace {
+using ChannWindow = EditorWindow<frm_chann>;
 constexpr int kEmpty = 10;  // an empty channel after the factory set
 const QString kOperatePrompt = QStringLiteral("Operate prompt");
+const QString kGrid = "MSF_Chann", kText = "Text_Edit", kList = "Combo_edit";
+
+QRect cellRect(const ChannWindow& cw, int n, int column)
+{
+    return cw.grid(kGrid)->visualRect(cw.grid(kGrid)->model()->index(n, column));
+}
+void enter(QWidget* on) { QTest::keyClick(on, Qt::Key_Return); }
+// Leaves the open cell by clicking the channel number cell of row n.
+void leaveCell(ChannWindow& cw, int n = 0) { cw.clickCell(kGrid, n, ColNumber); }
 }  // namespace
 
 class TstFrmChann : public QObject {
@@ -26,7 +38,7 @@ private slots:
     void captionsHeadingsAndLayout()
     {
         ChannWindow cw;
-        auto* model = cw.grid()->model();
+        auto* model = cw.grid(kGrid)->model();
         QCOMPARE(cw.w->windowTitle(), QStringLiteral("Channel Information"));
         QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("  Band  "));  // "^" dropped
         QCOMPARE(model->index(199, 0).data().toString(), QStringLiteral("199"));
@@ -39,12 +51,12 @@ private slots:
                  QString::fromUtf8("信 道 名 称"));
 
         cw.w->resize(900, 600);
-        QCOMPARE(cw.grid()->width(), int(cw.w->width() / 1.02));
+        QCOMPARE(cw.grid(kGrid)->width(), int(cw.w->width() / 1.02));
         // The button row lies 1500 twips above the whole window's bottom.
         const int buttonTop = cw.w->frameGeometry().height() - 1500 / 15;
         QCOMPARE(cw.button("Command_close")->y(), buttonTop);
-        QCOMPARE(cw.progress()->y(), buttonTop - 800 / 15);
-        QVERIFY(cw.progress()->isHidden());
+        QCOMPARE(cw.bar()->y(), buttonTop - 800 / 15);
+        QVERIFY(cw.bar()->isHidden());
     }
 
     void clickPlacesEditorOverCell_data()
@@ -69,34 +81,34 @@ private slots:
         QFETCH(bool, combo);
         QFETCH(int, entries);
         ChannWindow cw;
-        cw.click(channel, column);
-        QCOMPARE(cw.text()->isVisible(), text);
-        QCOMPARE(cw.combo()->isVisible(), combo);
+        cw.clickCell(kGrid, channel, column);
+        QCOMPARE(cw.edit(kText)->isVisible(), text);
+        QCOMPARE(cw.combo(kList)->isVisible(), combo);
         if (text) {
-            QCOMPARE(cw.text()->geometry(), cw.cellRect(channel, column));
-            QCOMPARE(cw.text()->text(), cw.cell(channel, column));
-            QVERIFY(cw.text()->hasFocus());
+            QCOMPARE(cw.edit(kText)->geometry(), cellRect(cw, channel, column));
+            QCOMPARE(cw.edit(kText)->text(), cw.cell(kGrid, channel, column));
+            QVERIFY(cw.edit(kText)->hasFocus());
         }
         if (combo) {
-            QCOMPARE(cw.combo()->geometry(), cw.cellRect(channel, column));
-            QCOMPARE(cw.combo()->count(), entries);
-            QCOMPARE(cw.combo()->currentText(), cw.cell(channel, column));
+            QCOMPARE(cw.combo(kList)->geometry(), cellRect(cw, channel, column));
+            QCOMPARE(cw.combo(kList)->count(), entries);
+            QCOMPARE(cw.combo(kList)->currentText(), cw.cell(kGrid, channel, column));
         }
     }
 
     void typedReceiveGivesNewChannel()
     {
         ChannWindow cw;
-        cw.click(kEmpty, ColRx);
-        QTest::keyClicks(cw.text(), "145.5");
-        cw.leave();
+        cw.clickCell(kGrid, kEmpty, ColRx);
+        QTest::keyClicks(cw.edit(kText), "145.5");
+        leaveCell(cw);
         const QStringList row{"VHF/UHF", "145.50000", "145.50000", "OFF", "OFF", "HIGH", "W", "OFF",
                               "OFF",     "ON",        "1",         "OFF", "QT",  "OFF",  ""};
         for (int c = 1; c < 16; ++c)
-            QCOMPARE(cw.cell(kEmpty, c), row[c - 1]);
+            QCOMPARE(cw.cell(kGrid, kEmpty, c), row[c - 1]);
         QCOMPARE(cw.rowHex(kEmpty), QByteArray("00 00 55 14 00 00 55 14 00 00 00 00 00 00 00 04"));
         QVERIFY(cw.prompts.all.isEmpty());
-        QVERIFY(!cw.text()->isVisible());
+        QVERIFY(!cw.edit(kText)->isVisible());
     }
 
     void receiveChangeMakesTransmitFollow()
@@ -104,13 +116,13 @@ private slots:
         ChannWindow cw;
         set_tx(appImage(), 0, u"150");
         cw.w->refresh();
-        QCOMPARE(cw.cell(0, ColTx), QStringLiteral("150.00000"));
-        cw.click(0, ColRx);
-        cw.typeText("146.0125");
-        cw.leave(1);
-        QCOMPARE(cw.cell(0, ColRx), QStringLiteral("146.01250"));
-        QCOMPARE(cw.cell(0, ColTx), QStringLiteral("146.01250"));
-        QCOMPARE(cw.cell(0, ColDecode), QStringLiteral("67.0"));  // settings kept
+        QCOMPARE(cw.cell(kGrid, 0, ColTx), QStringLiteral("150.00000"));
+        cw.clickCell(kGrid, 0, ColRx);
+        cw.retype(cw.edit(kText), "146.0125");
+        leaveCell(cw, 1);
+        QCOMPARE(cw.cell(kGrid, 0, ColRx), QStringLiteral("146.01250"));
+        QCOMPARE(cw.cell(kGrid, 0, ColTx), QStringLiteral("146.01250"));
+        QCOMPARE(cw.cell(kGrid, 0, ColDecode), QStringLiteral("67.0"));  // settings kept
     }
 
     // The two range tests differ on purpose: leaving accepts up to 1 MHz above
@@ -136,19 +148,19 @@ private slots:
         QFETCH(bool, message);
         ChannWindow cw;
         setBandLimits({136, 174, 400, 480});
-        cw.click(kEmpty, ColRx);
-        QTest::keyClicks(cw.text(), typed);
+        cw.clickCell(kGrid, kEmpty, ColRx);
+        QTest::keyClicks(cw.edit(kText), typed);
         if (byEnter) {
-            cw.enter(cw.text());
-            QVERIFY(cw.text()->isVisible());
-            QCOMPARE(cw.text()->geometry(), cw.cellRect(kEmpty, ColTx));
-            QCOMPARE(cw.text()->text(), stored);  // the transmit cell followed
+            enter(cw.edit(kText));
+            QVERIFY(cw.edit(kText)->isVisible());
+            QCOMPARE(cw.edit(kText)->geometry(), cellRect(cw, kEmpty, ColTx));
+            QCOMPARE(cw.edit(kText)->text(), stored);  // the transmit cell followed
         } else {
-            cw.leave();
+            leaveCell(cw);
         }
-        QCOMPARE(cw.cell(kEmpty, ColRx), stored);
-        QCOMPARE(cw.cell(kEmpty, ColTx), stored);
-        QCOMPARE(cw.cell(kEmpty, ColScanAdd), QStringLiteral("ON"));
+        QCOMPARE(cw.cell(kGrid, kEmpty, ColRx), stored);
+        QCOMPARE(cw.cell(kGrid, kEmpty, ColTx), stored);
+        QCOMPARE(cw.cell(kGrid, kEmpty, ColScanAdd), QStringLiteral("ON"));
         const QStringList expected = message ? QStringList{"Over the range of receive frequency ."} : QStringList{};
         QCOMPARE(cw.prompts.texts(), expected);
         if (message)
@@ -164,12 +176,12 @@ private slots:
         set_rx(appImage(), 0, u"145");
         set_tx(appImage(), 0, u"145.6");
         cw.w->refresh();
-        cw.click(0, ColRx);
-        cw.typeText("600");
-        cw.leave(1);
+        cw.clickCell(kGrid, 0, ColRx);
+        cw.retype(cw.edit(kText), "600");
+        leaveCell(cw, 1);
         QCOMPARE(cw.prompts.texts(), QStringList{"Over the range of receive frequency ."});
-        QCOMPARE(cw.cell(0, ColRx), QStringLiteral("130.00000"));
-        QCOMPARE(cw.cell(0, ColTx), QStringLiteral("145.60000"));
+        QCOMPARE(cw.cell(kGrid, 0, ColRx), QStringLiteral("130.00000"));
+        QCOMPARE(cw.cell(kGrid, 0, ColTx), QStringLiteral("145.60000"));
         QCOMPARE(cw.rowHex(0).left(23), QByteArray("00 00 00 13 00 00 56 14"));  // 130 and 145.6 MHz
     }
 
@@ -178,50 +190,50 @@ private slots:
     void enterWalksAlongTheRow()
     {
         ChannWindow cw;
-        cw.click(kEmpty, ColRx);
-        QTest::keyClicks(cw.text(), "438.5");
-        cw.enter(cw.text());
-        cw.typeText("430");
-        cw.enter(cw.text());  // transmit cell -> decode tone drop-down
-        QVERIFY(cw.combo()->isVisible());
-        QCOMPARE(cw.combo()->geometry(), cw.cellRect(kEmpty, ColDecode));
-        QCOMPARE(cw.cell(kEmpty, ColTx), QStringLiteral("430.00000"));
+        cw.clickCell(kGrid, kEmpty, ColRx);
+        QTest::keyClicks(cw.edit(kText), "438.5");
+        enter(cw.edit(kText));
+        cw.retype(cw.edit(kText), "430");
+        enter(cw.edit(kText));  // transmit cell -> decode tone drop-down
+        QVERIFY(cw.combo(kList)->isVisible());
+        QCOMPARE(cw.combo(kList)->geometry(), cellRect(cw, kEmpty, ColDecode));
+        QCOMPARE(cw.cell(kGrid, kEmpty, ColTx), QStringLiteral("430.00000"));
         QCOMPARE(cw.rowHex(kEmpty).left(23), QByteArray("00 00 85 43 00 00 00 43"));
         for (int c = ColDecode; c < ColScrambler; ++c)
-            cw.enter(cw.combo());
-        QCOMPARE(cw.combo()->geometry(), cw.cellRect(kEmpty, ColScrambler));
-        cw.enter(cw.combo());  // scrambler -> name text box
-        QVERIFY(cw.text()->isVisible());
-        QCOMPARE(cw.text()->geometry(), cw.cellRect(kEmpty, ColName));
-        cw.enter(cw.text());  // Enter in the name does nothing
-        QCOMPARE(cw.text()->geometry(), cw.cellRect(kEmpty, ColName));
+            enter(cw.combo(kList));
+        QCOMPARE(cw.combo(kList)->geometry(), cellRect(cw, kEmpty, ColScrambler));
+        enter(cw.combo(kList));  // scrambler -> name text box
+        QVERIFY(cw.edit(kText)->isVisible());
+        QCOMPARE(cw.edit(kText)->geometry(), cellRect(cw, kEmpty, ColName));
+        enter(cw.edit(kText));  // Enter in the name does nothing
+        QCOMPARE(cw.edit(kText)->geometry(), cellRect(cw, kEmpty, ColName));
     }
 
     void transmitRules()
     {
         ChannWindow cw;
         // No receive frequency yet.
-        cw.click(kEmpty, ColTx);
-        QTest::keyClicks(cw.text(), "145");
-        cw.leave();
+        cw.clickCell(kGrid, kEmpty, ColTx);
+        QTest::keyClicks(cw.edit(kText), "145");
+        leaveCell(cw);
         QCOMPARE(cw.prompts.texts(), QStringList{"Please input the receive frequency in advance."});
         QVERIFY(is_empty(appImage(), kEmpty));
         // Out of range on a channel: band A lower limit, encode tone off.
         cw.prompts.clear();
-        cw.click(0, ColTx);
-        cw.typeText("600");
-        cw.enter(cw.text());
+        cw.clickCell(kGrid, 0, ColTx);
+        cw.retype(cw.edit(kText), "600");
+        enter(cw.edit(kText));
         QCOMPARE(cw.prompts.texts(), QStringList{"Over the range of transmit frequency ."});
-        QVERIFY(cw.combo()->isVisible());  // moved on to the decode tone
-        QCOMPARE(cw.cell(0, ColTx), QStringLiteral("130.00000"));
-        QCOMPARE(cw.cell(0, ColEncode), QStringLiteral("OFF"));
+        QVERIFY(cw.combo(kList)->isVisible());  // moved on to the decode tone
+        QCOMPARE(cw.cell(kGrid, 0, ColTx), QStringLiteral("130.00000"));
+        QCOMPARE(cw.cell(kGrid, 0, ColEncode), QStringLiteral("OFF"));
         QCOMPARE(cw.rowHex(0).mid(12, 23), QByteArray("00 00 00 13 9E 02 FF FF"));
         // Blank: no transmit frequency.
-        cw.click(0, ColTx);
-        cw.typeText("");
-        cw.leave();
-        QCOMPARE(cw.cell(0, ColTx), QString());
-        QCOMPARE(cw.cell(0, ColEncode), QString());
+        cw.clickCell(kGrid, 0, ColTx);
+        cw.retype(cw.edit(kText), "");
+        leaveCell(cw);
+        QCOMPARE(cw.cell(kGrid, 0, ColTx), QString());
+        QCOMPARE(cw.cell(kGrid, 0, ColEncode), QString());
         QCOMPARE(cw.rowHex(0).mid(12, 23), QByteArray("FF FF FF FF 9E 02 FF FF"));
     }
 
@@ -229,12 +241,12 @@ private slots:
     {
         ChannWindow cw;
         set_name(appImage(), 2, u"CH2");
-        cw.click(2, ColRx);
-        cw.typeText("  ");
-        cw.leave();
+        cw.clickCell(kGrid, 2, ColRx);
+        cw.retype(cw.edit(kText), "  ");
+        leaveCell(cw);
         QVERIFY(is_empty(appImage(), 2));
         QCOMPARE(appImage().at(nameRow(2), 0), uint8_t(0xFF));
-        QCOMPARE(cw.cell(2, ColBand), QString());
+        QCOMPARE(cw.cell(kGrid, 2, ColBand), QString());
     }
 
     void typedTones_data()
@@ -257,13 +269,15 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QByteArray, toneBytes);
         ChannWindow cw;
-        cw.click(0, column);
-        cw.typeCombo(typed);
+        cw.clickCell(kGrid, 0, column);
+        cw.combo(kList)->lineEdit()->selectAll();
+        QTest::keyClick(cw.combo(kList), Qt::Key_Backspace);
+        QTest::keyClicks(cw.combo(kList), typed);
         if (typed == "8x8 ,5")
-            QCOMPARE(cw.combo()->currentText(), QStringLiteral("885"));
-        cw.leave(1);
+            QCOMPARE(cw.combo(kList)->currentText(), QStringLiteral("885"));
+        leaveCell(cw, 1);
         QCOMPARE(cw.rowHex(0).mid(24, 11), toneBytes);
-        QCOMPARE(cw.cell(0, column), shown);
+        QCOMPARE(cw.cell(kGrid, 0, column), shown);
     }
 
     // Regression: passing through the decode-tone cell overwrote a different
@@ -273,10 +287,10 @@ private slots:
         ChannWindow cw;
         set_tone(appImage(), 0, Tone::Encode, 156);
         cw.w->refresh();
-        cw.click(0, ColDecode);
-        cw.enter(cw.combo());
-        cw.leave(1);
-        QCOMPARE(cw.cell(0, ColEncode), QStringLiteral("D023I"));
+        cw.clickCell(kGrid, 0, ColDecode);
+        enter(cw.combo(kList));
+        leaveCell(cw, 1);
+        QCOMPARE(cw.cell(kGrid, 0, ColEncode), QStringLiteral("D023I"));
     }
 
     void choosingAnEntryStoresAtOnce_data()
@@ -296,15 +310,15 @@ private slots:
         QFETCH(int, value);
         QFETCH(QString, shown);
         ChannWindow cw;
-        cw.click(0, column);
+        cw.clickCell(kGrid, 0, column);
         if (column != ColDecode) {
-            QTest::keyClicks(cw.combo(), "Ox");  // typing does not stick here
-            QCOMPARE(cw.combo()->currentText(), cw.cell(0, column));
+            QTest::keyClicks(cw.combo(kList), "Ox");  // typing does not stick here
+            QCOMPARE(cw.combo(kList)->currentText(), cw.cell(kGrid, 0, column));
         }
-        QTest::keyClick(cw.combo(), Qt::Key_Down);
+        QTest::keyClick(cw.combo(kList), Qt::Key_Down);
         QCOMPARE(int(appImage().at(0, byte)), value);  // before the cell is left
-        QCOMPARE(cw.cell(0, column), shown);
-        cw.leave(1);
+        QCOMPARE(cw.cell(kGrid, 0, column), shown);
+        leaveCell(cw, 1);
         QCOMPARE(int(appImage().at(0, byte)), value);
     }
 
@@ -327,11 +341,11 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(bool, message);
         ChannWindow cw;
-        cw.click(channel, ColName);
-        QTest::keyClicks(cw.text(), typed);
-        cw.leave(1);
+        cw.clickCell(kGrid, channel, ColName);
+        QTest::keyClicks(cw.edit(kText), typed);
+        leaveCell(cw, 1);
         QCOMPARE(cw.rowHex(nameRow(channel)).left(17), stored);
-        QCOMPARE(cw.cell(channel, ColName), shown);
+        QCOMPARE(cw.cell(kGrid, channel, ColName), shown);
         if (message) {
             QCOMPARE(cw.prompts.all.size(), 1);
             QCOMPARE(cw.prompts.all[0].title, QStringLiteral("Operate Prompt"));
@@ -346,14 +360,14 @@ private slots:
     void arrowKeysDoNotStoreStaleText()
     {
         ChannWindow cw;
-        cw.click(0, ColRx);
-        cw.typeText("150");
-        cw.leave(1);
+        cw.clickCell(kGrid, 0, ColRx);
+        cw.retype(cw.edit(kText), "150");
+        leaveCell(cw, 1);
         const QByteArray before = cw.rowHex(1);
-        cw.grid()->setFocus();
-        cw.click(1, ColBand);
-        QTest::keyClick(cw.grid(), Qt::Key_Right);
-        QTest::keyClick(cw.grid(), Qt::Key_Right);
+        cw.grid(kGrid)->setFocus();
+        cw.clickCell(kGrid, 1, ColBand);
+        QTest::keyClick(cw.grid(kGrid), Qt::Key_Right);
+        QTest::keyClick(cw.grid(kGrid), Qt::Key_Right);
         QCOMPARE(cw.rowHex(1), before);
     }
 
@@ -366,12 +380,12 @@ private slots:
             QVERIFY(std::all_of(appImage().row(n).begin(), appImage().row(n).end(), [](uint8_t b) { return b == 0xFF; }));
             QCOMPARE(appImage().at(nameRow(n), 0), uint8_t(0xFF));
         }
-        QCOMPARE(cw.cell(0, ColRx), QString());
+        QCOMPARE(cw.cell(kGrid, 0, ColRx), QString());
         QTest::mouseClick(cw.button("Command_default"), Qt::LeftButton);
-        QCOMPARE(cw.cell(0, ColRx), QStringLiteral("155.02500"));
-        QCOMPARE(cw.cell(6, ColDecode), QStringLiteral("D754I"));
-        QCOMPARE(cw.cell(199, ColRx), QStringLiteral("480.62500"));
-        QCOMPARE(cw.cell(3, ColName), QString());
+        QCOMPARE(cw.cell(kGrid, 0, ColRx), QStringLiteral("155.02500"));
+        QCOMPARE(cw.cell(kGrid, 6, ColDecode), QStringLiteral("D754I"));
+        QCOMPARE(cw.cell(kGrid, 199, ColRx), QStringLiteral("480.62500"));
+        QCOMPARE(cw.cell(kGrid, 3, ColName), QString());
         QVERIFY(cw.prompts.all.isEmpty());
     }
 
@@ -398,10 +412,10 @@ private slots:
     void scrollingHidesTextBox()
     {
         ChannWindow cw;
-        cw.click(0, ColRx);
-        QVERIFY(cw.text()->isVisible());
-        cw.grid()->verticalScrollBar()->setValue(50);
-        QVERIFY(!cw.text()->isVisible());
+        cw.clickCell(kGrid, 0, ColRx);
+        QVERIFY(cw.edit(kText)->isVisible());
+        cw.grid(kGrid)->verticalScrollBar()->setValue(50);
+        QVERIFY(!cw.edit(kText)->isVisible());
     }
 
     // In the main window: sized by the geometry rule, refreshed when its

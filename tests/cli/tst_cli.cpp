@@ -1,10 +1,11 @@
 // vxprog-cli run as a program against the radio emulator on a real
 // pseudo-terminal: every command, its output, its files and its exit code.
+#include "emulator_rig.h"
+
 #include "editors/channels/channel_codec.h"
 #include "editors/channels/channel_csv.h"
 #include "editors/channels/datafile.h"
 #include "editors/defaults.h"
-#include "emulator/pty_radio.h"
 #include "link/whole_radio.h"
 
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <optional>
 #include <random>
 
 using namespace vx;
@@ -39,15 +41,12 @@ Image randomImage(uint32_t seed)
 
 class TstCli : public QObject {
     Q_OBJECT
-    QTemporaryDir dir_;
-    std::unique_ptr<emu::PtyRadio> radio_;
+    QTemporaryDir dir_;  // the files
+    std::optional<test::EmulatorRig> rig_;
 
     Run cli(const QStringList& args, int timeoutMs = 120'000)
     {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir_.path());
-        p.setProcessEnvironment(env);
+        QProcess p;  // finds the radio's port link through the rig's XDG_RUNTIME_DIR
         p.start(QStringLiteral(VXPROG_CLI), args);
         // The emulator answers from its own thread; this loop only waits.
         if (!p.waitForFinished(timeoutMs))
@@ -57,17 +56,15 @@ class TstCli : public QObject {
     }
     QString path(const QString& name) const { return dir_.filePath(name); }
     QStringList port() const { return {QStringLiteral("--port"), QString::number(kPort)}; }
-    int handshakes() { return radio_->withModel([](emu::RadioModel& m) { return m.counters().handshakes; }); }
+    int handshakes() { return rig_->radio.withModel([](emu::RadioModel& m) { return m.counters().handshakes; }); }
 
 private slots:
     void init()
     {
-        qputenv("XDG_RUNTIME_DIR", dir_.path().toLocal8Bit());
-        radio_ = std::make_unique<emu::PtyRadio>(emu::PtyRadioOptions{kPort, false, 0.2, -1});
-        radio_->setMemory(randomImage(3));
-        QVERIFY(radio_->start());
+        rig_.emplace(kPort, randomImage(3), 0.2);
+        QVERIFY(rig_->started());
     }
-    void cleanup() { radio_.reset(); }
+    void cleanup() { rig_.reset(); }
 
     void usageAndHelp()
     {
@@ -87,7 +84,7 @@ private slots:
         const Run ports = cli({QStringLiteral("ports")});
         QCOMPARE(ports.code, 0);
         QVERIFY(ports.out.contains(QStringLiteral("COM%1").arg(kPort)));
-        QVERIFY(ports.out.contains(radio_->devicePath()));
+        QVERIFY(ports.out.contains(rig_->radio.devicePath()));
         const Run id = cli(QStringList{QStringLiteral("identify"), QStringLiteral("--json")} + port());
         QCOMPARE(id.code, 0);
         QVERIFY2(id.out.contains("\"model\": \"EMU-01\""), qPrintable(id.out));
@@ -103,7 +100,7 @@ private slots:
         QVERIFY(r.err.contains(" >  5A 31 07 1C 44 61 2E 09"));  // the handshake, traced
         Image file;
         QVERIFY(datafile::load(path("r.dat"), file).ok());
-        const Image radio = radio_->memory();
+        const Image radio = rig_->memory();
         Image fresh;
         lay_startup_defaults(fresh);
         for (int row = 0; row < Image::kRows; ++row)
@@ -114,7 +111,7 @@ private slots:
     // the tables laid in, read back and compared.
     void writeBacksUpWritesAndVerifies()
     {
-        const Image before = radio_->memory();
+        const Image before = rig_->memory();
         Image image = randomImage(9);
         channels::load_factory_channels(image);
         QCOMPARE(datafile::save(image, path("w.dat")), datafile::SaveError::None);
@@ -123,7 +120,7 @@ private slots:
         QVERIFY(r.out.contains("Verified"));
 
         prepare_whole_write(image);
-        const Image radio = radio_->memory();
+        const Image radio = rig_->memory();
         for (int row = 0; row <= 783; ++row)
             QVERIFY(std::ranges::equal(radio.row(row), image.row(row)));
         const QStringList backups = QDir(dir_.path()).entryList({QStringLiteral("w-backup-*.dat")});
@@ -136,9 +133,9 @@ private slots:
 
     void verifyNamesTheRegion()
     {
-        Image image = radio_->memory();
+        Image image = rig_->memory();
         prepare_whole_write(image);
-        radio_->setMemory(image);
+        rig_->radio.setMemory(image);
         QCOMPARE(datafile::save(image, path("v.dat")), datafile::SaveError::None);
         QCOMPARE(cli(QStringList{QStringLiteral("verify"), path("v.dat")} + port()).code, 0);
         image.set(660, 3, uint8_t(image.at(660, 3) ^ 1));  // one byte of the DTMF region
@@ -169,7 +166,7 @@ private slots:
         QCOMPARE(datafile::save(image, path("s.dat")), datafile::SaveError::None);
         emu::RadioFaults faults;
         faults.closeAfter = 101;  // the handshake and rows 0..99
-        radio_->withModel([&](emu::RadioModel& m) { m.setFaults(faults); });
+        rig_->radio.withModel([&](emu::RadioModel& m) { m.setFaults(faults); });
         const Run r = cli(QStringList{QStringLiteral("write"), path("s.dat"), QStringLiteral("--no-backup")} + port());
         QCOMPARE(r.code, 4);
         QVERIFY2(r.err.contains("last row the radio acknowledged is row 99"), qPrintable(r.err));
@@ -184,10 +181,10 @@ private slots:
         QCOMPARE(datafile::save(image, path("b.dat")), datafile::SaveError::None);
         emu::RadioFaults faults;
         faults.closeAfter = 0;
-        radio_->withModel([&](emu::RadioModel& m) { m.setFaults(faults); });
+        rig_->radio.withModel([&](emu::RadioModel& m) { m.setFaults(faults); });
         const Run r = cli(QStringList{QStringLiteral("write"), path("b.dat")} + port());
         QCOMPARE(r.code, 4);
-        QCOMPARE(radio_->withModel([](emu::RadioModel& m) { return m.counters().rowsWritten; }), 0);
+        QCOMPARE(rig_->radio.withModel([](emu::RadioModel& m) { return m.counters().rowsWritten; }), 0);
         QVERIFY(QDir(dir_.path()).entryList({QStringLiteral("b-backup-*.dat")}).isEmpty());
     }
 

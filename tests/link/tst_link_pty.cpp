@@ -1,19 +1,12 @@
 // End to end over a real pseudo-terminal: the product's Qt serial port and
 // timers against the radio emulator (wire time off, to keep it short).
-#include "fake_link.h"
-#include "prompts.h"
+#include "emulator_rig.h"
 
-#include "emulator/pty_radio.h"
 #include "app/form_comm.h"
 #include "link/identification.h"
-#include "link/port.h"
 #include "link/status.h"
 
-#include <QPushButton>
-#include <QEventLoop>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QtTest>
+#include <optional>
 
 using namespace vx;
 
@@ -31,19 +24,15 @@ Image patterned()
 
 class TstLinkPty : public QObject {
     Q_OBJECT
-    QTemporaryDir runtime_;
-    std::unique_ptr<emu::PtyRadio> radio_;
+    std::optional<test::EmulatorRig> rig_;
 
 private slots:
     void init()
     {
-        qputenv("XDG_RUNTIME_DIR", runtime_.path().toLocal8Bit());
-        radio_ = std::make_unique<emu::PtyRadio>(emu::PtyRadioOptions{kPort, false, 1.0, -1});
-        radio_->setMemory(patterned());
-        QVERIFY(radio_->start());
-        setPortNumber(kPort);
+        rig_.emplace(kPort, patterned(), 1.0);
+        QVERIFY(rig_->started());
     }
-    void cleanup() { radio_.reset(); }
+    void cleanup() { rig_.reset(); }
 
     void identification()
     {
@@ -64,13 +53,12 @@ private slots:
         appImage().fill(0x11);
         Form_Comm_Read dialog;
         dialog.show();
-        QTest::mouseClick(dialog.findChild<QPushButton*>("Command_read"), Qt::LeftButton);
-        QVERIFY(test::runEventsUntil([&] { return !prompts.all.isEmpty(); }, 120'000));
+        QVERIFY(rig_->run(dialog, "Command_read", prompts));
         QCOMPARE(prompts.texts(), QStringList{"Complete reading data from the transceiver."});
-        const Image memory = radio_->memory();
+        const Image memory = rig_->memory();
         for (int r = 0; r < Image::kRows; ++r)
             QCOMPARE(appImage().at(r, 9), r <= 787 ? memory.at(r, 9) : uint8_t(0x11));
-        QCOMPARE(radio_->counters().readRequests, 201);
+        QCOMPARE(rig_->radio.counters().readRequests, 201);
     }
 };
 

@@ -1,7 +1,10 @@
 // The optional-features editor: captions and layout, what opening stores,
 // lists, check boxes, message and code fields, the ANI check, Default and
 // the busy rule, driven by real mouse and key events.
-#include "option_window.h"
+#include "editor_window.h"
+
+#include "editors/options/frm_option.h"
+#include "editors/options/vfo_panel.h"
 
 #include "radio_rig.h"
 
@@ -12,7 +15,6 @@
 #include "ui/shell.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QRandomGenerator>
 
 using namespace vx;
@@ -20,6 +22,15 @@ using namespace vx::options;
 using namespace vx::test;
 
 namespace {
+
+using OptionWindow = EditorWindow<frm_option>;
+
+// Band A 136..174 MHz and band B 400..520 MHz, the limits the VFO tests are
+// written against.
+EditorSetup setup(std::function<void()> prepare = {}, bool chinese = false)
+{
+    return {.prepare = std::move(prepare), .chinese = chinese, .limits = {136, 174, 400, 520}};
+}
 
 PromptRecord operatePrompt(const char* text) { return {"Operate Prompt", PromptIcon::Warning, QString::fromUtf8(text)}; }
 
@@ -77,7 +88,7 @@ private slots:
     void captionsAndLayout()
     {
         {
-            OptionWindow ow;
+            OptionWindow ow(setup());
             QCOMPARE(ow.w->windowTitle(), QString("Optional Features"));
             QCOMPARE(ow.find<QLabel>("Label_Tot")->text(), QString("Time Out Timer(TOT)[S]"));
             QCOMPARE(ow.find<QCheckBox>("Check_chann_Mode")->text(), QString("channel  mode "));
@@ -93,7 +104,7 @@ private slots:
                 if (c->isVisible() && c->parentWidget() && c->parentWidget()->objectName() == "OptionSettings")
                     QVERIFY2(c->geometry().bottom() < ow.bar()->y(), qPrintable(c->objectName()));
         }
-        OptionWindow zh({}, true);
+        OptionWindow zh(setup({}, true));
         QCOMPARE(zh.w->windowTitle(), QString("可选参数编辑"));
         QCOMPARE(zh.w->panel(Vfo::A)->title(), QString("Ａ段频率模式"));
         QCOMPARE(zh.button("Command_write")->text(), QString("写  入"));
@@ -116,7 +127,7 @@ private slots:
     {
         QFETCH(int, seed);
         Image before;
-        OptionWindow ow([&] {
+        OptionWindow ow(setup([&] {
             if (seed == -2)
                 appImage().fillRows(224, 255, 0x00);
             else if (seed >= 0) {
@@ -128,7 +139,7 @@ private slots:
                 appImage().fillRows(224, 255);
             }
             before = appImage();
-        });
+        }));
         const Image expected = afterOpening(before, bandLimits());
         for (int r = 0; r < Image::kRows; ++r)
             QVERIFY2(std::ranges::equal(appImage().row(r), expected.row(r)), qPrintable(QString("row %1: %2").arg(r).arg(ow.rowHex(r).constData())));
@@ -153,7 +164,7 @@ private slots:
     // The defaults as start-up leaves them show the factory settings.
     void defaultsShown()
     {
-        OptionWindow ow;
+        OptionWindow ow(setup());
         QCOMPARE(ow.combo("Combo_Sql_le")->currentText(), QString("5"));
         QCOMPARE(ow.edit("Text_PON_MSG_U")->text(), QString("WELCOM"));
         QCOMPARE(ow.edit("Text_ANI")->text(), QString("8D8D8"));
@@ -193,7 +204,7 @@ private slots:
 
     void listsAndChecks()
     {
-        OptionWindow ow;
+        OptionWindow ow(setup());
         QComboBox* sql = ow.combo("Combo_Sql_le");
         appImage().set(236, 14, 0x66);  // changed since the last refresh: kept
         QTest::keyClicks(sql, "8");     // typed keys are discarded
@@ -229,9 +240,9 @@ private slots:
         QFETCH(QString, shownWhileTyping);
         QFETCH(QString, shownAfter);
         QFETCH(QByteArray, cells);
-        OptionWindow ow;
+        OptionWindow ow(setup());
         QLineEdit* line = ow.edit("Text_PON_MSG_D");
-        ow.type(line, typed);
+        ow.retype(line, typed);
         QCOMPARE(line->text(), shownWhileTyping);
         QCOMPARE(ow.rowHex(236).mid(18, 17), cells);  // stored at every change
         ow.leave();
@@ -242,36 +253,30 @@ private slots:
     // Pasted text passes the same key rules as typed text.
     void pastedText()
     {
-        OptionWindow ow;
+        OptionWindow ow(setup());
         QLineEdit* line = ow.edit("Text_PON_MSG_U");
-        ow.type(line, QString());
-        QApplication::clipboard()->setText("123456789012");
-        line->paste();
+        ow.paste(line, "123456789012");
         QCOMPARE(line->text(), QString("1234567"));
         QLineEdit* code = ow.edit("Text_PttId_End");
-        ow.type(code, QString());
-        QApplication::clipboard()->setText("12345678901234567890");
-        code->paste();
+        ow.paste(code, "12345678901234567890");
         QCOMPARE(code->text(), QString("1234567890123456"));
         QCOMPARE(ow.rowHex(239), QByteArray("01 02 03 04 05 06 07 08 09 0A 01 02 03 04 05 06"));
         QLineEdit* f = ow.edit("Text_Freq_a");
-        ow.type(f, QString());
-        QApplication::clipboard()->setText("1a4b5.x1");
-        f->paste();
+        ow.paste(f, "1a4b5.x1");
         QCOMPARE(f->text(), QString("145.1"));
         QVERIFY(ow.prompts.all.isEmpty());
     }
 
     void codeFields()
     {
-        OptionWindow ow;
+        OptionWindow ow(setup());
         QLineEdit* begin = ow.edit("Text_PttId_Begin");
-        ow.type(begin, "1x2#");
+        ow.retype(begin, "1x2#");
         QCOMPARE(ow.rowHex(238), QByteArray("01 FF 02 0C FF FF FF FF FF FF FF FF FF FF FF FF"));
         ow.w->refresh();  // the byte without a character vanishes, the rest moves up
         QCOMPARE(begin->text(), QString("12#"));
         QCOMPARE(ow.rowHex(238), QByteArray("01 02 0C FF FF FF FF FF FF FF FF FF FF FF FF FF"));
-        ow.type(begin, "12345678901234567890");
+        ow.retype(begin, "12345678901234567890");
         QCOMPARE(begin->text().size(), 16);
         QTest::keyClick(begin, Qt::Key_Backspace);  // deleting is never refused
         QCOMPARE(begin->text().size(), 15);
@@ -296,9 +301,10 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, message);
-        OptionWindow ow;
+        OptionWindow ow(setup());
         QLineEdit* ani = ow.edit("Text_ANI");
-        ow.typeAndLeave("Text_ANI", typed);
+        ow.retype(ow.edit("Text_ANI"), typed);
+        ow.leave();
         const QByteArray stored = ow.rowHex(237);
         if (message.isEmpty()) {
             QVERIFY(ow.prompts.all.isEmpty());
@@ -315,7 +321,7 @@ private slots:
     // them until an entry is chosen.
     void unlistedTone()
     {
-        OptionWindow ow([] { appImage().set(241, 2, 0xD3), appImage().set(241, 3, 0x00); });
+        OptionWindow ow(setup([] { appImage().set(241, 2, 0xD3), appImage().set(241, 3, 0x00); }));
         QComboBox* tx = ow.combo("Combo_t_ctdcs_a");
         QCOMPARE(tx->currentIndex(), -1);
         QCOMPARE(tx->placeholderText(), QString("D3 00"));
@@ -327,8 +333,8 @@ private slots:
 
     void defaultAndBusy()
     {
-        OptionWindow ow;
-        ow.type(ow.edit("Text_ANI"), "999");
+        OptionWindow ow(setup());
+        ow.retype(ow.edit("Text_ANI"), "999");
         QTest::keyClick(ow.combo("Combo_Sql_le"), Qt::Key_Up);
         ow.prompts.clear();
         ScriptRadio radio(ow.clock, *ow.port);
@@ -353,7 +359,7 @@ private slots:
     // writing "Writing  1" .. "Writing  31" with the bar in 32nds.
     void progress()
     {
-        OptionWindow ow;
+        OptionWindow ow(setup());
         ScriptRadio radio(ow.clock, *ow.port);
         QStringList labels;
         QList<int> bars;

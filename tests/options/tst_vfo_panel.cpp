@@ -1,7 +1,10 @@
 // The VFO panels: the frequency key filter, the over-long text, frequency
 // entry against the VFO limits, band change, the limits following the band
 // limits, tones and offsets, driven by real key and focus events.
-#include "option_window.h"
+#include "editor_window.h"
+
+#include "editors/options/frm_option.h"
+#include "editors/options/vfo_panel.h"
 
 #include "app/mdimain.h"
 #include "ui/shell.h"
@@ -14,6 +17,15 @@ using namespace vx::options;
 using namespace vx::test;
 
 namespace {
+
+using OptionWindow = EditorWindow<frm_option>;
+
+// Band A 136..174 MHz and band B 400..520 MHz, the limits the VFO tests are
+// written against.
+EditorSetup setup(std::function<void()> prepare = {}, bool chinese = false)
+{
+    return {.prepare = std::move(prepare), .chinese = chinese, .limits = {136, 174, 400, 520}};
+}
 
 const PromptRecord kWorking{"操作提示", PromptIcon::Warning, "当前工作频率超出范围 ！"};
 const PromptRecord kTooLong{"Operate prompt", PromptIcon::Warning, "Over the range of  frequency ."};
@@ -51,8 +63,9 @@ private slots:
         QFETCH(bool, message);
         QFETCH(QString, shown);
         QFETCH(QByteArray, digits);
-        OptionWindow ow;
-        ow.typeAndLeave(field.toLatin1(), typed);
+        OptionWindow ow(setup());
+        ow.retype(ow.edit(field), typed);
+        ow.leave();
         QCOMPARE(ow.prompts.all, message ? QList<PromptRecord>{kWorking} : QList<PromptRecord>{});
         QCOMPARE(ow.edit(field.toLatin1())->text(), shown);
         const int row = field.endsWith('a') ? 240 : 242;
@@ -65,11 +78,11 @@ private slots:
     // dropped; a text over nine characters gives the message and empties.
     void frequencyKeys()
     {
-        OptionWindow ow;
+        OptionWindow ow(setup());
         QLineEdit* f = ow.edit("Text_Freq_a");
-        ow.type(f, ".1a4x5");
+        ow.retype(f, ".1a4x5");
         QCOMPARE(f->text(), QString("145"));
-        ow.type(f, "1451234567");
+        ow.retype(f, "1451234567");
         QCOMPARE(f->text(), QString("145123456"));
         QVERIFY(ow.prompts.all.isEmpty());
         QTest::keyClick(f, '.');
@@ -85,8 +98,9 @@ private slots:
 
     void bandChange()
     {
-        OptionWindow ow;
-        ow.typeAndLeave("Text_Freq_a", "145.125");
+        OptionWindow ow(setup());
+        ow.retype(ow.edit("Text_Freq_a"), "145.125");
+        ow.leave();
         QComboBox* band = ow.combo("Combo_Band_A");
         QTest::keyClick(band, Qt::Key_Down);  // UHF
         QVERIFY(ow.prompts.all.isEmpty());
@@ -103,7 +117,7 @@ private slots:
     // keeps a frequency only below the upper limit's whole MHz.
     void reopenedAtUpperLimit()
     {
-        OptionWindow ow([] { encode_vfo_frequency(appImage(), Vfo::A, u"174.00000"); });
+        OptionWindow ow(setup([] { encode_vfo_frequency(appImage(), Vfo::A, u"174.00000"); }));
         QCOMPARE(ow.edit("Text_Freq_a")->text(), QString("136.02500"));
         QCOMPARE(ow.rowHex(240).left(23), QByteArray("01 03 06 00 02 05 00 00"));
         QVERIFY(ow.prompts.all.isEmpty());
@@ -113,7 +127,7 @@ private slots:
     // lower limit in.
     void erasedRecord()
     {
-        OptionWindow ow([] { appImage().fillRows(242, 243); });
+        OptionWindow ow(setup([] { appImage().fillRows(242, 243); }));
         QCOMPARE(ow.edit("Text_Freq_b")->text(), QString("400.02500"));
         QCOMPARE(ow.combo("Combo_Band_B")->currentText(), QString("UHF"));
         QCOMPARE(ow.combo("Combo_offset_b")->currentText(), QString("99.950MHZ"));
@@ -128,9 +142,10 @@ private slots:
     // against, and the range shown at the next refresh.
     void limitsFollowIdentification()
     {
-        OptionWindow ow;
+        OptionWindow ow(setup());
         setBandLimits({136, 150, 400, 480});
-        ow.typeAndLeave("Text_Freq_a", "160");
+        ow.retype(ow.edit("Text_Freq_a"), "160");
+        ow.leave();
         QCOMPARE(ow.prompts.all, QList<PromptRecord>{kWorking});
         QCOMPARE(ow.edit("Text_Freq_a")->text(), QString("149.62500"));
         QCOMPARE(ow.edit("Text_Range_A")->text(), QString("136 - 150.9950"));
@@ -139,9 +154,10 @@ private slots:
     // Limits that contradict the bands end the band changes they start.
     void contradictoryLimits()
     {
-        OptionWindow ow([] { setBandLimits({400, 480, 130, 179}); });
+        OptionWindow ow(setup([] { setBandLimits({400, 480, 130, 179}); }));
         QVERIFY(!ow.edit("Text_Freq_a")->text().isEmpty());
-        ow.typeAndLeave("Text_Freq_a", "145");
+        ow.retype(ow.edit("Text_Freq_a"), "145");
+        ow.leave();
     }
 
     // Regression: the main window regaining the focus after the message
@@ -149,7 +165,7 @@ private slots:
     // field just emptied.
     void messageBoxIsNoActivation()
     {
-        OptionWindow ow;
+        OptionWindow ow(setup());
         qApp->setQuitOnLastWindowClosed(false);
         auto main = std::make_unique<MDImain>();
         main->show();
@@ -157,7 +173,7 @@ private slots:
         auto* w = qobject_cast<frm_option*>(shell::openWindow("frm_option"));
         QVERIFY(QTest::qWaitForWindowActive(main.get()));
         QLineEdit* f = w->findChild<QLineEdit*>("Text_Freq_b");
-        ow.type(f, "445.12345.");
+        ow.retype(f, "445.12345.");
         QCOMPARE(ow.prompts.all, QList<PromptRecord>{kTooLong});
         QEvent activate(QEvent::WindowActivate);
         QApplication::sendEvent(main.get(), &activate);
@@ -176,7 +192,7 @@ private slots:
 
     void listsStore()
     {
-        OptionWindow ow([] { appImage().set(243, 0, 0xFF), appImage().set(243, 1, 0xFF); });
+        OptionWindow ow(setup([] { appImage().set(243, 0, 0xFF), appImage().set(243, 1, 0xFF); }));
         QCOMPARE(ow.combo("Combo_r_ctdcs_b")->currentText(), QString("OFF"));
         QCOMPARE(ow.rowHex(243).left(5), QByteArray("00 00"));  // shown "OFF": stored 00 00
         QComboBox* tone = ow.combo("Combo_t_ctdcs_b");

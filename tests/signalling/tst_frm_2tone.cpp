@@ -1,7 +1,7 @@
 // The 2-tone editor driven by real key and mouse events: captions and grid
 // headings in both languages, the tab strip, transmit cells, receive rules,
 // the tone fields, the lists, Default, and opening on bad images.
-#include "signalling_window.h"
+#include "editor_window.h"
 
 #include "editors/signalling/frm_2tone.h"
 
@@ -13,7 +13,7 @@ using namespace vx::test;
 
 namespace {
 
-using TwoToneWindow = SignallingWindow<frm_2tone>;
+using TwoToneWindow = EditorWindow<frm_2tone>;
 
 const PromptRecord kRangeEnglish{"Operate Prompt\"", PromptIcon::Warning, "Frequency range 300Hz to 3000Hz"};
 
@@ -32,8 +32,6 @@ class TstFrm2Tone : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { lay_startup_defaults(appImage()); }
-
     void captions_data()
     {
         QTest::addColumn<bool>("inChinese");
@@ -65,7 +63,7 @@ private slots:
         QFETCH(QStringList, expected);
         QFETCH(QStringList, encodeHeadings);
         QFETCH(QStringList, decodeHeadings);
-        TwoToneWindow t(inChinese);
+        TwoToneWindow t({.chinese = inChinese});
         auto* tabs = t.find<QTabWidget>("TabStrip1");
         QStringList shown{t.w->windowTitle(), tabs->tabText(0), tabs->tabText(1)};
         shown << t.find<QGroupBox>("Frame_Encode")->title();
@@ -232,10 +230,7 @@ private slots:
         t.clickCell("MSF_Decode", row, 0);
         QCOMPARE(t.w->selectedEntry(), row);
         QLineEdit* e = t.edit(field);
-        QTest::mouseClick(e, Qt::LeftButton);
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Delete);
-        QTest::keyClicks(e, keys);
+        t.retype(e, keys);
         QTest::keyClick(e, Qt::Key_Backspace);  // not accepted
         QCOMPARE(e->text(), keys.left(7));
         t.focusAway(t.combo("Combo_Dec_Res_Time"));
@@ -267,9 +262,7 @@ private slots:
 
     void lists()
     {
-        appImage().set(735, 1, 0xFF);
-        appImage().set(767, 0, 0xFF);
-        TwoToneWindow t;
+        TwoToneWindow t([] { appImage().set(735, 1, 0xFF), appImage().set(767, 0, 0xFF); });
         QCOMPARE(t.combo("Combo_Enc_ys2")->currentText(), QString("1000"));
         QCOMPARE(t.combo("Combo_Dec_Res_Time")->currentText(), QString("15000"));
         QCOMPARE(rowHex(appImage(), 735).left(8), QByteArray("3C 64 1E"));
@@ -282,8 +275,7 @@ private slots:
     // Default hides the bar at 0, empties the label and lays the defaults.
     void defaultButton()
     {
-        appImage().fillRows(720, 767, 0x00);
-        TwoToneWindow t;
+        TwoToneWindow t([] { appImage().fillRows(720, 767, 0x00); });
         t.bar()->show();
         t.bar()->setValue(40);
         t.label()->setText("x");
@@ -303,10 +295,10 @@ private slots:
     void badImages()
     {
         QFETCH(int, fill);
-        appImage() = filledImage(fill < 0 ? -1 : fill, quint32(-fill));
-        Image expected = appImage();
+        const Image bad = filledImage(fill < 0 ? -1 : fill, quint32(-fill));
+        Image expected = bad;
         two_tone::normalise(expected);
-        TwoToneWindow t;
+        TwoToneWindow t([&] { appImage() = bad; });
         QVERIFY(appImage() == expected);
         for (int n = 1; n <= 15; ++n) {
             QCOMPARE(t.cell("MSF_Encode", n - 1, 1), two_tone::tx_text(appImage(), n, 0));

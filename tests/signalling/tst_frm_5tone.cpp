@@ -1,11 +1,10 @@
 // The 5-tone editor driven by real key and mouse events: captions and grid
 // headings in both languages, the standards grid and tone table, transmit
 // frames and standards, the settings, Default, and opening on bad images.
-#include "signalling_window.h"
+#include "editor_window.h"
 
 #include "editors/signalling/frm_5tone.h"
 
-#include <QClipboard>
 #include <QGroupBox>
 #include <QTabWidget>
 
@@ -14,7 +13,7 @@ using namespace vx::test;
 
 namespace {
 
-using FiveToneWindow = SignallingWindow<frm_5tone>;
+using FiveToneWindow = EditorWindow<frm_5tone>;
 
 const PromptRecord kFiveDigitsEnglish{"Operate Prompt\"", PromptIcon::Warning, "Encode Digit is 5 Bits."};
 
@@ -35,8 +34,6 @@ class TstFrm5Tone : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { lay_startup_defaults(appImage()); }
-
     void captions_data()
     {
         QTest::addColumn<bool>("inChinese");
@@ -68,7 +65,7 @@ private slots:
         QFETCH(QStringList, expected);
         QFETCH(QStringList, stdHeadings);
         QFETCH(QStringList, encodeHeadings);
-        FiveToneWindow t(inChinese);
+        FiveToneWindow t({.chinese = inChinese});
         auto* tabs = t.find<QTabWidget>("TabStrip1");
         QStringList shown{t.w->windowTitle(), tabs->tabText(0), tabs->tabText(1)};
         shown << t.find<QGroupBox>("Frame_std")->title() << t.text("Label_std_name")
@@ -138,14 +135,15 @@ private slots:
 
     void storedOutsideTheLists()
     {
-        appImage().set(576, 0, 0xFF);
-        appImage().set(577, 1, 0x10);
-        appImage().set(593, 2, 0x20);
-        appImage().set(593, 15, 15);
-        appImage().set(607, 0, 0xFF);
-        appImage().set(607, 11, 0xFF);
-        appImage().set(607, 8, 99);
-        FiveToneWindow t;
+        FiveToneWindow t([] {
+            appImage().set(576, 0, 0xFF);
+            appImage().set(577, 1, 0x10);
+            appImage().set(593, 2, 0x20);
+            appImage().set(593, 15, 15);
+            appImage().set(607, 0, 0xFF);
+            appImage().set(607, 11, 0xFF);
+            appImage().set(607, 8, 99);
+        });
         QCOMPARE(t.cell("MSF_Chann", 0, 1), QString("2570"));
         QCOMPARE(t.cell("MSF_Chann", 1, 2), QString(" "));
         QCOMPARE(t.cell("MSF_Encode", 1, 1), QString("     "));
@@ -226,9 +224,7 @@ private slots:
         toEncodeTab(t);
         t.clickCell("MSF_Encode", 14, 3);
         QLineEdit* box = t.edit("Text_Encode");
-        box->selectAll();
-        QGuiApplication::clipboard()->setText("ABCDEF12");
-        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        t.paste(box, "ABCDEF12");
         QCOMPARE(box->text(), QString("ABCDE"));
         QCOMPARE(rowHex(appImage(), 606).mid(30, 14), QByteArray("0A 0B 0C 0D 0E"));
     }
@@ -255,8 +251,7 @@ private slots:
 
     void defaultButton()
     {
-        appImage().fillRows(512, 607, 0x00);
-        FiveToneWindow t;
+        FiveToneWindow t([] { appImage().fillRows(512, 607, 0x00); });
         t.bar()->show();
         t.label()->setText("x");
         t.clickButton("Command_def");
@@ -275,10 +270,10 @@ private slots:
     void badImages()
     {
         QFETCH(int, fill);
-        appImage() = filledImage(fill < 0 ? -1 : fill, quint32(-fill));
-        Image expected = appImage();
+        const Image bad = filledImage(fill < 0 ? -1 : fill, quint32(-fill));
+        Image expected = bad;
         five_tone::normalise(expected);
-        FiveToneWindow t;
+        FiveToneWindow t([&] { appImage() = bad; });
         QVERIFY(appImage() == expected);
         for (int n = 1; n <= 15; ++n) {
             QCOMPARE(t.cell("MSF_Chann", n - 1, 1), five_tone::tone_length_text(appImage(), n - 1));

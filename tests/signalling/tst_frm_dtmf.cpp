@@ -2,12 +2,11 @@
 // languages, the code fields' typing filter and storing, Show on leaving a
 // field, the lists, the identity control and rights boxes, Default, and
 // opening on bad images.
-#include "signalling_window.h"
+#include "editor_window.h"
 
 #include "editors/signalling/frm_dtmf.h"
 #include "image/dtmf.h"
 
-#include <QClipboard>
 #include <QGroupBox>
 
 using namespace vx;
@@ -15,7 +14,7 @@ using namespace vx::test;
 
 namespace {
 
-using DtmfWindow = SignallingWindow<frm_dtmf>;
+using DtmfWindow = EditorWindow<frm_dtmf>;
 
 QStringList texts(const DtmfWindow& d, const QStringList& names)
 {
@@ -35,8 +34,6 @@ class TstFrmDtmf : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { lay_startup_defaults(appImage()); }
-
     void captions_data()
     {
         QTest::addColumn<bool>("inChinese");
@@ -64,7 +61,7 @@ private slots:
     {
         QFETCH(bool, inChinese);
         QFETCH(QStringList, expected);
-        DtmfWindow d(inChinese);
+        DtmfWindow d({.chinese = inChinese});
         const QStringList names{"Frame_Encode", "Label_encode_xh", "Label_tx_encode", "Label_dtmf_ontime",
                                 "Label_dtmf_offtime", "Label_Group_code", "Command_read", "Command_write",
                                 "Command_def", "Command_save", "Command_open", "Command_close",
@@ -116,8 +113,7 @@ private slots:
         QFETCH(QString, keys);
         QFETCH(QByteArray, stored);
         QFETCH(QString, shownAfter);
-        appImage().fillRows(row, row);
-        DtmfWindow d;
+        DtmfWindow d([&] { appImage().fillRows(row, row); });
         QLineEdit* e = d.edit(field);
         d.type(e, keys.left(1));
         QCOMPARE(appImage().at(row, 0), dtmf_code(keys.at(0).unicode()));  // stored at the first key
@@ -158,11 +154,7 @@ private slots:
     {
         DtmfWindow d;
         QLineEdit* e = d.edit("Text_KJ");
-        QTest::mouseClick(e, Qt::LeftButton);
-        e->setFocus();
-        e->selectAll();
-        QGuiApplication::clipboard()->setText("11112222333344445555");
-        QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+        d.paste(e, "11112222333344445555");
         QCOMPARE(e->text(), QString("1111222233334444"));
         QCOMPARE(rowHex(appImage(), 677), QByteArray("01 01 01 01 02 02 02 02 03 03 03 03 04 04 04 04"));
     }
@@ -206,8 +198,7 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(int, storedByShow);
         QFETCH(int, choice);
-        appImage().set(row, byte, uint8_t(stored));
-        DtmfWindow d;
+        DtmfWindow d([&] { appImage().set(row, byte, uint8_t(stored)); });
         QComboBox* c = d.combo(name);
         QCOMPARE(c->currentText(), shown);
         QCOMPARE(int(appImage().at(row, byte)), storedByShow);
@@ -219,8 +210,7 @@ private slots:
 
     void groupCallAndSeparator()
     {
-        appImage().set(687, 5, 5);  // a code outside the list
-        DtmfWindow d;
+        DtmfWindow d([] { appImage().set(687, 5, 5); });  // a code outside the list
         QCOMPARE(d.combo("Combo_Dec_qh")->currentText(), QString("*"));
         QCOMPARE(d.combo("Combo_Dec_Space_Code")->currentText(), QString("5"));
         QTest::keyClicks(d.combo("Combo_Dec_Space_Code"), "#");
@@ -237,9 +227,7 @@ private slots:
 
     void identityControl()
     {
-        appImage().set(687, 1, 0x83);
-        appImage().set(687, 2, 0xE3);
-        DtmfWindow d;
+        DtmfWindow d([] { appImage().set(687, 1, 0x83), appImage().set(687, 2, 0xE3); });
         QCheckBox* ctrl = d.check("Check_Ctrl_En");
         QVERIFY(ctrl->isChecked());
         QTest::mouseClick(ctrl, Qt::LeftButton);
@@ -263,9 +251,7 @@ private slots:
     // A box shows its bit and sets or clears only that bit.
     void rightsAndStateBoxes()
     {
-        appImage().set(687, 1, 0x83);
-        appImage().set(687, 3, 0xF0);
-        DtmfWindow d;
+        DtmfWindow d([] { appImage().set(687, 1, 0x83), appImage().set(687, 3, 0xF0); });
         QVERIFY(d.check("Check_M_1")->isChecked());
         QVERIFY(!d.check("Check_M_2")->isChecked());
         QTest::mouseClick(d.check("Check_M_3"), Qt::LeftButton);  // kill
@@ -276,8 +262,7 @@ private slots:
 
     void defaultButton()
     {
-        appImage().fillRows(656, 687, 0x00);
-        DtmfWindow d;
+        DtmfWindow d([] { appImage().fillRows(656, 687, 0x00); });
         d.type(d.edit("Text_tx_Encode_2"), "123");
         d.clickButton("Command_def");
         QCOMPARE(d.edit("Text_tx_Encode_0")->text(), QString("20202"));
@@ -302,11 +287,11 @@ private slots:
     void badImages()
     {
         QFETCH(int, fill);
-        appImage() = filledImage(fill < 0 ? -1 : fill, quint32(-fill));
-        Image expected = appImage();
+        const Image bad = filledImage(fill < 0 ? -1 : fill, quint32(-fill));
+        Image expected = bad;
         dtmf::normalise(expected);
-        const dtmf::Settings shown = dtmf::decode(appImage());
-        DtmfWindow d;
+        const dtmf::Settings shown = dtmf::decode(bad);
+        DtmfWindow d([&] { appImage() = bad; });
         QVERIFY(appImage() == expected);
         for (int i = 0; i < 15; ++i)
             QCOMPARE(d.edit(QString("Text_tx_Encode_%1").arg(i))->text(), shown.txCodes[size_t(i)]);
