@@ -130,9 +130,9 @@ FileDialog::FileDialog(FileKind kind, QWidget* parent) : QWidget(parent), kind_(
     auto* listRow = new QHBoxLayout;
     listRow->addWidget(dirs_, 1);
     listRow->addWidget(files_, 1);
-    auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(labelName_);
-    nameRow->addWidget(name_, 1);
+    auto* name_row = new QHBoxLayout;
+    name_row->addWidget(labelName_);
+    name_row->addWidget(name_, 1);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch(1);
     buttonRow->addWidget(enter_);
@@ -142,7 +142,7 @@ FileDialog::FileDialog(FileKind kind, QWidget* parent) : QWidget(parent), kind_(
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(driveRow);
     layout->addLayout(listRow, 1);
-    layout->addLayout(nameRow);
+    layout->addLayout(name_row);
     layout->addLayout(buttonRow);
 
     connect(drives_, &QComboBox::activated, this, &FileDialog::onDriveChosen);

@@ -56,7 +56,7 @@ void showVfos(const Image& image, QTextStream& out)
     using namespace options;
     out << Qt::endl << "VFOs" << Qt::endl;
     for (const Vfo v : {Vfo::A, Vfo::B}) {
-        const RecordView r = vfoView(image, v);
+        const RecordView r = vfo_view(image, v);
         auto tone = [&](field::Tone16le f) {
             const TonePair p = f.pair(r);
             const VfoTone t = decode_vfo_tone(p.low, p.high);

@@ -15,8 +15,8 @@ void lay_startup_defaults(Image& image)
     fm::load_factory_presets(image);
     // The option defaults keep the working copy's bytes where they have
     // none: zero, as after a fresh start.
-    options::workingCopy() = options::OptionBlock();
-    options::lay_down_defaults(image, options::workingCopy());
+    options::working_copy() = options::OptionBlock();
+    options::lay_down_defaults(image, options::working_copy());
     dtmf::load_defaults(image);
     two_tone::load_defaults(image);
     five_tone::load_defaults(image);

@@ -43,7 +43,7 @@ const QStringList& callAlertTexts()
 
 void rebuildCallAlertList() { gCallAlert = callAlertTexts(chinese()); }
 
-QStringList number_steps(int first, int step, int count)
+QStringList numberSteps(int first, int step, int count)
 {
     QStringList out;
     out.reserve(count);

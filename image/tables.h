@@ -44,7 +44,7 @@ QStringList callAlertTexts(bool inChinese);
 
 // List entries that are a run of numbers: first, first + step, ..., count of
 // them ("50", "60", ... for 50 ms in steps of 10).
-QStringList number_steps(int first, int step, int count);
+QStringList numberSteps(int first, int step, int count);
 
 // The tick in which the radio counts tone periods, in ms.
 inline constexpr double kToneClockPeriodMs = 0.000434028;

@@ -54,9 +54,9 @@ Kind kind(int index)
     return Kind::None;
 }
 
-int ctcssTenths(int index) { return kind(index) == Kind::Ctcss ? kCtcss[index - kFirstCtcss] : 0; }
+int ctcss_tenths(int index) { return kind(index) == Kind::Ctcss ? kCtcss[index - kFirstCtcss] : 0; }
 
-int dcsNumber(int index)
+int dcs_number(int index)
 {
     switch (kind(index)) {
     case Kind::DcsNormal: return kDcs[index - kFirstDcsNormal];
@@ -68,7 +68,7 @@ int dcsNumber(int index)
 uint16_t code(int index)
 {
     switch (kind(index)) {
-    case Kind::Ctcss: return uint16_t(ctcssTenths(index));
+    case Kind::Ctcss: return uint16_t(ctcss_tenths(index));
     case Kind::DcsNormal:
     case Kind::DcsInverted: return uint16_t(index - 50);
     case Kind::None: return 0;

@@ -29,8 +29,8 @@ QString label(int index);             // empty for an index outside 0..260
 const QStringList& labels();          // all 261 labels in order
 Kind kind(int index);
 uint16_t code(int index);             // stored code; 0 for an invalid index
-int ctcssTenths(int index);           // tone x 10 of a CTCSS entry, else 0
-int dcsNumber(int index);             // octal code number as written (23 for D023N), else 0
+int ctcss_tenths(int index);           // tone x 10 of a CTCSS entry, else 0
+int dcs_number(int index);             // octal code number as written (23 for D023N), else 0
 
 // Index whose label equals the text, both trimmed of surrounding spaces.
 std::optional<int> index_of(QStringView text);

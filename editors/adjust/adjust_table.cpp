@@ -36,15 +36,15 @@ Table& table()
     return t;
 }
 
-const Table& defaultTable()
+const Table& default_table()
 {
     static const Table t = makeDefaultTable();
     return t;
 }
 
-void load_defaults(Table& t) { t = defaultTable(); }
+void load_defaults(Table& t) { t = default_table(); }
 
-RowSink intoTable(Table& t)
+RowSink into_table(Table& t)
 {
     return [&t](int row, std::span<const uint8_t, Image::kRowBytes> bytes) {
         if (row >= 0 && row < kRows)
@@ -52,16 +52,16 @@ RowSink intoTable(Table& t)
     };
 }
 
-RowSource fromTable(const Table& t)
+RowSource from_table(const Table& t)
 {
     return [&t](int row) { return t.row(row); };
 }
 
 // ---------------------------------------------------------------- number boxes
 
-NumberBox powerBox(int page, bool bandB, int k) { return {2 * page + (bandB ? 1 : 0), k, 15}; }
-NumberBox levelBox(bool bandB, int level) { return {bandB ? SquelchB : SquelchA, level, 100}; }
-NumberBox offsetBox(bool bandB, int k) { return {bandB ? SquelchOffsetB : SquelchOffsetA, k, 10}; }
+NumberBox power_box(int page, bool bandB, int k) { return {2 * page + (bandB ? 1 : 0), k, 15}; }
+NumberBox level_box(bool bandB, int level) { return {bandB ? SquelchB : SquelchA, level, 100}; }
+NumberBox offset_box(bool bandB, int k) { return {bandB ? SquelchOffsetB : SquelchOffsetA, k, 10}; }
 
 NumberCheck store_number(Table& t, NumberBox box, QStringView text)
 {
@@ -85,13 +85,13 @@ NumberCheck store_number(Table& t, NumberBox box, QStringView text)
 
 // ---------------------------------------------------------------- range limits
 
-int range_limit(const Table& t, int i) { return rangeLimit(i).get(t.view()); }
+int range_limit(const Table& t, int i) { return range_digits(i).get(t.view()); }
 
 void store_range_limits(Table& t, const std::array<double, 4>& limits)
 {
     for (int i = 0; i < 4; ++i) {
         const double v = limits[size_t(i)];
-        rangeLimit(i).put(t.ref(), std::isfinite(v) ? int(std::clamp(std::trunc(v), 0.0, 25599.0)) : 0);
+        range_digits(i).put(t.ref(), std::isfinite(v) ? int(std::clamp(std::trunc(v), 0.0, 25599.0)) : 0);
     }
 }
 

@@ -52,8 +52,8 @@ inline constexpr int kFirstWrittenRow = SquelchA;
 inline constexpr int kEndWrittenRow = SquelchOffsetB + 1;
 inline constexpr int kSquelchLevels = 10;
 
-constexpr int pointMHzA(int k) { return 130 + 4 * k; }
-constexpr int pointMHzB(int k) { return 400 + 6 * k; }
+constexpr int point_mhz_a(int k) { return 130 + 4 * k; }
+constexpr int point_mhz_b(int k) { return 400 + 6 * k; }
 
 using TableRow = std::array<uint8_t, kBytes>;
 
@@ -84,14 +84,14 @@ private:
 // The process-wide table.
 Table& table();
 // The factory table.
-const Table& defaultTable();
+const Table& default_table();
 // Default: the factory table over every row of `t`.
 void load_defaults(Table& t);
 
 // Rows received from the radio go into the table (rows outside it are
 // dropped); a write takes its rows from it.
-RowSink intoTable(Table& t);
-RowSource fromTable(const Table& t);
+RowSink into_table(Table& t);
+RowSource from_table(const Table& t);
 
 // ---------------------------------------------------------------- number boxes
 
@@ -102,9 +102,9 @@ struct NumberBox {
     int max;
 };
 // The box of power point k, band A (false) or B, on power page 0 or 1.
-NumberBox powerBox(int page, bool bandB, int k);
-NumberBox levelBox(bool bandB, int level);
-NumberBox offsetBox(bool bandB, int k);
+NumberBox power_box(int page, bool bandB, int k);
+NumberBox level_box(bool bandB, int level);
+NumberBox offset_box(bool bandB, int k);
 
 enum class NumberCheck { Stored, NotDigit, OutOfRange };
 // The value of a box's text, stored when it is all digits (spaces around
@@ -131,7 +131,7 @@ inline constexpr int kSettingCount = int(std::size(kSettings));
 
 // Row 9: limit i (0 A low, 1 A high, 2 B low, 3 B high) in bytes 3i..3i+2,
 // one decimal digit a byte.
-constexpr field::DigitBytes rangeLimit(int i) { return {Table::offset(Range, 3 * i), 3}; }
+constexpr field::DigitBytes range_digits(int i) { return {Table::offset(Range, 3 * i), 3}; }
 
 struct RangeBand {
     int low;

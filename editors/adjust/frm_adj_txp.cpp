@@ -108,7 +108,7 @@ QGroupBox* frm_Adj_Txp::buildPowerFrame()
         auto* grid = new QGridLayout(band);
         const int boxes = kPoints + (bandB ? kHiddenPowerBoxesB : 0);
         for (int k = 0; k < boxes; ++k) {
-            const int mhz = bandB ? pointMHzB(k) : pointMHzA(k);
+            const int mhz = bandB ? point_mhz_b(k) : point_mhz_a(k);
             auto* label = centredLabel(QString::number(mhz) + QLatin1String(T::kPointUnit), band);
             label->setObjectName(indexed(bandB ? "Label_Txp_UHF" : "Label_Txp_VHF", k));
             const QString name = indexed(bandB ? "Text2" : "Text1", k);
@@ -160,7 +160,7 @@ QGroupBox* frm_Adj_Txp::buildSquelchFrame()
                             level + 1, 1);
         }
         for (int k = 0; k < kPoints; ++k) {
-            grid->addWidget(centredLabel(QString::number(bandB ? pointMHzB(k) : pointMHzA(k)), band), k + 1, 2);
+            grid->addWidget(centredLabel(QString::number(bandB ? point_mhz_b(k) : point_mhz_a(k)), band), k + 1, 2);
             grid->addWidget(addNumberBox(bandB ? BoxKind::OffsetB : BoxKind::OffsetA, k,
                                          indexed(bandB ? "Text_Sq_Offset_UHF" : "Text_Sq_Offset_VHF", k), band),
                             k + 1, 3);
@@ -333,12 +333,12 @@ void frm_Adj_Txp::fillRanges()
 NumberBox frm_Adj_Txp::tableByte(const Box& box) const
 {
     switch (box.kind) {
-    case BoxKind::PowerA: return powerBox(page_ == PowerLow ? 1 : 0, false, box.index);
-    case BoxKind::PowerB: return powerBox(page_ == PowerLow ? 1 : 0, true, box.index);
-    case BoxKind::LevelA: return levelBox(false, box.index);
-    case BoxKind::LevelB: return levelBox(true, box.index);
-    case BoxKind::OffsetA: return offsetBox(false, box.index);
-    case BoxKind::OffsetB: return offsetBox(true, box.index);
+    case BoxKind::PowerA: return power_box(page_ == PowerLow ? 1 : 0, false, box.index);
+    case BoxKind::PowerB: return power_box(page_ == PowerLow ? 1 : 0, true, box.index);
+    case BoxKind::LevelA: return level_box(false, box.index);
+    case BoxKind::LevelB: return level_box(true, box.index);
+    case BoxKind::OffsetA: return offset_box(false, box.index);
+    case BoxKind::OffsetB: return offset_box(true, box.index);
     }
     return {};
 }

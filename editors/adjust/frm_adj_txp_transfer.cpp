@@ -44,11 +44,11 @@ std::optional<TransferPlan> frm_Adj_Txp::plan(Direction direction)
     if (direction == Direction::Read) {
         // Slots 2..5 into table rows 0..15, only once all four have arrived.
         // Each further request shows the slot its reply will take, of 5.
-        return frame::readBlocks(adjust::kBase, kReadBlocks, kReadBlocks, 0, adjust::intoTable(t), retry);
+        return frame::readBlocks(adjust::kBase, kReadBlocks, kReadBlocks, 0, adjust::into_table(t), retry);
     }
     // Rows 4..7 only, at 0x3C40..0x3C7F. The bar shows the row being sent, of
     // 8; from the second packet on the label names the row acknowledged.
-    return TransferPlan::write(adjust::kBase, adjust::kFirstWrittenRow, adjust::kEndWrittenRow, adjust::fromTable(t))
+    return TransferPlan::write(adjust::kBase, adjust::kFirstWrittenRow, adjust::kEndWrittenRow, adjust::from_table(t))
         .withRetries(retry.count, retry.pause)
         .withProgress([](int request, int row) -> std::optional<ProgressStep> {
             constexpr int kTotal = adjust::kEndWrittenRow;

@@ -54,7 +54,7 @@ QString choiceText(int column, int v)
 
 void writeTone(Image& image, int n, Tone which, TonePair pair)
 {
-    const RecordRef rec(image, recordRow(n));
+    const RecordRef rec(image, record_row(n));
     O::encodeTone.put(rec, pair);
     if (which == Tone::Decode)
         O::decodeTone.put(rec, pair);
@@ -91,7 +91,7 @@ QStringList choices(int column)
 
 bool is_empty(const Image& image, int n)
 {
-    return !validChannel(n) || O::rxFreq.none(RecordView(image, recordRow(n)));
+    return !valid_channel(n) || O::rxFreq.none(RecordView(image, record_row(n)));
 }
 
 ChannelTexts decode_channel(const Image& image, int n)
@@ -99,7 +99,7 @@ ChannelTexts decode_channel(const Image& image, int n)
     ChannelTexts t;
     if (is_empty(image, n))
         return t;
-    const RecordView rec(image, recordRow(n));
+    const RecordView rec(image, record_row(n));
     t[ColBand] = kBandText;
     t[ColRx] = O::rxFreq.get(rec);
     t[ColDecode] = O::decodeTone.get(rec);
@@ -117,16 +117,16 @@ ChannelTexts decode_channel(const Image& image, int n)
     t[ColScanAdd] = choiceText(ColScanAdd, field(O::scanAdd));
     t[ColBusyLock] = choiceText(ColBusyLock, field(O::busyLock));
     t[ColBandwidth] = choiceText(ColBandwidth, field(O::bandwidth));
-    t[ColName] = N::name.get(RecordView(image, nameRow(n)));
+    t[ColName] = N::name.get(RecordView(image, name_row(n)));
     return t;
 }
 
 bool normalise_channel(Image& image, int n)
 {
-    if (!validChannel(n) || !is_empty(image, n))
+    if (!valid_channel(n) || !is_empty(image, n))
         return false;
     auto blank = [&](int r) { return std::ranges::all_of(std::as_const(image).row(r), [](uint8_t b) { return b == Image::kFill; }); };
-    if (blank(recordRow(n)) && blank(nameRow(n)))
+    if (blank(record_row(n)) && blank(name_row(n)))
         return false;
     delete_channel(image, n);
     return true;
@@ -134,12 +134,12 @@ bool normalise_channel(Image& image, int n)
 
 void new_channel(Image& image, int n)
 {
-    if (!validChannel(n))
+    if (!valid_channel(n))
         return;
-    const RecordRef rec(image, recordRow(n));
+    const RecordRef rec(image, record_row(n));
     rec.fill(O::decodeTone.offset, Image::kRowBytes - O::decodeTone.offset, 0x00);
     O::scanAdd.put(rec, 1);
-    image.fillRows(nameRow(n), nameRow(n));
+    image.fillRows(name_row(n), name_row(n));
 }
 
 ChannelTexts new_channel_texts()
@@ -153,10 +153,10 @@ ChannelTexts new_channel_texts()
 
 void delete_channel(Image& image, int n)
 {
-    if (!validChannel(n))
+    if (!valid_channel(n))
         return;
-    image.fillRows(recordRow(n), recordRow(n));
-    image.fillRows(nameRow(n), nameRow(n));
+    image.fillRows(record_row(n), record_row(n));
+    image.fillRows(name_row(n), name_row(n));
 }
 
 void set_rx(Image& image, int n, QStringView text)
@@ -167,48 +167,48 @@ void set_rx(Image& image, int n, QStringView text)
 
 void set_rx_only(Image& image, int n, QStringView text)
 {
-    if (!validChannel(n))
+    if (!valid_channel(n))
         return;
-    O::rxFreq.put(RecordRef(image, recordRow(n)), text);
+    O::rxFreq.put(RecordRef(image, record_row(n)), text);
 }
 
 void set_tx(Image& image, int n, QStringView text)
 {
-    if (!validChannel(n))
+    if (!valid_channel(n))
         return;
-    O::txFreq.put(RecordRef(image, recordRow(n)), text);
+    O::txFreq.put(RecordRef(image, record_row(n)), text);
 }
 
 void remove_tx(Image& image, int n)
 {
-    if (!validChannel(n))
+    if (!valid_channel(n))
         return;
-    const RecordRef rec(image, recordRow(n));
+    const RecordRef rec(image, record_row(n));
     O::txFreq.clear(rec);
     O::encodeTone.put(rec, TonePair{0xFF, 0xFF});
 }
 
 void set_tone(Image& image, int n, Tone which, int index)
 {
-    if (!validChannel(n) || !tones::valid(index))
+    if (!valid_channel(n) || !tones::valid(index))
         return;
     writeTone(image, n, which, encode_tone_index(index));
 }
 
 void set_tone_value(Image& image, int n, Tone which, double hz)
 {
-    if (!validChannel(n))
+    if (!valid_channel(n))
         return;
     writeTone(image, n, which, encode_tone_value(hz));
 }
 
 void set_choice(Image& image, int n, int column, int p)
 {
-    if (!validChannel(n) || column < ColPower || column > ColScrambler)
+    if (!valid_channel(n) || column < ColPower || column > ColScrambler)
         return;
     if (p < 0 || p >= choices(column).size())
         return;
-    choiceBits(column).put(RecordRef(image, recordRow(n)), p);
+    choiceBits(column).put(RecordRef(image, record_row(n)), p);
 }
 
 QString name_entry(QStringView text)
@@ -227,9 +227,9 @@ QString name_entry(QStringView text)
 
 void set_name(Image& image, int n, QStringView text)
 {
-    if (!validChannel(n))
+    if (!valid_channel(n))
         return;
-    N::name.put(RecordRef(image, nameRow(n)), name_entry(text));
+    N::name.put(RecordRef(image, name_row(n)), name_entry(text));
 }
 
 QString received_name(std::span<const uint8_t, Image::kRowBytes> row)
@@ -294,7 +294,7 @@ void load_factory_channels(Image& image)
     };
     constexpr RecordDefault base[] = {{0, {0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x04}}};
     for (const Factory& f : factory) {
-        const RecordRef rec(image, recordRow(f.channel));
+        const RecordRef rec(image, record_row(f.channel));
         rec.lay(base);
         const QString freq = QString::fromLatin1(f.freq);
         O::rxFreq.put(rec, freq);

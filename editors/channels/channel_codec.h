@@ -39,9 +39,9 @@ namespace vx::channels {
 inline constexpr int kChannels = 200;
 inline constexpr int kNameLength = 6;
 
-constexpr bool validChannel(int n) { return n >= 0 && n < kChannels; }
-constexpr int recordRow(int n) { return region::channels.first + n; }
-constexpr int nameRow(int n) { return region::names.first + n; }
+constexpr bool valid_channel(int n) { return n >= 0 && n < kChannels; }
+constexpr int record_row(int n) { return region::channels.first + n; }
+constexpr int name_row(int n) { return region::names.first + n; }
 
 using Bits = field::Bits;  // a bit field within one byte of a record
 
@@ -64,11 +64,11 @@ struct ChannelOffsets {
     static constexpr uint8_t kEmpty = 0xFF;  // byte 0 (receive) or 4 (transmit)
 };
 
-constexpr bool digitOrCapital(char32_t c) { return (c >= U'0' && c <= U'9') || (c >= U'A' && c <= U'Z'); }
+constexpr bool digit_or_capital(char32_t c) { return (c >= U'0' && c <= U'9') || (c >= U'A' && c <= U'Z'); }
 
 // One name: image row 256 + n.
 struct NameOffsets {
-    static constexpr field::Ascii name{0, kNameLength, digitOrCapital};
+    static constexpr field::Ascii name{0, kNameLength, digit_or_capital};
 };
 
 // Grid columns of one channel.

@@ -275,7 +275,7 @@ struct Parser {
 
 void putTone(Image& image, int n, field::Tone16le fieldAt, const ToneValue& t)
 {
-    const RecordRef rec(image, recordRow(n));
+    const RecordRef rec(image, record_row(n));
     switch (t.kind) {
     case ToneValue::Off: fieldAt.put(rec, {0, 0}); break;
     case ToneValue::Ctcss: fieldAt.put(rec, {uint8_t(t.tenths % 256), uint8_t(t.tenths / 256)}); break;
@@ -293,7 +293,7 @@ void apply(const Row& r, Image& image)
         delete_channel(image, n);
         new_channel(image, n);
     }
-    const RecordView view(image, recordRow(n));
+    const RecordView view(image, record_row(n));
     const auto units = [](Hz hz) { return mhzText(hz, 5); };
     if (O::rxFreq.none(view) || unitsToHz(O::rxFreq.units(view)) != r.rx)
         set_rx_only(image, n, units(r.rx));
@@ -326,7 +326,7 @@ QByteArray export_csv(const Image& image)
     for (int n = 0; n < kChannels; ++n) {
         if (is_empty(image, n))
             continue;
-        const RecordView view(image, recordRow(n));
+        const RecordView view(image, record_row(n));
         const Hz rx = unitsToHz(O::rxFreq.units(view));
         QString duplex, offset = QStringLiteral("0.000000");
         if (O::txFreq.none(view)) {
@@ -352,9 +352,9 @@ QByteArray export_csv(const Image& image)
             rTone = tenths_text(enc.tenths);
             cTone = tenths_text(dec.tenths);
         } else if (enc.kind == ToneValue::Dcs && dec.kind == ToneValue::Dcs
-                   && tones::dcsNumber(enc.index) == tones::dcsNumber(dec.index)) {
+                   && tones::dcs_number(enc.index) == tones::dcs_number(dec.index)) {
             mode = QStringLiteral("DTCS");
-            code = QString::number(tones::dcsNumber(enc.index)).rightJustified(3, QLatin1Char('0'));
+            code = QString::number(tones::dcs_number(enc.index)).rightJustified(3, QLatin1Char('0'));
             polarity = QString(tones::kind(enc.index) == tones::Kind::DcsInverted ? QLatin1Char('R') : QLatin1Char('N'))
                        + (tones::kind(dec.index) == tones::Kind::DcsInverted ? QLatin1Char('R') : QLatin1Char('N'));
         }
@@ -380,13 +380,13 @@ std::vector<int> export_problems(const Image& image)
     for (int n = 0; n < kChannels; ++n) {
         if (is_empty(image, n))
             continue;
-        const RecordView view(image, recordRow(n));
+        const RecordView view(image, record_row(n));
         const ToneValue dec = O::decodeTone.value(view);
         const ToneValue enc = O::txFreq.none(view) ? ToneValue{} : O::encodeTone.value(view);
         const bool fits = (enc.kind == ToneValue::Off && dec.kind == ToneValue::Off) || (enc.kind == ToneValue::Ctcss && dec.kind == ToneValue::Off)
                           || (enc.kind == ToneValue::Ctcss && dec.kind == ToneValue::Ctcss)
                           || (enc.kind == ToneValue::Dcs && dec.kind == ToneValue::Dcs
-                              && tones::dcsNumber(enc.index) == tones::dcsNumber(dec.index));
+                              && tones::dcs_number(enc.index) == tones::dcs_number(dec.index));
         if (!fits)
             out.push_back(n);
     }

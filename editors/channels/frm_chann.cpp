@@ -112,7 +112,7 @@ void frm_chann::setCell(int n, int column, const QString& text) { grid_->setText
 
 void frm_chann::showChannel(int n)
 {
-    if (!validChannel(n))
+    if (!valid_channel(n))
         return;
     normalise_channel(appImage(), n);
     ChannelTexts t = decode_channel(appImage(), n);
@@ -128,7 +128,7 @@ CellEditor frm_chann::enterCell(GridCell c)
 {
     const int n = c.row;
     const int column = c.column;
-    if (!validChannel(n) || column <= ColNumber || column >= kColumns)
+    if (!valid_channel(n) || column <= ColNumber || column >= kColumns)
         return CellEditor::none();
     if (isTextColumn(column))
         return CellEditor::textBox(cell(n, column));
@@ -281,7 +281,7 @@ void frm_chann::leaveName(int n, const QString& text)
 // to the right.
 bool frm_chann::enterKey(GridCell c)
 {
-    if (!validChannel(c.row))
+    if (!valid_channel(c.row))
         return false;
     if (c.column == ColRx)
         enterRx(c.row);
@@ -353,7 +353,7 @@ void frm_chann::choose(GridCell c, int p)
 {
     const int n = c.row;
     const int column = c.column;
-    if (!validChannel(n) || p < 0)
+    if (!valid_channel(n) || p < 0)
         return;
     Image& image = appImage();
     switch (column) {

@@ -65,7 +65,7 @@ int frm_chann::readAddress(int request)
 int frm_chann::writeRow(int packet)
 {
     const int n = packet / 2;
-    return packet % 2 == 0 ? recordRow(n) : nameRow(n);
+    return packet % 2 == 0 ? record_row(n) : name_row(n);
 }
 
 std::optional<TransferPlan> frm_chann::plan(Direction direction)
@@ -73,8 +73,8 @@ std::optional<TransferPlan> frm_chann::plan(Direction direction)
     Image& image = appImage();
     if (direction == Direction::Read) {
         TransferPlan p = TransferPlan::read(kChannelBase, 2, 2 + kReadRequests - 2)  // slots 2..103
-                             .storing(kRecordSlots, recordRow(0), intoImage(image))
-                             .storing(kNameSlots, nameRow(0), intoImage(image))
+                             .storing(kRecordSlots, record_row(0), intoImage(image))
+                             .storing(kNameSlots, name_row(0), intoImage(image))
                              .withRetries(kRetries, std::chrono::milliseconds(kRetryPauseMs));
         p.params.requestAddress = [](int request) { return uint16_t(readAddress(request)); };
         // After each request: the count reads i after the channel request of

@@ -29,7 +29,7 @@ int storedCode(char32_t c)
     return shownAs.isPrint() ? code : -1;
 }
 
-RecordRef presetRef(Image& image, int p) { return RecordRef(image, presetRow(p)); }
+RecordRef presetRef(Image& image, int p) { return RecordRef(image, preset_row(p)); }
 
 void layEmpty(const RecordRef& rec)
 {
@@ -41,9 +41,9 @@ void layEmpty(const RecordRef& rec)
 
 bool is_empty(const Image& image, int p)
 {
-    if (!validPreset(p))
+    if (!valid_preset(p))
         return true;
-    const RecordView rec(image, presetRow(p));
+    const RecordView rec(image, preset_row(p));
     return rec.u8(0) == 0 && rec.u8(1) == 0 && rec.u8(2) == 0;
 }
 
@@ -51,7 +51,7 @@ PresetTexts decode_preset(const Image& image, int p)
 {
     if (is_empty(image, p))
         return {};
-    const RecordView rec(image, presetRow(p));
+    const RecordView rec(image, preset_row(p));
     const auto name = rec.bytes<O::nameBytes>(O::name);
     return {O::frequency.get(rec), decode_name(name)};
 }
@@ -90,7 +90,7 @@ QByteArray name_codes(QStringView name)
 
 void encode_preset(Image& image, int p, QStringView frequency, QStringView name)
 {
-    if (!validPreset(p))
+    if (!valid_preset(p))
         return;
     const RecordRef rec = presetRef(image, p);
     if (frequency.trimmed().isEmpty()) {
@@ -107,7 +107,7 @@ void encode_preset(Image& image, int p, QStringView frequency, QStringView name)
 
 void set_frequency(Image& image, int p, QStringView frequency)
 {
-    if (!validPreset(p))
+    if (!valid_preset(p))
         return;
     if (frequency.trimmed().isEmpty() || is_empty(image, p)) {
         // Emptied, or a preset that was empty: the name cell is blank.

@@ -40,8 +40,8 @@ struct PresetOffsets {
     static constexpr int nameBytes = 8;
 };
 
-constexpr bool validPreset(int p) { return p >= 1 && p <= kPresets; }
-constexpr int presetRow(int p) { return region::fmPresets.first + p - 1; }
+constexpr bool valid_preset(int p) { return p >= 1 && p <= kPresets; }
+constexpr int preset_row(int p) { return region::fmPresets.first + p - 1; }
 
 // What the grid shows for one preset: both blank for an empty preset.
 struct PresetTexts {

@@ -86,12 +86,12 @@ void frm_FM::display()
 
 QString frm_FM::cellText(int preset, int column) const
 {
-    return fm::validPreset(preset) ? grid_->text(preset - 1, column) : QString();
+    return fm::valid_preset(preset) ? grid_->text(preset - 1, column) : QString();
 }
 
 void frm_FM::setCell(int preset, int column, const QString& text)
 {
-    if (fm::validPreset(preset))
+    if (fm::valid_preset(preset))
         grid_->setText(preset - 1, column, text);
 }
 

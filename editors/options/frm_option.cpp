@@ -85,7 +85,7 @@ void frm_option::build()
         combo->setCurrentIndex(-1);  // empty until the first refresh
         connect(combo, &QComboBox::currentIndexChanged, this, [i](int position) {
             if (position >= 0)
-                store_setting(workingCopy(), appImage(), kGeneralSettings[i], position);
+                store_setting(working_copy(), appImage(), kGeneralSettings[i], position);
         });
         auto* label = new QLabel(content_);
         label->setObjectName(QString::fromLatin1(T::kListLabels[i].label));
@@ -106,14 +106,14 @@ void frm_option::build()
         // Leaving the line shows what is stored: centred, without spaces.
         onLeavingField(messages_[i], [this] { refresh(); });
         connect(messages_[i], &QLineEdit::textEdited, this,
-                [line](const QString& text) { store_message(appImage(), workingCopy(), line, text); });
+                [line](const QString& text) { store_message(appImage(), working_copy(), line, text); });
     }
     const char* codeNames[] = {"Text_ANI", "Text_PttId_Begin", "Text_PttId_End"};
     for (size_t i = 0; i < codes_.size(); ++i) {
         const CodeString code = kCodes[i];
         codes_[i] = makeField(codeNames[i], i == 0 ? 6 : 0, kCodeKeys);
         connect(codes_[i], &QLineEdit::textEdited, this,
-                [code](const QString& text) { store_code(appImage(), workingCopy(), code, text); });
+                [code](const QString& text) { store_code(appImage(), working_copy(), code, text); });
     }
     auto makeLabel = [this](const char* name, QWidget* buddy) {
         auto* label = new QLabel(content_);
@@ -164,7 +164,7 @@ void frm_option::build()
     for (size_t c = 0; c < checks_.size(); ++c) {
         QCheckBox* box = ui::makeCheck(content_, QString::fromLatin1(kCheckSettings[c].control));
         connect(box, &QCheckBox::toggled, this,
-                [c](bool on) { store_check(workingCopy(), appImage(), kCheckSettings[c], on); });
+                [c](bool on) { store_check(working_copy(), appImage(), kCheckSettings[c], on); });
         checks_[c] = box;
         checks->addWidget(box, int(c) / 2, int(c) % 2);
     }
@@ -204,14 +204,14 @@ void frm_option::layOutContent(const QRect& area) { content_->setGeometry(area);
 
 void frm_option::normalise(Image& image)
 {
-    normalise_block(image, workingCopy());
+    normalise_block(image, working_copy());
     for (VfoPanel* p : panels_)
         p->normalise(image);
 }
 
 void frm_option::display()
 {
-    OptionBlock& block = workingCopy();
+    OptionBlock& block = working_copy();
     block.load(appImage());
     for (int i = 0; i < kGeneralCount; ++i)
         ui::select(lists_[size_t(i)], setting_position(block, kGeneralSettings[i]));
@@ -252,6 +252,6 @@ void frm_option::checkAni()
 
 // ---------------------------------------------------------------- buttons
 
-void frm_option::loadDefaults() { lay_down_defaults(appImage(), workingCopy()); }
+void frm_option::loadDefaults() { lay_down_defaults(appImage(), working_copy()); }
 
 }  // namespace vx

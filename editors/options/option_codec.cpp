@@ -43,7 +43,7 @@ void OptionBlock::load(const Image& image)
 
 void OptionBlock::store(Image& image) const { blockRef(image).write(0, bytes_); }
 
-OptionBlock& workingCopy()
+OptionBlock& working_copy()
 {
     static OptionBlock block;
     return block;
@@ -119,22 +119,22 @@ std::array<uint8_t, kMessageCells> encode_message(QStringView text)
 
 QString message_text(const OptionBlock& block, MessageLine line)
 {
-    return decode_message(block.view().bytes<kMessageCells>(messageOffset(line)));
+    return decode_message(block.view().bytes<kMessageCells>(message_offset(line)));
 }
 
 void store_message(Image& image, OptionBlock& block, MessageLine line, QStringView text)
 {
     const auto cells = encode_message(text);
-    block.ref().write(messageOffset(line), cells);
-    blockRef(image).write(messageOffset(line), cells);
+    block.ref().write(message_offset(line), cells);
+    blockRef(image).write(message_offset(line), cells);
 }
 
-QString code_text(const OptionBlock& block, CodeString c) { return codeField(c).get(block.view()); }
+QString code_text(const OptionBlock& block, CodeString c) { return code_field(c).get(block.view()); }
 
 void store_code(Image& image, OptionBlock& block, CodeString c, QStringView text)
 {
-    codeField(c).put(block.ref(), text);
-    codeField(c).put(blockRef(image), text);
+    code_field(c).put(block.ref(), text);
+    code_field(c).put(blockRef(image), text);
 }
 
 // ---------------------------------------------------------------- VFO
@@ -151,11 +151,11 @@ QString decode_vfo_frequency(std::span<const uint8_t, 8> digits)
     return out;
 }
 
-QString vfo_frequency(const Image& image, Vfo v) { return decode_vfo_frequency(vfoView(image, v).bytes<8>(0)); }
+QString vfo_frequency(const Image& image, Vfo v) { return decode_vfo_frequency(vfo_view(image, v).bytes<8>(0)); }
 
-void encode_vfo_frequency(Image& image, Vfo v, QStringView text) { VfoLayout::frequency.put(vfoRef(image, v), text); }
+void encode_vfo_frequency(Image& image, Vfo v, QStringView text) { VfoLayout::frequency.put(vfo_ref(image, v), text); }
 
-bool vfo_is_vhf(const Image& image, Vfo v) { return vfoView(image, v).u8(0) == 1; }
+bool vfo_is_vhf(const Image& image, Vfo v) { return vfo_view(image, v).u8(0) == 1; }
 
 Units10Hz vfo_grid_units(QStringView text)
 {
@@ -221,7 +221,7 @@ int decode_offset(std::span<const uint8_t, 6> bytes)
     return int(std::min<uint64_t>(q, kOffsetCount - 1));
 }
 
-int vfo_offset(const Image& image, Vfo v) { return decode_offset(vfoView(image, v).bytes<6>(VfoLayout::offsetDigits)); }
+int vfo_offset(const Image& image, Vfo v) { return decode_offset(vfo_view(image, v).bytes<6>(VfoLayout::offsetDigits)); }
 
 void encode_offset(Image& image, Vfo v, QStringView label)
 {
@@ -231,7 +231,7 @@ void encode_offset(Image& image, Vfo v, QStringView label)
         const int d = kFrom[i] < label.size() ? label[kFrom[i]].digitValue() : 0;
         bytes[size_t(i + 1)] = uint8_t(std::max(d, 0));
     }
-    vfoRef(image, v).write(VfoLayout::offsetDigits, bytes);
+    vfo_ref(image, v).write(VfoLayout::offsetDigits, bytes);
 }
 
 VfoTone decode_vfo_tone(uint8_t low, uint8_t high)
@@ -297,16 +297,16 @@ void normalise_block(Image& image, OptionBlock& block)
     // empty does not change.
     for (const MessageLine line : {MessageLine::Upper, MessageLine::Lower})
         if (const QString text = message_text(block, line); !text.isEmpty())
-            w.write(messageOffset(line), encode_message(text));
+            w.write(message_offset(line), encode_message(text));
     for (const CodeString c : {CodeString::Ani, CodeString::PttIdBegin, CodeString::PttIdEnd})
-        if (const QString text = codeField(c).get(w); !text.isEmpty())
-            codeField(c).put(w, text);
+        if (const QString text = code_field(c).get(w); !text.isEmpty())
+            code_field(c).put(w, text);
     block.store(image);
 }
 
 void normalise_vfo(Image& image, Vfo v)
 {
-    const RecordRef r = vfoRef(image, v);
+    const RecordRef r = vfo_ref(image, v);
     encode_offset(image, v, offset_label(vfo_offset(image, v)));
     for (const field::Tone16le tone : {VfoLayout::rxTone, VfoLayout::txTone}) {
         const VfoTone t = decode_vfo_tone(r.u8(tone.offset), r.u8(tone.offset + 1));
@@ -330,12 +330,12 @@ void lay_down_defaults(Image& image, OptionBlock& block)
     w.lay(kCheckDefaults);
     w.fill(192, 64, 0xFF);
     for (int i = 0; i < kMessageCells; ++i) {
-        w.setU8(messageOffset(MessageLine::Upper) + i, message_code(kWelcome[i]));
-        w.setU8(messageOffset(MessageLine::Lower) + i, message_code(kModel[i]));
+        w.setU8(message_offset(MessageLine::Upper) + i, message_code(kWelcome[i]));
+        w.setU8(message_offset(MessageLine::Lower) + i, message_code(kModel[i]));
     }
     w.lay(kCodeDefaults);
     block.store(image);
-    RecordRef(image, vfoRow(Vfo::A), 4).lay(kVfoDefaults);
+    RecordRef(image, vfo_row(Vfo::A), 4).lay(kVfoDefaults);
 }
 
 }  // namespace vx::options

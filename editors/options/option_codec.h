@@ -64,7 +64,7 @@ private:
 
 // The application's working copy: it outlives the editor window, so the
 // defaults keep what was last loaded (zero before anything was).
-OptionBlock& workingCopy();
+OptionBlock& working_copy();
 
 // ---------------------------------------------------------------- settings
 
@@ -157,7 +157,7 @@ void store_check(OptionBlock& block, Image& image, const CheckSetting& c, bool o
 
 // Power-on message: two lines of six cells, bytes 192..197 and 198..203.
 enum class MessageLine { Upper, Lower };
-constexpr int messageOffset(MessageLine line) { return line == MessageLine::Upper ? 192 : 198; }
+constexpr int message_offset(MessageLine line) { return line == MessageLine::Upper ? 192 : 198; }
 inline constexpr int kMessageCells = 6;
 inline constexpr uint8_t kMessageEmpty = 11;  // a character without a code
 
@@ -178,7 +178,7 @@ void store_message(Image& image, OptionBlock& block, MessageLine line, QStringVi
 
 // ANI (row 237), PTT-ID begin (238) and end (239): up to 16 DTMF digit codes.
 enum class CodeString { Ani, PttIdBegin, PttIdEnd };
-constexpr field::DtmfString codeField(CodeString c) { return {208 + 16 * int(c), 16}; }
+constexpr field::DtmfString code_field(CodeString c) { return {208 + 16 * int(c), 16}; }
 
 QString code_text(const OptionBlock& block, CodeString c);
 // Writes the code into the image and the working copy.
@@ -187,9 +187,9 @@ void store_code(Image& image, OptionBlock& block, CodeString c, QStringView text
 // ---------------------------------------------------------------- VFO
 
 enum class Vfo { A, B };
-constexpr int vfoRow(Vfo v) { return v == Vfo::A ? 240 : 242; }
-inline RecordView vfoView(const Image& image, Vfo v) { return RecordView(image, vfoRow(v), 2); }
-inline RecordRef vfoRef(Image& image, Vfo v) { return RecordRef(image, vfoRow(v), 2); }
+constexpr int vfo_row(Vfo v) { return v == Vfo::A ? 240 : 242; }
+inline RecordView vfo_view(const Image& image, Vfo v) { return RecordView(image, vfo_row(v), 2); }
+inline RecordRef vfo_ref(Image& image, Vfo v) { return RecordRef(image, vfo_row(v), 2); }
 
 struct VfoLayout {
     static constexpr field::Digits8 frequency{0};

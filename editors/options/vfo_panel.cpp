@@ -187,7 +187,7 @@ void VfoPanel::normalise(Image& image)
 void VfoPanel::display()
 {
     const Image& image = appImage();
-    const RecordView r = vfoView(image, vfo_);
+    const RecordView r = vfo_view(image, vfo_);
     ui::showText(frequencyField(), vfo_frequency(image, vfo_));
     ui::select(list(Band), vfo_is_vhf(image, vfo_) ? 0 : 1);
     ui::select(list(Offset), vfo_offset(image, vfo_));
@@ -215,11 +215,11 @@ void VfoPanel::listChosen(Part part, int position)
     switch (part) {
     case Band: bandChanged(true); break;
     case Offset: encode_offset(image, vfo_, list(Offset)->itemText(position)); break;
-    case RxTone: VfoLayout::rxTone.put(vfoRef(image, vfo_), encode_vfo_tone(position)); break;
-    case TxTone: VfoLayout::txTone.put(vfoRef(image, vfo_), encode_vfo_tone(position)); break;
+    case RxTone: VfoLayout::rxTone.put(vfo_ref(image, vfo_), encode_vfo_tone(position)); break;
+    case TxTone: VfoLayout::txTone.put(vfo_ref(image, vfo_), encode_vfo_tone(position)); break;
     default:
         if (const field::List8* f = recordList(part))
-            f->put(vfoRef(image, vfo_), position);
+            f->put(vfo_ref(image, vfo_), position);
         break;
     }
 }

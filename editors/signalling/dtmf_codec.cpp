@@ -42,11 +42,11 @@ bool storeList(RecordRef r, field::List8 f)
 
 }  // namespace
 
-QStringList onOffTimeEntries() { return number_steps(50, 10, kOnOffTimes); }
-QStringList decodeDelayEntries() { return number_steps(100, 100, kDecodeDelays); }
-QStringList resetTimeEntries() { return number_steps(100, 100, kResetTimes); }
+QStringList on_off_time_entries() { return numberSteps(50, 10, kOnOffTimes); }
+QStringList decode_delay_entries() { return numberSteps(100, 100, kDecodeDelays); }
+QStringList reset_time_entries() { return numberSteps(100, 100, kResetTimes); }
 
-QStringList groupCallEntries()
+QStringList group_call_entries()
 {
     return {QStringLiteral("*"), QStringLiteral("#"), QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
             QStringLiteral("D")};

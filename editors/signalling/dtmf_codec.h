@@ -69,11 +69,11 @@ inline RecordView view(const Image& image) { return RecordView(image, kRegion); 
 inline RecordRef ref(Image& image) { return RecordRef(image, kRegion); }
 
 // List entries, in order; the stored value is the position.
-QStringList onOffTimeEntries();    // "50" .. "2000"
-QStringList decodeDelayEntries();  // "100" .. "4000"
-QStringList resetTimeEntries();    // "100" .. "15000"
+QStringList on_off_time_entries();    // "50" .. "2000"
+QStringList decode_delay_entries();  // "100" .. "4000"
+QStringList reset_time_entries();    // "100" .. "15000"
 // The group-call and separator list; a choice stores the character's code.
-QStringList groupCallEntries();    // "*", "#", "A", "B", "C", "D"
+QStringList group_call_entries();    // "*", "#", "A", "B", "C", "D"
 
 // Everything the editor shows, decoded.
 struct Settings {

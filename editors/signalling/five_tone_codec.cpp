@@ -86,9 +86,9 @@ void lay_tables(Image& image)
         }
 }
 
-QStringList toneLengthEntries() { return number_steps(20, 10, kToneLengths); }
+QStringList tone_length_entries() { return numberSteps(20, 10, kToneLengths); }
 
-QStringList digitEntries()
+QStringList digit_entries()
 {
     QStringList out;
     for (int d = 0; d < kDigits; ++d)
@@ -96,8 +96,8 @@ QStringList digitEntries()
     return out;
 }
 
-QStringList timingEntries() { return number_steps(0, 10, kTimings); }
-QStringList resetTimeEntries() { return number_steps(100, 100, kResetTimes); }
+QStringList timing_entries() { return numberSteps(0, 10, kTimings); }
+QStringList reset_time_entries() { return numberSteps(100, 100, kResetTimes); }
 
 QString digit_text(uint8_t digit)
 {

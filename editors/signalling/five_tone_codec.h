@@ -88,10 +88,10 @@ int divider(int s, int d);             // ticks in one period, rounded down
 void lay_tables(Image& image);
 
 // List entries; the stored value is the position.
-QStringList toneLengthEntries();  // "20" .. "200"
-QStringList digitEntries();       // "0" .. "9", "A" .. "F"
-QStringList timingEntries();      // "0" .. "1000"
-QStringList resetTimeEntries();   // "100" .. "15000"
+QStringList tone_length_entries();  // "20" .. "200"
+QStringList digit_entries();       // "0" .. "9", "A" .. "F"
+QStringList timing_entries();      // "0" .. "1000"
+QStringList reset_time_entries();   // "100" .. "15000"
 
 // "0".."9", "A".."F", a single space above 15.
 QString digit_text(uint8_t digit);

@@ -74,7 +74,7 @@ frm_2tone::frm_2tone(QWidget* parent)
         {"Label_1st", "Combo_Enc_ys1"}, {"Label_2nd", "Combo_Enc_ys2"}, {"Label_gap", "Combo_enc_ys3"}};
     for (int i = 0; i < 3; ++i) {
         durationLabels_[size_t(i)] = ui::makeLabel(frameEncode_, QString::fromLatin1(kDurationNames[i][0]));
-        durations_[size_t(i)] = makeList(frameEncode_, kDurationNames[i][1], two_tone::durationEntries(), Layout::duration(i));
+        durations_[size_t(i)] = makeList(frameEncode_, kDurationNames[i][1], two_tone::duration_entries(), Layout::duration(i));
     }
 
     // Decode: the rules grid, the selected entry's tones and the reset time.
@@ -88,24 +88,24 @@ frm_2tone::frm_2tone(QWidget* parent)
          .enter = [](GridCell c) {
              if (c.column < 1)
                  return CellEditor::none();
-             CellEditor e = CellEditor::list(two_tone::alertEntries(), 0);
-             if (two_tone::columnField(c.column) == RuleField::Pair)
-                 e = CellEditor::list(two_tone::pairEntries(), 0);
-             else if (two_tone::columnField(c.column) == RuleField::Response)
+             CellEditor e = CellEditor::list(two_tone::alert_entries(), 0);
+             if (two_tone::column_field(c.column) == RuleField::Pair)
+                 e = CellEditor::list(two_tone::pair_entries(), 0);
+             else if (two_tone::column_field(c.column) == RuleField::Response)
                  e = CellEditor::list(callAlertTexts(), 2);
              e.chooseOnOpen = true;
              return e;
          },
          .leave = [this](GridCell c, const CellValue& v) {
              decodeGrid_->setText(c.row, c.column, v.text);
-             const int rule = two_tone::columnRule(c.column);
-             if (decodeGrid_->text(c.row, two_tone::ruleColumn(rule, RuleField::Pair)).isEmpty()) {
-                 decodeGrid_->setText(c.row, two_tone::ruleColumn(rule, RuleField::Response), QString());
-                 decodeGrid_->setText(c.row, two_tone::ruleColumn(rule, RuleField::Alert), QString());
+             const int rule = two_tone::column_rule(c.column);
+             if (decodeGrid_->text(c.row, two_tone::rule_column(rule, RuleField::Pair)).isEmpty()) {
+                 decodeGrid_->setText(c.row, two_tone::rule_column(rule, RuleField::Response), QString());
+                 decodeGrid_->setText(c.row, two_tone::rule_column(rule, RuleField::Alert), QString());
              }
          },
          .choose = [](GridCell c, int position) {
-             const bool alert = two_tone::columnField(c.column) == RuleField::Alert;
+             const bool alert = two_tone::column_field(c.column) == RuleField::Alert;
              two_tone::set_rule_byte(appImage(), c.row + 1, c.column, uint8_t(alert ? position + 1 : position));
          }});
     connect(decodeGrid_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
@@ -124,7 +124,7 @@ frm_2tone::frm_2tone(QWidget* parent)
         onLeavingField(tones_[size_t(k)], [this, k] { commitTone(k); });
     }
     resetLabel_ = ui::makeLabel(frameDecode_, QStringLiteral("Label_Reset"));
-    resetTime_ = makeList(frameDecode_, "Combo_Dec_Res_Time", two_tone::resetTimeEntries(), Layout::resetTime);
+    resetTime_ = makeList(frameDecode_, "Combo_Dec_Res_Time", two_tone::reset_time_entries(), Layout::resetTime);
 
     for (int n = 0; n < two_tone::kEntries; ++n) {
         encodeGrid_->setText(n, 0, QString::number(n + 1));
@@ -293,9 +293,9 @@ void frm_2tone::layOutDecode()
     for (int rule = 0; rule < two_tone::kRules; ++rule) {
         const int pairW = ruleW * 20 / 100;
         const int alertW = ruleW * 16 / 100;
-        decodeGrid_->setColumnWidth(two_tone::ruleColumn(rule, RuleField::Pair), pairW);
-        decodeGrid_->setColumnWidth(two_tone::ruleColumn(rule, RuleField::Response), ruleW - pairW - alertW);
-        decodeGrid_->setColumnWidth(two_tone::ruleColumn(rule, RuleField::Alert), alertW);
+        decodeGrid_->setColumnWidth(two_tone::rule_column(rule, RuleField::Pair), pairW);
+        decodeGrid_->setColumnWidth(two_tone::rule_column(rule, RuleField::Response), ruleW - pairW - alertW);
+        decodeGrid_->setColumnWidth(two_tone::rule_column(rule, RuleField::Alert), alertW);
     }
     const int belowY = dTop + gridH + m;
     const int tonesW = d.width() * 64 / 100;

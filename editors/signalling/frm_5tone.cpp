@@ -83,7 +83,7 @@ frm_5tone::frm_5tone(QWidget* parent)
     };
     for (int i = 0; i < five_tone::kTimingLists; ++i) {
         timingLabels_[size_t(i)] = makeLabel(frameEncode_, QString::fromLatin1(kTimingNames[i][0]));
-        timings_[size_t(i)] = makeList(frameEncode_, QString::fromLatin1(kTimingNames[i][1]), five_tone::timingEntries(),
+        timings_[size_t(i)] = makeList(frameEncode_, QString::fromLatin1(kTimingNames[i][1]), five_tone::timing_entries(),
                                        Layout::timing(i));
     }
     decodeStdLabel_ = makeLabel(frameEncode_, QStringLiteral("Label_Decode_Std"));
@@ -99,7 +99,7 @@ frm_5tone::frm_5tone(QWidget* parent)
                 [f](bool on) { Layout::displayFrame(f).put(five_tone::ref(appImage()), on); });
     }
     resetLabel_ = makeLabel(frameEncode_, QStringLiteral("Label_Reset_Time"));
-    resetTime_ = makeList(frameEncode_, QStringLiteral("Combo_Dec_Res_Time"), five_tone::resetTimeEntries(), Layout::resetTime);
+    resetTime_ = makeList(frameEncode_, QStringLiteral("Combo_Dec_Res_Time"), five_tone::reset_time_entries(), Layout::resetTime);
 
     // A tab change drops the open cell editors.
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { cancelCellEditing(); });
@@ -125,7 +125,7 @@ void frm_5tone::buildStandardsGrid()
          .enter = [this](GridCell c) {
              if (c.column == StdName)
                  return CellEditor::none();
-             const QStringList entries = c.column == StdLength ? five_tone::toneLengthEntries() : five_tone::digitEntries();
+             const QStringList entries = c.column == StdLength ? five_tone::tone_length_entries() : five_tone::digit_entries();
              CellEditor e = CellEditor::list(entries, int(entries.indexOf(stdGrid_->text(c.row, c.column))));
              e.showText = true;
              e.text = stdGrid_->text(c.row, c.column);

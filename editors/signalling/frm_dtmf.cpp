@@ -70,8 +70,8 @@ frm_dtmf::frm_dtmf(QWidget* parent)
     }
     labelOnTime_ = label(frameEncode_, QStringLiteral("Label_dtmf_ontime"));
     labelOffTime_ = label(frameEncode_, QStringLiteral("Label_dtmf_offtime"));
-    onTime_ = makeList(frameEncode_, "Combo_Enc_ys1", dtmf::onOffTimeEntries(), Layout::onTime);
-    offTime_ = makeList(frameEncode_, "Combo_Enc_ys2", dtmf::onOffTimeEntries(), Layout::offTime);
+    onTime_ = makeList(frameEncode_, "Combo_Enc_ys1", dtmf::on_off_time_entries(), Layout::onTime);
+    offTime_ = makeList(frameEncode_, "Combo_Enc_ys2", dtmf::on_off_time_entries(), Layout::offTime);
 
     // Decode codes and timings.
     frameDecode_ = frame("Frame_Decode");
@@ -90,8 +90,8 @@ frm_dtmf::frm_dtmf(QWidget* parent)
     labelReset_ = label(frameDecode_, QStringLiteral("Label_Reset_Time"));
     groupCall_ = makeCharacterList(frameDecode_, "Combo_Dec_qh", dtmf::set_group_call);
     separator_ = makeCharacterList(frameDecode_, "Combo_Dec_Space_Code", dtmf::set_separator);
-    decodeDelay_ = makeList(frameDecode_, "Combo_Dec_Proc_Ys", dtmf::decodeDelayEntries(), Layout::decodeDelay);
-    resetTime_ = makeList(frameDecode_, "Combo_Dec_Res_Time", dtmf::resetTimeEntries(), Layout::resetTime);
+    decodeDelay_ = makeList(frameDecode_, "Combo_Dec_Proc_Ys", dtmf::decode_delay_entries(), Layout::decodeDelay);
+    resetTime_ = makeList(frameDecode_, "Combo_Dec_Res_Time", dtmf::reset_time_entries(), Layout::resetTime);
 
     // Control identities and their rights.
     frameCtrl_ = frame("Frame_Ctrl");
@@ -158,7 +158,7 @@ QComboBox* frm_dtmf::makeCharacterList(QWidget* parent, const char* name, void (
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
-    combo->addItems(dtmf::groupCallEntries());
+    combo->addItems(dtmf::group_call_entries());
     discardTyping(combo);  // after setEditable: its field takes no typing either
     connect(combo, &QComboBox::activated, this, [combo, store](int position) {
         const QString text = combo->itemText(position);

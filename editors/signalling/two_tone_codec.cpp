@@ -46,11 +46,11 @@ bool validTone(int k) { return k >= 0 && k < kTones; }
 
 }  // namespace
 
-QStringList durationEntries() { return number_steps(0, 10, kDurations); }
-QStringList resetTimeEntries() { return number_steps(100, 100, kResetTimes); }
-QStringList alertEntries() { return number_steps(1, 1, kAlerts); }
+QStringList duration_entries() { return numberSteps(0, 10, kDurations); }
+QStringList reset_time_entries() { return numberSteps(100, 100, kResetTimes); }
+QStringList alert_entries() { return numberSteps(1, 1, kAlerts); }
 
-QStringList pairEntries()
+QStringList pair_entries()
 {
     return {QStringLiteral("A-B"), QStringLiteral("A-C"), QStringLiteral("A-D"), QStringLiteral("B-A"),
             QStringLiteral("B-C"), QStringLiteral("B-D"), QStringLiteral("C-A"), QStringLiteral("C-B"),
@@ -71,7 +71,7 @@ QString tx_text(const Image& image, int n, int which)
 
 QString pair_text(uint8_t code)
 {
-    static const QStringList pairs = pairEntries();
+    static const QStringList pairs = pair_entries();
     return code < pairs.size() ? pairs.at(code) : QString();
 }
 
@@ -89,8 +89,8 @@ QString rule_text(const Image& image, int n, int column)
 {
     if (!validEntry(n) || column < 1 || column >= kDecodeColumns)
         return {};
-    const RuleField f = columnField(column);
-    const uint8_t v = Layout::rule(n, columnRule(column), f).get(view(image));
+    const RuleField f = column_field(column);
+    const uint8_t v = Layout::rule(n, column_rule(column), f).get(view(image));
     switch (f) {
     case RuleField::Pair: return pair_text(v);
     case RuleField::Response: return response_text(v);
@@ -116,7 +116,7 @@ void set_tx_freq(Image& image, int n, int which, int hz)
 void set_rule_byte(Image& image, int n, int column, uint8_t value)
 {
     if (validEntry(n) && column >= 1 && column < kDecodeColumns)
-        Layout::rule(n, columnRule(column), columnField(column)).put(ref(image), value);
+        Layout::rule(n, column_rule(column), column_field(column)).put(ref(image), value);
 }
 
 void set_tone(Image& image, int n, int k, int hz)

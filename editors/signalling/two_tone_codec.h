@@ -59,15 +59,15 @@ inline RecordView view(const Image& image) { return RecordView(image, kRegion); 
 inline RecordRef ref(Image& image) { return RecordRef(image, kRegion); }
 
 // Decode grid column (1..12) of rule r and field f, and back.
-constexpr int ruleColumn(int rule, RuleField f) { return 1 + 3 * rule + int(f); }
-constexpr int columnRule(int column) { return (column - 1) / 3; }
-constexpr RuleField columnField(int column) { return RuleField((column - 1) % 3); }
+constexpr int rule_column(int rule, RuleField f) { return 1 + 3 * rule + int(f); }
+constexpr int column_rule(int column) { return (column - 1) / 3; }
+constexpr RuleField column_field(int column) { return RuleField((column - 1) % 3); }
 
 // List entries; the stored value is the position.
-QStringList durationEntries();   // "0" .. "1000"
-QStringList resetTimeEntries();  // "100" .. "15000"
-QStringList pairEntries();       // "A-B", "A-C", ... "D-C"
-QStringList alertEntries();      // "1" .. "16"
+QStringList duration_entries();   // "0" .. "1000"
+QStringList reset_time_entries();  // "100" .. "15000"
+QStringList pair_entries();       // "A-B", "A-C", ... "D-C"
+QStringList alert_entries();      // "1" .. "16"
 
 // Rounding of typed numbers: half to the even neighbour, and half up.
 int round_half_even(double v);

@@ -43,7 +43,7 @@ class TstAdjustTable : public QObject {
 private slots:
     void factoryTable()
     {
-        const Table& d = defaultTable();
+        const Table& d = default_table();
         const QList<QList<int>> rows{
             {12, 13, 13, 13, 13, 13, 14, 15, 15, 15, 15, 15, 15, 15, 15, 15},
             {12, 12, 13, 13, 13, 12, 12, 12, 12, 12, 12, 12, 12, 12, 12, 12},
@@ -87,7 +87,7 @@ private slots:
         for (int s = 2; s < 5; ++s)
             replies[size_t(s)] = reply(0x3C00 + 64 * (s - 2), 16 * s);
         QVERIFY(!plan->store(replies));
-        QVERIFY(table() == defaultTable());
+        QVERIFY(table() == default_table());
         replies[5] = reply(0x3CC0, 80);
         replies[5].remove(0, 1);  // the X at byte 0: data from byte 4
         replies[5].append('\0');
@@ -113,7 +113,7 @@ private slots:
             shell::closeAllWindows();
         }
         setTimerFactory({});
-        QVERIFY(table() == defaultTable());
+        QVERIFY(table() == default_table());
         Image presets;
         fm::load_factory_presets(presets);
         for (int r = 0; r < Image::kRows; ++r)

@@ -69,7 +69,7 @@ private slots:
         QCOMPARE(a.w->windowTitle(), QString("频率范围"));
         QCOMPARE(a.edit("Text_Freq_H_1")->text(), QString(" 480"));
         QVERIFY(a.prompts.all.isEmpty());
-        QVERIFY(table() == adjust::defaultTable());
+        QVERIFY(table() == adjust::default_table());
     }
 
     void numberBoxes_data()
@@ -116,8 +116,8 @@ private slots:
         if (!message.isEmpty())
             QCOMPARE(edit->text(), QString::number(value));
         adjust::Table rest = table();
-        rest.set(row, byte, adjust::defaultTable().at(row, byte));
-        QVERIFY(rest == adjust::defaultTable());
+        rest.set(row, byte, adjust::default_table().at(row, byte));
+        QVERIFY(rest == adjust::default_table());
     }
 
     // Key by key every change is checked: "1" is stored, "16" is refused and
@@ -210,7 +210,7 @@ private slots:
         QCOMPARE(a.prompts.all, (QList<PromptRecord>{{"Operate Prompt", PromptIcon::Warning, message}}));
         QCOMPARE(edit->text(), restored);
         QVERIFY(edit->hasFocus());
-        QVERIFY(table() == adjust::defaultTable());
+        QVERIFY(table() == adjust::default_table());
     }
 
     // Default lays the factory table and shows it; the focus refreshes, an
@@ -240,7 +240,7 @@ private slots:
         QApplication::sendEvent(a.w.get(), &focus);
         QCOMPARE(a.edit("Text_SQ_VHF_0")->text(), QString("55"));
         a.clickButton("Command_def");
-        QVERIFY(table() == adjust::defaultTable());
+        QVERIFY(table() == adjust::default_table());
         QCOMPARE(a.edit("Text_SQ_UHF_0")->text(), QString("38"));
         QCOMPARE(a.label()->text(), QString());
         QVERIFY(a.prompts.all.isEmpty());

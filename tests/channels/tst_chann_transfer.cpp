@@ -57,10 +57,10 @@ private slots:
     void readAlternatesChannelAndNameBlocks()
     {
         Rig rig;
-        rig.radio->memory.set(nameRow(5), 0, 'a');   // lower case: shown by the received-name rule
-        rig.radio->memory.set(nameRow(5), 1, 0x11);  // 17 -> "A"
+        rig.radio->memory.set(name_row(5), 0, 'a');   // lower case: shown by the received-name rule
+        rig.radio->memory.set(name_row(5), 1, 0x11);  // 17 -> "A"
         for (int b = 2; b < 16; ++b)
-            rig.radio->memory.set(nameRow(5), b, 0xFF);
+            rig.radio->memory.set(name_row(5), b, 0xFF);
         rig.run("Command_read");
 
         const QList<int> requests = rig.addresses('S');

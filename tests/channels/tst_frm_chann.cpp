@@ -245,7 +245,7 @@ private slots:
         cw.retype(cw.edit(kText), "  ");
         leaveCell(cw);
         QVERIFY(is_empty(appImage(), 2));
-        QCOMPARE(appImage().at(nameRow(2), 0), uint8_t(0xFF));
+        QCOMPARE(appImage().at(name_row(2), 0), uint8_t(0xFF));
         QCOMPARE(cw.cell(kGrid, 2, ColBand), QString());
     }
 
@@ -344,7 +344,7 @@ private slots:
         cw.clickCell(kGrid, channel, ColName);
         QTest::keyClicks(cw.edit(kText), typed);
         leaveCell(cw, 1);
-        QCOMPARE(cw.rowHex(nameRow(channel)).left(17), stored);
+        QCOMPARE(cw.rowHex(name_row(channel)).left(17), stored);
         QCOMPARE(cw.cell(kGrid, channel, ColName), shown);
         if (message) {
             QCOMPARE(cw.prompts.all.size(), 1);
@@ -378,7 +378,7 @@ private slots:
         QTest::mouseClick(cw.button("Command_clear"), Qt::LeftButton);
         for (int n = 0; n < kChannels; ++n) {
             QVERIFY(std::all_of(appImage().row(n).begin(), appImage().row(n).end(), [](uint8_t b) { return b == 0xFF; }));
-            QCOMPARE(appImage().at(nameRow(n), 0), uint8_t(0xFF));
+            QCOMPARE(appImage().at(name_row(n), 0), uint8_t(0xFF));
         }
         QCOMPARE(cw.cell(kGrid, 0, ColRx), QString());
         QTest::mouseClick(cw.button("Command_default"), Qt::LeftButton);

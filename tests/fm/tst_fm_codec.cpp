@@ -57,10 +57,10 @@ private slots:
         Image img;
         img.fill(0x77);
         encode_preset(img, 5, frequency, name);
-        QCOMPARE(rowHex(img, presetRow(5)), row);
+        QCOMPARE(rowHex(img, preset_row(5)), row);
         // Nothing beyond the preset's own row.
         Image other = img;
-        other.fillRows(presetRow(5), presetRow(5), 0x77);
+        other.fillRows(preset_row(5), preset_row(5), 0x77);
         Image all77;
         all77.fill(0x77);
         QVERIFY(other == all77);
@@ -89,7 +89,7 @@ private slots:
         QFETCH(QString, frequency);
         QFETCH(QString, name);
         Image img;
-        setHex(img, presetRow(16), row);
+        setHex(img, preset_row(16), row);
         QCOMPARE(decode_preset(img, 16), (PresetTexts{frequency, name}));
     }
 
@@ -116,9 +116,9 @@ private slots:
         QFETCH(QString, frequency);
         QFETCH(QByteArray, expected);
         Image img;
-        setHex(img, presetRow(7), row);
+        setHex(img, preset_row(7), row);
         set_frequency(img, 7, frequency);
-        QCOMPARE(rowHex(img, presetRow(7)), expected);
+        QCOMPARE(rowHex(img, preset_row(7)), expected);
         if (!frequency.isEmpty())
             QCOMPARE(decode_preset(img, 7).frequency, frequency);
     }
@@ -139,18 +139,18 @@ private slots:
             "01 00 00 07 00 00 00 00 44 4E 5A 53 33 FF FF FF", empty,
             "01 00 05 09 00 00 00 00 43 43 54 56 39 FF FF FF"};
         for (int p = 1; p <= kPresets; ++p)
-            QCOMPARE(rowHex(img, presetRow(p)), expected[p - 1]);
-        QCOMPARE(img.at(presetRow(1) - 1, 15), uint8_t(0x55));
-        QCOMPARE(img.at(presetRow(16) + 1, 0), uint8_t(0x55));
+            QCOMPARE(rowHex(img, preset_row(p)), expected[p - 1]);
+        QCOMPARE(img.at(preset_row(1) - 1, 15), uint8_t(0x55));
+        QCOMPARE(img.at(preset_row(16) + 1, 0), uint8_t(0x55));
         QCOMPARE(decode_preset(img, 14), (PresetTexts{"100.70000", "DNZS3"}));
         QVERIFY(is_empty(img, 3));
 
         clear_presets(img);
         for (int p = 1; p <= kPresets; ++p) {
-            QCOMPARE(rowHex(img, presetRow(p)), QByteArray("00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"));
+            QCOMPARE(rowHex(img, preset_row(p)), QByteArray("00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"));
             QCOMPARE(decode_preset(img, p), PresetTexts{});
         }
-        QCOMPARE(img.at(presetRow(16) + 1, 0), uint8_t(0x55));
+        QCOMPARE(img.at(preset_row(16) + 1, 0), uint8_t(0x55));
     }
 
     // Seeded random, all-FF and all-00 presets: decoding never fails and

@@ -16,7 +16,7 @@ using FmWindow = EditorWindow<frm_FM>;
 const QString kGrid = "MSF_FM", kBox = "Text_Edit";
 
 QString heading(const FmWindow& f, int c) { return f.grid(kGrid)->model()->headerData(c, Qt::Horizontal).toString(); }
-QByteArray presetHex(int p) { return rowHex(appImage(), fm::presetRow(p)); }
+QByteArray presetHex(int p) { return rowHex(appImage(), fm::preset_row(p)); }
 void clickPreset(FmWindow& f, int p, int c) { f.clickCell(kGrid, p - 1, c); }
 // Opens the cell, replaces its text by typing and leaves it by clicking the
 // number cell of preset `leaveTo`.
@@ -105,8 +105,8 @@ private slots:
     void frequencyEditKeepsTheNameBytes()
     {
         FmWindow f;
-        appImage().setRow(fm::presetRow(7), std::array<uint8_t, 16>{0, 9, 9, 5, 0, 0, 0, 0, 0xFF, 0x43, 0x41, 0x46, 0xC9, 0xFF, 0xFF, 0xFF});
-        appImage().setRow(fm::presetRow(10), std::array<uint8_t, 16>{0, 9, 8, 3, 0, 0, 0, 0, 'F', 'J', 'Q', 'X', 0xFF, 0xFF, 0xFF, 0xFF});
+        appImage().setRow(fm::preset_row(7), std::array<uint8_t, 16>{0, 9, 9, 5, 0, 0, 0, 0, 0xFF, 0x43, 0x41, 0x46, 0xC9, 0xFF, 0xFF, 0xFF});
+        appImage().setRow(fm::preset_row(10), std::array<uint8_t, 16>{0, 9, 8, 3, 0, 0, 0, 0, 'F', 'J', 'Q', 'X', 0xFF, 0xFF, 0xFF, 0xFF});
         f.w->refresh();
         QCOMPARE(f.w->cellText(7, 2), QStringLiteral("CAFÉ"));
         type(f, 7, frm_FM::ColFrequency, "101.1");

@@ -51,10 +51,10 @@ Image afterOpening(const Image& before, const BandLimits& limits)
         b.setU8(129, 1);
     for (const MessageLine line : {MessageLine::Upper, MessageLine::Lower})
         if (!message_text(block, line).isEmpty())
-            b.write(messageOffset(line), encode_message(message_text(block, line)));
+            b.write(message_offset(line), encode_message(message_text(block, line)));
     for (const CodeString c : {CodeString::Ani, CodeString::PttIdBegin, CodeString::PttIdEnd})
         if (!code_text(block, c).isEmpty())
-            codeField(c).put(b, code_text(block, c));
+            code_field(c).put(b, code_text(block, c));
     for (const Vfo v : {Vfo::A, Vfo::B}) {
         const bool vhf = vfo_is_vhf(before, v);
         const double lo = vhf ? limits.aLow : limits.bLow;
@@ -65,9 +65,9 @@ Image afterOpening(const Image& before, const BandLimits& limits)
             text = QString::number(int(lo)) + ".02500";
         encode_vfo_frequency(out, v, normalised_vfo_frequency(text));
         encode_offset(out, v, offset_label(vfo_offset(before, v)));
-        const RecordRef r = vfoRef(out, v);
+        const RecordRef r = vfo_ref(out, v);
         for (const auto& tone : {VfoLayout::rxTone, VfoLayout::txTone}) {
-            const TonePair p = tone.pair(vfoView(before, v));
+            const TonePair p = tone.pair(vfo_view(before, v));
             const VfoTone t = decode_vfo_tone(p.low, p.high);
             if (t.position >= 0)
                 tone.put(r, encode_vfo_tone(t.position));
@@ -75,7 +75,7 @@ Image afterOpening(const Image& before, const BandLimits& limits)
         for (const field::List8& f : {VfoLayout::signalCode, VfoLayout::speakerMute, VfoLayout::optionalSignal,
                                       VfoLayout::scrambler, VfoLayout::bandwidth, VfoLayout::power,
                                       VfoLayout::shiftDirection, VfoLayout::step})
-            f.put(r, f.get(vfoView(before, v)));
+            f.put(r, f.get(vfo_view(before, v)));
     }
     return out;
 }
@@ -182,7 +182,7 @@ private slots:
         CapturedPrompts prompts;
         FakePorts ports(std::set<int>{});
         qApp->setQuitOnLastWindowClosed(false);
-        workingCopy() = OptionBlock();
+        working_copy() = OptionBlock();
         appImage().fillRows(224, 243, 0x5A);
         registerWindows();
         MDImain main;

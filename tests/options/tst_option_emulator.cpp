@@ -35,8 +35,8 @@ Image radioMemory()
 void openingImage()
 {
     appImage().fill(0x11);
-    workingCopy() = OptionBlock();
-    lay_down_defaults(appImage(), workingCopy());
+    working_copy() = OptionBlock();
+    lay_down_defaults(appImage(), working_copy());
 }
 }  // namespace
 

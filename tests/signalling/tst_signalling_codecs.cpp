@@ -146,14 +146,14 @@ private slots:
 
     void dtmfLists()
     {
-        QCOMPARE(dtmf::onOffTimeEntries().size(), 196);
-        QCOMPARE(dtmf::onOffTimeEntries().at(3), QString("80"));
-        QCOMPARE(dtmf::onOffTimeEntries().last(), QString("2000"));
-        QCOMPARE(dtmf::decodeDelayEntries().at(4), QString("500"));
-        QCOMPARE(dtmf::decodeDelayEntries().last(), QString("4000"));
-        QCOMPARE(dtmf::resetTimeEntries().at(79), QString("8000"));
-        QCOMPARE(dtmf::resetTimeEntries().last(), QString("15000"));
-        QCOMPARE(dtmf::groupCallEntries(), (QStringList{"*", "#", "A", "B", "C", "D"}));
+        QCOMPARE(dtmf::on_off_time_entries().size(), 196);
+        QCOMPARE(dtmf::on_off_time_entries().at(3), QString("80"));
+        QCOMPARE(dtmf::on_off_time_entries().last(), QString("2000"));
+        QCOMPARE(dtmf::decode_delay_entries().at(4), QString("500"));
+        QCOMPARE(dtmf::decode_delay_entries().last(), QString("4000"));
+        QCOMPARE(dtmf::reset_time_entries().at(79), QString("8000"));
+        QCOMPARE(dtmf::reset_time_entries().last(), QString("15000"));
+        QCOMPARE(dtmf::group_call_entries(), (QStringList{"*", "#", "A", "B", "C", "D"}));
     }
 
     void dtmfDefaults()
@@ -482,7 +482,7 @@ private slots:
         QCOMPARE(rowHex(image, 576), QByteArray("12 0F FF FF FF FF FF FF FF FF FF FF FF FF FF FF"));
         QCOMPARE(int(image.at(590, 2)), 0);
         QCOMPARE(int(image.at(606, 15)), 14);
-        QCOMPARE(five_tone::toneLengthEntries().last(), QString("200"));
+        QCOMPARE(five_tone::tone_length_entries().last(), QString("200"));
     }
 
     void fiveToneDefaults()
