@@ -5,9 +5,11 @@
 #include "editors/channels/datafile.h"
 #include "editors/defaults.h"
 #include "emulator/pty_radio.h"
+#include "link/portmap.h"
 #include "link/whole_radio.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -87,7 +89,8 @@ private slots:
         const Run ports = cli({QStringLiteral("ports")});
         QCOMPARE(ports.code, 0);
         QVERIFY(ports.out.contains(QStringLiteral("COM%1").arg(kPort)));
-        QVERIFY(ports.out.contains(radio_->devicePath()));
+        QVERIFY(ports.out.contains(deviceForPort(kPort)));
+        QCOMPARE(QFileInfo(deviceForPort(kPort)).canonicalFilePath(), radio_->devicePath());
         const Run id = cli(QStringList{QStringLiteral("identify"), QStringLiteral("--json")} + port());
         QCOMPARE(id.code, 0);
         QVERIFY2(id.out.contains("\"model\": \"EMU-01\""), qPrintable(id.out));
