@@ -81,11 +81,29 @@ void waitFor(std::vector<pollfd>& fds, std::optional<Clock::time_point> deadline
 #endif
 }
 
+// What COM n is pointed at for a line whose device is `device`, held open
+// as `slave`: on Linux the descriptor's /proc name, which leads nowhere once
+// this process has ended, however it ended. The device itself where that
+// name does not lead to it (no /proc).
+QString lineLinkTarget(int slave, const QString& device)
+{
+#if defined(__linux__)
+    const QString own = QStringLiteral("/proc/%1/fd/%2").arg(::getpid()).arg(slave);
+    if (QFileInfo(own).canonicalFilePath() == device)
+        return own;
+#else
+    Q_UNUSED(slave);
+#endif
+    return device;
+}
+
 }  // namespace
 
 struct PtyRadio::Io {
     int master = -1;
-    int slave = -1;  // held open so the master sees no hang-up between the application's opens
+    // Held open so the master sees no hang-up between the application's
+    // opens; COM n names it.
+    int slave = -1;
     int wake[2] = {-1, -1};
     std::thread thread;
     std::atomic<bool> stopping{false};
@@ -242,7 +260,7 @@ bool PtyRadio::openLine(QString* error)
     makeRaw(s);
     makeRaw(m);
     const QString device = QFile::decodeName(name);
-    if (!publish(device, error)) {
+    if (!publish(lineLinkTarget(s, device), error)) {
         ::close(s);
         ::close(m);
         return false;
@@ -262,13 +280,14 @@ void PtyRadio::closeLineNow()
 {
     if (io_->master < 0)
         return;
-    closeFd(io_->master);
-    closeFd(io_->slave);
     // Pointing COM n at nothing makes the application's next open fail, as
     // with a pulled cable, and never at a pseudo-terminal number that another
-    // program may be given next.
+    // program may be given next. First, so that the link never names a
+    // closed descriptor whose number this process may reuse.
     if (options_.port > 0)
         publish(linkPath() + QStringLiteral(".closed-%1").arg(::getpid()), nullptr);
+    closeFd(io_->master);
+    closeFd(io_->slave);
     std::lock_guard lock(mutex_);
     device_.clear();
     model_.reset();
@@ -307,8 +326,6 @@ void PtyRadio::stop()
         io_->wakeUp();
         io_->thread.join();
     }
-    closeFd(io_->master);
-    closeFd(io_->slave);
     QString published;
     {
         std::lock_guard lock(mutex_);
@@ -316,7 +333,8 @@ void PtyRadio::stop()
         published.swap(published_);
     }
     // The link goes only if it is still ours: another radio may have taken
-    // the port meanwhile.
+    // the port meanwhile. It goes before the line closes, as in
+    // closeLineNow().
     if (!published.isEmpty()) {
         const QByteArray link = QFile::encodeName(linkPath());
         char target[4096] = {};
@@ -324,6 +342,8 @@ void PtyRadio::stop()
         if (n > 0 && QFile::decodeName(QByteArray(target, int(n))) == published)
             ::unlink(link.constData());
     }
+    closeFd(io_->master);
+    closeFd(io_->slave);
     closeFd(io_->wake[0]);
     closeFd(io_->wake[1]);
 }

@@ -5,6 +5,13 @@
 // the per-user link folder (link/portmap.h); the link goes when the radio
 // stops.
 //
+// On Linux the link names the radio's own open line, /proc/<pid>/fd/<n>,
+// rather than /dev/pts/<k>: the system hands a freed pseudo-terminal number
+// to the next pseudo-terminal opened anywhere, so a link to /dev/pts/<k>
+// left behind by a radio that was killed would lead the application's next
+// open (a retry) into another program's line. The /proc name goes with the
+// process, however it ends.
+//
 // Wire time: at 9600 baud 8N1 a byte takes 10 bit times, about 1.042 ms.
 // With wire time on, a byte written by the application counts as arrived
 // only once it (and every byte before it) would have crossed the line, every
@@ -45,7 +52,8 @@ public:
     void stop();
     bool running() const;
 
-    // The line: the device of the open line (empty while it is closed).
+    // The line: the device of the open line (empty while it is closed); the
+    // link may name it by another path that leads to the same device.
     bool lineOpen() const;
     QString devicePath() const;
     QString linkPath() const;  // empty when no port is published

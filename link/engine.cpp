@@ -76,13 +76,17 @@ bool TransferEngine::begin()
             return false;
         }
     }
-    port_.clearInput();
     send_ = QByteArray(reinterpret_cast<const char*>(kHandshake.data()), int(kHandshake.size()));
     counter_ = 0;
     request_ = 0;
     if (params_.direction == Direction::Read)
         slots_.assign(size_t(std::max(params_.lastSlot + 2, 0)), QByteArray());
     state_ = State::Handshake;
+    // A device that fails as soon as it is open ends this attempt like a
+    // time-out; the retry pause runs.
+    port_.clearInput();
+    if (!busy())
+        return true;
     startSender();
     return true;
 }
@@ -150,7 +154,11 @@ bool TransferEngine::receiveIdentity()
     if (port_.bytesWaiting() < kIdentityReplySize)
         return false;
     const QByteArray reply = port_.read(kIdentityReplySize);
+    // The line may end under the flush (a hang-up just after the reply came
+    // in): the attempt is over, and the reply goes with it.
     port_.clearInput();
+    if (!busy())
+        return false;
     const auto info = parseIdentityReply(reply);
     if (!info)
         return false;  // ignored: the reply time-out keeps running
@@ -165,6 +173,8 @@ bool TransferEngine::receiveIdentity()
         counter_ = params_.firstSlot;
         startSender();
         port_.clearInput();
+        if (!busy())
+            return false;
     } else {
         counter_ = params_.firstRow;
         buildWritePacket(counter_);
@@ -202,6 +212,8 @@ bool TransferEngine::receiveBlock()
         return false;
     const QByteArray reply = port_.read(kBlockReplySize);
     port_.clearInput();
+    if (!busy())
+        return false;  // the line ended under the flush
     // A reply that is not the block asked for (garbage, a wrong header or
     // address) is dropped unacknowledged: the reply time-out runs on.
     if (!isBlockReply(reply, expected_))

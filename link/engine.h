@@ -105,6 +105,9 @@ public:
     };
 
     // The engine takes the window's port and timers; they must outlive it.
+    // The port's failure report ends the running attempt at once, also when
+    // it comes from inside one of the engine's own calls on the port: the
+    // engine does nothing more for that attempt.
     TransferEngine(SerialPort& port, Timer& sender, Timer& timeout, Timer& retry, Events events,
                    LinkContext context = LinkContext::application());
     ~TransferEngine();

@@ -16,8 +16,7 @@ QtSerialPort::QtSerialPort()
 
 bool QtSerialPort::open(int portNumber)
 {
-    if (port_.isOpen())
-        port_.close();
+    shut();
     const QString device = deviceForPort(portNumber);
     if (device.isEmpty())
         return false;
@@ -28,17 +27,25 @@ bool QtSerialPort::open(int portNumber)
                     && port_.setDataBits(QSerialPort::Data8) && port_.setStopBits(QSerialPort::OneStop)
                     && port_.setFlowControl(QSerialPort::NoFlowControl);
     if (!ok) {
-        port_.close();
+        shut();
         return false;
     }
     port_.clear(QSerialPort::Input);
-    return true;
+    // A device that failed during the set-up has been closed by onError().
+    return port_.isOpen();
 }
 
-void QtSerialPort::close()
+void QtSerialPort::close() { shut(); }
+
+void QtSerialPort::shut()
 {
-    if (port_.isOpen())
-        port_.close();
+    // Closing may report errors of its own on some systems; they are not a
+    // new failure.
+    if (!port_.isOpen() || closing_)
+        return;
+    closing_ = true;
+    port_.close();
+    closing_ = false;
 }
 
 bool QtSerialPort::isOpen() const { return port_.isOpen(); }
@@ -49,8 +56,11 @@ QByteArray QtSerialPort::read(int maxBytes) { return port_.read(maxBytes); }
 
 void QtSerialPort::clearInput()
 {
+    // On a line that has ended the flush fails, and onError() closes the
+    // port from inside it.
     port_.clear(QSerialPort::Input);
-    port_.readAll();
+    if (port_.isOpen())
+        port_.readAll();
 }
 
 void QtSerialPort::writeByte(uint8_t byte)
@@ -65,16 +75,25 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error)
 {
     // Errors while opening are reported by open(); a device that fails once
     // open (cable pulled, the far end of a pseudo-terminal closed: reads then
-    // fail or hit the end of the file) ends the running attempt at once.
-    if (error == QSerialPort::NoError || !port_.isOpen())
+    // hit the end of the file, writes and flushes fail) ends the running
+    // attempt at once. So does an error Qt cannot name: the line cannot be
+    // trusted any more, and the retry opens it afresh. Only the errors that
+    // say nothing about the line leave it open.
+    if (!port_.isOpen() || closing_)
         return;
-    if (error == QSerialPort::ResourceError || error == QSerialPort::PermissionError
-        || error == QSerialPort::DeviceNotFoundError || error == QSerialPort::ReadError
-        || error == QSerialPort::WriteError) {
-        port_.close();
-        if (onFailure)
-            onFailure();
+    switch (error) {
+    case QSerialPort::NoError:
+    case QSerialPort::OpenError:                  // open() on an open port
+    case QSerialPort::NotOpenError:               // a call on a closed port
+    case QSerialPort::TimeoutError:               // the waitFor...() calls, not used
+    case QSerialPort::UnsupportedOperationError:  // a setting the device refuses
+        return;
+    default:
+        break;
     }
+    shut();
+    if (onFailure)
+        onFailure();
 }
 
 QtTimer::QtTimer()

@@ -22,8 +22,10 @@ public:
     void writeByte(uint8_t byte) override;
 
 private:
+    void shut();
     void onError(QSerialPort::SerialPortError error);
     QSerialPort port_;
+    bool closing_ = false;
 };
 
 class QtTimer final : public QObject, public Timer {

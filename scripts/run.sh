@@ -34,7 +34,7 @@ if want_emulator; then
     kill -0 "$emu" 2>/dev/null || { cat build/radio-emulator.log >&2; exit 1; }
     sleep 0.1
   done
-  echo "No cable found: the radio emulator answers as COM8 ($(readlink "$links/com8"))." >&2
+  echo "No cable found: the radio emulator answers as COM8 ($(readlink -f "$links/com8"))." >&2
 fi
 
 build/vxprog "$@"

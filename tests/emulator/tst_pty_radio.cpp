@@ -9,8 +9,14 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <vector>
 
 using namespace vx;
 using namespace vx::emu;
@@ -127,7 +133,7 @@ private slots:
         QVERIFY(radio.start());
         QVERIFY(QFileInfo(portLinkPath(kPort)).isSymLink());
         QVERIFY(radio.devicePath().startsWith("/dev/"));
-        QCOMPARE(deviceForPort(kPort), radio.devicePath());
+        QCOMPARE(QFileInfo(deviceForPort(kPort)).canonicalFilePath(), radio.devicePath());
         radio.stop();
         QVERIFY(!QFileInfo(portLinkPath(kPort)).isSymLink());
         QVERIFY(!radio.lineOpen());
@@ -251,7 +257,7 @@ private slots:
         QByteArray said;
         QTRY_VERIFY_WITH_TIMEOUT((said += proc.readAllStandardOutput()).contains("link "), kWaitMs);
         QVERIFY(QFileInfo(portLinkPath(port)).isSymLink());
-        QVERIFY2(said.contains(deviceForPort(port).toLocal8Bit()), said.constData());
+        QVERIFY2(said.contains(QFileInfo(deviceForPort(port)).canonicalFilePath().toLocal8Bit()), said.constData());
 
         setPortNumber(port);
         Window w;
@@ -272,6 +278,43 @@ private slots:
         Image saved;
         QVERIFY(datafile::load(out, saved).ok());
         QVERIFY(saved == afterShortWrite(pattern()));
+    }
+
+    // Regression: the link of a killed program kept naming /dev/pts/<k>; the
+    // next pseudo-terminal opened anywhere took that number, and COM n led
+    // into its line.
+    void killedProgramLeavesNoWayIntoAnotherLine()
+    {
+        constexpr int port = 12;
+        QProcess proc;
+        proc.start(RADIO_EMULATOR, {"--port", QString::number(port), "--no-wire-time"});
+        QVERIFY(proc.waitForStarted(kWaitMs));
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += proc.readAllStandardOutput()).contains("link "), kWaitMs);
+        const QString device = QFileInfo(deviceForPort(port)).canonicalFilePath();
+        QVERIFY2(device.startsWith("/dev/"), qPrintable(device));
+
+        ::kill(pid_t(proc.processId()), SIGKILL);
+        QVERIFY(proc.waitForFinished(kWaitMs));
+        QVERIFY(QFileInfo(portLinkPath(port)).isSymLink());  // nothing could remove it
+        // New pseudo-terminals take the lowest free numbers: open them until
+        // one has the dead line's number (unless another program took it).
+        std::vector<int> held;
+        for (int i = 0; i < 64; ++i) {
+            const int m = ::posix_openpt(O_RDWR | O_NOCTTY);
+            QVERIFY(m >= 0);
+            held.push_back(m);
+            if (::grantpt(m) == 0 && ::unlockpt(m) == 0 && QString::fromLocal8Bit(::ptsname(m)) == device)
+                break;
+        }
+        QSerialPort port12;
+        port12.setPortName(deviceForPort(port));
+        const bool opened = port12.open(QIODevice::ReadWrite);
+        port12.close();
+        for (int m : held)
+            ::close(m);
+        QVERIFY(!opened);
+        QVERIFY(!QFileInfo::exists(deviceForPort(port)));
     }
 
     void programRefusesBadSwitches_data()

@@ -329,6 +329,58 @@ private slots:
         QCOMPARE(rig.failedAt, -1);
     }
 
+    // Regression: a line that ended under the engine's own flush of the
+    // input, just after a reply had come in, left the attempt running on a
+    // closed port (and the identity reply put it back into Transfer, the
+    // retry pause cancelled) until the reply time-out ended it a second time.
+    void lineEndsUnderTheFlush_data()
+    {
+        QTest::addColumn<int>("atClear");  // the device fails in this flush of the input
+        QTest::addColumn<bool>("comesBack");
+        QTest::newRow("as the port opens") << 1 << false;
+        QTest::newRow("identity reply taken") << 2 << false;
+        QTest::newRow("identity reply taken, comes back") << 2 << true;
+        QTest::newRow("first request started") << 3 << false;
+        QTest::newRow("first block taken") << 4 << false;
+        QTest::newRow("a later block taken") << 15 << false;
+    }
+    void lineEndsUnderTheFlush()
+    {
+        QFETCH(int, atClear);
+        QFETCH(bool, comesBack);
+        Rig rig;
+        int clears = 0;
+        long long failedAt = -1;
+        QByteArray writtenBefore;
+        int reportsBefore = 0;
+        rig.port.onClear = [&] {
+            if (++clears != atClear)
+                return;
+            failedAt = rig.clock.now();
+            writtenBefore = rig.port.written;
+            reportsBefore = int(rig.requests.size());
+            if (!comesBack)
+                rig.port.available.clear();
+            rig.port.fail();
+        };
+        rig.engine.setRetries(3);
+        QVERIFY(rig.engine.start(readParams(0, 1, 20)));
+        QVERIFY(rig.clock.runUntil([&] { return failedAt >= 0; }, 60'000));
+        // Over at once: nothing more is sent or reported for this attempt.
+        QCOMPARE(rig.engine.state(), TransferEngine::State::Pausing);
+        QCOMPARE(rig.attemptFailedAt, QList<long long>{failedAt});
+        QCOMPARE(rig.port.written, writtenBefore);
+        QCOMPARE(int(rig.requests.size()), reportsBefore);
+        // The retry comes after the pause, and finds the port again or not.
+        rig.clock.runUntil([&] { return rig.engine.state() == TransferEngine::State::Idle; }, 60'000);
+        QCOMPARE(rig.attemptFailedAt, QList<long long>{failedAt});
+        QCOMPARE(rig.port.openAttempts, 2);
+        QCOMPARE(rig.portErrors, comesBack ? 0 : 1);
+        QCOMPARE(rig.finishedAt >= 0, comesBack);
+        QCOMPARE(rig.failedAt, -1);
+        QVERIFY(!rig.port.isOpen());
+    }
+
     void portWillNotOpen()
     {
         Rig rig;

@@ -6,6 +6,10 @@
 #include "link/identification.h"
 #include "link/status.h"
 
+#include <QEventLoop>
+#include <QRegularExpression>
+#include <QTimer>
+
 #include <optional>
 
 using namespace vx;
@@ -45,6 +49,38 @@ private slots:
         QCOMPARE(statusPanel(2), QString("EMU-01"));
         QCOMPARE(statusPanel(8), QString(" 136-- 174 MHZ"));
         QVERIFY(!id.port().isOpen());
+    }
+
+    // Regression: a flush of the input on a line whose far end had gone
+    // failed, closed the port, and then read from the closed port.
+    // Whichever call meets the end of the line first, the port reports one
+    // failure, closes, and says nothing else.
+    void theEndOfTheLineIsOneFailure_data()
+    {
+        QTest::addColumn<QString>("call");
+        QTest::newRow("waiting for bytes") << "none";
+        QTest::newRow("flushing the input") << "clear";
+        QTest::newRow("writing") << "write";
+    }
+    void theEndOfTheLineIsOneFailure()
+    {
+        QFETCH(QString, call);
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+        const std::unique_ptr<SerialPort> port = makeSerialPort();
+        int failures = 0;
+        port->onFailure = [&] { ++failures; };
+        QVERIFY(port->open(kPort));
+        rig_->radio.closeLine();
+        if (call == "clear")
+            port->clearInput();
+        else if (call == "write")
+            port->writeByte(0x06);
+        if (call != "none")
+            QCOMPARE(failures, 1);
+        QVERIFY(test::runEventsUntil([&] { return failures > 0; }, 10'000));
+        test::runEventsUntil([] { return false; }, 100);
+        QCOMPARE(failures, 1);
+        QVERIFY(!port->isOpen());
     }
 
     void wholeReadThroughTheDialog()

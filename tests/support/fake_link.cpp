@@ -89,6 +89,13 @@ void FakePort::close()
     input_.clear();
 }
 
+void FakePort::clearInput()
+{
+    input_.clear();
+    if (onClear)
+        onClear();
+}
+
 QByteArray FakePort::read(int maxBytes)
 {
     const QByteArray out = input_.left(maxBytes);

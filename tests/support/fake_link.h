@@ -61,7 +61,7 @@ public:
     bool isOpen() const override { return open_; }
     int bytesWaiting() const override { return int(input_.size()); }
     QByteArray read(int maxBytes) override;
-    void clearInput() override { input_.clear(); }
+    void clearInput() override;
     void writeByte(uint8_t byte) override;
 
     // Bytes arrive from the radio: appended to the input, then the receive
@@ -77,6 +77,9 @@ public:
     int lastPortNumber = 0;
     // Called after each byte written, e.g. by a scripted radio.
     std::function<void(uint8_t)> onWrite;
+    // Called after the input was emptied, e.g. to fail the device there as a
+    // hung-up line fails its flush.
+    std::function<void()> onClear;
 
 private:
     bool open_ = false;
