@@ -105,8 +105,8 @@ std::optional<TransferPlan> Form_Comm_Write::plan(Direction direction)
     if (direction != Direction::Write)
         return std::nullopt;
     // The constant tables (the 5-tone standards) go into the image first.
-    prepare_whole_write(appImage());
-    imageChanges().announceAll(this);
+    // An open 5-tone window shows them before anything is sent.
+    imageChanges().announce(prepare_whole_write(appImage()), this);
     return wholeWritePlan(appImage())
         .withProgress(countingProgress(common::writingBefore, common::writingAfter, kWholeWriteRows));
 }

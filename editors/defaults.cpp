@@ -23,6 +23,10 @@ void lay_startup_defaults(Image& image)
     channels::load_factory_channels(image);
 }
 
-void prepare_whole_write(Image& image) { five_tone::lay_tables(image); }
+region::Rows prepare_whole_write(Image& image)
+{
+    five_tone::lay_tables(image);
+    return five_tone::kTableRows;
+}
 
 }  // namespace vx

@@ -14,7 +14,7 @@ void lay_startup_defaults(Image& image);
 
 // A whole-radio write always carries the constant 5-tone tables: laid into
 // the image just before it starts, by the write dialog and the command line
-// alike.
-void prepare_whole_write(Image& image);
+// alike. Returns the rows laid.
+region::Rows prepare_whole_write(Image& image);
 
 }  // namespace vx
