@@ -21,7 +21,7 @@ namespace vx {
 
 struct FieldRule {
     // Characters taken; empty: any printable character.
-    QString accepted;
+    QString accepted{};
     // A character is refused while the text, less a selection it replaces,
     // holds more than this many characters; -1: no limit.
     int maxBefore = -1;

@@ -74,7 +74,7 @@ inline void addBadImages()
 
 struct EditorSetup {
     // Runs on the start-up image, before the window is made.
-    std::function<void()> prepare;
+    std::function<void()> prepare{};
     bool chinese = false;
     BandLimits limits = kDefaultBandLimits;
     // The application's own serial ports and timers instead of the fakes.
