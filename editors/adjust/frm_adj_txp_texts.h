@@ -9,9 +9,6 @@ namespace vx::adj_texts {
 
 // Captions set by language when the window opens.
 inline constexpr Text kTitle{"其他", "Other "};
-inline constexpr Text kRead{"读 取", "Read"};
-inline constexpr Text kWrite{"写  入", "Write"};
-inline constexpr Text kDefault{"默 认", "Default"};
 inline constexpr Text kClose{"关闭", "Close"};
 inline constexpr Text kRangeFrame{"频率范围限制", "Adjustable  frequency  range "};
 inline constexpr Text kBandHeading{"频段", "Band"};

@@ -8,13 +8,7 @@ namespace vx::chann_texts {
 
 // Window title.
 inline constexpr Text kTitle{"信道参数编辑", "Channel Information"};
-inline constexpr Text kRead{"读 取", "Read"};
-inline constexpr Text kWrite{"写 入", "Write"};
-inline constexpr Text kClear{"清 除", "Clear"};
 inline constexpr Text kDefault{"出厂值", "Default"};
-inline constexpr Text kSave{"保 存", "Save"};
-inline constexpr Text kOpen{"打 开", "Open"};
-inline constexpr Text kClose{"关 闭", "Close"};
 // Title of every message but the name-length one.
 inline constexpr Text kPromptTitle{"操作提示", "Operate prompt"};
 inline constexpr Text kNamePromptTitle{"操作提示", "Operate Prompt"};

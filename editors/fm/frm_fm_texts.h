@@ -7,12 +7,6 @@
 namespace vx::fm_texts {
 
 inline constexpr Text kTitle{"FM 收音机频道编辑", "FM Radio Information"};
-inline constexpr Text kRead{"读 取", "Read"};
-inline constexpr Text kWrite{"写 入", "Write"};
-inline constexpr Text kClear{"清 除", "Clear"};
-inline constexpr Text kSave{"保 存", "Save"};
-inline constexpr Text kOpen{"打 开", "Open"};
-inline constexpr Text kClose{"关 闭", "Close"};
 inline constexpr Text kDefault{"默认", "Default"};
 
 // The range message and the refusals; the name message and the end reports

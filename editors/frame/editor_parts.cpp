@@ -8,40 +8,40 @@ namespace vx::frame {
 
 namespace common = transfer_text;
 
-EditorDescriptor describe(const EditorSpec& spec)
+EditorDescriptor describe(const EditorSettings& settings)
 {
     WindowDescriptor d{
-        .name = spec.name,
-        .caption = spec.caption,
-        .designWidth = spec.designWidth,
-        .designHeight = spec.designHeight,
-        .buttonRise = spec.buttonRise,
-        .progressRise = spec.progressRise,
-        .hideLabelWhenIdle = spec.hideLabelWhenIdle,
+        .name = settings.name,
+        .caption = settings.caption,
+        .designWidth = settings.designWidth,
+        .designHeight = settings.designHeight,
+        .buttonRise = settings.buttonRise,
+        .progressRise = settings.progressRise,
+        .hideLabelWhenIdle = settings.hideLabelWhenIdle,
     };
-    d.buttons = spec.buttons;
+    d.buttons = settings.buttons;
     d.texts = {
         .connecting = common::connecting,
-        .portError = spec.portError,
-        .readDone = spec.readDone,
-        .writeDone = spec.writeDone,
-        .failure = spec.failure,
+        .portError = settings.portError,
+        .readDone = settings.readDone,
+        .writeDone = settings.writeDone,
+        .failure = settings.failure,
     };
-    for (const ButtonSpec& b : spec.buttons) {
+    for (const ButtonSpec& b : settings.buttons) {
         switch (b.command) {
         case Command::Help: break;
-        case Command::Clear: d.busyRefusals.push_back({b.command, {spec.refusalTitle, common::busyClear}}); break;
-        case Command::Close: d.busyRefusals.push_back({b.command, {spec.refusalTitle, spec.closeRefusal}}); break;
-        default: d.busyRefusals.push_back({b.command, {spec.refusalTitle, common::busy}}); break;
+        case Command::Clear: d.busyRefusals.push_back({b.command, {settings.refusalTitle, common::busyClear}}); break;
+        case Command::Close: d.busyRefusals.push_back({b.command, {settings.refusalTitle, settings.closeRefusal}}); break;
+        default: d.busyRefusals.push_back({b.command, {settings.refusalTitle, common::busy}}); break;
         }
     }
-    if (spec.closeBoxRefusal)
-        d.closeBoxRefusal = Notice{spec.refusalTitle, *spec.closeBoxRefusal};
+    if (settings.closeBoxRefusal)
+        d.closeBoxRefusal = Notice{settings.refusalTitle, *settings.closeBoxRefusal};
     return {.window = d,
-            .rows = spec.rows,
-            .refreshOnActivate = spec.refreshOnActivate,
-            .refreshOnFocus = spec.refreshOnFocus,
-            .defaultResetsProgress = spec.defaultResetsProgress};
+            .rows = settings.rows,
+            .refreshOnActivate = settings.refreshOnActivate,
+            .refreshOnFocus = settings.refreshOnFocus,
+            .defaultResetsProgress = settings.defaultResetsProgress};
 }
 
 TransferPlan readBlocks(uint16_t base, int lastSlot, int stored, int firstRow, RowSink sink, Retry retry)

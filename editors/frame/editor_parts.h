@@ -1,10 +1,11 @@
 #pragma once
 // The parts most editors are built from, declared rather than written out:
-// a descriptor from an editor's spec (its busy refusals follow from its
+// a descriptor from an editor's settings (its busy refusals follow from its
 // buttons), the read of a run of blocks into rows and the write of a run of
 // rows with the usual retries and progress counts, and a drop-down list
 // stored into a list-value byte.
 
+#include "editors/frame/editor_buttons.h"
 #include "editors/frame/region_editor.h"
 #include "image/image.h"
 #include "image/language.h"
@@ -22,7 +23,7 @@ class QComboBox;
 
 namespace vx::frame {
 
-struct EditorSpec {
+struct EditorSettings {
     const char* name;
     Text caption;
     int designWidth;   // twips
@@ -48,11 +49,11 @@ struct EditorSpec {
 };
 
 // While a transfer runs every button but Help is refused: Clear with its
-// own text, Close with the spec's, the others as busy.
-EditorDescriptor describe(const EditorSpec& spec);
+// own text, Close with the settings' text, the others as busy.
+EditorDescriptor describe(const EditorSettings& settings);
 
-// An editor's own transfers: three retries three seconds apart unless its
-// Part says otherwise.
+// An editor's own transfers: three retries three seconds apart unless the
+// window says otherwise.
 struct Retry {
     int count = 3;
     std::chrono::milliseconds pause{3000};

@@ -55,17 +55,11 @@ void RegionEditor::handleCommand(Command command)
     case Command::Default:
         if (traits_.defaultResetsProgress)
             progress().reset();
-        cancelCellEditing();
-        loadDefaults();
-        refresh();
-        announceChange();
+        replaceRegion([this] { loadDefaults(); });
         break;
     case Command::Clear:
         progress().hideBar();
-        cancelCellEditing();
-        clearAll();
-        refresh();
-        announceChange();
+        replaceRegion([this] { clearAll(); });
         break;
     case Command::Save: shell::reopenWindow(window::kSaveFile); break;
     case Command::Open: shell::reopenWindow(window::kOpenFile); break;
@@ -73,11 +67,19 @@ void RegionEditor::handleCommand(Command command)
     }
 }
 
-void RegionEditor::afterRead()
+// Default, Clear and a read replace what the window shows: open cell editors
+// go unstored, the window shows the new contents and tells the others.
+void RegionEditor::replaceRegion(const std::function<void()>& replace)
 {
     cancelCellEditing();
+    replace();
     refresh();
     announceChange();
+}
+
+void RegionEditor::afterRead()
+{
+    replaceRegion([] {});  // the read has stored its rows
 }
 
 bool RegionEditor::event(QEvent* event)

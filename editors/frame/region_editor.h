@@ -19,6 +19,7 @@
 #include "image/image.h"
 #include "link/transfer_window.h"
 
+#include <functional>
 #include <vector>
 
 namespace vx {
@@ -61,6 +62,7 @@ protected:
     void announceChange();
 
     void handleCommand(Command command) override;
+    void replaceRegion(const std::function<void()>& replace);
     void afterRead() override;
 
     bool event(QEvent* event) override;

@@ -8,12 +8,6 @@
 namespace vx::option_texts {
 
 inline constexpr Text kTitle{"可选参数编辑", "Optional Features"};
-inline constexpr Text kRead{"读 取", "Read"};
-inline constexpr Text kWrite{"写  入", "Write"};
-inline constexpr Text kDefault{"默 认", "Default"};
-inline constexpr Text kSave{"保  存", "Save"};
-inline constexpr Text kOpen{"打  开", "Open"};
-inline constexpr Text kClose{"关  闭", "Close"};
 
 // The label of each general list, in the order of kGeneralSettings.
 struct ListLabel {

@@ -15,12 +15,7 @@ EditorDescriptor descriptor(const WindowTexts& texts)
         .caption = texts.caption,
         .designWidth = kDesignW,
         .designHeight = kDesignH,
-        .buttons = {{Command::Read, "Command_read", T::kRead},
-                    {Command::Write, "Command_write", T::kWrite},
-                    {Command::Default, "Command_def", T::kDefault},
-                    {Command::Save, "Command_save", T::kSave},
-                    {Command::Open, "Command_open", T::kOpen},
-                    {Command::Close, "Command_close", T::kClose}},
+        .buttons = frame::sixButtons(),
         // Shown, bar at 100 and label set, before the message.
         .readDone = {.message = {common::titleCapital, T::kReadDone}, .label = texts.readOk, .labelFirst = true, .bar = 100},
         .writeDone = {.message = {common::titleCapital, texts.writeMessage}, .label = texts.writeOk},

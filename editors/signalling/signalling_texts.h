@@ -1,17 +1,11 @@
 #pragma once
 // Texts the three signalling editors share, in both languages. The transfer
-// texts every window shares are in link/transfer_texts.h.
+// texts every window shares are in link/transfer_texts.h, the button
+// captions in editors/frame/editor_buttons.h.
 
 #include "image/language.h"
 
 namespace vx::signalling_texts {
-
-inline constexpr Text kRead{"读 取", "Read"};
-inline constexpr Text kWrite{"写  入", "Write"};
-inline constexpr Text kDefault{"默 认", "Default"};
-inline constexpr Text kSave{"保  存", "Save"};
-inline constexpr Text kOpen{"打  开", "Open"};
-inline constexpr Text kClose{"关  闭", "Close"};
 
 // The message after a read.
 inline constexpr Text kReadDone{"从对讲机中读取数据完毕 ！", "Complete reading the data from transceiver."};
