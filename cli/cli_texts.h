@@ -35,9 +35,6 @@ inline constexpr Text mismatchRegion{"  %1：第 %2 行", "  %1: rows %2"};
 inline constexpr Text loadFailed{"无法读取数据文件 %1：%2", "Cannot load the data file %1: %2"};
 inline constexpr Text saveFailed{"无法保存数据文件 %1：%2", "Cannot save the data file %1: %2"};
 inline constexpr Text csvFailed{"CSV 文件有错误，未写入任何文件：", "The CSV file has errors; nothing was written:"};
-inline constexpr Text csvLine{"  第 %1 行：%2", "  line %1: %2"};
 inline constexpr Text csvImported{"导入 %1 个信道到 %2", "Imported %1 channels into %2"};
-inline constexpr Text csvNoTones{"信道 %1 的亚音组合无法写入此格式，已不带亚音导出",
-                                 "channel %1: its tone pair has no column in this layout; exported without tones"};
 
 }  // namespace vx::cli_text

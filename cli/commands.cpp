@@ -5,6 +5,7 @@
 #include "cli/programmer.h"
 #include "cli/trace_port.h"
 #include "editors/channels/channel_csv.h"
+#include "editors/channels/channel_csv_texts.h"
 #include "editors/channels/datafile.h"
 #include "editors/defaults.h"
 #include "image/language.h"
@@ -78,6 +79,10 @@ const QCommandLineOption kNoBackup(QStringLiteral("no-backup"), QStringLiteral("
 const QCommandLineOption kNoVerify(QStringLiteral("no-verify"), QStringLiteral("Do not read the radio back and compare after writing."));
 const QCommandLineOption kOutput(QStringList{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Output file."),
                                  QStringLiteral("FILE"));
+const QCommandLineOption kFit(QStringLiteral("fit"),
+                              QStringLiteral("Adapt names the radio cannot store and skip lines it cannot hold; every change and skipped line is listed."));
+const QCommandLineOption kRenumber(QStringLiteral("renumber"),
+                                   QStringLiteral("Place lines whose Location is outside 0-199 (or empty) in the first free channels, in file order."));
 const QCommandLineOption kLimits(QStringLiteral("limits"),
                                  QStringLiteral("Band limits in MHz for the import checks (default 130,179,400,520)."),
                                  QStringLiteral("A,B,C,D"));
@@ -358,8 +363,8 @@ int exportCsv(const QCommandLineParser& p, const QStringList& a)
     if (!loadFile(a[0], image))
         return kExitFile;
     const QByteArray csv = channels::export_csv(image);
-    for (int n : channels::export_problems(image))
-        err() << T::csvNoTones.str().arg(n) << Qt::endl;
+    for (int n : channels::export_problems(image, bandLimits()))
+        err() << channels::csv_text::notExpressible.str().arg(n) << Qt::endl;
     if (!p.isSet(kOutput)) {
         out() << QString::fromUtf8(csv);
         return kExitOk;
@@ -379,7 +384,9 @@ int importCsv(const QCommandLineParser& p, const QStringList& a)
         err() << "import-csv needs -o OUT.dat" << Qt::endl;
         return kExitUsage;
     }
-    BandLimits limits = kDefaultBandLimits;
+    channels::CsvOptions options;
+    options.fit = p.isSet(kFit);
+    options.renumber = p.isSet(kRenumber);
     if (p.isSet(kLimits)) {
         const QStringList parts = p.value(kLimits).split(QLatin1Char(','));
         bool ok = parts.size() == 4;
@@ -390,7 +397,7 @@ int importCsv(const QCommandLineParser& p, const QStringList& a)
             err() << "--limits takes four rising numbers in MHz: A-low,A-high,B-low,B-high" << Qt::endl;
             return kExitUsage;
         }
-        limits = {v[0], v[1], v[2], v[3]};
+        options.limits = {v[0], v[1], v[2], v[3]};
     }
     Image image;
     if (!loadFile(a[0], image))
@@ -400,13 +407,19 @@ int importCsv(const QCommandLineParser& p, const QStringList& a)
         err() << T::loadFailed.str().arg(a[1], csvFile.isOpen() ? QStringLiteral("too large") : csvFile.errorString()) << Qt::endl;
         return kExitFile;
     }
-    const channels::CsvImport r = channels::import_csv(csvFile.readAll(), image, limits);
+    const channels::CsvImport r = channels::import_csv(csvFile.readAll(), image, options);
     if (!r.ok()) {
         err() << T::csvFailed.str() << Qt::endl;
-        for (const channels::CsvProblem& problem : r.problems)
-            err() << T::csvLine.str().arg(problem.line).arg(problem.reason) << Qt::endl;
+        for (const QString& line : r.report())
+            err() << QStringLiteral("  ") << line << Qt::endl;
+        if (r.fitChannels > 0)
+            err() << channels::csv_text::fitWould.str().arg(r.fitChannels) << Qt::endl;
+        if (r.renumberHelps)
+            err() << channels::csv_text::renumberWould.str() << Qt::endl;
         return kExitFile;
     }
+    for (const QString& line : r.report())
+        out() << line << Qt::endl;
     if (!saveFile(image, p.value(kOutput)))
         return kExitFile;
     out() << T::csvImported.str().arg(r.channels).arg(p.value(kOutput)) << Qt::endl;
@@ -446,10 +459,13 @@ const std::vector<Command>& commands()
           [](QCommandLineParser& p) { p.addOption(kOutput); }},
          exportCsv},
         {{"import-csv",
-          "Puts the channels of a CSV into a copy of a data file, every other row unchanged. Every line is checked first; with any bad line nothing is written.",
+          "Puts the channels of a CSV into a copy of a data file, every other row unchanged. Columns are found by name (Location and Frequency are needed); "
+          "every line is checked first, and with any bad line nothing is written unless --fit is given. See the README's section on channel lists.",
           {QStringLiteral("FILE.dat"), QStringLiteral("IN.csv")}, false,
           [](QCommandLineParser& p) {
               p.addOption(kOutput);
+              p.addOption(kFit);
+              p.addOption(kRenumber);
               p.addOption(kLimits);
           }},
          importCsv},

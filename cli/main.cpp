@@ -22,7 +22,7 @@ const char* const kUsage =
     "  verify [--port N] FILE.dat        read the radio back and compare it with the file\n"
     "  show FILE.dat                     the file as text: channels, FM presets, VFOs, options\n"
     "  export-csv FILE.dat [-o OUT.csv]  the channels as CSV\n"
-    "  import-csv FILE.dat IN.csv -o OUT.dat\n"
+    "  import-csv FILE.dat IN.csv -o OUT.dat [--fit] [--renumber]\n"
     "                                    the channels of a CSV into a copy of a data file\n"
     "\n"
     "Every command takes --help. Radio commands take --trace (every byte on the\n"

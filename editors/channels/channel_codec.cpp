@@ -225,6 +225,23 @@ QString name_entry(QStringView text)
     return out;
 }
 
+bool storable_name(QStringView text)
+{
+    const QString entry = name_entry(text);
+    return entry.size() == text.trimmed().size() && std::ranges::all_of(entry, [](QChar c) { return digit_or_capital(c.unicode()); });
+}
+
+QString showable_name(QStringView text)
+{
+    QString out;
+    for (QChar c : text) {
+        const QChar upper = c.unicode() < 128 ? c.toUpper() : c;
+        if (digit_or_capital(upper.unicode()))
+            out += upper;
+    }
+    return out;
+}
+
 void set_name(Image& image, int n, QStringView text)
 {
     if (!valid_channel(n))

@@ -165,6 +165,12 @@ QString typed_tone_text(double hz);
 void set_name(Image& image, int n, QStringView text);
 // The text set_name stores for `text` before characters are dropped.
 QString name_entry(QStringView text);
+// Whether set_name keeps every character of `text`: trimmed, at most six
+// characters, each a digit or a letter A..Z in either case.
+bool storable_name(QStringView text);
+// `text` with what the radio cannot show taken out: upper case, every
+// character other than a digit or a letter A..Z dropped; not cut to six.
+QString showable_name(QStringView text);
 
 // Received-name rule over one name row: blank when byte 0 is FF, else bytes
 // 0..5 mapped 0..9 -> digit, 17..37 -> "A".."U", 48..250 -> the character

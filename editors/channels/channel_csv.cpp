@@ -1,6 +1,7 @@
 #include "editors/channels/channel_csv.h"
 
 #include "editors/channels/channel_codec.h"
+#include "editors/channels/channel_csv_texts.h"
 #include "image/codecs.h"
 #include "image/record.h"
 #include "image/tones.h"
@@ -8,17 +9,42 @@
 #include <QList>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <optional>
+#include <set>
 
 namespace vx::channels {
 
 namespace {
 
+namespace T = csv_text;
 using O = ChannelOffsets;
-constexpr int kColumnCount = 15;
-enum Col { Location, Name, Frequency, Duplex, Offset, ToneMode, RTone, CTone, DtcsCode, DtcsPolarity, Mode, TStep, Skip, Power, Comment };
+
+// ------------------------------------------------------------------ columns
+
+enum Col { Location, Name, Frequency, Duplex, Offset, ToneMode, RTone, CTone, DtcsCode, DtcsPolarity, RxDtcsCode, CrossMode, Mode, Skip, Power, kUsed };
+constexpr std::array<const char*, kUsed> kUsedNames{"Location", "Name",         "Frequency",  "Duplex",    "Offset",
+                                                    "Tone",     "rToneFreq",    "cToneFreq",  "DtcsCode",  "DtcsPolarity",
+                                                    "RxDtcsCode", "CrossMode",  "Mode",       "Skip",      "Power"};
+// Columns of the common layouts this radio has no use for: read past quietly.
+constexpr std::array<const char*, 6> kIgnoredNames{"TStep", "Comment", "URCALL", "RPT1CALL", "RPT2CALL", "DVCODE"};
+
+std::optional<int> usedColumn(const QString& name)
+{
+    for (int c = 0; c < kUsed; ++c)
+        if (name.compare(QLatin1String(kUsedNames[c]), Qt::CaseInsensitive) == 0)
+            return c;
+    return std::nullopt;
+}
+
+bool ignoredColumn(const QString& name)
+{
+    return std::ranges::any_of(kIgnoredNames, [&](const char* n) { return name.compare(QLatin1String(n), Qt::CaseInsensitive) == 0; });
+}
+
+// ---------------------------------------------------------------- frequencies
 
 // Frequencies in hertz, exactly.
 using Hz = int64_t;
@@ -30,21 +56,23 @@ QString mhzText(Hz hz, int decimals)
     return QString::number(hz / 1'000'000) + QLatin1Char('.') + frac.left(decimals);
 }
 
-// "145.5", "145.500000": whole hertz, up to six decimals; anything else fails.
-std::optional<Hz> parseMhz(QStringView text)
+// "145.5", "145.500000", "146": whole hertz, up to six decimals (more only
+// when they are zeros); a decimal comma reads as a point where the fields
+// are not separated by commas.
+std::optional<Hz> parseMhz(QString text, bool decimalComma)
 {
     text = text.trimmed();
+    if (decimalComma)
+        text.replace(QLatin1Char(','), QLatin1Char('.'));
     const qsizetype dot = text.indexOf(QLatin1Char('.'));
-    const QStringView whole = dot < 0 ? text : text.left(dot);
-    QStringView frac = dot < 0 ? QStringView() : text.mid(dot + 1);
-    if (whole.isEmpty() || whole.size() > 4 || frac.size() > 9)
+    const QStringView all(text);
+    const QStringView whole = dot < 0 ? all : all.left(dot);
+    QStringView frac = dot < 0 ? QStringView() : all.mid(dot + 1);
+    if (whole.isEmpty() || whole.size() > 4 || frac.size() > 12)
         return std::nullopt;
-    for (QChar c : whole)
-        if (!c.isDigit() || c.unicode() > '9')
-            return std::nullopt;
-    for (QChar c : frac)
-        if (!c.isDigit() || c.unicode() > '9')
-            return std::nullopt;
+    const auto digits = [](QStringView s) { return std::ranges::all_of(s, [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }); };
+    if (!digits(whole) || !digits(frac))
+        return std::nullopt;
     while (frac.size() > 6) {
         if (frac.back() != QLatin1Char('0'))
             return std::nullopt;  // finer than a hertz
@@ -60,63 +88,181 @@ std::optional<Hz> parseMhz(QStringView text)
 }
 
 Hz unitsToHz(Units10Hz u) { return Hz(u) * kHzPerUnit; }
-
 bool vhf(Hz hz) { return hz < 300'000'000; }
 
-// The test the channel grid applies to a typed frequency on Enter.
-bool inRange(Hz hz, const BandLimits& l) { return in_enter_range(double(hz) / 1e6, l); }
+// On the raster the grid snaps a typed frequency onto.
+bool onRaster(Hz hz) { return hz % kHzPerUnit == 0 && snap_to_raster(mhzText(hz, 6)) == hz / kHzPerUnit; }
 
-bool onRaster(Hz hz) { return hz % kHzPerUnit == 0 && ((hz / kHzPerUnit) % 250 == 0 || (hz / kHzPerUnit) % 625 == 0); }
+// ------------------------------------------------------------------- reading
 
-QByteArray csvField(const QString& s)
-{
-    QByteArray b = s.toUtf8();
-    if (b.contains(',') || b.contains('"')) {
-        b.replace("\"", "\"\"");
-        b = '"' + b + '"';
+struct Record {
+    enum Fault { None, TooLong, Unclosed, Binary };
+    int line = 0;  // where it starts
+    std::vector<QByteArray> fields;
+    Fault fault = None;
+    qsizetype length = 0;  // bytes of a line that is too long
+
+    bool blank() const
+    {
+        return std::ranges::all_of(fields, [](const QByteArray& f) { return f.trimmed().isEmpty(); });
     }
-    return b;
-}
+};
 
-// Splits one line into fields; quotes may hold commas and doubled quotes.
-std::optional<QStringList> splitCsv(const QString& line)
-{
-    QStringList out;
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar c = line.at(i);
-        if (quoted) {
-            if (c == QLatin1Char('"')) {
-                if (i + 1 < line.size() && line.at(i + 1) == QLatin1Char('"')) {
-                    field += c;
-                    ++i;
-                } else {
+// Reads records one at a time: fields separated by `sep`, a field in quotes
+// may hold the separator, doubled quotes and line ends; a record ends at CR,
+// LF or CR LF outside quotes.
+class Reader {
+public:
+    Reader(const QByteArray& data, char sep) : d_(data), sep_(sep) {}
+
+    bool next(Record& r)
+    {
+        if (pos_ >= d_.size())
+            return false;
+        r = Record{};
+        r.line = line_;
+        const qsizetype start = pos_;
+        QByteArray field;
+        bool quoted = false, wasQuoted = false;
+        while (pos_ < d_.size()) {
+            if (pos_ - start > kMaxCsvLine)
+                return skipLongLine(r, start);
+            const char c = d_.at(pos_);
+            if (quoted) {
+                if (c == '"' && peek(1) == '"') {
+                    field += '"';
+                    pos_ += 2;
+                } else if (c == '"') {
                     quoted = false;
+                    ++pos_;
+                } else if (c == '\r' || c == '\n') {
+                    field += c;
+                    ++pos_;
+                    if (c == '\r' && peek(0) == '\n')
+                        field += d_.at(pos_++);
+                    ++line_;
+                } else {
+                    field += c;
+                    ++pos_;
                 }
+            } else if (c == sep_) {
+                r.fields.push_back(field);
+                field.clear();
+                wasQuoted = false;
+                ++pos_;
+            } else if (c == '\r' || c == '\n') {
+                ++pos_;
+                if (c == '\r' && peek(0) == '\n')
+                    ++pos_;
+                ++line_;
+                r.fields.push_back(field);
+                return finish(r);
+            } else if (c == '"' && !wasQuoted && field.trimmed().isEmpty()) {
+                quoted = wasQuoted = true;
+                field.clear();
+                ++pos_;
             } else {
                 field += c;
+                ++pos_;
             }
-        } else if (c == QLatin1Char(',')) {
-            out << field;
-            field.clear();
-        } else if (c == QLatin1Char('"') && field.isEmpty()) {
-            quoted = true;
-        } else {
-            field += c;
         }
+        if (quoted)
+            r.fault = Record::Unclosed;
+        r.fields.push_back(field);
+        return finish(r);
     }
-    if (quoted)
-        return std::nullopt;
-    out << field;
-    return out;
+
+private:
+    char peek(int ahead) const { return pos_ + ahead < d_.size() ? d_.at(pos_ + ahead) : '\0'; }
+
+    bool finish(Record& r)
+    {
+        for (const QByteArray& f : r.fields)
+            for (char c : f)
+                if ((uchar(c) < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x7F)
+                    r.fault = r.fault == Record::None ? Record::Binary : r.fault;
+        return true;
+    }
+
+    // Past the end of the physical line, without reading its fields.
+    bool skipLongLine(Record& r, qsizetype start)
+    {
+        const auto from = d_.cbegin() + start;
+        const auto end = std::find_if(from, d_.cend(), [](char c) { return c == '\r' || c == '\n'; });
+        r.fault = Record::TooLong;
+        r.length = end - from;
+        r.fields.clear();
+        pos_ = end - d_.cbegin();
+        if (pos_ < d_.size()) {
+            const bool crlf = d_.at(pos_) == '\r' && peek(1) == '\n';
+            pos_ += crlf ? 2 : 1;
+            ++line_;
+        }
+        return true;
+    }
+
+    const QByteArray& d_;
+    char sep_;
+    qsizetype pos_ = 0;
+    int line_ = 1;
+};
+
+QString utf8(const QByteArray& bytes, bool* valid = nullptr)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder.decode(bytes);
+    if (valid)
+        *valid = !decoder.hasError();
+    return text;
 }
 
-// One channel as the CSV gives it, checked.
+// The file as UTF-8 bytes: a UTF-8 byte-order mark dropped, UTF-16 with its
+// mark turned into UTF-8.
+QByteArray asUtf8(const QByteArray& raw)
+{
+    if (raw.startsWith("\xEF\xBB\xBF"))
+        return raw.mid(3);
+    const bool le = raw.startsWith("\xFF\xFE"), be = raw.startsWith("\xFE\xFF");
+    if (!le && !be)
+        return raw;
+    QStringDecoder decoder(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+    return QString(decoder.decode(QByteArrayView(raw).sliced(2))).toUtf8();
+}
+
+// The separator whose first non-blank line names the most known columns;
+// a comma on a tie.
+char detectSeparator(const QByteArray& data)
+{
+    char best = ',';
+    int bestCount = -1;
+    for (char sep : {',', ';', '\t'}) {
+        Reader reader(data, sep);
+        Record r;
+        while (reader.next(r) && r.fault == Record::None && r.blank()) {
+        }
+        int count = 0;
+        for (const QByteArray& f : r.fields) {
+            const QString name = utf8(f).trimmed();
+            count += usedColumn(name) || ignoredColumn(name);
+        }
+        if (count > bestCount) {
+            best = sep;
+            bestCount = count;
+        }
+    }
+    return best;
+}
+
+// ------------------------------------------------------------------- parsing
+
+// One channel line, checked.
 struct Row {
     int line = 0;
-    int location = 0;
-    QString name;
+    int location = -1;     // -1: to be placed (renumber)
+    QString locationIn;    // as the file gives it
+    QString nameIn;        // as the file gives it, trimmed
+    QString nameFull;      // fit mode: showable, not cut
+    QString name;          // as it will be stored
     Hz rx = 0;
     std::optional<Hz> tx;
     ToneValue decode, encode;
@@ -125,153 +271,266 @@ struct Row {
     bool low = false;
 };
 
-struct Parser {
-    const BandLimits& limits;
-    std::vector<CsvProblem>& problems;
-    int line = 0;
+// What checking one line found: refusals (fit mode skips the line for
+// them) and adaptations (fit mode makes them; strict mode refuses instead).
+struct LineCheck {
+    QStringList refusals;
+    QStringList adaptations;
+    bool locationOutside = false;
+};
 
-    void fail(const QString& reason) { problems.push_back({line, reason}); }
-
-    std::optional<Hz> frequency(const QString& text, const char* what)
+class LineParser {
+public:
+    LineParser(const CsvOptions& options, const std::array<int, kUsed>& columns, bool decimalComma)
+        : o_(options), columns_(columns), decimalComma_(decimalComma)
     {
-        const auto hz = parseMhz(text);
+    }
+
+    std::optional<Row> parse(const Record& record, LineCheck& check)
+    {
+        rec_ = &record;
+        check_ = &check;
+        Row r;
+        r.line = record.line;
+        location(r);
+        name(r);
+        frequencies(r);
+        tones(r);
+        choices(r);
+        if (!check.refusals.isEmpty())
+            return std::nullopt;
+        return r;
+    }
+
+private:
+    QByteArray raw(Col c) const
+    {
+        const int i = columns_[c];
+        return i >= 0 && size_t(i) < rec_->fields.size() ? rec_->fields[size_t(i)] : QByteArray();
+    }
+    QString text(Col c) const { return utf8(raw(c)).trimmed(); }
+
+    void refuse(const QString& reason) { check_->refusals << reason; }
+    // A change fit mode makes; strict mode refuses the line for `strict`.
+    void adapt(const QString& strict, const QString& note)
+    {
+        if (o_.fit)
+            check_->adaptations << note;
+        else
+            refuse(strict);
+    }
+
+    void location(Row& r)
+    {
+        const QString t = text(Location);
+        r.locationIn = t;
+        bool ok = false;
+        const int n = t.toInt(&ok);
+        if (ok && valid_channel(n)) {
+            r.location = n;
+        } else if ((ok || t.isEmpty()) && o_.renumber) {
+            r.location = -1;
+        } else {
+            refuse(T::location.str().arg(t));
+            check_->locationOutside = ok || t.isEmpty();
+        }
+    }
+
+    void name(Row& r)
+    {
+        bool valid = true;
+        QString t = utf8(raw(Name), &valid).trimmed();
+        if (!valid) {
+            adapt(T::nameBytes.str(), T::nameBytesDropped.str());
+            t.remove(QChar(QChar::ReplacementCharacter));
+            t = t.trimmed();
+        }
+        r.nameIn = t;
+        if (o_.fit) {
+            r.nameFull = showable_name(t);
+            r.name = r.nameFull.left(kNameLength);  // made unique once every line is read
+        } else if (QList<uint> chars = t.toUcs4(); chars.size() > kNameLength) {
+            refuse(T::nameLong.str().arg(t));
+        } else if (!storable_name(t)) {
+            refuse(T::nameCharacter.str().arg(t));
+        } else {
+            r.name = name_entry(t);
+        }
+    }
+
+    std::optional<Hz> frequency(const QString& t, const Text& what)
+    {
+        const auto hz = parseMhz(t, decimalComma_);
         if (!hz) {
-            fail(QStringLiteral("%1 \"%2\" is not a frequency in MHz").arg(QLatin1String(what), text));
+            refuse(T::notFrequency.str().arg(what.str(), t));
             return std::nullopt;
         }
-        if (!inRange(*hz, limits)) {
-            fail(QStringLiteral("%1 %2 MHz is outside the band limits (%3-%4 and %5-%6 MHz)")
-                     .arg(QLatin1String(what), mhzText(*hz, 6))
-                     .arg(limits.aLow)
-                     .arg(limits.aHigh)
-                     .arg(limits.bLow)
-                     .arg(limits.bHigh));
+        const BandLimits& l = o_.limits;
+        if (!in_enter_range(double(*hz) / 1e6, l)) {
+            refuse(T::outsideLimits.str().arg(what.str(), mhzText(*hz, 6)).arg(l.aLow).arg(l.aHigh).arg(l.bLow).arg(l.bHigh));
             return std::nullopt;
         }
         if (!onRaster(*hz)) {
-            fail(QStringLiteral("%1 %2 MHz is on neither the 2.5 kHz nor the 6.25 kHz raster")
-                     .arg(QLatin1String(what), mhzText(*hz, 6)));
+            refuse(T::offRaster.str().arg(what.str(), mhzText(*hz, 6)));
             return std::nullopt;
         }
         return hz;
     }
 
-    std::optional<ToneValue> ctcss(const QString& text, const char* column)
+    void frequencies(Row& r)
     {
-        const auto hz = parseMhz(text);  // the same decimal reading, in Hz
+        const auto rx = frequency(text(Frequency), T::receiveWhat);
+        if (rx)
+            r.rx = *rx;
+        const QString duplex = text(Duplex).toLower();
+        if (duplex.isEmpty()) {
+            r.tx = r.rx;
+        } else if (duplex == u"off") {
+            r.tx.reset();
+        } else if (duplex == u"+" || duplex == u"-" || duplex == u"split") {
+            const auto offset = parseMhz(text(Offset), decimalComma_);
+            if (!offset) {
+                refuse(T::notFrequency.str().arg(QStringLiteral("Offset"), text(Offset)));
+            } else if (rx) {
+                const Hz tx = duplex == u"split" ? *offset : duplex == u"+" ? r.rx + *offset : r.rx - *offset;
+                if (const auto checked = frequency(mhzText(std::max<Hz>(tx, 0), 6), T::transmitWhat))
+                    r.tx = *checked;
+            }
+        } else {
+            refuse(T::duplex.str().arg(text(Duplex)));
+        }
+    }
+
+    std::optional<ToneValue> ctcss(Col c)
+    {
+        const QString t = text(c);
+        const auto hz = parseMhz(t, decimalComma_);  // the same decimal reading, in Hz
         const int tenths = hz ? int(*hz / 100'000) : -1;
         if (!hz || *hz % 100'000 != 0 || !typed_tone_in_range(tenths / 10.0)) {
-            fail(QStringLiteral("%1 \"%2\" is not a CTCSS tone of 60.0 to 259.9 Hz").arg(QLatin1String(column), text));
+            refuse(T::ctcss.str().arg(QLatin1String(kUsedNames[c]), t));
             return std::nullopt;
         }
         return ToneValue{ToneValue::Ctcss, tenths, 0};
     }
 
-    std::optional<std::pair<ToneValue, ToneValue>> dcs(const QString& code, const QString& polarity)
+    // DCS code of column c with polarity letter `side` (0 sent, 1 decoded) of
+    // DtcsPolarity; an empty polarity is NN.
+    std::optional<ToneValue> dcs(Col c, int side)
     {
-        bool ok = false;
-        const int number = code.trimmed().toInt(&ok);
-        const QString pol = polarity.trimmed().toUpper();
-        const bool polOk = pol.size() == 2 && QStringLiteral("NR").contains(pol[0]) && QStringLiteral("NR").contains(pol[1]);
-        const auto normal = ok ? tones::index_of(QStringLiteral("D%1N").arg(number, 3, 10, QLatin1Char('0'))) : std::nullopt;
+        const QString code = text(c);
+        QString pol = text(DtcsPolarity).toUpper();
+        if (pol.isEmpty())
+            pol = QStringLiteral("NN");
+        const bool digits = !code.isEmpty() && code.size() <= 3
+                            && std::ranges::all_of(code, [](QChar ch) { return ch >= QLatin1Char('0') && ch <= QLatin1Char('7'); });
+        const auto normal = digits ? tones::index_of(QStringLiteral("D%1N").arg(code.toInt(), 3, 10, QLatin1Char('0'))) : std::nullopt;
         if (!normal) {
-            fail(QStringLiteral("DtcsCode \"%1\" is not a DCS code of the tone list").arg(code));
+            refuse(T::dcs.str().arg(QLatin1String(kUsedNames[c]), code));
             return std::nullopt;
         }
-        if (!polOk) {
-            fail(QStringLiteral("DtcsPolarity \"%1\" is not NN, NR, RN or RR").arg(polarity));
+        if (pol.size() != 2 || !QStringLiteral("NR").contains(pol[0]) || !QStringLiteral("NR").contains(pol[1])) {
+            refuse(T::polarity.str().arg(text(DtcsPolarity)));
             return std::nullopt;
         }
-        const int inverted = *normal - tones::kFirstDcsNormal + tones::kFirstDcsInverted;
-        auto pick = [&](QChar p) { return ToneValue{ToneValue::Dcs, 0, p == QLatin1Char('N') ? *normal : inverted}; };
-        return std::pair{pick(pol[1]), pick(pol[0])};  // decode (receive), encode (transmit)
+        const int index = pol[side] == QLatin1Char('N') ? *normal : *normal - tones::kFirstDcsNormal + tones::kFirstDcsInverted;
+        return ToneValue{ToneValue::Dcs, 0, index};
     }
 
-    std::optional<Row> row(const QStringList& f)
+    void tones(Row& r)
     {
-        Row r;
-        r.line = line;
-        const size_t before = problems.size();
-        bool ok = false;
-        r.location = f[Location].trimmed().toInt(&ok);
-        if (!ok || r.location < 0 || r.location >= kChannels)
-            fail(QStringLiteral("Location \"%1\" is not a channel number 0-199").arg(f[Location]));
-
-        r.name = f[Name].trimmed();
-        if (r.name.size() > kNameLength)
-            fail(QStringLiteral("Name \"%1\" is longer than %2 characters").arg(r.name).arg(kNameLength));
-        for (QChar c : r.name)
-            if (!(c.unicode() < 128 && c.isLetterOrNumber())) {
-                fail(QStringLiteral("Name \"%1\" holds a character other than a letter or a digit").arg(r.name));
-                break;
-            }
-        r.name = r.name.toUpper();
-
-        const auto rx = frequency(f[Frequency], "Frequency");
-        if (rx)
-            r.rx = *rx;
-        const QString duplex = f[Duplex].trimmed().toLower();
-        if (duplex.isEmpty()) {
-            r.tx = r.rx;
-        } else if (duplex == QLatin1String("off")) {
-            r.tx.reset();
-        } else if (duplex == QLatin1String("+") || duplex == QLatin1String("-") || duplex == QLatin1String("split")) {
-            const auto offset = parseMhz(f[Offset]);
-            if (!offset) {
-                fail(QStringLiteral("Offset \"%1\" is not a frequency in MHz").arg(f[Offset]));
-            } else if (rx) {
-                const Hz tx = duplex == QLatin1String("split") ? *offset : duplex == QLatin1String("+") ? r.rx + *offset : r.rx - *offset;
-                if (const auto checked = frequency(mhzText(std::max<Hz>(tx, 0), 6), "Transmit frequency"))
-                    r.tx = *checked;
-            }
-        } else {
-            fail(QStringLiteral("Duplex \"%1\" is not empty, +, -, split or off").arg(f[Duplex]));
-        }
-
-        const QString mode = f[ToneMode].trimmed();
+        const QString mode = text(ToneMode).toLower();
+        const auto set = [](ToneValue& to, const std::optional<ToneValue>& t) {
+            if (t)
+                to = *t;
+        };
         if (mode.isEmpty()) {
-        } else if (mode == QLatin1String("Tone")) {
-            if (const auto t = ctcss(f[RTone], "rToneFreq"))
-                r.encode = *t;
-        } else if (mode == QLatin1String("TSQL")) {
-            if (const auto t = ctcss(f[CTone], "cToneFreq"))
-                r.encode = r.decode = *t;
-        } else if (mode == QLatin1String("DTCS")) {
-            if (const auto d = dcs(f[DtcsCode], f[DtcsPolarity]))
-                std::tie(r.decode, r.encode) = *d;
-        } else if (mode == QLatin1String("Cross")) {
-            const auto tx = ctcss(f[RTone], "rToneFreq");
-            const auto rxTone = ctcss(f[CTone], "cToneFreq");
-            if (tx && rxTone) {
-                r.encode = *tx;
-                r.decode = *rxTone;
+        } else if (mode == u"tone") {
+            set(r.encode, ctcss(RTone));
+        } else if (mode == u"tsql") {
+            const auto t = ctcss(CTone);
+            set(r.encode, t);
+            set(r.decode, t);
+        } else if (mode == u"dtcs") {
+            set(r.encode, dcs(DtcsCode, 0));
+            set(r.decode, dcs(DtcsCode, 1));
+        } else if (mode == u"cross") {
+            QString cross = text(CrossMode).toLower();
+            if (cross.isEmpty())
+                cross = QStringLiteral("tone->tone");  // the older layouts have no CrossMode
+            const QStringList sides = cross.split(QStringLiteral("->"));
+            const auto known = [](const QString& s) { return s.isEmpty() || s == u"tone" || s == u"dtcs"; };
+            if (sides.size() != 2 || !known(sides[0]) || !known(sides[1]) || (sides[0].isEmpty() && sides[1].isEmpty())) {
+                refuse(T::crossMode.str().arg(text(CrossMode)));
+                return;
             }
+            if (sides[0] == u"tone")
+                set(r.encode, ctcss(RTone));
+            else if (sides[0] == u"dtcs")
+                set(r.encode, dcs(DtcsCode, 0));
+            if (sides[1] == u"tone")
+                set(r.decode, ctcss(CTone));
+            else if (sides[1] == u"dtcs")
+                set(r.decode, dcs(RxDtcsCode, 1));
         } else {
-            fail(QStringLiteral("Tone \"%1\" is not empty, Tone, TSQL, DTCS or Cross").arg(mode));
+            refuse(T::toneMode.str().arg(text(ToneMode)));
         }
-        if (!r.tx && r.encode.kind != ToneValue::Off)
-            fail(QStringLiteral("a channel that does not transmit cannot send a tone"));
-
-        const QString m = f[Mode].trimmed();
-        if (m == QLatin1String("NFM"))
-            r.narrow = true;
-        else if (m != QLatin1String("FM"))
-            fail(QStringLiteral("Mode \"%1\" is not FM or NFM").arg(m));
-        const QString skip = f[Skip].trimmed();
-        if (skip == QLatin1String("S"))
-            r.skip = true;
-        else if (!skip.isEmpty())
-            fail(QStringLiteral("Skip \"%1\" is not empty or S").arg(skip));
-        const QString power = f[Power].trimmed().toLower();
-        if (power == QLatin1String("low"))
-            r.low = true;
-        else if (!power.isEmpty() && power != QLatin1String("high"))
-            fail(QStringLiteral("Power \"%1\" is not High or Low").arg(f[Power]));
-        if (problems.size() != before)
-            return std::nullopt;
-        return r;
+        if (!r.tx && r.encode.kind != ToneValue::Off && check_->refusals.isEmpty()) {
+            adapt(T::noTransmitTone.str(), T::transmitToneDropped.str());
+            r.encode = {};
+        }
     }
+
+    // Power as High, Low or a wattage; nullopt for anything else.
+    std::optional<bool> lowPower(QString p) const
+    {
+        p = p.toLower();
+        if (p.isEmpty() || p == u"high")
+            return false;
+        if (p == u"low")
+            return true;
+        if (p.endsWith(QLatin1Char('w')))
+            p = p.chopped(1).trimmed();
+        const auto mw = parseMhz(p, true);  // the same decimal reading; here in millionths of a watt
+        if (!mw)
+            return std::nullopt;
+        return *mw <= 10'000'000;  // 10 W and below
+    }
+
+    void choices(Row& r)
+    {
+        const QString mode = text(Mode).toLower();
+        if (mode == u"nfm")
+            r.narrow = true;
+        else if (!mode.isEmpty() && mode != u"fm")
+            refuse(T::mode.str().arg(text(Mode)));
+
+        const QString skip = text(Skip).toLower();
+        if (skip == u"s")
+            r.skip = true;
+        else if (skip == u"p")
+            adapt(T::skip.str().arg(text(Skip)), T::priorityRead.str().arg(text(Skip)));
+        else if (!skip.isEmpty())
+            refuse(T::skip.str().arg(text(Skip)));
+
+        const QString power = text(Power);
+        if (const auto low = lowPower(power)) {
+            r.low = *low;
+        } else if (const QString p = power.toLower(); p == u"mid" || p == u"med" || p == u"medium") {
+            adapt(T::power.str().arg(power), T::powerRead.str().arg(power));
+            r.low = true;
+        } else {
+            refuse(T::power.str().arg(power));
+        }
+    }
+
+    const CsvOptions& o_;
+    const std::array<int, kUsed>& columns_;
+    bool decimalComma_;
+    const Record* rec_ = nullptr;
+    LineCheck* check_ = nullptr;
 };
+
+// ------------------------------------------------------------------- writing
 
 void putTone(Image& image, int n, field::Tone16le fieldAt, const ToneValue& t)
 {
@@ -318,165 +577,363 @@ void apply(const Row& r, Image& image)
         set_name(image, n, r.name);
 }
 
+// ------------------------------------------------------------------- import
+
+class Importer {
+public:
+    Importer(const CsvOptions& options, CsvImport& result) : o_(options), result_(result) {}
+
+    void run(const QByteArray& raw, Image& image)
+    {
+        const QByteArray data = asUtf8(raw);
+        if (data.trimmed().isEmpty())
+            return note(CsvNote::Refused, 1, T::empty.str());
+        const char sep = detectSeparator(data);
+        Reader reader(data, sep);
+        Record record;
+        bool header = false;
+        int channelLines = 0;
+        std::vector<Row> rows;
+        while (reader.next(record)) {
+            if (!faultless(record)) {
+                if (!header)
+                    return;  // no header to read the rest by
+                continue;
+            }
+            if (record.blank())
+                continue;
+            if (!header) {
+                header = true;
+                if (!readHeader(record))
+                    return;
+                continue;
+            }
+            if (!fieldsFit(record))
+                continue;
+            ++channelLines;
+            LineCheck check;
+            LineParser parser(o_, columns_, sep != ',');
+            const auto row = parser.parse(record, check);
+            renumberHelps_ = renumberHelps_ || check.locationOutside;
+            if (!row) {
+                for (const QString& reason : check.refusals)
+                    note(o_.fit ? CsvNote::Skipped : CsvNote::Refused, record.line, reason, true);
+                continue;
+            }
+            for (const QString& a : check.adaptations)
+                note(CsvNote::Adapted, record.line, a);
+            rows.push_back(*row);
+        }
+        if (!header)
+            return note(CsvNote::Refused, 1, T::empty.str());
+        checkLocations(rows);
+        if (o_.fit)
+            fitNames(rows);
+        if (!hard_ && !refusedLines_ && rows.empty())
+            note(CsvNote::Refused, headerLine_, channelLines == 0 ? T::noChannels.str() : T::noneImportable.str());
+        std::ranges::stable_sort(result_.notes, {}, &CsvNote::line);
+        if (!result_.ok())
+            return;
+        Image copy = image;
+        std::set<int> listed;
+        for (const Row& r : rows)
+            listed.insert(r.location);
+        for (int n = 0; n < kChannels; ++n)
+            if (!listed.count(n))
+                delete_channel(copy, n);
+        for (const Row& r : rows)
+            apply(r, copy);
+        image = copy;
+        result_.channels = int(rows.size());
+    }
+
+    bool hard() const { return hard_; }
+    bool renumberHelps() const { return renumberHelps_; }
+
+private:
+    void note(CsvNote::Kind kind, int line, const QString& text, bool lineRefusal = false)
+    {
+        result_.notes.push_back({kind, line, text});
+        if (kind == CsvNote::Refused && !lineRefusal)
+            hard_ = true;
+        refusedLines_ = refusedLines_ || (kind == CsvNote::Refused && lineRefusal);
+    }
+
+    // Faults of the file itself: refused in every mode.
+    bool faultless(const Record& r)
+    {
+        switch (r.fault) {
+        case Record::None: return true;
+        case Record::TooLong: note(CsvNote::Refused, r.line, T::tooLong.str().arg(r.length).arg(kMaxCsvLine)); break;
+        case Record::Unclosed: note(CsvNote::Refused, r.line, T::unclosed.str()); break;
+        case Record::Binary: note(CsvNote::Refused, r.line, T::binary.str()); break;
+        }
+        return false;
+    }
+
+    bool readHeader(const Record& r)
+    {
+        headerLine_ = r.line;
+        headerCount_ = int(r.fields.size());
+        columns_.fill(-1);
+        std::map<QString, int> seen;  // lower-case name -> column
+        for (int i = 0; i < headerCount_; ++i) {
+            const QString name = utf8(r.fields[size_t(i)]).trimmed();
+            if (name.isEmpty())
+                continue;  // a trailing empty column
+            const auto [it, fresh] = seen.emplace(name.toLower(), i);
+            if (!fresh) {
+                note(CsvNote::Refused, r.line, T::duplicateColumn.str().arg(name).arg(it->second + 1).arg(i + 1));
+                continue;
+            }
+            if (const auto c = usedColumn(name))
+                columns_[size_t(*c)] = i;
+            else if (!ignoredColumn(name))
+                note(CsvNote::Ignored, r.line, T::unknownColumn.str().arg(name));
+        }
+        for (Col c : {Location, Frequency})
+            if (columns_[c] < 0)
+                note(CsvNote::Refused, r.line, T::missingColumn.str().arg(QLatin1String(kUsedNames[c])));
+        return !hard_;
+    }
+
+    // More fields than the header names are refused unless they are empty.
+    bool fieldsFit(const Record& r)
+    {
+        const auto filled = std::count_if(r.fields.begin(), r.fields.end(), [](const QByteArray& f) { return !f.trimmed().isEmpty(); });
+        const bool extra = std::any_of(r.fields.begin() + std::min<qsizetype>(headerCount_, qsizetype(r.fields.size())), r.fields.end(),
+                                       [](const QByteArray& f) { return !f.trimmed().isEmpty(); });
+        if (!extra)
+            return true;
+        note(CsvNote::Refused, r.line, T::extraFields.str().arg(filled).arg(headerCount_));
+        return false;
+    }
+
+    // Every location once; with renumber, the lines without one placed in
+    // the first free channels in file order.
+    void checkLocations(std::vector<Row>& rows)
+    {
+        std::map<int, int> taken;  // location -> line
+        for (const Row& r : rows) {
+            if (r.location < 0)
+                continue;
+            if (const auto [it, fresh] = taken.emplace(r.location, r.line); !fresh)
+                note(CsvNote::Refused, r.line, T::duplicateLocation.str().arg(r.location).arg(it->second));
+        }
+        int next = 0;
+        std::vector<Row> kept;
+        for (Row& r : rows) {
+            if (r.location < 0) {
+                while (next < kChannels && taken.count(next))
+                    ++next;
+                if (next == kChannels) {
+                    note(o_.fit ? CsvNote::Skipped : CsvNote::Refused, r.line, T::tooManyLines.str(), true);
+                    continue;
+                }
+                note(CsvNote::Adapted, r.line, T::placed.str().arg(r.locationIn).arg(next));
+                r.location = next;
+                taken.emplace(next, r.line);
+            }
+            kept.push_back(r);
+        }
+        rows = std::move(kept);
+    }
+
+    // Names as fit mode stores them, each change reported; names that cutting
+    // to six made equal to an earlier, different one get a number at the end.
+    void fitNames(std::vector<Row>& rows)
+    {
+        std::map<QString, std::pair<QString, int>> used;  // stored -> (full name, line)
+        for (Row& r : rows) {
+            const auto it = used.find(r.name);
+            int clashLine = 0;
+            if (it != used.end() && it->second.first != r.nameFull && !r.name.isEmpty()) {
+                clashLine = it->second.second;
+                for (int k = 2;; ++k) {
+                    const QString suffix = QString::number(k);
+                    const QString candidate = r.nameFull.left(kNameLength - suffix.size()) + suffix;
+                    if (!used.count(candidate)) {
+                        r.name = candidate;
+                        break;
+                    }
+                }
+            }
+            used.emplace(r.name, std::pair{r.nameFull, r.line});
+            if (clashLine)
+                note(CsvNote::Adapted, r.line, T::nameMadeUnique.str().arg(r.nameIn, r.name).arg(clashLine));
+            else if (r.name != r.nameIn)
+                note(CsvNote::Adapted, r.line, T::nameStored.str().arg(r.nameIn, r.name));
+        }
+    }
+
+    const CsvOptions& o_;
+    CsvImport& result_;
+    std::array<int, kUsed> columns_{};
+    int headerLine_ = 1;
+    int headerCount_ = 0;
+    bool hard_ = false;
+    bool refusedLines_ = false;
+    bool renumberHelps_ = false;
+};
+
+// ------------------------------------------------------------------- export
+
+QByteArray csvField(const QString& s)
+{
+    QByteArray b = s.toUtf8();
+    if (b.contains(',') || b.contains('"') || b.contains('\n') || b.contains('\r')) {
+        b.replace("\"", "\"\"");
+        b = '"' + b + '"';
+    }
+    return b;
+}
+
+QString dcsCode(const ToneValue& t) { return QString::number(tones::dcs_number(t.index)).rightJustified(3, QLatin1Char('0')); }
+QChar polarityOf(const ToneValue& t)
+{
+    return t.kind == ToneValue::Dcs && tones::kind(t.index) == tones::Kind::DcsInverted ? QLatin1Char('R') : QLatin1Char('N');
+}
+
+// The tone columns of one channel: Tone, rToneFreq, cToneFreq, DtcsCode,
+// DtcsPolarity, RxDtcsCode, CrossMode. Unused columns hold the values the
+// common layout writes for them.
+std::array<QString, 7> toneFields(const ToneValue& enc, const ToneValue& dec)
+{
+    QString mode, rTone = QStringLiteral("88.5"), cTone = QStringLiteral("88.5"), code = QStringLiteral("023"),
+                  rxCode = QStringLiteral("023"), cross = QStringLiteral("Tone->Tone");
+    const QString polarity = QString(polarityOf(enc)) + polarityOf(dec);
+    const auto side = [](const ToneValue& t) {
+        return t.kind == ToneValue::Ctcss ? QStringLiteral("Tone") : t.kind == ToneValue::Dcs ? QStringLiteral("DTCS") : QString();
+    };
+    if (enc.kind == ToneValue::Ctcss)
+        rTone = tenths_text(enc.tenths);
+    if (dec.kind == ToneValue::Ctcss)
+        cTone = tenths_text(dec.tenths);
+    if (enc.kind == ToneValue::Dcs)
+        code = dcsCode(enc);
+    if (dec.kind == ToneValue::Dcs)
+        rxCode = dcsCode(dec);
+    if (enc.kind == ToneValue::Off && dec.kind == ToneValue::Off) {
+    } else if (enc.kind == ToneValue::Ctcss && dec.kind == ToneValue::Off) {
+        mode = QStringLiteral("Tone");
+    } else if (enc.kind == ToneValue::Ctcss && dec == enc) {
+        mode = QStringLiteral("TSQL");
+        rTone = cTone;
+    } else if (enc.kind == ToneValue::Dcs && dec.kind == ToneValue::Dcs && code == rxCode) {
+        mode = QStringLiteral("DTCS");
+    } else {
+        mode = QStringLiteral("Cross");
+        cross = side(enc) + QStringLiteral("->") + side(dec);
+        if (enc.kind == ToneValue::Dcs && dec.kind != ToneValue::Dcs)
+            rxCode = code;
+        if (dec.kind == ToneValue::Dcs && enc.kind != ToneValue::Dcs)
+            code = rxCode;
+    }
+    return {mode, rTone, cTone, code, polarity, rxCode, cross};
+}
+
+QByteArray channelLine(const Image& image, int n)
+{
+    const RecordView view(image, record_row(n));
+    const Hz rx = unitsToHz(O::rxFreq.units(view));
+    QString duplex, offset = QStringLiteral("0.000000");
+    if (O::txFreq.none(view)) {
+        duplex = QStringLiteral("off");
+    } else if (const Hz tx = unitsToHz(O::txFreq.units(view)); tx != rx) {
+        if (vhf(tx) == vhf(rx)) {
+            duplex = tx > rx ? QStringLiteral("+") : QStringLiteral("-");
+            offset = mhzText(tx > rx ? tx - rx : rx - tx, 6);
+        } else {
+            duplex = QStringLiteral("split");
+            offset = mhzText(tx, 6);
+        }
+    }
+    const ToneValue dec = O::decodeTone.value(view);
+    const ToneValue enc = O::txFreq.none(view) ? ToneValue{} : O::encodeTone.value(view);
+    const auto tone = toneFields(enc, dec);
+    const ChannelTexts t = decode_channel(image, n);
+    const QList<QString> fields{QString::number(n), t[ColName], mhzText(rx, 6), duplex, offset,
+                                tone[0], tone[1], tone[2], tone[3], tone[4], tone[5], tone[6],
+                                t[ColBandwidth] == QLatin1String("N") ? QStringLiteral("NFM") : QStringLiteral("FM"),
+                                (rx / kHzPerUnit) % 250 == 0 ? QStringLiteral("2.50") : QStringLiteral("6.25"),
+                                t[ColScanAdd] == QLatin1String("OFF") ? QStringLiteral("S") : QString(),
+                                t[ColPower] == QLatin1String("LOW") ? QStringLiteral("Low") : QStringLiteral("High"),
+                                QString(), QString(), QString(), QString(), QString()};
+    QByteArray line;
+    for (const QString& f : fields)
+        line += (line.isEmpty() ? QByteArray() : QByteArray(",")) + csvField(f);
+    return line + "\r\n";
+}
+
 }  // namespace
 
-QByteArray export_csv(const Image& image)
+bool CsvImport::ok() const { return count(CsvNote::Refused) == 0; }
+
+int CsvImport::count(CsvNote::Kind kind) const
 {
-    QByteArray out = kCsvHeader + "\r\n";
-    for (int n = 0; n < kChannels; ++n) {
-        if (is_empty(image, n))
-            continue;
-        const RecordView view(image, record_row(n));
-        const Hz rx = unitsToHz(O::rxFreq.units(view));
-        QString duplex, offset = QStringLiteral("0.000000");
-        if (O::txFreq.none(view)) {
-            duplex = QStringLiteral("off");
-        } else if (const Hz tx = unitsToHz(O::txFreq.units(view)); tx != rx) {
-            if (vhf(tx) == vhf(rx)) {
-                duplex = tx > rx ? QStringLiteral("+") : QStringLiteral("-");
-                offset = mhzText(tx > rx ? tx - rx : rx - tx, 6);
-            } else {
-                duplex = QStringLiteral("split");
-                offset = mhzText(tx, 6);
-            }
-        }
-        const ToneValue dec = O::decodeTone.value(view);
-        const ToneValue enc = O::txFreq.none(view) ? ToneValue{} : O::encodeTone.value(view);
-        QString mode, rTone = QStringLiteral("88.5"), cTone = QStringLiteral("88.5"), code = QStringLiteral("023"),
-                      polarity = QStringLiteral("NN");
-        if (enc.kind == ToneValue::Ctcss && dec.kind == ToneValue::Off) {
-            mode = QStringLiteral("Tone");
-            rTone = tenths_text(enc.tenths);
-        } else if (enc.kind == ToneValue::Ctcss && dec.kind == ToneValue::Ctcss) {
-            mode = enc.tenths == dec.tenths ? QStringLiteral("TSQL") : QStringLiteral("Cross");
-            rTone = tenths_text(enc.tenths);
-            cTone = tenths_text(dec.tenths);
-        } else if (enc.kind == ToneValue::Dcs && dec.kind == ToneValue::Dcs
-                   && tones::dcs_number(enc.index) == tones::dcs_number(dec.index)) {
-            mode = QStringLiteral("DTCS");
-            code = QString::number(tones::dcs_number(enc.index)).rightJustified(3, QLatin1Char('0'));
-            polarity = QString(tones::kind(enc.index) == tones::Kind::DcsInverted ? QLatin1Char('R') : QLatin1Char('N'))
-                       + (tones::kind(dec.index) == tones::Kind::DcsInverted ? QLatin1Char('R') : QLatin1Char('N'));
-        }
-        // Other pairs (a decode tone alone, DCS with CTCSS) have no column
-        // here; export_problems() names them.
-        const ChannelTexts t = decode_channel(image, n);
-        const QList<QString> fields{QString::number(n), t[ColName], mhzText(rx, 6), duplex, offset, mode, rTone, cTone, code,
-                                    polarity, t[ColBandwidth] == QLatin1String("N") ? QStringLiteral("NFM") : QStringLiteral("FM"),
-                                    (rx / kHzPerUnit) % 250 == 0 ? QStringLiteral("2.50") : QStringLiteral("6.25"),
-                                    t[ColScanAdd] == QLatin1String("OFF") ? QStringLiteral("S") : QString(),
-                                    t[ColPower] == QLatin1String("LOW") ? QStringLiteral("Low") : QStringLiteral("High"), QString()};
-        QByteArray line;
-        for (const QString& f : fields)
-            line += (line.isEmpty() ? QByteArray() : QByteArray(",")) + csvField(f);
-        out += line + "\r\n";
+    return int(std::ranges::count(notes, kind, &CsvNote::kind));
+}
+
+QStringList CsvImport::report() const
+{
+    QStringList out;
+    for (const CsvNote& n : notes) {
+        const Text& form = n.kind == CsvNote::Refused   ? T::lineRefused
+                           : n.kind == CsvNote::Skipped ? T::lineSkipped
+                           : n.kind == CsvNote::Adapted ? T::lineAdapted
+                                                        : T::lineNote;
+        out << form.str().arg(n.line).arg(n.text);
     }
     return out;
 }
 
-std::vector<int> export_problems(const Image& image)
+QByteArray export_csv(const Image& image)
 {
+    QByteArray out = kCsvHeader + "\r\n";
+    for (int n = 0; n < kChannels; ++n)
+        if (!is_empty(image, n))
+            out += channelLine(image, n);
+    return out;
+}
+
+std::vector<int> export_problems(const Image& image, const BandLimits& limits)
+{
+    const auto readsBack = [&](const Image& back, int n) {
+        return std::ranges::equal(back.row(record_row(n)), image.row(record_row(n)))
+               && std::ranges::equal(back.row(name_row(n)), image.row(name_row(n)));
+    };
+    // All at once; when that is refused, one channel at a time to find which.
+    Image all = image;
+    const bool whole = import_csv(export_csv(image), all, {limits}).ok();
     std::vector<int> out;
     for (int n = 0; n < kChannels; ++n) {
         if (is_empty(image, n))
             continue;
-        const RecordView view(image, record_row(n));
-        const ToneValue dec = O::decodeTone.value(view);
-        const ToneValue enc = O::txFreq.none(view) ? ToneValue{} : O::encodeTone.value(view);
-        const bool fits = (enc.kind == ToneValue::Off && dec.kind == ToneValue::Off) || (enc.kind == ToneValue::Ctcss && dec.kind == ToneValue::Off)
-                          || (enc.kind == ToneValue::Ctcss && dec.kind == ToneValue::Ctcss)
-                          || (enc.kind == ToneValue::Dcs && dec.kind == ToneValue::Dcs
-                              && tones::dcs_number(enc.index) == tones::dcs_number(dec.index));
-        if (!fits)
+        if (whole) {
+            if (!readsBack(all, n))
+                out.push_back(n);
+            continue;
+        }
+        Image back = image;
+        if (!import_csv(kCsvHeader + "\r\n" + channelLine(image, n), back, {limits}).ok() || !readsBack(back, n))
             out.push_back(n);
     }
     return out;
 }
 
-CsvImport import_csv(const QByteArray& csv, Image& image, const BandLimits& limits)
+CsvImport import_csv(const QByteArray& csv, Image& image, const CsvOptions& options)
 {
     CsvImport result;
-    Parser parser{limits, result.problems};
-    if (csv.isEmpty()) {
-        result.problems.push_back({1, QStringLiteral("the file is empty")});
-        return result;
+    Importer importer(options, result);
+    importer.run(csv, image);
+    if (!result.ok() && !options.fit && !importer.hard()) {
+        Image scratch = image;
+        CsvOptions fit = options;
+        fit.fit = true;
+        const CsvImport fitted = import_csv(csv, scratch, fit);
+        result.fitChannels = fitted.ok() ? fitted.channels : 0;
+        result.renumberHelps = importer.renumberHelps() && !options.renumber;
     }
-    if (csv.startsWith("\xEF\xBB\xBF")) {
-        result.problems.push_back({1, QStringLiteral("the file starts with a byte-order mark; save it as UTF-8 without one")});
-        return result;
-    }
-    std::vector<Row> rows;
-    std::map<int, int> seen;  // location -> line
-    qsizetype start = 0;
-    int line = 0;
-    while (start < csv.size()) {
-        ++line;
-        qsizetype end = csv.indexOf('\n', start);
-        if (end < 0)
-            end = csv.size();
-        parser.line = line;
-        const qsizetype length = end - start;
-        if (length > kMaxCsvLine) {
-            parser.fail(QStringLiteral("the line is %1 bytes long; at most %2 are read").arg(length).arg(kMaxCsvLine));
-            start = end + 1;
-            continue;
-        }
-        QByteArray raw = csv.mid(start, length);
-        start = end + 1;
-        if (raw.endsWith('\r'))
-            raw.chop(1);
-        bool binary = false;
-        for (char c : raw)
-            binary = binary || (uchar(c) < 0x20 && c != '\t') || c == 0x7F;
-        QStringDecoder utf8(QStringDecoder::Utf8);
-        const QString text = utf8.decode(raw);
-        if (binary || utf8.hasError()) {
-            parser.fail(QStringLiteral("the line holds bytes that are not text"));
-            continue;
-        }
-        if (line == 1) {
-            if (raw.trimmed() != kCsvHeader)
-                parser.fail(QStringLiteral("the first line is not the header \"%1\"").arg(QString::fromLatin1(kCsvHeader)));
-            continue;
-        }
-        if (text.trimmed().isEmpty())
-            continue;
-        const auto fields = splitCsv(text);
-        if (!fields) {
-            parser.fail(QStringLiteral("a quoted field is not closed"));
-            continue;
-        }
-        if (fields->size() != kColumnCount) {
-            parser.fail(QStringLiteral("%1 columns instead of %2").arg(fields->size()).arg(kColumnCount));
-            continue;
-        }
-        ++result.channels;
-        if (result.channels > kChannels) {
-            parser.fail(QStringLiteral("more than %1 channels").arg(kChannels));
-            continue;
-        }
-        const auto r = parser.row(*fields);
-        if (!r)
-            continue;
-        if (const auto it = seen.find(r->location); it != seen.end()) {
-            parser.fail(QStringLiteral("Location %1 is given twice (first on line %2)").arg(r->location).arg(it->second));
-            continue;
-        }
-        seen[r->location] = line;
-        rows.push_back(*r);
-    }
-    if (line == 0)
-        result.problems.push_back({1, QStringLiteral("the file is empty")});
-    if (!result.ok())
-        return result;
-
-    Image copy = image;
-    for (int n = 0; n < kChannels; ++n)
-        if (!seen.count(n))
-            delete_channel(copy, n);
-    for (const Row& r : rows)
-        apply(r, copy);
-    image = copy;
     return result;
 }
 

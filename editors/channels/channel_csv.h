@@ -1,59 +1,103 @@
 #pragma once
-// The 200 channels as CSV, in the column layout most radio programmers
-// exchange channel lists in:
+// The 200 channels as CSV, in the layouts channel lists are exchanged in.
 //
-//   Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,
-//   DtcsCode,DtcsPolarity,Mode,TStep,Skip,Power,Comment
+// Export writes the current layout of the common open programmer:
+//
+//   Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,
+//   DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,
+//   RPT1CALL,RPT2CALL,DVCODE
+//
+// Import finds its columns by name in the header (any case, any order) and
+// reads that layout, its stock lists (no Power, RxDtcsCode or CrossMode) and
+// our older 15-column layout alike. Only Location and Frequency are needed;
+// a missing column reads as its default: empty name, simplex, no tone, FM,
+// high power, scanned. Columns this radio has no use for are ignored.
 //
 //   Location   channel number 0..199
 //   Frequency  receive frequency, MHz
-//   Duplex     "" transmit = receive, "+"/"-" offset in the same band,
+//   Duplex     "" transmit = receive, "+"/"-" Offset in the same band,
 //              "split" Offset is the transmit frequency, "off" no transmit
 //   Tone       ""      no tones
-//              "Tone"  CTCSS rToneFreq sent, no decode tone
+//              "Tone"  CTCSS rToneFreq sent, nothing decoded
 //              "TSQL"  CTCSS cToneFreq sent and decoded
-//              "DTCS"  DCS DtcsCode sent and decoded; DtcsPolarity is two
-//                      letters, transmit then receive, N normal, R inverted
-//              "Cross" CTCSS rToneFreq sent, CTCSS cToneFreq decoded
+//              "DTCS"  DCS DtcsCode sent and decoded
+//              "Cross" by CrossMode, sent->decoded: Tone is rToneFreq sent or
+//                      cToneFreq decoded, DTCS is DtcsCode sent or RxDtcsCode
+//                      decoded ("Tone->Tone" when there is no CrossMode)
+//   DtcsPolarity  two letters, sent then decoded: N normal, R inverted
 //   Mode       FM (wide) or NFM (narrow)
 //   Skip       "S" when the channel is not scanned
-//   Power      High or Low
+//   Power      High or Low, or a wattage ("50W", "5.0W", "25"): above 10 W
+//              is High, 10 W and below Low
 //
-// A row is refused, not changed, when the radio cannot hold it: a frequency
-// outside the band limits or off both rasters (2.5 and 6.25 kHz), a tone not
-// in the tone list (or outside 60..259.9 Hz for CTCSS), a name of more than
-// six characters or with a character other than a letter or a digit, a
-// location outside 0..199 or given twice. Settings the CSV does not carry
-// (PTT-ID, busy lock, signalling, mute, scrambler) are kept from the image
-// for a channel that was in use, and the new-channel defaults otherwise.
+// Spreadsheet files are read as saved: a byte-order mark (UTF-8, or UTF-16
+// which is read as its text), quoted fields, CR, LF or CR LF line ends, rows
+// of empty fields, trailing empty columns, keywords in any case, numbers
+// with fewer or more decimals, DCS codes without leading zeros. Fields
+// separated by semicolons or tabs are detected from the header; such files
+// may also write a decimal comma.
+//
+// A line is refused, not changed, when the radio cannot hold it. With `fit`,
+// names are made storable (upper case, characters the radio cannot show
+// dropped, cut to six, made unique when cutting made two equal) and lines
+// the radio cannot hold are skipped; each change and each skipped line is
+// reported with its line number. With `renumber`, lines whose location is
+// outside 0..199 (or empty) go to the first channels no line names, in file
+// order. Settings the CSV does not carry (PTT-ID, busy lock, signalling,
+// mute, scrambler) are kept from the image for a channel that was in use,
+// and the new-channel defaults otherwise.
 
 #include "image/image.h"
 #include "image/tables.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace vx::channels {
 
 inline const QByteArray kCsvHeader =
-    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,Mode,TStep,Skip,Power,Comment";
+    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,"
+    "Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE";
 
 // The channels in use, one line each after the header, lines ended by CR LF.
 QByteArray export_csv(const Image& image);
-// Channels whose tones have no column in this layout (a decode tone alone,
-// DCS with CTCSS, two different DCS codes): exported without tones.
-std::vector<int> export_problems(const Image& image);
+// Channels whose exported line would not import back to the same bytes
+// (bytes no editor writes); empty for every channel the grid can make.
+std::vector<int> export_problems(const Image& image, const BandLimits& limits = kDefaultBandLimits);
 
-struct CsvProblem {
+struct CsvNote {
+    enum Kind {
+        Refused,  // nothing is imported
+        Skipped,  // fit mode: the line is left out
+        Adapted,  // fit mode or renumber: the line is imported changed
+        Ignored,  // for information: a column that is not read
+    };
+    Kind kind;
     int line;  // 1-based line of the file
-    QString reason;
+    QString text;
+};
+
+struct CsvOptions {
+    BandLimits limits = kDefaultBandLimits;
+    bool fit = false;
+    bool renumber = false;
 };
 
 struct CsvImport {
-    std::vector<CsvProblem> problems;  // empty: the import succeeded
-    int channels = 0;                  // channels the CSV defines
-    bool ok() const { return problems.empty(); }
+    std::vector<CsvNote> notes;  // in line order
+    int channels = 0;            // channels imported
+    // When refused: the channels fit mode (with the same renumber) would
+    // import, 0 when it would refuse too; and whether --renumber would place
+    // lines that are now refused for their location.
+    int fitChannels = 0;
+    bool renumberHelps = false;
+
+    bool ok() const;
+    int count(CsvNote::Kind kind) const;
+    // "line 3: skipped: ...", one a note, in the language in force.
+    QStringList report() const;
 };
 
 // Lines longer than this are refused without being read further.
@@ -61,8 +105,8 @@ inline constexpr int kMaxCsvLine = 4096;
 
 // Replaces the channels of `image` (rows 0..199 and 256..455) with those the
 // CSV lists; every other row is left as it was, and channels the CSV does
-// not list become empty. Every line is checked first: with any problem,
-// `image` is not touched and every bad line is reported.
-CsvImport import_csv(const QByteArray& csv, Image& image, const BandLimits& limits = kDefaultBandLimits);
+// not list become empty. Every line is checked first: with any refusal,
+// `image` is not touched and every refused line is reported.
+CsvImport import_csv(const QByteArray& csv, Image& image, const CsvOptions& options = {});
 
 }  // namespace vx::channels

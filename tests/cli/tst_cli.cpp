@@ -234,6 +234,30 @@ private slots:
         QCOMPARE(r.code, 5);
         QVERIFY(r.err.contains("line 2"));
         QVERIFY(!QFile::exists(path("h.dat")));
+
+        // A stock list: strict says what --fit would do; --fit imports the
+        // rest and lists every change and skipped line.
+        QFile stock(path("stock.csv"));
+        QVERIFY(stock.open(QIODevice::WriteOnly));
+        stock.write("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,Mode,TStep,Skip,Comment\n"
+                    "1,MURS 1,151.820000,,0.600000,,88.5,88.5,023,NN,NFM,5.00,,\n"
+                    "2,Air Guard,121.500000,,0.600000,,88.5,88.5,023,NN,AM,25.00,,\n");
+        stock.close();
+        const QStringList import{QStringLiteral("import-csv"), path("f.dat"), path("stock.csv"), QStringLiteral("-o"), path("s.dat")};
+        const Run strict = cli(import);
+        QCOMPARE(strict.code, 5);
+        QVERIFY2(strict.err.contains("With --fit, 1 channels would be imported"), qPrintable(strict.err));
+        QVERIFY(!QFile::exists(path("s.dat")));
+        const Run zh = cli(import + QStringList{QStringLiteral("--lang"), QStringLiteral("zh")});
+        QVERIFY2(zh.err.contains(QStringLiteral("超出频段范围")), qPrintable(zh.err));
+        const Run fit = cli(import + QStringList{QStringLiteral("--fit")});
+        QCOMPARE(fit.code, 0);
+        QVERIFY2(fit.out.contains("line 2: adapted: Name \"MURS 1\" stored as \"MURS1\""), qPrintable(fit.out));
+        QVERIFY(fit.out.contains("line 3: skipped: Frequency 121.500000 MHz"));
+        QVERIFY(fit.out.contains("Imported 1 channels"));
+        Image imported;
+        QVERIFY(datafile::load(path("s.dat"), imported).ok());
+        QCOMPARE(channels::decode_channel(imported, 1)[channels::ColName], QStringLiteral("MURS1"));
     }
 };
 
