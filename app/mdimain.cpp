@@ -274,6 +274,10 @@ void MDImain::menuCommand(const QString& name)
         reopenWindow(window::kSaveFile);
     else if (name == u"File_exit" || name == u"Menu_Exit")
         close();
+    else if (name == u"File_import_csv")
+        reopenWindow(window::kImportCsv);
+    else if (name == u"File_export_csv")
+        reopenWindow(window::kExportCsv);
     else if (name == u"fm_chann_edit") {
         closeWindow(window::kChannels);
         openWindow(window::kFm);

@@ -1,6 +1,7 @@
 #include "app/windows.h"
 
 #include "app/about.h"
+#include "app/csv_import.h"
 #include "app/file_dialog.h"
 #include "app/form_setup.h"
 #include "editors/adjust/frm_adj_txp.h"
@@ -26,6 +27,10 @@ void registerWindows()
     registerWindow(window::kSetup, [] { return new Form_setup; });
     registerWindow(window::kOpenFile, [] { return new Form_open_chann; });
     registerWindow(window::kSaveFile, [] { return new Form_save_chann; });
+    // Channel lists: import (with its report) and export.
+    registerWindow(window::kImportCsv, [] { return new Form_import_csv; });
+    registerWindow(window::kExportCsv, [] { return new Form_export_csv; });
+    registerWindow(window::kCsvReport, [] { return new Form_csv_report; });
     // Editors.
     registerWindow(window::kChannels, [] { return new frm_chann; });
     registerWindow(window::kOptions, [] { return new frm_option; });

@@ -106,7 +106,7 @@ private slots:
                  QStringList({"File", "fm_chann_edit", "chann_edit", "sys_edit", "sig_edit", "frm_adj", "Program",
                               "proc_setup", "Language_Setup", "about", "Menu_Exit"}));
         auto children = [&](const char* menu) { return names(w->findChild<QMenu*>(menu)->actions()); };
-        QCOMPARE(children("File"), QStringList({"File_New", "File_Open", "File_save", "File_saveas", "File_exit"}));
+        QCOMPARE(children("File"), QStringList({"File_New", "File_Open", "File_save", "File_saveas", "File_exit", "File_import_csv", "File_export_csv"}));
         QCOMPARE(children("sig_edit"), QStringList({"Sig_dtmf", "Sig_2tone", "Sig_5tone"}));
         QCOMPARE(children("Program"), QStringList({"Prog_read", "Prog_write"}));
         QCOMPARE(children("Language_Setup"), QStringList({"Language_chn", "Language_eng"}));
@@ -130,6 +130,8 @@ private slots:
             {"File_save", "Save", "Save", "Save", "保存"},
             {"File_saveas", "Save As", "Save As", "Save As", "另存为"},
             {"File_exit", "Exit", "Exit", "Exit", "退出"},
+            {"File_import_csv", "Import channels (CSV)…", "Import channels (CSV)…", "Import channels (CSV)…", "导入信道 (CSV)…"},
+            {"File_export_csv", "Export channels (CSV)…", "Export channels (CSV)…", "Export channels (CSV)…", "导出信道 (CSV)…"},
             {"fm_chann_edit", "FM 频道编辑", "FM-Radio", "FM-Radio", "FM-频道"},
             {"chann_edit", "信道编辑", "Channel", "Channel", "信道编辑"},
             {"sys_edit", "可选参数", "Option", "Option", "可选参数"},
