@@ -32,7 +32,7 @@ public:
 class Form_csv_report final : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kDesignWidth = 9600;  // twips
+    static constexpr int kDesignWidth = 12000;  // twips
     static constexpr int kDesignHeight = 6600;
 
     explicit Form_csv_report(QWidget* parent = nullptr);

@@ -243,11 +243,11 @@ private slots:
                     "1,MURS 1,151.820000,,0.600000,,88.5,88.5,023,NN,NFM,5.00,,\n"
                     "2,Air Guard,121.500000,,0.600000,,88.5,88.5,023,NN,AM,25.00,,\n");
         stock.close();
-        const QStringList import{QStringLiteral("import-csv"), path("f.dat"), path("stock.csv"), QStringLiteral("-o"), path("s.dat")};
+        const QStringList import{QStringLiteral("import-csv"), path("f.dat"), path("stock.csv"), QStringLiteral("-o"), path("stock.dat")};
         const Run strict = cli(import);
         QCOMPARE(strict.code, 5);
         QVERIFY2(strict.err.contains("With --fit, 1 channels would be imported"), qPrintable(strict.err));
-        QVERIFY(!QFile::exists(path("s.dat")));
+        QVERIFY(!QFile::exists(path("stock.dat")));
         const Run zh = cli(import + QStringList{QStringLiteral("--lang"), QStringLiteral("zh")});
         QVERIFY2(zh.err.contains(QStringLiteral("超出频段范围")), qPrintable(zh.err));
         const Run fit = cli(import + QStringList{QStringLiteral("--fit")});
@@ -256,7 +256,7 @@ private slots:
         QVERIFY(fit.out.contains("line 3: skipped: Frequency 121.500000 MHz"));
         QVERIFY(fit.out.contains("Imported 1 channels"));
         Image imported;
-        QVERIFY(datafile::load(path("s.dat"), imported).ok());
+        QVERIFY(datafile::load(path("stock.dat"), imported).ok());
         QCOMPARE(channels::decode_channel(imported, 1)[channels::ColName], QStringLiteral("MURS1"));
     }
 };
