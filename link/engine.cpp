@@ -56,6 +56,7 @@ bool TransferEngine::start(const TransferParams& params)
     // would stop the timers of the running transfer and leave it hanging.
     retry_.disable();
     state_ = State::Idle;
+    stopRequested_ = false;
     params_ = params;
     haveParams_ = true;
     return begin();
@@ -97,6 +98,16 @@ void TransferEngine::abandon()
     state_ = State::Idle;
     if (port_.isOpen())
         port_.close();
+}
+
+bool TransferEngine::stopAfterPacket()
+{
+    if (state_ == State::Transfer && params_.direction == Direction::Write) {
+        stopRequested_ = true;
+        return true;
+    }
+    abandon();
+    return false;
 }
 
 void TransferEngine::stopTimers()
@@ -193,7 +204,7 @@ bool TransferEngine::receiveAck()
     if (b.size() != 1 || uint8_t(b[0]) != kAck || !sendComplete_)
         return true;  // dropped
     timeout_.disable();
-    if (counter_ >= params_.endRow) {
+    if (counter_ >= params_.endRow || stopRequested_) {
         finish();
         return false;
     }

@@ -122,6 +122,14 @@ public:
     bool start(const TransferParams& params);
     // Stops everything at once without a report (the window is closing).
     void abandon();
+    // Stops a transfer so that the radio is left as consistent as it can be:
+    // a write that is sending ends when the packet in flight is acknowledged
+    // (finished is reported then, and stopRequested() tells it apart from a
+    // complete write; no acknowledgement runs into the reply time-out as
+    // usual); anything else (a read, a handshake, a retry pause) stops at
+    // once, as abandon(). True when the write waits for its packet.
+    bool stopAfterPacket();
+    bool stopRequested() const { return stopRequested_; }
 
     State state() const { return state_; }
     bool busy() const { return state_ == State::Handshake || state_ == State::Transfer; }
@@ -168,6 +176,7 @@ private:
     int request_ = 0;
     int retriesLeft_ = 0;
     bool haveParams_ = false;
+    bool stopRequested_ = false;
     int packet_ = 0;         // counts packets started, to notice a restart
     uint16_t expected_ = 0;  // address of the block last asked for
     std::vector<QByteArray> slots_;

@@ -71,6 +71,16 @@ void TransferSession::abandon()
     pending_.clear();
 }
 
+void TransferSession::stop()
+{
+    const Direction direction = plan_.params.direction;
+    if (engine_->stopAfterPacket())
+        return;  // onFinished reports it
+    report_->disable();
+    pending_.clear();
+    later([this, direction] { emit stopped(direction, 0); });
+}
+
 void TransferSession::onProgress(int request, int counter)
 {
     if (!plan_.progress)
@@ -82,6 +92,11 @@ void TransferSession::onProgress(int request, int counter)
 void TransferSession::onFinished()
 {
     const Direction direction = plan_.params.direction;
+    if (engine_->stopRequested()) {
+        const int sent = engine_->counter() - plan_.params.firstRow;
+        later([this, direction, sent] { emit stopped(direction, sent); });
+        return;
+    }
     if (direction == Direction::Read && !plan_.store(engine_->replies())) {
         later([this, direction] { emit failed(direction); });
         return;

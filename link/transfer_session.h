@@ -35,6 +35,11 @@ public:
     // Stops at once without a report: timers off, port closed, a pending
     // retry dropped.
     void abandon();
+    // Stops the running transfer as TransferEngine::stopAfterPacket() does;
+    // `stopped` follows from the event loop (after the packet in flight of a
+    // write was acknowledged), or `failed` when that acknowledgement never
+    // comes.
+    void stop();
 
     bool busy() const { return engine_->busy(); }
     bool reading() const { return engine_->reading(); }
@@ -52,6 +57,8 @@ signals:
     // The port would not open. `midTransfer`: at a retry of a running
     // transfer (the device vanished), which is over now.
     void portError(bool midTransfer);
+    // Ended by stop(); a write has sent `rowsSent` rows, each acknowledged.
+    void stopped(vx::Direction direction, int rowsSent);
 
 private:
     void onFinished();

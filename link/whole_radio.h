@@ -32,4 +32,13 @@ TransferPlan wholeReadPlan(Image& image);
 // The write; rows come from `image` as each packet is built.
 TransferPlan wholeWritePlan(const Image& image);
 
+// Only some rows: the write sends the listed rows of `image` (ascending) in
+// the whole write's packets, pause and retries; the read fetches the listed
+// 64-byte blocks (block b is rows 4b..4b+3) with the whole read's retries
+// and stores their rows into `image` once every block has arrived.
+TransferPlan rowsWritePlan(const Image& image, std::vector<int> rows);
+TransferPlan blocksReadPlan(Image& image, std::vector<int> blocks);
+// The blocks that hold `rows`, ascending, each once.
+std::vector<int> blocksOfRows(const std::vector<int>& rows);
+
 }  // namespace vx

@@ -2,6 +2,7 @@
 #include "radio_rig.h"
 
 #include "link/engine.h"
+#include "link/whole_radio.h"
 #include "link/status.h"
 
 #include <QtTest>
@@ -421,6 +422,67 @@ private slots:
         QTest::newRow("no X") << body << 4;
         QTest::newRow("short reply") << QByteArray("\x06X", 2) << 5;
     }
+    // Stopping a write waits for the packet in flight: its acknowledgement
+    // ends the transfer, and no packet follows. A read stops at once.
+    void stopAfterThePacketInFlight()
+    {
+        Rig rig;
+        rig.radio.memory.fill(0);
+        QVERIFY(rig.engine.start(writeParams(0, 0, 50)));
+        rig.clock.runUntil([&] { return !rig.progress.isEmpty() && rig.progress.last() == 10; });
+        QVERIFY(rig.engine.stopAfterPacket());
+        rig.clock.runUntil([&] { return !rig.engine.busy(); });
+        rig.clock.advance(10);
+        QVERIFY(rig.finishedAt >= 0);
+        QVERIFY(rig.engine.stopRequested());
+        QCOMPARE(rig.of('X').size(), 11);  // rows 0..10, the last one acknowledged
+        QCOMPARE(rig.engine.counter(), 11);
+        QVERIFY(!rig.port.isOpen());
+
+        Rig read;
+        QVERIFY(read.engine.start(readParams(0, 2, 40)));
+        read.clock.runUntil([&] { return read.progress.size() == 5; });
+        QVERIFY(!read.engine.stopAfterPacket());
+        QVERIFY(!read.engine.busy() && !read.port.isOpen());
+        read.clock.advance(5000);
+        QCOMPARE(read.finishedAt, -1);
+        QCOMPARE(read.failedAt, -1);
+    }
+
+    // Only some rows and blocks: the whole write's packets at the rows'
+    // addresses, read requests for the blocks asked for, stored in place.
+    void rowsAndBlocksOnly()
+    {
+        Rig rig;
+        Image source;
+        for (int i = 0; i < Image::kSize; ++i)
+            source.bytes()[size_t(i)] = uint8_t(i * 3);
+        const std::vector<int> rows{5, 6, 300, 783};
+        TransferPlan write = rowsWritePlan(source, rows);
+        QVERIFY(rig.run(write.params));
+        const auto packets = rig.of('X');
+        QCOMPARE(packets.size(), 4);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(ScriptRadio::addressOf(packets[i]), rows[size_t(i)] * 16);
+            QCOMPARE(packets[i].mid(5, 16), QByteArray(reinterpret_cast<const char*>(source.row(rows[size_t(i)]).data()), 16));
+        }
+        QCOMPARE(blocksOfRows(rows), (std::vector<int>{1, 75, 195}));
+
+        Rig readRig;
+        Image into;
+        const std::vector<int> blocks{1, 75, 195};
+        TransferPlan read = blocksReadPlan(into, blocks);
+        QVERIFY(readRig.run(read.params));
+        QCOMPARE(readRig.of('S').size(), 3);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(ScriptRadio::addressOf(readRig.of('S')[i]), blocks[size_t(i)] * 64);
+        QVERIFY(read.store(readRig.engine.replies()));
+        for (int row = 0; row < Image::kRows; ++row) {
+            const bool fetched = row / 4 == 1 || row / 4 == 75 || row / 4 == 195;
+            QVERIFY2(std::ranges::equal(into.row(row), fetched ? readRig.radio.memory.row(row) : Image().row(row)), qPrintable(QString::number(row)));
+        }
+    }
+
     void blockDataBounds()
     {
         QFETCH(QByteArray, reply);
