@@ -8,6 +8,9 @@
 //   transfer [--latency MS] [--port N]
 
 #include "app/windows.h"
+#include "editors/channels/channel_codec.h"
+#include "editors/channels/datafile.h"
+#include "editors/defaults.h"
 #include "emulator/pty_radio.h"
 #include "link/engine.h"
 #include "link/port.h"
@@ -199,6 +202,29 @@ int main(int argc, char** argv)
                                          QStringLiteral("--no-verify")});
         reportCli("vxprog-cli write --no-backup --no-verify", cliWrite, 8 + 21 * 784, 50 + 784, 1 + 784, 1 + 784, latency);
         all = all && cliRead.ok && cliWrite.ok;
+
+        // One channel changed: the default write (backup read, the changed
+        // rows, their blocks read back) beside the full write with backup
+        // and verify; then a write with nothing left to send.
+        Image changed;
+        all = all && datafile::load(file, changed).ok();
+        channels::set_rx(changed, 5, u"146.52");
+        all = all && datafile::save(changed, file) == datafile::SaveError::None;
+        const std::vector<int> rows = rows_to_write(changed, radio.memory());
+        const int blocks = int(blocksOfRows(rows).size());
+        const int n = int(rows.size());
+        const Figures oneChannel = runCli({QStringLiteral("write"), file, QStringLiteral("--port"), port});
+        // Backup: a whole read; then a handshake and n packets; then a
+        // handshake and the blocks read back.
+        reportCli(qPrintable(QStringLiteral("vxprog-cli write, one channel changed (%1 rows, %2 blocks read back; goal under 25 s)").arg(n).arg(blocks)),
+                  oneChannel, (8 + 5 + 4 * 200 + 201) + 8 + 21 * n + 8 + 5 + 4 * (blocks - 1) + blocks,
+                  50 + 69 * 201 + 50 + n + 50 + 69 * blocks, 1 + 201 + 1 + n + 1 + blocks, 1 + 201 + 1 + n + 1 + blocks, latency);
+        const Figures unchanged = runCli({QStringLiteral("write"), file, QStringLiteral("--port"), port});
+        reportCli("vxprog-cli write, nothing changed (backup read only)", unchanged, 8 + 5 + 4 * 200 + 201, 50 + 69 * 201, 1 + 201, 1 + 201, latency);
+        const Figures full = runCli({QStringLiteral("write"), file, QStringLiteral("--port"), port, QStringLiteral("--full")});
+        reportCli("vxprog-cli write --full (backup, 784 rows, whole read back)", full, 2 * (8 + 5 + 4 * 200 + 201) + 8 + 21 * 784,
+                  2 * (50 + 69 * 201) + 50 + 784, 2 * (1 + 201) + 1 + 784, 2 * (1 + 201) + 1 + 784, latency);
+        all = all && oneChannel.ok && unchanged.ok && full.ok;
     }
 
     // Each window's own region, read then written, with its own plan.

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "cli/cli_texts.h"
+#include "cli/interrupt.h"
 #include "cli/progress.h"
 #include "cli/programmer.h"
 #include "cli/trace_port.h"
@@ -26,7 +27,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -63,65 +66,108 @@ QString arg1(const Text& t, const QString& a) { return t.str().arg(a); }
 // The options and arguments of one command.
 struct Spec {
     const char* name;
-    const char* summary;
+    Text summary;
     QStringList positional;  // names, in order
     bool radio = false;      // --port, --trace
-    std::function<void(QCommandLineParser&)> extra;
+    QList<QCommandLineOption> options;  // its own
 };
 
-const QCommandLineOption kPort(QStringLiteral("port"), QStringLiteral("COM number 1..12 (default: the first of COM8..COM1 that opens)."),
-                               QStringLiteral("N"));
-const QCommandLineOption kTrace(QStringLiteral("trace"), QStringLiteral("Print every byte on the wire, with direction and milliseconds, on stderr."));
-const QCommandLineOption kLang(QStringLiteral("lang"), QStringLiteral("Message language: en (default) or zh."), QStringLiteral("en|zh"),
-                               QStringLiteral("en"));
-const QCommandLineOption kJson(QStringLiteral("json"), QStringLiteral("Print the identity as JSON."));
-const QCommandLineOption kNoBackup(QStringLiteral("no-backup"), QStringLiteral("Do not read the radio into a backup file first."));
-const QCommandLineOption kNoVerify(QStringLiteral("no-verify"), QStringLiteral("Do not read the radio back and compare after writing."));
-const QCommandLineOption kOutput(QStringList{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Output file."),
-                                 QStringLiteral("FILE"));
-const QCommandLineOption kFit(QStringLiteral("fit"),
-                              QStringLiteral("Adapt names the radio cannot store and skip lines it cannot hold; every change and skipped line is listed."));
-const QCommandLineOption kRenumber(QStringLiteral("renumber"),
-                                   QStringLiteral("Place lines whose Location is outside 0-199 (or empty) in the first free channels, in file order."));
-const QCommandLineOption kLimits(QStringLiteral("limits"),
-                                 QStringLiteral("Band limits in MHz for the import checks (default 130,179,400,520)."),
-                                 QStringLiteral("A,B,C,D"));
+// Every option's description in both languages, by its long name; the help
+// text shows the one of the language in force.
+std::map<QString, Text>& optionTexts()
+{
+    static std::map<QString, Text> texts;
+    return texts;
+}
+
+QCommandLineOption makeOption(const QStringList& names, const Text& text, const QString& valueName = {}, const QString& fallback = {})
+{
+    optionTexts().emplace(names.last(), text);
+    return QCommandLineOption(names, QString::fromUtf8(text.en), valueName, fallback);
+}
+
+const QCommandLineOption kHelp = makeOption({QStringLiteral("h"), QStringLiteral("help")}, T::helpOption);
+const QCommandLineOption kPort = makeOption({QStringLiteral("port")}, T::portDescription, QStringLiteral("N"));
+const QCommandLineOption kTrace = makeOption({QStringLiteral("trace")}, T::traceDescription);
+const QCommandLineOption kLang = makeOption({QStringLiteral("lang")}, T::langDescription, QStringLiteral("en|zh"), QStringLiteral("en"));
+const QCommandLineOption kJson = makeOption({QStringLiteral("json")}, T::jsonDescription);
+const QCommandLineOption kNoBackup = makeOption({QStringLiteral("no-backup")}, T::noBackupDescription);
+const QCommandLineOption kNoVerify = makeOption({QStringLiteral("no-verify")}, T::noVerifyDescription);
+const QCommandLineOption kOutput = makeOption({QStringLiteral("o"), QStringLiteral("output")}, T::outputDescription, QStringLiteral("FILE"));
+const QCommandLineOption kFull = makeOption({QStringLiteral("full")}, T::fullDescription);
+const QCommandLineOption kDryRun = makeOption({QStringLiteral("dry-run")}, T::dryRunDescription);
+const QCommandLineOption kFit = makeOption({QStringLiteral("fit")}, T::fitDescription);
+const QCommandLineOption kRenumber = makeOption({QStringLiteral("renumber")}, T::renumberDescription);
+const QCommandLineOption kLimits = makeOption({QStringLiteral("limits")}, T::limitsDescription, QStringLiteral("A,B,C,D"));
+
+// The help of one command, in the language in force.
+QString helpText(const Spec& spec, const QList<QCommandLineOption>& options)
+{
+    QString usage = QStringLiteral("vxprog-cli %1 [options]").arg(QLatin1String(spec.name));
+    for (const QString& name : spec.positional)
+        usage += QLatin1Char(' ') + name;
+    QString out = T::usage.str() + usage + QStringLiteral("\n\n") + spec.summary.str() + QStringLiteral("\n\n") + T::optionsHeading.str() + QLatin1Char('\n');
+    for (const QCommandLineOption& o : options) {
+        QStringList names;
+        for (const QString& n : o.names())
+            names << (n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + n;
+        QString left = names.join(QStringLiteral(", "));
+        if (!o.valueName().isEmpty())
+            left += QStringLiteral(" <%1>").arg(o.valueName());
+        const auto it = optionTexts().find(o.names().last());
+        out += QStringLiteral("  %1  %2\n").arg(left, -24).arg(it != optionTexts().end() ? it->second.str() : o.description());
+    }
+    return out;
+}
+
+// --port, when given, names COM1..COM12.
+bool portOptionValid(const QCommandLineParser& p)
+{
+    if (!p.isSet(kPort))
+        return true;
+    bool ok = false;
+    const int n = p.value(kPort).toInt(&ok);
+    if (ok && n >= kFirstPort && n <= kLastPort)
+        return true;
+    err() << T::portOption.str() << Qt::endl;
+    return false;
+}
 
 // Parses the command's arguments; nullopt (after a message) on a usage error.
 std::optional<QStringList> parse(QCommandLineParser& p, const Spec& spec, const QStringList& args)
 {
-    p.setApplicationDescription(QString::fromLatin1(spec.summary));
-    p.addHelpOption();
-    p.addOption(kLang);
-    if (spec.radio) {
-        p.addOption(kPort);
-        p.addOption(kTrace);
-    }
-    if (spec.extra)
-        spec.extra(p);
+    QList<QCommandLineOption> options{kHelp, kLang};
+    if (spec.radio)
+        options << kPort << kTrace;
+    p.addOptions(options);
+    options += spec.options;
+    p.addOptions(spec.options);
     for (const QString& name : spec.positional)
         p.addPositionalArgument(name, name);
     if (!p.parse(args)) {
-        err() << p.errorText() << Qt::endl;
+        const QStringList unknown = p.unknownOptionNames();
+        err() << (unknown.isEmpty() ? T::badOption.str().arg(p.errorText()) : T::unknownOption.str().arg(unknown.join(QStringLiteral(", "))))
+              << Qt::endl;
         return std::nullopt;
     }
-    if (p.isSet(QStringLiteral("help"))) {
-        out() << p.helpText().replace(QStringLiteral("[options]"), QStringLiteral("%1 [options]").arg(QLatin1String(spec.name)));
+    if (p.isSet(kHelp)) {
+        out() << helpText(spec, options);
         out().flush();
         std::exit(kExitOk);
     }
     const QString lang = p.value(kLang);
     if (lang != QLatin1String("en") && lang != QLatin1String("zh")) {
-        err() << "--lang takes en or zh" << Qt::endl;
+        err() << T::langOption.str() << Qt::endl;
         return std::nullopt;
     }
     setChinese(lang == QLatin1String("zh"));
     const QStringList positional = p.positionalArguments();
     if (positional.size() != spec.positional.size()) {
-        err() << QStringLiteral("%1 takes %2 argument(s): %3").arg(QLatin1String(spec.name)).arg(spec.positional.size()).arg(spec.positional.join(' '))
-              << Qt::endl;
+        err() << T::argumentCount.str().arg(QLatin1String(spec.name)).arg(spec.positional.size()).arg(spec.positional.join(' ')) << Qt::endl;
         return std::nullopt;
     }
+    if (spec.radio && !portOptionValid(p))
+        return std::nullopt;
     return positional;
 }
 
@@ -129,18 +175,13 @@ std::optional<QStringList> parse(QCommandLineParser& p, const Spec& spec, const 
 // or found by trying COM8 down to COM1. Exit code on failure.
 int preparePort(const QCommandLineParser& p)
 {
+    catchInterrupts();
     if (p.isSet(kTrace))
         setSerialPortFactory([] {
             return std::make_unique<TracePort>(std::make_unique<QtSerialPort>(), err(), clock());
         });
     if (p.isSet(kPort)) {
-        bool ok = false;
-        const int n = p.value(kPort).toInt(&ok);
-        if (!ok || n < kFirstPort || n > kLastPort) {
-            err() << "--port takes a number from 1 to 12" << Qt::endl;
-            return kExitUsage;
-        }
-        setPortNumber(n);
+        setPortNumber(p.value(kPort).toInt());  // checked when the options were read
     } else {
         probePorts();
         if (portFailure()) {
@@ -157,6 +198,10 @@ int failureExit(Failure f)
     if (f == Failure::Port) {
         err() << common::portOpenError.str() << Qt::endl;
         return kExitPort;
+    }
+    if (f == Failure::Interrupted) {
+        err() << T::interrupted.str().arg(interruptSignal()) << Qt::endl;
+        return kExitInterrupted;
     }
     err() << common::failed.str() << Qt::endl;
     return kExitRadio;
@@ -182,18 +227,37 @@ bool loadFile(const QString& path, Image& image)
     const datafile::LoadResult r = datafile::load(path, image);
     if (r.ok())
         return true;
-    static const std::map<datafile::LoadError, const char*> reasons{
-        {datafile::LoadError::CannotOpen, "missing or unreadable"},
-        {datafile::LoadError::TooShort, "it ends before all 1025 rows"},
-        {datafile::LoadError::NotANumber, "a value is not a whole number"},
-        {datafile::LoadError::OutOfRange, "a value is outside 0..255"},
-    };
-    const auto it = reasons.find(r.error);
-    QString reason = QString::fromLatin1(it != reasons.end() ? it->second : "unreadable");
+    const Text* reason = &T::loadUnreadable;
+    switch (r.error) {
+    case datafile::LoadError::None:
+    case datafile::LoadError::CannotOpen: break;
+    case datafile::LoadError::TooShort: reason = &T::loadTooShort; break;
+    case datafile::LoadError::NotANumber: reason = &T::loadNotANumber; break;
+    case datafile::LoadError::OutOfRange: reason = &T::loadOutOfRange; break;
+    }
+    QString text = reason->str();
     if (r.row >= 0)
-        reason += QStringLiteral(" (row %1)").arg(r.row);
-    err() << T::loadFailed.str().arg(path, reason) << Qt::endl;
+        text += T::atRow.str().arg(r.row);
+    err() << T::loadFailed.str().arg(path, text) << Qt::endl;
     return false;
+}
+
+// Whether a file can be made in the folder of `path`, found out before the
+// radio is touched: the folder exists and takes a file.
+bool folderWritable(const QString& path)
+{
+    const QFileInfo info(path);
+    const QDir folder = info.absoluteDir();
+    if (!folder.exists()) {
+        err() << T::saveFailed.str().arg(path, T::folderMissing.str().arg(QDir::toNativeSeparators(folder.path()))) << Qt::endl;
+        return false;
+    }
+    QTemporaryFile probe(folder.filePath(QStringLiteral(".vxprog-XXXXXX")));
+    if (info.isDir() || !probe.open()) {
+        err() << T::saveFailed.str().arg(path, T::folderNotWritable.str().arg(QDir::toNativeSeparators(folder.path()))) << Qt::endl;
+        return false;
+    }
+    return true;
 }
 
 bool saveFile(const Image& image, const QString& path)
@@ -205,23 +269,26 @@ bool saveFile(const Image& image, const QString& path)
     return false;
 }
 
-// Reads the radio back and compares rows 0..783 with `expected`.
-int verifyAgainst(const Image& expected)
+// "N rows differ" and the regions, as verify reports a mismatch.
+int reportMismatch(const std::vector<int>& rows)
+{
+    err() << T::mismatch.str().arg(rows.size()) << Qt::endl;
+    for (const QString& line : regionLines(rows))
+        err() << line << Qt::endl;
+    return kExitMismatch;
+}
+
+// Reads the whole radio and compares it with `file` as a write of it leaves
+// the radio (the 5-tone table rows may hold the file's or the tables').
+int verifyAgainst(const Image& file)
 {
     Image radio;
     const Transfer t = readWhole(radio, T::verifying);
     if (t.failure != Failure::None)
         return failureExit(t.failure);
-    const QStringList regions = differingRegions(expected, radio, region::wholeWrite.first, region::wholeWrite.last);
-    if (!regions.isEmpty()) {
-        int count = 0;
-        for (int r = region::wholeWrite.first; r <= region::wholeWrite.last; ++r)
-            count += !std::ranges::equal(expected.row(r), radio.row(r));
-        err() << T::mismatch.str().arg(count) << Qt::endl;
-        for (const QString& line : regions)
-            err() << line << Qt::endl;
-        return kExitMismatch;
-    }
+    const std::vector<int> differ = rows_not_held(file, radio);
+    if (!differ.empty())
+        return reportMismatch(differ);
     out() << T::verified.str() << Qt::endl;
     return kExitOk;
 }
@@ -241,8 +308,8 @@ int ports(const QCommandLineParser&, const QStringList&)
         out() << QStringLiteral("COM%1  %2  %3  %4")
                      .arg(n, -2)
                      .arg(device, -24)
-                     .arg(linked ? QStringLiteral("link ") : QStringLiteral("table"))
-                     .arg(present ? QStringLiteral("present") : QStringLiteral("absent"))
+                     .arg(linked ? T::linked.str() : T::fromTable.str())
+                     .arg(present ? T::present.str() : T::absent.str())
               << Qt::endl;
     }
     return kExitOk;
@@ -276,6 +343,8 @@ int identifyCommand(const QCommandLineParser& p, const QStringList&)
 
 int readCommand(const QCommandLineParser& p, const QStringList& a)
 {
+    if (!folderWritable(a[0]))
+        return kExitFile;  // known before the port is touched
     if (const int rc = preparePort(p))
         return rc;
     Image image;
@@ -288,52 +357,166 @@ int readCommand(const QCommandLineParser& p, const QStringList& a)
     return kExitOk;
 }
 
+// A backup file name beside the input, with date and time, never one that
+// exists already.
 QString backupPath(const QString& input)
 {
     const QFileInfo f(input);
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    return f.absoluteDir().filePath(QStringLiteral("%1-backup-%2.dat").arg(f.completeBaseName(), stamp));
+    const QString base = f.absoluteDir().filePath(QStringLiteral("%1-backup-%2").arg(f.completeBaseName(), stamp));
+    QString path = base + QStringLiteral(".dat");
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = QStringLiteral("%1-%2.dat").arg(base).arg(n);
+    return path;
+}
+
+// Seconds a transfer takes at 9600 baud: a handshake, 22 bytes and a
+// sender tick a row written, 75 bytes and a tick a block read.
+int estimateSeconds(int rowsWritten, int blocksRead)
+{
+    const double s = (rowsWritten ? 0.5 : 0) + (blocksRead ? 0.5 : 0) + rowsWritten * 0.038 + blocksRead * 0.094;
+    return int(std::ceil(s));
+}
+
+// The command that writes `backup` back, as the user types it.
+QString restoreCommand(const QCommandLineParser& p, const QString& backup)
+{
+    QString path = QDir::toNativeSeparators(backup);
+    if (path.contains(QLatin1Char(' ')))
+        path = QLatin1Char('"') + path + QLatin1Char('"');
+    QString command = QStringLiteral("vxprog-cli write --full ") + path;
+    if (p.isSet(kPort))
+        command += QStringLiteral(" --port ") + p.value(kPort);
+    return command;
+}
+
+// What the radio holds after a write of `rows` stopped with `acknowledged`
+// of them taken: the regions now new, mixed and as they were, and how to
+// put the backup back.
+void reportStoppedWrite(const QCommandLineParser& p, const std::vector<int>& rows, int acknowledged, const QString& backup)
+{
+    if (acknowledged > 0) {
+        const int last = rows[size_t(acknowledged - 1)];
+        err() << T::writeStopped.str().arg(last).arg(Image::addressOfRow(last), 4, 16, QLatin1Char('0')) << Qt::endl;
+    } else {
+        err() << T::writeStoppedNone.str() << Qt::endl;
+    }
+    QStringList fresh, mixed, old;
+    for (const region::Named& r : region::kMap) {
+        int planned = 0, sent = 0;
+        for (size_t i = 0; i < rows.size(); ++i) {
+            if (rows[i] < r.rows.first || rows[i] > r.rows.last)
+                continue;
+            ++planned;
+            sent += int(i) < acknowledged;
+        }
+        const QString name = QString::fromUtf8(chinese() ? r.nameZh : r.name);
+        if (planned == 0)
+            continue;
+        (sent == planned ? fresh : sent == 0 ? old : mixed) << name;
+    }
+    const QString separator = chinese() ? QStringLiteral("、") : QStringLiteral(", ");
+    if (!fresh.isEmpty())
+        err() << T::regionsNew.str() << fresh.join(separator) << Qt::endl;
+    if (!mixed.isEmpty())
+        err() << T::regionsMixed.str() << mixed.join(separator) << Qt::endl;
+    if (!old.isEmpty())
+        err() << T::regionsOld.str() << old.join(separator) << Qt::endl;
+    if (backup.isEmpty()) {
+        err() << T::noBackup.str() << Qt::endl;
+    } else {
+        err() << T::restoreWith.str() << Qt::endl << QStringLiteral("  ") << restoreCommand(p, backup) << Qt::endl;
+    }
 }
 
 int writeCommand(const QCommandLineParser& p, const QStringList& a)
 {
-    Image image;
-    if (!loadFile(a[0], image))
+    Image file;
+    if (!loadFile(a[0], file))
         return kExitFile;  // refused before the port is touched
+    const bool backupFirst = !p.isSet(kNoBackup);
+    const bool full = p.isSet(kFull) || !backupFirst;  // without a backup nothing tells what changed
+    const bool dryRun = p.isSet(kDryRun);
+    QString backup;
+    if (backupFirst && !dryRun) {
+        backup = backupPath(a[0]);
+        if (!folderWritable(backup))
+            return kExitFile;
+    }
     if (const int rc = preparePort(p))
         return rc;
 
-    if (!p.isSet(kNoBackup)) {
-        Image backup;
-        const Transfer t = readWhole(backup, T::reading);
+    Image radio;
+    if (backupFirst) {
+        const Transfer t = readWhole(radio, T::reading);
         if (t.failure != Failure::None)
             return failureExit(t.failure);
-        const QString path = backupPath(a[0]);
+    }
+    if (!backup.isEmpty()) {
         Image check;
-        if (!saveFile(backup, path) || !datafile::load(path, check).ok() || !(check == backup)) {
-            err() << arg1(T::backupFailed, path) << Qt::endl;
+        if (!saveFile(radio, backup) || !datafile::load(backup, check).ok() || !(check == radio)) {
+            err() << arg1(T::backupFailed, backup) << Qt::endl;
             return kExitFile;
         }
-        out() << arg1(T::backupSaved, path) << Qt::endl;
+        out() << arg1(T::backupSaved, backup) << Qt::endl;
     }
 
     // Exactly what the write dialog sends: the tables kept outside the
-    // editors' reach laid in first.
-    prepare_whole_write(image);
-    Progress bar(err(), Progress::stderrIsTerminal(), T::writing.str() + QLatin1Char(' ') + T::rows.str(), kWholeWriteRows);
-    const Transfer t = writeRadio(image, progressOn(bar));
+    // editors' reach laid in first; only the rows that differ unless --full.
+    Image target = file;
+    prepare_whole_write(target);
+    std::vector<int> rows;
+    if (full) {
+        for (int r = region::wholeWrite.first; r <= region::wholeWrite.last; ++r)
+            rows.push_back(r);
+        out() << T::fullWrite.str().arg(estimateSeconds(int(rows.size()), p.isSet(kNoVerify) ? 0 : kWholeReadBlocks)) << Qt::endl;
+    } else {
+        rows = rows_to_write(file, radio);
+        if (rows.empty()) {
+            out() << T::nothingToWrite.str() << Qt::endl;
+            return kExitOk;
+        }
+        const int blocks = p.isSet(kNoVerify) ? 0 : int(blocksOfRows(rows).size());
+        out() << T::changes.str().arg(rows.size()).arg(estimateSeconds(int(rows.size()), blocks)) << Qt::endl;
+        for (const QString& line : regionLines(rows))
+            out() << line << Qt::endl;
+    }
+    if (dryRun) {
+        out() << T::dryRun.str() << Qt::endl;
+        return kExitOk;
+    }
+
+    Progress bar(err(), Progress::stderrIsTerminal(), T::writing.str() + QLatin1Char(' ') + T::rows.str(), int(rows.size()));
+    const Transfer t = full ? writeRadio(target, progressOn(bar)) : writeRows(target, rows, progressOn(bar));
     bar.finish();
     if (t.failure != Failure::None) {
         const int rc = failureExit(t.failure);
-        if (t.lastRowAcknowledged >= 0)
-            err() << T::writeStopped.str().arg(t.lastRowAcknowledged).arg(Image::addressOfRow(t.lastRowAcknowledged), 4, 16, QLatin1Char('0'))
-                  << Qt::endl;
-        else
-            err() << T::writeStoppedNone.str() << Qt::endl;
+        reportStoppedWrite(p, rows, t.acknowledged, backup);
         return rc;
     }
     out() << common::writeDone.str() << Qt::endl;
-    return p.isSet(kNoVerify) ? kExitOk : verifyAgainst(image);
+    if (p.isSet(kNoVerify))
+        return kExitOk;
+    if (full)
+        return verifyAgainst(file);
+
+    // Reads back only the blocks that hold the rows written.
+    const std::vector<int> blocks = blocksOfRows(rows);
+    Image back = target;
+    Progress verifyBar(err(), Progress::stderrIsTerminal(), T::verifying.str() + QLatin1Char(' ') + T::blocks.str(), int(blocks.size()));
+    const Transfer v = readBlocks(back, blocks, progressOn(verifyBar));
+    verifyBar.finish();
+    if (v.failure != Failure::None)
+        return failureExit(v.failure);
+    std::vector<int> differ;
+    for (int b : blocks)
+        for (int r = b * 4; r < b * 4 + 4 && r <= region::wholeWrite.last; ++r)
+            if (!std::ranges::equal(back.row(r), target.row(r)))
+                differ.push_back(r);
+    if (!differ.empty())
+        return reportMismatch(differ);
+    out() << T::verifiedRows.str().arg(rows.size()) << Qt::endl;
+    return kExitOk;
 }
 
 int verifyCommand(const QCommandLineParser& p, const QStringList& a)
@@ -343,8 +526,6 @@ int verifyCommand(const QCommandLineParser& p, const QStringList& a)
         return kExitFile;
     if (const int rc = preparePort(p))
         return rc;
-    // A write lays the constant tables in; the radio is compared with that.
-    prepare_whole_write(image);
     return verifyAgainst(image);
 }
 
@@ -381,7 +562,7 @@ int exportCsv(const QCommandLineParser& p, const QStringList& a)
 int importCsv(const QCommandLineParser& p, const QStringList& a)
 {
     if (!p.isSet(kOutput)) {
-        err() << "import-csv needs -o OUT.dat" << Qt::endl;
+        err() << T::needsOutput.str() << Qt::endl;
         return kExitUsage;
     }
     channels::CsvOptions options;
@@ -394,7 +575,7 @@ int importCsv(const QCommandLineParser& p, const QStringList& a)
         for (int i = 0; ok && i < 4; ++i)
             v[i] = parts[i].toDouble(&ok);
         if (!ok || !(v[0] < v[1] && v[1] < v[2] && v[2] < v[3])) {
-            err() << "--limits takes four rising numbers in MHz: A-low,A-high,B-low,B-high" << Qt::endl;
+            err() << T::limitsOption.str() << Qt::endl;
             return kExitUsage;
         }
         options.limits = {v[0], v[1], v[2], v[3]};
@@ -404,7 +585,7 @@ int importCsv(const QCommandLineParser& p, const QStringList& a)
         return kExitFile;
     QFile csvFile(a[1]);
     if (!csvFile.open(QIODevice::ReadOnly) || csvFile.size() > datafile::kMaxFileBytes) {
-        err() << T::loadFailed.str().arg(a[1], csvFile.isOpen() ? QStringLiteral("too large") : csvFile.errorString()) << Qt::endl;
+        err() << T::loadFailed.str().arg(a[1], csvFile.isOpen() ? T::tooLarge.str() : T::loadUnreadable.str()) << Qt::endl;
         return kExitFile;
     }
     const channels::CsvImport r = channels::import_csv(csvFile.readAll(), image, options);
@@ -433,41 +614,16 @@ struct Command {
 
 const std::vector<Command>& commands()
 {
+    static const QStringList file{QStringLiteral("FILE.dat")};
     static const std::vector<Command> all{
-        {{"ports", "Serial ports COM1..COM12, the device each opens (from the table or a comN link) and whether it is present.", {}, false, {}},
-         ports},
-        {{"identify", "The radio's model, firmware version, serial number and band limits.", {}, true,
-          [](QCommandLineParser& p) { p.addOption(kJson); }},
-         identifyCommand},
-        {{"read", "Reads the whole radio into a data file (rows the read does not cover keep the start-up defaults); the file is replaced only once complete.",
-          {QStringLiteral("FILE.dat")}, true, {}},
-         readCommand},
-        {{"write",
-          "Reads the radio into a backup file beside FILE (name with date and time), writes the file as the write dialog does (rows 0-783, the 5-tone tables laid in), then reads back and compares.",
-          {QStringLiteral("FILE.dat")}, true,
-          [](QCommandLineParser& p) {
-              p.addOption(kNoBackup);
-              p.addOption(kNoVerify);
-          }},
-         writeCommand},
-        {{"verify", "Reads the radio and compares rows 0-783 with what writing FILE would send; names the regions that differ.",
-          {QStringLiteral("FILE.dat")}, true, {}},
-         verifyCommand},
-        {{"show", "Prints a data file as text: channels, FM presets, both VFOs and the main options.", {QStringLiteral("FILE.dat")}, false, {}},
-         showCommand},
-        {{"export-csv", "Writes the channels of a data file as CSV (to stdout without -o).", {QStringLiteral("FILE.dat")}, false,
-          [](QCommandLineParser& p) { p.addOption(kOutput); }},
-         exportCsv},
-        {{"import-csv",
-          "Puts the channels of a CSV into a copy of a data file, every other row unchanged. Columns are found by name (Location and Frequency are needed); "
-          "every line is checked first, and with any bad line nothing is written unless --fit is given. See the README's section on channel lists.",
-          {QStringLiteral("FILE.dat"), QStringLiteral("IN.csv")}, false,
-          [](QCommandLineParser& p) {
-              p.addOption(kOutput);
-              p.addOption(kFit);
-              p.addOption(kRenumber);
-              p.addOption(kLimits);
-          }},
+        {{"ports", T::portsSummary, {}, false, {}}, ports},
+        {{"identify", T::identifySummary, {}, true, {kJson}}, identifyCommand},
+        {{"read", T::readSummary, file, true, {}}, readCommand},
+        {{"write", T::writeSummary, file, true, {kNoBackup, kNoVerify, kFull, kDryRun}}, writeCommand},
+        {{"verify", T::verifySummary, file, true, {}}, verifyCommand},
+        {{"show", T::showSummary, file, false, {}}, showCommand},
+        {{"export-csv", T::exportCsvSummary, file, false, {kOutput}}, exportCsv},
+        {{"import-csv", T::importCsvSummary, {QStringLiteral("FILE.dat"), QStringLiteral("IN.csv")}, false, {kOutput, kFit, kRenumber, kLimits}},
          importCsv},
     };
     return all;
@@ -487,27 +643,30 @@ int runCommand(const QString& command, const QStringList& args, const QString& u
             return kExitUsage;
         return c.run(p, *positional);
     }
-    err() << QStringLiteral("unknown command \"%1\"").arg(command) << Qt::endl << Qt::endl << usage;
+    err() << T::unknownCommand.str().arg(command) << Qt::endl << Qt::endl << usage;
     return kExitUsage;
 }
 
-QStringList differingRegions(const Image& a, const Image& b, int firstRow, int lastRow)
+QStringList regionLines(const std::vector<int>& rows)
 {
     QStringList out;
     for (const region::Named& r : region::kMap) {
         QStringList runs;
-        int start = -1;
-        const int first = std::max(firstRow, r.rows.first);
-        const int last = std::min(lastRow, r.rows.last);
-        for (int row = first; row <= last + 1; ++row) {
-            const bool differs = row <= last && !std::ranges::equal(a.row(row), b.row(row));
-            if (differs && start < 0)
+        int start = -1, previous = -2;
+        const auto close = [&] {
+            if (start >= 0)
+                runs << (start == previous ? QString::number(start) : QStringLiteral("%1-%2").arg(start).arg(previous));
+        };
+        for (int row : rows) {
+            if (row < r.rows.first || row > r.rows.last)
+                continue;
+            if (row != previous + 1) {
+                close();
                 start = row;
-            if (!differs && start >= 0) {
-                runs << (start == row - 1 ? QString::number(start) : QStringLiteral("%1-%2").arg(start).arg(row - 1));
-                start = -1;
             }
+            previous = row;
         }
+        close();
         if (!runs.isEmpty())
             out << T::mismatchRegion.str().arg(QString::fromUtf8(chinese() ? r.nameZh : r.name), runs.join(QStringLiteral(", ")));
     }

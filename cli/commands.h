@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <vector>
+
 namespace vx::cli {
 
 inline constexpr int kExitOk = 0;
@@ -20,9 +22,9 @@ inline constexpr int kExitMismatch = 6;
 // own options and arguments); returns the exit code.
 int runCommand(const QString& command, const QStringList& args, const QString& usage);
 
-// The rows where two images differ, grouped by memory region, one line a
-// region: "channels: rows 3, 7-9".
-QStringList differingRegions(const Image& a, const Image& b, int firstRow, int lastRow);
+// Rows (ascending) grouped by memory region, one line a region:
+// "  channels: rows 3, 7-9".
+QStringList regionLines(const std::vector<int>& rows);
 
 // The image a read starts from: every row as start-up leaves it.
 Image freshImage();

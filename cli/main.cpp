@@ -3,6 +3,7 @@
 // plans; no widgets.
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
+#include "image/language.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -11,32 +12,14 @@
 
 namespace {
 
-const char* const kUsage =
-    "Usage: vxprog-cli COMMAND [options] [arguments]\n"
-    "\n"
-    "Commands:\n"
-    "  ports                             serial ports COM1..COM12 and their devices\n"
-    "  identify [--port N] [--json]      the radio's model, firmware, serial number, band limits\n"
-    "  read [--port N] FILE.dat          read the whole radio into a data file\n"
-    "  write [--port N] FILE.dat         back up the radio, write the file, read back and compare\n"
-    "  verify [--port N] FILE.dat        read the radio back and compare it with the file\n"
-    "  show FILE.dat                     the file as text: channels, FM presets, VFOs, options\n"
-    "  export-csv FILE.dat [-o OUT.csv]  the channels as CSV\n"
-    "  import-csv FILE.dat IN.csv -o OUT.dat [--fit] [--renumber]\n"
-    "                                    the channels of a CSV into a copy of a data file\n"
-    "\n"
-    "Every command takes --help. Radio commands take --trace (every byte on the\n"
-    "wire, with direction and milliseconds) and --port N (COM1..COM12; without\n"
-    "it the ports are tried from COM8 down to COM1). --lang zh gives Chinese\n"
-    "messages.\n"
-    "\n"
-    "Exit codes:\n"
-    "  0  success\n"
-    "  2  usage: unknown command or option, missing argument\n"
-    "  3  port: the serial port will not open\n"
-    "  4  radio: the radio does not answer, or stopped answering\n"
-    "  5  file: a data file or CSV file cannot be read, is malformed, or cannot be written\n"
-    "  6  verify: the radio differs from the file\n";
+// "--lang zh" or "--lang=zh" anywhere: Chinese from the first message on.
+void pickLanguage(const QStringList& args)
+{
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--lang=zh") || (args[i] == QLatin1String("--lang") && i + 1 < args.size() && args[i + 1] == QLatin1String("zh")))
+            vx::setChinese(true);
+    }
+}
 
 }  // namespace
 
@@ -44,12 +27,27 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vxprog-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VXPROG_VERSION));
     QStringList args = QCoreApplication::arguments();
-    if (args.size() < 2 || args[1] == QLatin1String("--help") || args[1] == QLatin1String("-h")) {
-        std::fputs(kUsage, args.size() < 2 ? stderr : stdout);
-        return args.size() < 2 ? vx::cli::kExitUsage : 0;
+    pickLanguage(args);
+    const QString usage = vx::cli_text::mainUsage.str();
+    const QString first = args.value(1);
+    if (args.size() < 2) {
+        std::fputs(qPrintable(usage), stderr);
+        return vx::cli::kExitUsage;
     }
-    const QString command = args[1];
+    if (first == QLatin1String("--version") || first == QLatin1String("-v") || first == QLatin1String("version")) {
+        std::printf("vxprog-cli %s\n", VXPROG_VERSION);
+        return 0;
+    }
+    if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("help")) {
+        // "help COMMAND" is that command's --help.
+        const QString command = args.value(2);
+        if (first == QLatin1String("help") && !command.isEmpty() && !command.startsWith(QLatin1Char('-')))
+            return vx::cli::runCommand(command, {args[0], QStringLiteral("--help")}, usage);
+        std::fputs(usage.toUtf8().constData(), stdout);
+        return 0;
+    }
     args.removeAt(1);
-    return vx::cli::runCommand(command, args, QString::fromLatin1(kUsage));
+    return vx::cli::runCommand(first, args, usage);
 }

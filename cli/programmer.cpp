@@ -1,24 +1,31 @@
 #include "cli/programmer.h"
 
+#include "cli/interrupt.h"
 #include "link/identification.h"
 #include "link/transfer_session.h"
 #include "link/whole_radio.h"
 
 #include <QEventLoop>
+#include <QTimer>
 
 namespace vx::cli {
 
 namespace {
+
+using namespace std::chrono_literals;
+constexpr auto kSignalPoll = 20ms;  // how often a running command looks for a signal
 
 // Runs a plan on a session of its own until it ends.
 Transfer run(TransferPlan plan, int total, const ProgressFn& progress)
 {
     Transfer result;
     const bool write = plan.params.direction == Direction::Write;
+    const int firstRow = plan.params.firstRow;
+    const int rows = plan.params.endRow - firstRow;
     plan.progress = [&](int request, int counter) -> std::optional<ProgressStep> {
         // A write's packet for row r starts once row r - 1 was acknowledged.
         if (write && request > 0)
-            result.lastRowAcknowledged = counter - 1;
+            result.acknowledged = counter - firstRow;
         if (progress)
             progress(request, total);
         return std::nullopt;
@@ -27,7 +34,7 @@ Transfer run(TransferPlan plan, int total, const ProgressFn& progress)
     QEventLoop loop;
     QObject::connect(&session, &TransferSession::succeeded, &loop, [&] {
         if (write)
-            result.lastRowAcknowledged = plan.params.endRow - 1;
+            result.acknowledged = rows;
         if (progress)
             progress(total, total);
         loop.quit();
@@ -40,8 +47,25 @@ Transfer run(TransferPlan plan, int total, const ProgressFn& progress)
         result.failure = midTransfer ? Failure::NoAnswer : Failure::Port;
         loop.quit();
     });
+    QObject::connect(&session, &TransferSession::stopped, &loop, [&](Direction, int sent) {
+        result.failure = Failure::Interrupted;
+        if (write)
+            result.acknowledged = sent;
+        loop.quit();
+    });
+    QTimer signalPoll;
+    bool stopping = false;
+    QObject::connect(&signalPoll, &QTimer::timeout, &loop, [&] {
+        if (interruptSignal() && !stopping) {
+            stopping = true;
+            session.stop();
+        }
+    });
+    if (interruptSignal())
+        return {Failure::Interrupted, 0};
     if (!session.start(std::move(plan)))
-        return {Failure::Port, -1};
+        return {Failure::Port, 0};
+    signalPoll.start(kSignalPoll);
     loop.exec();
     return result;
 }
@@ -64,9 +88,17 @@ Identified identify()
         loop.quit();
     };
     identification.onGaveUp = [&] { loop.quit(); };
+    QTimer signalPoll;
+    QObject::connect(&signalPoll, &QTimer::timeout, &loop, [&] {
+        if (interruptSignal()) {
+            result.failure = Failure::Interrupted;
+            loop.quit();
+        }
+    });
     identification.start();
     if (result.failure == Failure::Port)
         return result;
+    signalPoll.start(kSignalPoll);
     loop.exec();
     identification.closePort();
     return result;
@@ -81,9 +113,27 @@ Transfer readRadio(Image& image, const ProgressFn& progress)
     return t;
 }
 
+Transfer readBlocks(Image& image, const std::vector<int>& blocks, const ProgressFn& progress)
+{
+    if (blocks.empty())
+        return {};
+    Image fresh = image;
+    const Transfer t = run(blocksReadPlan(fresh, blocks), int(blocks.size()), progress);
+    if (t.failure == Failure::None)
+        image = fresh;
+    return t;
+}
+
 Transfer writeRadio(const Image& image, const ProgressFn& progress)
 {
     return run(wholeWritePlan(image), kWholeWriteRows, progress);
+}
+
+Transfer writeRows(const Image& image, const std::vector<int>& rows, const ProgressFn& progress)
+{
+    if (rows.empty())
+        return {};
+    return run(rowsWritePlan(image, rows), int(rows.size()), progress);
 }
 
 }  // namespace vx::cli

@@ -1,7 +1,9 @@
 #pragma once
 // The radio operations of the command-line programmer, each run to its end
-// on an event loop of its own: identification, and the whole-radio read and
-// write with the dialogs' plans (same rows, retries and pauses).
+// on an event loop of its own: identification, the whole-radio read and
+// write with the dialogs' plans (same rows, retries and pauses), and the
+// same packets for only some rows or blocks. A signal caught by
+// catchInterrupts() stops each of them (a write after the packet in flight).
 
 #include "image/image.h"
 #include "link/identity.h"
@@ -9,13 +11,15 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace vx::cli {
 
 enum class Failure {
     None,
-    Port,       // the port would not open
-    NoAnswer,   // the radio did not answer, or stopped answering
+    Port,         // the port would not open
+    NoAnswer,     // the radio did not answer, or stopped answering
+    Interrupted,  // a signal stopped it
 };
 
 struct Identified {
@@ -28,7 +32,7 @@ using ProgressFn = std::function<void(int done, int total)>;
 
 struct Transfer {
     Failure failure = Failure::None;
-    int lastRowAcknowledged = -1;  // a write: the last row the radio took
+    int acknowledged = 0;  // a write: packets the radio acknowledged, in order
 };
 
 // The handshake with three retries, as the main window's identification.
@@ -36,7 +40,12 @@ Identified identify();
 // A whole-radio read into `image` (rows 0..787); `image` changes only when
 // every block arrived.
 Transfer readRadio(Image& image, const ProgressFn& progress);
+// The rows of `blocks` (64-byte blocks, rows 4b..4b+3) into `image`, only
+// when every block arrived.
+Transfer readBlocks(Image& image, const std::vector<int>& blocks, const ProgressFn& progress);
 // A whole-radio write of rows 0..783 of `image`, one attempt.
 Transfer writeRadio(const Image& image, const ProgressFn& progress);
+// Rows `rows` of `image` (ascending), one attempt.
+Transfer writeRows(const Image& image, const std::vector<int>& rows, const ProgressFn& progress);
 
 }  // namespace vx::cli

@@ -2,6 +2,8 @@
 // codecs.
 #include "cli/commands.h"
 
+#include "cli/cli_texts.h"
+
 #include "editors/channels/channel_codec.h"
 #include "editors/fm/fm_codec.h"
 #include "editors/options/option_codec.h"
@@ -11,13 +13,15 @@ namespace vx::cli {
 
 namespace {
 
+namespace T = cli_text::show;
+
 void showChannels(const Image& image, QTextStream& out)
 {
     using namespace channels;
-    out << "Channels" << Qt::endl;
-    out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8").arg(QStringLiteral("No."), -4).arg(QStringLiteral("RX MHz"), -10)
-               .arg(QStringLiteral("TX MHz"), -10).arg(QStringLiteral("Decode"), -7).arg(QStringLiteral("Encode"), -7)
-               .arg(QStringLiteral("Power"), -5).arg(QStringLiteral("W/N"), -3).arg(QStringLiteral("Name"))
+    out << T::channels.str() << Qt::endl;
+    out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8").arg(T::number.str(), -4).arg(T::rxMhz.str(), -10)
+               .arg(T::txMhz.str(), -10).arg(T::decode.str(), -7).arg(T::encode.str(), -7)
+               .arg(T::power.str(), -5).arg(QStringLiteral("W/N"), -3).arg(T::name.str())
         << Qt::endl;
     int shown = 0;
     for (int n = 0; n < kChannels; ++n) {
@@ -30,12 +34,12 @@ void showChannels(const Image& image, QTextStream& out)
             << Qt::endl;
         ++shown;
     }
-    out << QStringLiteral("(%1 of %2 channels in use)").arg(shown).arg(kChannels) << Qt::endl;
+    out << T::inUse.str().arg(shown).arg(kChannels) << Qt::endl;
 }
 
 void showFmPresets(const Image& image, QTextStream& out)
 {
-    out << Qt::endl << "FM presets" << Qt::endl;
+    out << Qt::endl << T::fmPresets.str() << Qt::endl;
     for (int p = 1; p <= fm::kPresets; ++p) {
         const fm::PresetTexts t = fm::decode_preset(image, p);
         out << QStringLiteral("%1 %2 %3").arg(p, -4).arg(t.frequency.isEmpty() ? QStringLiteral("-") : t.frequency, -10).arg(t.name)
@@ -54,7 +58,7 @@ QString entry(const options::Choices& list, int position)
 void showVfos(const Image& image, QTextStream& out)
 {
     using namespace options;
-    out << Qt::endl << "VFOs" << Qt::endl;
+    out << Qt::endl << T::vfos.str() << Qt::endl;
     for (const Vfo v : {Vfo::A, Vfo::B}) {
         const RecordView r = vfo_view(image, v);
         auto tone = [&](field::Tone16le f) {
@@ -62,7 +66,7 @@ void showVfos(const Image& image, QTextStream& out)
             const VfoTone t = decode_vfo_tone(p.low, p.high);
             return t.position >= 0 ? vfo_tone_entries(chinese()).value(t.position) : t.text;
         };
-        out << QStringLiteral("%1  %2 MHz (%3)  offset %4 %5  step %6  RX tone %7  TX tone %8  %9 %10  signal code %11  %12")
+        out << T::vfoLine.str()
                    .arg(v == Vfo::A ? QLatin1Char('A') : QLatin1Char('B'))
                    .arg(vfo_frequency(image, v))
                    .arg(vfo_is_vhf(image, v) ? QStringLiteral("VHF") : QStringLiteral("UHF"))
@@ -82,14 +86,14 @@ void showOptions(const Image& image, QTextStream& out)
     using namespace options;
     OptionBlock block;
     block.load(image);
-    out << Qt::endl << "Options" << Qt::endl;
+    out << Qt::endl << T::options.str() << Qt::endl;
     for (const GeneralSetting& s : kGeneralSettings)
         out << QStringLiteral("%1 %2").arg(QLatin1String(s.control), -14).arg(entry(*s.list, setting_position(block, s))) << Qt::endl;
     for (const CheckSetting& c : kCheckSettings)
-        out << QStringLiteral("%1 %2").arg(QLatin1String(c.control), -22).arg(check_state(block, c) ? "on" : "off") << Qt::endl;
-    out << QStringLiteral("Power-on message  \"%1\" / \"%2\"").arg(message_text(block, MessageLine::Upper), message_text(block, MessageLine::Lower))
+        out << QStringLiteral("%1 %2").arg(QLatin1String(c.control), -22).arg(check_state(block, c) ? T::on.str() : T::off.str()) << Qt::endl;
+    out << T::message.str().arg(message_text(block, MessageLine::Upper), message_text(block, MessageLine::Lower))
         << Qt::endl;
-    out << QStringLiteral("ANI %1   PTT-ID begin %2   PTT-ID end %3")
+    out << T::codes.str()
                .arg(code_text(block, CodeString::Ani), code_text(block, CodeString::PttIdBegin), code_text(block, CodeString::PttIdEnd))
         << Qt::endl;
 }

@@ -7,6 +7,8 @@
 #include "editors/signalling/five_tone_codec.h"
 #include "editors/signalling/two_tone_codec.h"
 
+#include <algorithm>
+
 namespace vx {
 
 void lay_startup_defaults(Image& image)
@@ -27,6 +29,31 @@ region::Rows prepare_whole_write(Image& image)
 {
     five_tone::lay_tables(image);
     return five_tone::kTableRows;
+}
+
+std::vector<int> rows_not_held(const Image& file, const Image& radio)
+{
+    Image laid = file;
+    const region::Rows tables = prepare_whole_write(laid);
+    std::vector<int> out;
+    for (int r = region::wholeWrite.first; r <= region::wholeWrite.last; ++r) {
+        const bool held = std::ranges::equal(radio.row(r), file.row(r))
+                          || (r >= tables.first && r <= tables.last && std::ranges::equal(radio.row(r), laid.row(r)));
+        if (!held)
+            out.push_back(r);
+    }
+    return out;
+}
+
+std::vector<int> rows_to_write(const Image& file, const Image& radio)
+{
+    Image laid = file;
+    prepare_whole_write(laid);
+    std::vector<int> out;
+    for (int r = region::wholeWrite.first; r <= region::wholeWrite.last; ++r)
+        if (!std::ranges::equal(radio.row(r), laid.row(r)))
+            out.push_back(r);
+    return out;
 }
 
 }  // namespace vx

@@ -5,6 +5,8 @@
 
 #include "image/image.h"
 
+#include <vector>
+
 namespace vx {
 
 // Fills the image with 0xFF and lays down every editor's factory defaults
@@ -16,5 +18,16 @@ void lay_startup_defaults(Image& image);
 // the image just before it starts, by the write dialog and the command line
 // alike. Returns the rows laid.
 region::Rows prepare_whole_write(Image& image);
+
+// The rows of a whole-radio write (0..783) at which a radio that reads as
+// `radio` does not hold `file`. A row the write lays its tables into also
+// matches when it equals the table: the radio holds the file both as it was
+// read and as it was written.
+std::vector<int> rows_not_held(const Image& file, const Image& radio);
+
+// The rows of 0..783 a write of `file` sends to a radio that reads as
+// `radio`: where the radio differs from the file with the tables laid in,
+// in address order.
+std::vector<int> rows_to_write(const Image& file, const Image& radio);
 
 }  // namespace vx

@@ -9,14 +9,19 @@
 #include "link/portmap.h"
 #include "link/whole_radio.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
+#include <csignal>
 #include <optional>
 #include <random>
+#include <sys/types.h>
 
 using namespace vx;
 
@@ -209,6 +214,168 @@ private slots:
         QCOMPARE(r.code, 4);
         QCOMPARE(rig_->radio.withModel([](emu::RadioModel& m) { return m.counters().rowsWritten; }), 0);
         QVERIFY(QDir(dir_.path()).entryList({QStringLiteral("b-backup-*.dat")}).isEmpty());
+    }
+
+    // Verify means "the radio holds this file": right after a read it
+    // passes on a radio whose 5-tone tables are not the constants; a changed
+    // byte anywhere, the tables included, fails and names region and row.
+    void verifyAfterReadPasses()
+    {
+        QCOMPARE(cli(QStringList{QStringLiteral("read"), path("r.dat")} + port()).code, 0);
+        const Run v = cli(QStringList{QStringLiteral("verify"), path("r.dat")} + port());
+        QVERIFY2(v.code == 0, qPrintable(v.err));
+        QVERIFY(v.out.contains("Verified: the radio holds the file"));
+        Image radio = rig_->memory();
+        radio.set(520, 0, uint8_t(radio.at(520, 0) ^ 1));
+        rig_->radio.setMemory(radio);
+        const Run bad = cli(QStringList{QStringLiteral("verify"), path("r.dat")} + port());
+        QCOMPARE(bad.code, 6);
+        QVERIFY2(bad.err.contains("1 rows differ") && bad.err.contains("5-tone: rows 520"), qPrintable(bad.err));
+    }
+
+    // One changed channel: the backup read, exactly the differing rows in
+    // address order, then reads of only the blocks that hold them. Written
+    // again, nothing is sent.
+    void writeSendsOnlyWhatChanged()
+    {
+        QCOMPARE(cli(QStringList{QStringLiteral("read"), path("c.dat")} + port()).code, 0);
+        Image file;
+        QVERIFY(datafile::load(path("c.dat"), file).ok());
+        channels::set_rx(file, 5, u"146.52");
+        channels::set_name(file, 5, u"NEW");
+        QCOMPARE(datafile::save(file, path("c.dat")), datafile::SaveError::None);
+        const std::vector<int> expected = rows_to_write(file, rig_->memory());
+        QVERIFY(std::ranges::find(expected, 5) != expected.end() && std::ranges::find(expected, 261) != expected.end());
+
+        const Run dry = cli(QStringList{QStringLiteral("write"), path("c.dat"), QStringLiteral("--dry-run")} + port());
+        QCOMPARE(dry.code, 0);
+        QVERIFY2(dry.out.contains(QStringLiteral("%1 rows will be written").arg(expected.size())), qPrintable(dry.out));
+        QVERIFY(dry.out.contains("channels: rows 5") && dry.out.contains("names: rows 261"));
+        QCOMPARE(rig_->radio.withModel([](emu::RadioModel& m) { return m.counters().rowsWritten; }), 0);
+        QVERIFY(QDir(dir_.path()).entryList({QStringLiteral("c-backup-*.dat")}).isEmpty());  // a dry run keeps none
+
+        rig_->clearLog();
+        const Run w = cli(QStringList{QStringLiteral("write"), path("c.dat")} + port());
+        QVERIFY2(w.code == 0, qPrintable(w.err + w.out));
+        std::vector<int> written, readBack;
+        bool afterWrite = false;
+        for (const auto& c : rig_->log()) {
+            if (c.kind == 'X') {
+                written.push_back(c.address / 16);
+                afterWrite = true;
+            } else if (c.kind == 'S' && afterWrite) {
+                readBack.push_back(c.address / 64);
+            }
+        }
+        QCOMPARE(written, expected);
+        QCOMPARE(readBack, blocksOfRows(expected));
+        QVERIFY(w.out.contains(QStringLiteral("Verified: the %1 rows written equal the file").arg(expected.size())));
+        QVERIFY(rows_not_held(file, rig_->memory()).empty());
+
+        rig_->clearLog();
+        const Run again = cli(QStringList{QStringLiteral("write"), path("c.dat")} + port());
+        QCOMPARE(again.code, 0);
+        QVERIFY(again.out.contains("The radio already holds this file; nothing was sent."));
+        QVERIFY(std::ranges::none_of(rig_->log(), [](const auto& c) { return c.kind == 'X'; }));
+        QCOMPARE(cli(QStringList{QStringLiteral("verify"), path("c.dat")} + port()).code, 0);
+    }
+
+    void fullWriteSendsEveryRow()
+    {
+        Image image;
+        lay_startup_defaults(image);
+        QCOMPARE(datafile::save(image, path("f.dat")), datafile::SaveError::None);
+        rig_->clearLog();
+        const Run w = cli(QStringList{QStringLiteral("write"), path("f.dat"), QStringLiteral("--full")} + port());
+        QVERIFY2(w.code == 0, qPrintable(w.err));
+        QCOMPARE(std::ranges::count_if(rig_->log(), [](const auto& c) { return c.kind == 'X'; }), 784);
+    }
+
+    // Ctrl+C during a write: it stops after the packet in flight, names the
+    // last row taken and the mixed regions, and the backup it names puts
+    // the radio back.
+    void interruptedWriteCanBeRestored()
+    {
+        const Image before = rig_->memory();
+        Image image;
+        lay_startup_defaults(image);
+        QCOMPARE(datafile::save(image, path("i.dat")), datafile::SaveError::None);
+        QProcess p;
+        p.start(QStringLiteral(VXPROG_CLI), QStringList{QStringLiteral("write"), path("i.dat"), QStringLiteral("--full")} + port());
+        QVERIFY(p.waitForStarted());
+        QElapsedTimer waited;
+        waited.start();
+        while (rig_->radio.withModel([](emu::RadioModel& m) { return m.counters().rowsWritten; }) < 100 && waited.elapsed() < 60'000)
+            QThread::msleep(1);
+        ::kill(pid_t(p.processId()), SIGINT);
+        QVERIFY(p.waitForFinished(60'000));
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 130);
+        const int written = rig_->radio.withModel([](emu::RadioModel& m) { return m.counters().rowsWritten; });
+        QVERIFY2(written >= 100 && written < 784, qPrintable(err));
+        QVERIFY2(err.contains(QStringLiteral("the last row the radio acknowledged is row %1").arg(written - 1)), qPrintable(err));
+        QVERIFY(err.contains("Regions now mixed, part new and part old: channels"));
+        const QStringList backups = QDir(dir_.path()).entryList({QStringLiteral("i-backup-*.dat")});
+        QCOMPARE(backups.size(), 1);
+        const QString restore = QStringLiteral("vxprog-cli write --full %1 --port %2").arg(QDir::toNativeSeparators(path(backups[0]))).arg(kPort);
+        QVERIFY2(err.contains(restore), qPrintable(err));
+
+        QCOMPARE(cli(QStringList{QStringLiteral("write"), QStringLiteral("--full"), path(backups[0]), QStringLiteral("--no-backup")} + port()).code, 0);
+        QCOMPARE(cli(QStringList{QStringLiteral("verify"), path(backups[0])} + port()).code, 0);
+        for (int row = 0; row <= 783; ++row)
+            QVERIFY(std::ranges::equal(rig_->memory().row(row), before.row(row)) || (row >= 512 && row <= 574));
+    }
+
+    // What can be known before the port opens is: no handshake happens.
+    void checkedBeforeThePort()
+    {
+        const int before = handshakes();
+        const Run read = cli(QStringList{QStringLiteral("read"), path("no/such/folder/r.dat")} + port());
+        QCOMPARE(read.code, 5);
+        QVERIFY2(read.err.contains("does not exist"), qPrintable(read.err));
+        QCOMPARE(cli(QStringList{QStringLiteral("read"), path("r.dat"), QStringLiteral("--port"), QStringLiteral("13")}).code, 2);
+        const Run zh = cli(QStringList{QStringLiteral("read"), path("r.dat"), QStringLiteral("--port"), QStringLiteral("x"), QStringLiteral("--lang"), QStringLiteral("zh")});
+        QCOMPARE(zh.code, 2);
+        QVERIFY2(zh.err.contains(QStringLiteral("--port 需要 1 至 12 的数字")), qPrintable(zh.err));
+        QCOMPARE(handshakes(), before);
+    }
+
+    // A backup never replaces a file that exists.
+    void backupNeverOverwrites()
+    {
+        Image image;
+        lay_startup_defaults(image);
+        QCOMPARE(datafile::save(image, path("k.dat")), datafile::SaveError::None);
+        const QDateTime now = QDateTime::currentDateTime();
+        for (int s = 0; s < 30; ++s) {
+            QFile f(path(QStringLiteral("k-backup-%1.dat").arg(now.addSecs(s).toString(QStringLiteral("yyyyMMdd-HHmmss")))));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("keep");
+        }
+        QCOMPARE(cli(QStringList{QStringLiteral("write"), path("k.dat"), QStringLiteral("--no-verify")} + port()).code, 0);
+        const QStringList backups = QDir(dir_.path()).entryList({QStringLiteral("k-backup-*.dat")});
+        QCOMPARE(backups.size(), 31);
+        for (const QString& b : backups) {
+            QFile f(path(b));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            if (!b.endsWith("-2.dat"))
+                QCOMPARE(f.readAll(), QByteArray("keep"));
+        }
+    }
+
+    void versionAndHelp()
+    {
+        const Run v = cli({QStringLiteral("--version")});
+        QCOMPARE(v.code, 0);
+        QCOMPARE(v.out.trimmed(), QStringLiteral("vxprog-cli " VXPROG_VERSION));
+        QCOMPARE(cli({QStringLiteral("version")}).out, v.out);
+        QVERIFY(cli({QStringLiteral("help")}).out.contains("Exit codes"));
+        const Run importHelp = cli({QStringLiteral("help"), QStringLiteral("import-csv")});
+        QCOMPARE(importHelp.code, 0);
+        QVERIFY(importHelp.out.contains("RxDtcsCode") && importHelp.out.contains("Channel lists (CSV)"));
+        const Run zh = cli({QStringLiteral("help"), QStringLiteral("write"), QStringLiteral("--lang"), QStringLiteral("zh")});
+        QVERIFY2(zh.out.contains(QStringLiteral("选项：")) && zh.out.contains(QStringLiteral("写入全部 784 行")), qPrintable(zh.out));
     }
 
     void showAndCsvRoundTrip()
