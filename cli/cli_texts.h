@@ -83,6 +83,11 @@ inline constexpr Text mainUsage{
     "  export-csv FILE.dat [-o OUT.csv]  把信道写成 CSV\n"
     "  import-csv FILE.dat IN.csv -o OUT.dat [--fit] [--renumber]\n"
     "                                    把 CSV 的信道放入数据文件的副本\n"
+    "  export-conf FILE.dat [-o X.yaml]  把全部命名设置写成 YAML 文本配置\n"
+    "  apply-conf BASE.dat CONF.yaml -o OUT.dat\n"
+    "                                    把配置写明的设置放入数据文件的副本\n"
+    "  diff A.dat B.dat|CONF.yaml        按名称列出不同的设置\n"
+    "  conf-reference                    配置文件的全部键和取值\n"
     "  help [命令]                       此帮助，或某个命令的帮助\n"
     "  version                           版本\n"
     "\n"
@@ -91,6 +96,7 @@ inline constexpr Text mainUsage{
     "\n"
     "退出码：\n"
     "  0    成功\n"
+    "  1    diff：两者不同\n"
     "  2    用法：未知的命令或选项，缺少参数\n"
     "  3    端口：通讯端口无法打开\n"
     "  4    对讲机：对讲机没有应答，或中途停止应答\n"
@@ -110,6 +116,11 @@ inline constexpr Text mainUsage{
     "  export-csv FILE.dat [-o OUT.csv]  the channels as CSV\n"
     "  import-csv FILE.dat IN.csv -o OUT.dat [--fit] [--renumber]\n"
     "                                    the channels of a CSV into a copy of a data file\n"
+    "  export-conf FILE.dat [-o X.yaml]  every named setting as a YAML text configuration\n"
+    "  apply-conf BASE.dat CONF.yaml -o OUT.dat\n"
+    "                                    the settings CONF names onto a copy of a data file\n"
+    "  diff A.dat B.dat|CONF.yaml        the settings that differ, by name\n"
+    "  conf-reference                    every key of the configuration and its values\n"
     "  help [COMMAND]                    this help, or a command's\n"
     "  version                           the version\n"
     "\n"
@@ -120,6 +131,7 @@ inline constexpr Text mainUsage{
     "\n"
     "Exit codes:\n"
     "  0    success\n"
+    "  1    diff: the two differ\n"
     "  2    usage: unknown command or option, missing argument\n"
     "  3    port: the serial port will not open\n"
     "  4    radio: the radio does not answer, or stopped answering\n"
@@ -172,6 +184,23 @@ inline constexpr Text importCsvSummary{
     "Frequency are needed. Columns read: Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,"
     "Mode,Skip,Power. Every line is checked first; with any bad line nothing is written unless --fit is given. See the README, section \"Channel lists "
     "(CSV)\"."};
+
+// The text configuration.
+inline constexpr Text confFailed{"配置文件 %1 有错误，未写入任何文件：", "The configuration %1 has errors; nothing was written:"};
+inline constexpr Text confLine{"  第 %1 行第 %2 列：%3", "  line %1, column %2: %3"};
+inline constexpr Text needsOutputFor{"%1 需要 -o OUT.dat", "%1 needs -o OUT.dat"};
+inline constexpr Text exportConfSummary{"把数据文件的全部命名设置写成 YAML 文本配置（不带 -o 时输出到标准输出）。目前包括信道、FM 预置和可选参数。",
+                                        "Writes every named setting of a data file as a YAML text configuration (to stdout without -o). It covers the "
+                                        "channels, the FM presets and the optional features so far."};
+inline constexpr Text applyConfSummary{"把配置文件中写明的设置放入数据文件的副本，其他字节不变；每个有错误的值都带行号和列号列出，有错误时不写入。",
+                                       "Sets exactly the settings CONF names on a copy of BASE, every other byte unchanged; every bad value is listed with "
+                                       "its line and column, and with any nothing is written."};
+inline constexpr Text diffSummary{"按名称列出两个数据文件（或数据文件与在其上应用的配置）不同的设置，其余不同的字节按行列出；相同时退出码 0，不同时 1。",
+                                  "Lists the settings that differ between two data files (or a data file and a configuration applied to it) by name, "
+                                  "then any other differing bytes as raw rows; exit 0 when equal, 1 when different."};
+
+inline constexpr Text confReferenceSummary{"以 Markdown 列出配置文件的每个键及其取值（README 中的参考即此输出）。",
+                                           "Prints every key of the configuration with the values it takes, as Markdown (the README's reference is this text)."};
 
 // show.
 namespace show {

@@ -8,6 +8,7 @@
 #include "editors/channels/channel_csv.h"
 #include "editors/channels/channel_csv_texts.h"
 #include "editors/channels/datafile.h"
+#include "editors/config/config.h"
 #include "editors/defaults.h"
 #include "image/language.h"
 #include "image/tables.h"
@@ -607,6 +608,92 @@ int importCsv(const QCommandLineParser& p, const QStringList& a)
     return kExitOk;
 }
 
+int exportConf(const QCommandLineParser& p, const QStringList& a)
+{
+    Image image;
+    if (!loadFile(a[0], image))
+        return kExitFile;
+    const QByteArray text = config::export_config(image);
+    if (!p.isSet(kOutput)) {
+        out() << QString::fromUtf8(text);
+        return kExitOk;
+    }
+    QSaveFile f(p.value(kOutput));
+    if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size() || !f.commit()) {
+        err() << T::saveFailed.str().arg(p.value(kOutput), f.errorString()) << Qt::endl;
+        return kExitFile;
+    }
+    out() << arg1(T::saved, p.value(kOutput)) << Qt::endl;
+    return kExitOk;
+}
+
+// Reads a configuration file; nullopt after a message.
+std::optional<QByteArray> readConf(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || f.size() > config::kMaxConfigBytes) {
+        err() << T::loadFailed.str().arg(path, f.isOpen() ? T::tooLarge.str() : T::loadUnreadable.str()) << Qt::endl;
+        return std::nullopt;
+    }
+    return f.readAll();
+}
+
+// Applies a configuration to an image; false after listing every problem.
+bool applyConf(const QString& path, const QByteArray& text, Image& image)
+{
+    const config::Applied r = config::apply_config(text, image);
+    if (r.ok())
+        return true;
+    err() << T::confFailed.str().arg(path) << Qt::endl;
+    for (const config::Problem& problem : r.problems)
+        err() << T::confLine.str().arg(problem.line).arg(problem.column).arg(problem.text) << Qt::endl;
+    return false;
+}
+
+int applyConfCommand(const QCommandLineParser& p, const QStringList& a)
+{
+    if (!p.isSet(kOutput)) {
+        err() << T::needsOutputFor.str().arg(QStringLiteral("apply-conf")) << Qt::endl;
+        return kExitUsage;
+    }
+    Image image;
+    if (!loadFile(a[0], image))
+        return kExitFile;
+    const auto text = readConf(a[1]);
+    if (!text || !applyConf(a[1], *text, image))
+        return kExitFile;
+    if (!saveFile(image, p.value(kOutput)))
+        return kExitFile;
+    out() << arg1(T::saved, p.value(kOutput)) << Qt::endl;
+    return kExitOk;
+}
+
+// diff A.dat B.dat, or A.dat CONF.yaml (A with the configuration applied).
+int diffCommand(const QCommandLineParser&, const QStringList& a)
+{
+    Image first;
+    if (!loadFile(a[0], first))
+        return kExitFile;
+    Image second = first;
+    if (a[1].endsWith(QLatin1String(".yaml"), Qt::CaseInsensitive) || a[1].endsWith(QLatin1String(".yml"), Qt::CaseInsensitive)) {
+        const auto text = readConf(a[1]);
+        if (!text || !applyConf(a[1], *text, second))
+            return kExitFile;
+    } else if (!loadFile(a[1], second)) {
+        return kExitFile;
+    }
+    const QStringList lines = config::diff_images(first, second);
+    for (const QString& line : lines)
+        out() << line << Qt::endl;
+    return lines.isEmpty() ? kExitOk : kExitDiffers;
+}
+
+int confReference(const QCommandLineParser&, const QStringList&)
+{
+    out() << config::reference();
+    return kExitOk;
+}
+
 struct Command {
     Spec spec;
     int (*run)(const QCommandLineParser&, const QStringList&);
@@ -623,6 +710,10 @@ const std::vector<Command>& commands()
         {{"verify", T::verifySummary, file, true, {}}, verifyCommand},
         {{"show", T::showSummary, file, false, {}}, showCommand},
         {{"export-csv", T::exportCsvSummary, file, false, {kOutput}}, exportCsv},
+        {{"export-conf", T::exportConfSummary, file, false, {kOutput}}, exportConf},
+        {{"apply-conf", T::applyConfSummary, {QStringLiteral("BASE.dat"), QStringLiteral("CONF.yaml")}, false, {kOutput}}, applyConfCommand},
+        {{"diff", T::diffSummary, {QStringLiteral("A.dat"), QStringLiteral("B.dat|CONF.yaml")}, false, {}}, diffCommand},
+        {{"conf-reference", T::confReferenceSummary, {}, false, {}}, confReference},
         {{"import-csv", T::importCsvSummary, {QStringLiteral("FILE.dat"), QStringLiteral("IN.csv")}, false, {kOutput, kFit, kRenumber, kLimits}},
          importCsv},
     };

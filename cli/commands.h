@@ -12,6 +12,7 @@
 namespace vx::cli {
 
 inline constexpr int kExitOk = 0;
+inline constexpr int kExitDiffers = 1;  // diff: the two differ
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitPort = 3;
 inline constexpr int kExitRadio = 4;

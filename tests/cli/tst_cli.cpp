@@ -364,6 +364,42 @@ private slots:
         }
     }
 
+    // export-conf, a partial apply-conf, diff by name with diff's exit codes,
+    // a bad file named by line and column.
+    void configurationCommands()
+    {
+        Image image;
+        lay_startup_defaults(image);
+        QCOMPARE(datafile::save(image, path("base.dat")), datafile::SaveError::None);
+        QCOMPARE(cli({QStringLiteral("export-conf"), path("base.dat"), QStringLiteral("-o"), path("base.yaml")}).code, 0);
+        QCOMPARE(cli({QStringLiteral("apply-conf"), path("base.dat"), path("base.yaml"), QStringLiteral("-o"), path("same.dat")}).code, 0);
+        QCOMPARE(cli({QStringLiteral("diff"), path("base.dat"), path("same.dat")}).code, 0);
+        QFile fleet(path("fleet.yaml"));
+        QVERIFY(fleet.open(QIODevice::WriteOnly));
+        fleet.write("options:\n  Squelch Level: \"3\"\n  Power-On Message 1: CLUB\nchannels:\n  - number: 10\n    receive: 145.6\n"
+                    "    transmit: 145.0\n    decode: \"88.5\"\n    name: RPT1\n  - number: 0\n    empty: true\n");
+        fleet.close();
+        QCOMPARE(cli({QStringLiteral("apply-conf"), path("base.dat"), path("fleet.yaml"), QStringLiteral("-o"), path("fleet.dat")}).code, 0);
+        const Run d = cli({QStringLiteral("diff"), path("base.dat"), path("fleet.dat")});
+        QCOMPARE(d.code, 1);
+        const QStringList lines = d.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), 4);
+        QVERIFY2(lines[0].startsWith("channel 0: receive 155.02500") && lines[0].endsWith("-> empty"), qPrintable(d.out));
+        QVERIFY(lines[1].startsWith("channel 10: empty -> receive 145.60000, transmit 145.00000, decode 88.5"));
+        QCOMPARE(lines[2], QStringLiteral("options.Squelch Level: 5 -> 3"));
+        QVERIFY(lines[3].startsWith("options.Power-On Message 1: "));
+        QCOMPARE(cli({QStringLiteral("diff"), path("base.dat"), path("fleet.yaml")}).out, d.out);
+
+        QFile bad(path("bad.yaml"));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("options:\n  Squelch: 3\n");
+        bad.close();
+        const Run b = cli({QStringLiteral("apply-conf"), path("base.dat"), path("bad.yaml"), QStringLiteral("-o"), path("bad.dat")});
+        QCOMPARE(b.code, 5);
+        QVERIFY2(b.err.contains("line 2, column 3: unknown key \"Squelch\" (did you mean \"Squelch Level\"?)"), qPrintable(b.err));
+        QVERIFY(!QFile::exists(path("bad.dat")));
+    }
+
     void versionAndHelp()
     {
         const Run v = cli({QStringLiteral("--version")});

@@ -1,0 +1,675 @@
+#include "editors/config/config.h"
+
+#include "editors/channels/channel_codec.h"
+#include "editors/fm/fm_codec.h"
+#include "editors/options/frm_option_texts.h"
+#include "editors/options/option_codec.h"
+#include "editors/options/option_lists.h"
+#include "image/codecs.h"
+#include "image/dtmf.h"
+#include "image/tones.h"
+
+#include <yaml-cpp/yaml.h>
+
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <sstream>
+
+namespace vx::config {
+
+namespace {
+
+using namespace channels;
+namespace O = options;
+
+const QString kChannelSection = QStringLiteral("channels");
+const QString kPresetSection = QStringLiteral("fm presets");
+const QString kOptionSection = QStringLiteral("options");
+
+// What a setter says: nothing when it stored the value, else why not.
+using Refusal = std::optional<QString>;
+
+// --------------------------------------------------------------- channels
+
+struct ChannelField {
+    const char* key;
+    int column;
+};
+// In the order they are applied: receive before transmit, so a channel
+// that was empty gets its transmit frequency from the receive frequency.
+constexpr ChannelField kChannelFields[] = {
+    {"receive", ColRx},         {"transmit", ColTx},           {"decode", ColDecode},
+    {"encode", ColEncode},      {"power", ColPower},           {"bandwidth", ColBandwidth},
+    {"ptt id", ColPttId},       {"busy lock", ColBusyLock},    {"scan add", ColScanAdd},
+    {"signal code", ColSignalCode}, {"optional signal", ColOptionalSignal}, {"speaker mute", ColSpeakerMute},
+    {"scrambler", ColScrambler}, {"name", ColName},
+};
+
+// A frequency as the grid takes it on Enter, and on the raster it snaps to.
+std::optional<QString> channelFrequency(const QString& text)
+{
+    bool ok = false;
+    const double mhz = text.trimmed().toDouble(&ok);
+    if (!ok || !in_enter_range(mhz, bandLimits()))
+        return std::nullopt;
+    const QString entered = entered_frequency(text.trimmed());
+    const Units10Hz units = frequency_units(entered);
+    if (snap_to_raster(entered) != units || frequency_text(units) != entered)
+        return std::nullopt;
+    return entered;
+}
+
+Refusal setTone(Image& image, int n, field::Tone16le at, const QString& text)
+{
+    TonePair pair;
+    if (const auto index = tones::index_of(text)) {
+        pair = encode_tone_index(*index);
+    } else {
+        bool ok = false;
+        const double hz = text.toDouble(&ok);
+        if (!ok || !typed_tone_in_range(hz) || std::abs(hz * 10 - std::round(hz * 10)) > 1e-6)
+            return QStringLiteral("\"%1\" is not a tone of the list (OFF, 67.0 .. 254.1, D023N .. D754I) or a CTCSS tone of 60.0 to 259.9 Hz").arg(text);
+        pair = encode_tone_value(hz);
+    }
+    at.put(RecordRef(image, record_row(n)), pair);
+    return std::nullopt;
+}
+
+Refusal setChannelField(Image& image, int n, int column, const QString& text)
+{
+    const auto badFrequency = [&] {
+        const BandLimits& l = bandLimits();
+        return QStringLiteral("\"%1\" is not a frequency of %2-%3 or %4-%5 MHz on the 2.5 or 6.25 kHz raster")
+            .arg(text)
+            .arg(l.aLow)
+            .arg(l.aHigh)
+            .arg(l.bLow)
+            .arg(l.bHigh);
+    };
+    switch (column) {
+    case ColRx: {
+        const auto f = channelFrequency(text);
+        if (!f)
+            return badFrequency();
+        if (is_empty(image, n)) {
+            delete_channel(image, n);
+            new_channel(image, n);
+            set_rx(image, n, *f);
+        } else {
+            set_rx_only(image, n, *f);
+        }
+        return std::nullopt;
+    }
+    case ColTx: {
+        if (text.compare(QLatin1String("off"), Qt::CaseInsensitive) == 0) {
+            remove_tx(image, n);
+            return std::nullopt;
+        }
+        const auto f = channelFrequency(text);
+        if (!f)
+            return badFrequency();
+        set_tx(image, n, *f);
+        return std::nullopt;
+    }
+    case ColDecode: return setTone(image, n, ChannelOffsets::decodeTone, text);
+    case ColEncode: return setTone(image, n, ChannelOffsets::encodeTone, text);
+    case ColName:
+        if (!storable_name(text))
+            return QStringLiteral("\"%1\" is not a name of up to six letters and digits").arg(text);
+        set_name(image, n, text);
+        return std::nullopt;
+    default: {
+        const QStringList entries = choices(column);
+        const auto it = std::ranges::find_if(entries, [&](const QString& e) { return e.compare(text, Qt::CaseInsensitive) == 0; });
+        if (it == entries.end())
+            return QStringLiteral("\"%1\" is not one of %2").arg(text, entries.join(QStringLiteral(", ")));
+        set_choice(image, n, column, int(it - entries.begin()));
+        return std::nullopt;
+    }
+    }
+}
+
+// A column's text as the configuration writes it.
+QString shown(const ChannelTexts& texts, int column)
+{
+    const QString& t = texts[size_t(column)];
+    return column == ColTx && t.isEmpty() ? QStringLiteral("off") : t;
+}
+
+// ------------------------------------------------------------- FM presets
+
+Refusal setPreset(Image& image, int p, const QString& key, const QString& text)
+{
+    const fm::PresetTexts now = fm::decode_preset(image, p);
+    if (key == u"frequency") {
+        if (!fm::in_band(text) || fm::frequency_entry(text) != text)
+            return QStringLiteral("\"%1\" is not a frequency of 87.00000 to 108.00000 MHz with five decimals").arg(text);
+        fm::encode_preset(image, p, text, now.name);
+        return std::nullopt;
+    }
+    if (fm::name_too_long(text) || fm::name_entry(text) != text)
+        return QStringLiteral("\"%1\" is not a name of up to six characters in upper case").arg(text);
+    if (now.frequency.isEmpty())
+        return QStringLiteral("an empty preset has no name; give its frequency first");
+    fm::encode_preset(image, p, now.frequency, text);
+    return std::nullopt;
+}
+
+// ---------------------------------------------------------------- options
+
+QString trimmedEn(const Text& t) { return QString::fromUtf8(t.en).trimmed(); }
+
+struct OptionKey {
+    QString key;
+    std::function<QString(const O::OptionBlock&)> get;
+    std::function<Refusal(Image&, O::OptionBlock&, const QString&)> set;
+};
+
+Refusal setCode(Image& image, O::OptionBlock& block, O::CodeString c, const QString& text)
+{
+    const bool digits = std::ranges::all_of(text, [](QChar ch) { return dtmf_code(ch.unicode()) != kDtmfNone; });
+    const qsizetype low = c == O::CodeString::Ani ? 3 : 1, high = c == O::CodeString::Ani ? 5 : 16;
+    if (!digits || (!text.isEmpty() && text.size() < low) || text.size() > high)
+        return QStringLiteral("\"%1\" is not empty or %2 to %3 DTMF characters (0-9, A-D, *, #)").arg(text).arg(low).arg(high);
+    O::store_code(image, block, c, text.toUpper());
+    return std::nullopt;
+}
+
+const std::vector<OptionKey>& optionKeys()
+{
+    static const std::vector<OptionKey> keys = [] {
+        std::vector<OptionKey> out;
+        for (int i = 0; i < O::kGeneralCount; ++i) {
+            const O::GeneralSetting& s = O::kGeneralSettings[i];
+            out.push_back({trimmedEn(option_texts::kListLabels[i].caption),
+                           [&s](const O::OptionBlock& b) { return s.list->entries(false).value(O::setting_position(b, s)); },
+                           [&s](Image& image, O::OptionBlock& b, const QString& text) -> Refusal {
+                               const QStringList entries = s.list->entries(false);
+                               const auto it = std::ranges::find_if(entries, [&](const QString& e) { return e.trimmed().compare(text, Qt::CaseInsensitive) == 0; });
+                               if (it == entries.end())
+                                   return QStringLiteral("\"%1\" is not one of %2").arg(text, entries.join(QStringLiteral(", ")));
+                               O::store_setting(b, image, s, int(it - entries.begin()));
+                               return std::nullopt;
+                           }});
+        }
+        for (int i = 0; i < int(std::size(O::kCheckSettings)); ++i) {
+            const O::CheckSetting& c = O::kCheckSettings[i];
+            out.push_back({trimmedEn(option_texts::kCheckCaptions[i]),
+                           [&c](const O::OptionBlock& b) { return O::check_state(b, c) ? QStringLiteral("on") : QStringLiteral("off"); },
+                           [&c](Image& image, O::OptionBlock& b, const QString& text) -> Refusal {
+                               const QString t = text.toLower();
+                               if (t != u"on" && t != u"off")
+                                   return QStringLiteral("\"%1\" is not on or off").arg(text);
+                               O::store_check(b, image, c, t == u"on");
+                               return std::nullopt;
+                           }});
+        }
+        for (const auto line : {O::MessageLine::Upper, O::MessageLine::Lower}) {
+            const QString key = trimmedEn(option_texts::kMessageLabel) + (line == O::MessageLine::Upper ? QStringLiteral(" 1") : QStringLiteral(" 2"));
+            out.push_back({key, [line](const O::OptionBlock& b) { return O::message_text(b, line); },
+                           [line](Image& image, O::OptionBlock& b, const QString& text) -> Refusal {
+                               const bool codable = std::ranges::all_of(text, [](QChar ch) { return O::message_code(ch.unicode()) != O::kMessageEmpty || ch == QLatin1Char(' '); });
+                               if (text.size() > O::kMessageCells || !codable)
+                                   return QStringLiteral("\"%1\" is not six characters of 0-9, A-Z, +, - and space").arg(text);
+                               O::store_message(image, b, line, text);
+                               return std::nullopt;
+                           }});
+        }
+        const std::pair<O::CodeString, const Text*> codes[] = {
+            {O::CodeString::Ani, &option_texts::kAniLabel},
+            {O::CodeString::PttIdBegin, &option_texts::kBeginLabel},
+            {O::CodeString::PttIdEnd, &option_texts::kEndLabel},
+        };
+        for (const auto& [c, label] : codes)
+            out.push_back({trimmedEn(*label), [c](const O::OptionBlock& b) { return O::code_text(b, c); },
+                           [c](Image& image, O::OptionBlock& b, const QString& text) { return setCode(image, b, c, text); }});
+        return out;
+    }();
+    return keys;
+}
+
+// ------------------------------------------------------------------- YAML
+
+std::string utf8(const QString& s) { return s.toStdString(); }
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+Problem at(const YAML::Node& node, const QString& text)
+{
+    const YAML::Mark m = node.Mark();
+    return {m.line >= 0 ? m.line + 1 : 0, m.column >= 0 ? m.column + 1 : 0, text};
+}
+
+// The closest of `known` to `key`, for "did you mean".
+QString nearest(const QString& key, const QStringList& known)
+{
+    const auto distance = [](const QString& a, const QString& b) {
+        std::vector<int> row(size_t(b.size() + 1));
+        for (int j = 0; j <= b.size(); ++j)
+            row[size_t(j)] = j;
+        for (int i = 1; i <= a.size(); ++i) {
+            int diagonal = row[0];
+            row[0] = i;
+            for (int j = 1; j <= b.size(); ++j) {
+                const int up = row[size_t(j)];
+                row[size_t(j)] = std::min({row[size_t(j)] + 1, row[size_t(j - 1)] + 1, diagonal + (a[i - 1].toLower() == b[j - 1].toLower() ? 0 : 1)});
+                diagonal = up;
+            }
+        }
+        return row[size_t(b.size())];
+    };
+    QString best;
+    int bestDistance = 1 << 30;
+    for (const QString& k : known)
+        if (const int d = std::min(distance(key, k), distance(key, k.left(key.size())) + 1); d < bestDistance) {
+            best = k;
+            bestDistance = d;
+        }
+    return best;
+}
+
+QString unknownKey(const QString& key, const QStringList& known)
+{
+    return QStringLiteral("unknown key \"%1\" (did you mean \"%2\"?)").arg(key, nearest(key, known));
+}
+
+// A scalar value as text; nullopt (with a problem) for a list or a map.
+std::optional<QString> scalar(const YAML::Node& node, std::vector<Problem>& problems)
+{
+    if (!node.IsScalar()) {
+        problems.push_back(at(node, QStringLiteral("a single value is wanted here")));
+        return std::nullopt;
+    }
+    return qs(node.Scalar()).trimmed();
+}
+
+// Applies one item of the channel or preset list.
+void applyItem(const YAML::Node& item, Image& image, bool channel, std::set<int>& seen, Applied& result)
+{
+    std::vector<Problem>& problems = result.problems;
+    if (!item.IsMap()) {
+        problems.push_back(at(item, QStringLiteral("each item is a map with its %1").arg(channel ? "number" : "preset")));
+        return;
+    }
+    const char* idKey = channel ? "number" : "preset";
+    const YAML::Node id = item[idKey];
+    if (!id) {
+        problems.push_back(at(item, QStringLiteral("the item has no \"%1\"").arg(QLatin1String(idKey))));
+        return;
+    }
+    bool ok = false;
+    const auto idText = scalar(id, problems);
+    const int n = idText ? idText->toInt(&ok) : -1;
+    if (!ok || (channel ? !valid_channel(n) : !fm::valid_preset(n))) {
+        problems.push_back(at(id, channel ? QStringLiteral("a channel number is 0 to 199") : QStringLiteral("a preset is 1 to 16")));
+        return;
+    }
+    if (!seen.insert(n).second) {
+        problems.push_back(at(id, QStringLiteral("%1 %2 is given twice").arg(channel ? "channel" : "preset").arg(n)));
+        return;
+    }
+    QStringList known{QString::fromLatin1(idKey), QStringLiteral("empty")};
+    if (channel)
+        for (const ChannelField& f : kChannelFields)
+            known << QLatin1String(f.key);
+    else
+        known << QStringLiteral("frequency") << QStringLiteral("name");
+    std::map<QString, YAML::Node> values;
+    for (const auto& pair : item) {
+        const QString key = qs(pair.first.Scalar());
+        if (!known.contains(key))
+            problems.push_back(at(pair.first, unknownKey(key, known)));
+        else if (key != QLatin1String(idKey))
+            values[key] = pair.second;
+    }
+    if (const auto it = values.find(QStringLiteral("empty")); it != values.end()) {
+        const auto v = scalar(it->second, problems);
+        if (v && *v != u"true")
+            problems.push_back(at(it->second, QStringLiteral("empty takes true")));
+        else if (v && values.size() > 1)
+            problems.push_back(at(it->second, QStringLiteral("an empty %1 has no other settings").arg(channel ? "channel" : "preset")));
+        else if (v) {
+            ++result.settings;
+            if (channel && !is_empty(image, n))
+                delete_channel(image, n);
+            if (!channel && !fm::is_empty(image, n))
+                fm::encode_preset(image, n, {}, {});
+        }
+        return;
+    }
+    if (channel) {
+        ChannelTexts now = decode_channel(image, n);
+        for (const ChannelField& f : kChannelFields) {
+            const auto it = values.find(QLatin1String(f.key));
+            if (it == values.end())
+                continue;
+            const auto v = scalar(it->second, problems);
+            if (!v)
+                continue;
+            ++result.settings;
+            if (f.column != ColRx && is_empty(image, n)) {
+                problems.push_back(at(it->second, QStringLiteral("channel %1 is empty: give its receive frequency first").arg(n)));
+                continue;
+            }
+            if (!is_empty(image, n) && shown(now, f.column) == *v)
+                continue;  // as it is: not a byte changes
+            if (const Refusal r = setChannelField(image, n, f.column, *v))
+                problems.push_back(at(it->second, *r));
+            now = decode_channel(image, n);
+        }
+        return;
+    }
+    for (const QString& key : {QStringLiteral("frequency"), QStringLiteral("name")}) {
+        const auto it = values.find(key);
+        if (it == values.end())
+            continue;
+        const auto v = scalar(it->second, problems);
+        if (!v)
+            continue;
+        ++result.settings;
+        const fm::PresetTexts now = fm::decode_preset(image, n);
+        if ((key == u"frequency" ? now.frequency : now.name) == *v && !now.frequency.isEmpty())
+            continue;
+        if (const Refusal r = setPreset(image, n, key, *v))
+            problems.push_back(at(it->second, *r));
+    }
+}
+
+void applyOptions(const YAML::Node& node, Image& image, Applied& result)
+{
+    if (!node.IsMap()) {
+        result.problems.push_back(at(node, QStringLiteral("options is a map of labels and values")));
+        return;
+    }
+    QStringList known;
+    for (const OptionKey& k : optionKeys())
+        known << k.key;
+    O::OptionBlock block;
+    block.load(image);
+    std::set<QString> seen;
+    for (const auto& pair : node) {
+        const QString key = qs(pair.first.Scalar()).trimmed();
+        if (!seen.insert(key.toLower()).second) {
+            result.problems.push_back(at(pair.first, QStringLiteral("\"%1\" is given twice").arg(key)));
+            continue;
+        }
+        const auto it = std::ranges::find_if(optionKeys(), [&](const OptionKey& k) { return k.key.compare(key, Qt::CaseInsensitive) == 0; });
+        if (it == optionKeys().end()) {
+            result.problems.push_back(at(pair.first, unknownKey(key, known)));
+            continue;
+        }
+        const auto v = scalar(pair.second, result.problems);
+        if (!v)
+            continue;
+        ++result.settings;
+        if (it->get(block) == *v)
+            continue;
+        if (const Refusal r = it->set(image, block, *v))
+            result.problems.push_back(at(pair.second, *r));
+    }
+}
+
+// Tabs, NUL bytes, text that is not UTF-8: refused before parsing, with
+// their place.
+std::optional<Problem> plainText(const QByteArray& text)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString decoded = decoder.decode(text);
+    int line = 1, column = 1;
+    for (QChar c : decoded) {
+        if (c == QChar::ReplacementCharacter && decoder.hasError())
+            return Problem{line, column, QStringLiteral("the file is not UTF-8 text")};
+        if (c == QLatin1Char('\t'))
+            return Problem{line, column, QStringLiteral("a tab; YAML indents with spaces")};
+        if (c.unicode() == 0)
+            return Problem{line, column, QStringLiteral("a NUL byte; the file is not text")};
+        if (c == QLatin1Char('\n')) {
+            ++line;
+            column = 1;
+        } else {
+            ++column;
+        }
+    }
+    if (decoder.hasError())
+        return Problem{line, column, QStringLiteral("the file is not UTF-8 text")};
+    return std::nullopt;
+}
+
+}  // namespace
+
+QString reference()
+{
+    const auto values = [](const QStringList& entries) {
+        QStringList quoted;
+        for (const QString& e : entries)
+            quoted << QLatin1Char('`') + e.trimmed() + QLatin1Char('`');
+        if (quoted.size() > 12)
+            return QStringLiteral("%1, %2, ... %3 (%4 values)").arg(quoted[0], quoted[1], quoted.last()).arg(quoted.size());
+        return quoted.join(QStringLiteral(", "));
+    };
+    QString out;
+    out += QStringLiteral("**channels**: a list of maps, each with `number` (0-199) and either `empty: true` or any of:\n\n");
+    out += QStringLiteral("| key | values |\n|---|---|\n");
+    for (const ChannelField& f : kChannelFields) {
+        QString v;
+        switch (f.column) {
+        case ColRx: v = QStringLiteral("MHz within the band limits, on the 2.5 or 6.25 kHz raster (`145.60000`)"); break;
+        case ColTx: v = QStringLiteral("MHz as `receive`, or `off` (no transmit frequency)"); break;
+        case ColDecode:
+        case ColEncode: v = QStringLiteral("`OFF`, a CTCSS tone of 60.0 to 259.9 Hz (`88.5`), a DCS code `D023N` ... `D754I`"); break;
+        case ColName: v = QStringLiteral("up to six letters and digits"); break;
+        default: v = values(choices(f.column)); break;
+        }
+        out += QStringLiteral("| `%1` | %2 |\n").arg(QLatin1String(f.key), v);
+    }
+    out += QStringLiteral("\n**fm presets**: a list of maps, each with `preset` (1-16) and either `empty: true` or "
+                          "`frequency` (87.00000 to 108.00000 MHz) and `name` (up to six characters).\n\n");
+    out += QStringLiteral("**options**: a map of the labels the optional-features window shows:\n\n| key | values |\n|---|---|\n");
+    for (int i = 0; i < O::kGeneralCount; ++i)
+        out += QStringLiteral("| `%1` | %2 |\n").arg(optionKeys()[size_t(i)].key, values(O::kGeneralSettings[i].list->entries(false)));
+    for (size_t i = size_t(O::kGeneralCount); i < optionKeys().size(); ++i) {
+        const QString& key = optionKeys()[i].key;
+        QString v = QStringLiteral("`on`, `off`");
+        if (key.startsWith(trimmedEn(option_texts::kMessageLabel)))
+            v = QStringLiteral("up to six of 0-9, A-Z, +, - and space");
+        else if (key == trimmedEn(option_texts::kAniLabel))
+            v = QStringLiteral("empty, or 3 to 5 DTMF characters (0-9, A-D, *, #)");
+        else if (i >= optionKeys().size() - 2)
+            v = QStringLiteral("empty, or up to 16 DTMF characters");
+        out += QStringLiteral("| `%1` | %2 |\n").arg(key, v);
+    }
+    return out;
+}
+
+std::vector<Setting> settings_of(const Image& image)
+{
+    std::vector<Setting> out;
+    for (int n = 0; n < kChannels; ++n) {
+        if (is_empty(image, n)) {
+            out.push_back({kChannelSection, n, QStringLiteral("empty"), QStringLiteral("true")});
+            continue;
+        }
+        const ChannelTexts texts = decode_channel(image, n);
+        for (const ChannelField& f : kChannelFields) {
+            if (f.column == ColEncode && texts[ColTx].isEmpty())
+                continue;  // no transmit frequency: the grid shows no encode tone
+            out.push_back({kChannelSection, n, QLatin1String(f.key), shown(texts, f.column)});
+        }
+    }
+    for (int p = 1; p <= fm::kPresets; ++p) {
+        const fm::PresetTexts t = fm::decode_preset(image, p);
+        if (fm::is_empty(image, p) || t.frequency.isEmpty()) {
+            out.push_back({kPresetSection, p, QStringLiteral("empty"), QStringLiteral("true")});
+            continue;
+        }
+        out.push_back({kPresetSection, p, QStringLiteral("frequency"), t.frequency});
+        out.push_back({kPresetSection, p, QStringLiteral("name"), t.name});
+    }
+    O::OptionBlock block;
+    block.load(image);
+    for (const OptionKey& k : optionKeys())
+        out.push_back({kOptionSection, -1, k.key, k.get(block)});
+    return out;
+}
+
+QByteArray export_config(const Image& image)
+{
+    YAML::Emitter e;
+    e << YAML::Comment("vxprog radio configuration: apply with vxprog-cli apply-conf") << YAML::BeginMap;
+    const std::vector<Setting> all = settings_of(image);
+    for (const QString& section : {kChannelSection, kPresetSection}) {
+        e << YAML::Key << utf8(section) << YAML::Value << YAML::BeginSeq;
+        int item = -2;
+        for (const Setting& s : all) {
+            if (s.section != section)
+                continue;
+            if (s.item != item) {
+                if (item != -2)
+                    e << YAML::EndMap;
+                item = s.item;
+                e << YAML::BeginMap << YAML::Key << (section == kChannelSection ? "number" : "preset") << YAML::Value << item;
+            }
+            e << YAML::Key << utf8(s.key) << YAML::Value;
+            if (s.key == u"empty")
+                e << true;
+            else
+                e << YAML::DoubleQuoted << utf8(s.value);
+        }
+        if (item != -2)
+            e << YAML::EndMap;
+        e << YAML::EndSeq;
+    }
+    e << YAML::Key << utf8(kOptionSection) << YAML::Value << YAML::BeginMap;
+    for (const Setting& s : all)
+        if (s.section == kOptionSection)
+            e << YAML::Key << utf8(s.key) << YAML::Value << YAML::DoubleQuoted << utf8(s.value);
+    e << YAML::EndMap << YAML::EndMap;
+    return QByteArray(e.c_str()) + '\n';
+}
+
+Applied apply_config(const QByteArray& text, Image& image)
+{
+    Applied result;
+    if (text.size() > kMaxConfigBytes) {
+        result.problems.push_back({0, 0, QStringLiteral("the file is %1 bytes; at most %2 are read").arg(text.size()).arg(kMaxConfigBytes)});
+        return result;
+    }
+    if (text.trimmed().isEmpty()) {
+        result.problems.push_back({1, 1, QStringLiteral("the file is empty: it names no setting")});
+        return result;
+    }
+    if (const auto p = plainText(text)) {
+        result.problems.push_back(*p);
+        return result;
+    }
+    YAML::Node root;
+    try {
+        root = YAML::Load(text.toStdString());
+    } catch (const YAML::Exception& e) {
+        result.problems.push_back({e.mark.line + 1, e.mark.column + 1, qs(e.msg)});
+        return result;
+    }
+    if (!root.IsMap()) {
+        result.problems.push_back(at(root, QStringLiteral("the file is a map of sections: channels, fm presets, options")));
+        return result;
+    }
+    Image copy = image;
+    const QStringList known{kChannelSection, kPresetSection, kOptionSection};
+    for (const auto& pair : root) {
+        const QString key = qs(pair.first.Scalar());
+        if (key == kOptionSection) {
+            applyOptions(pair.second, copy, result);
+        } else if (key == kChannelSection || key == kPresetSection) {
+            if (!pair.second.IsSequence()) {
+                result.problems.push_back(at(pair.second, QStringLiteral("%1 is a list").arg(key)));
+                continue;
+            }
+            std::set<int> seen;
+            for (const auto& item : pair.second)
+                applyItem(item, copy, key == kChannelSection, seen, result);
+        } else {
+            result.problems.push_back(at(pair.first, unknownKey(key, known)));
+        }
+    }
+    if (result.ok())
+        image = copy;
+    return result;
+}
+
+QStringList diff_images(const Image& a, const Image& b)
+{
+    QStringList out;
+    // The settings of each side by item: (section, item) -> key -> value, in
+    // document order.
+    using Item = std::pair<QString, int>;
+    const auto byItem = [](const std::vector<Setting>& all) {
+        std::vector<std::pair<Item, std::vector<std::pair<QString, QString>>>> items;
+        for (const Setting& s : all) {
+            if (items.empty() || items.back().first != Item{s.section, s.item})
+                items.push_back({{s.section, s.item}, {}});
+            items.back().second.push_back({s.key, s.value});
+        }
+        return items;
+    };
+    const auto sa = byItem(settings_of(a)), sb = byItem(settings_of(b));
+    const auto label = [](const Item& item, const QString& key) {
+        const QString tail = key.isEmpty() ? QString() : QLatin1Char(' ') + key;
+        if (item.first == kChannelSection)
+            return QStringLiteral("channel %1%2").arg(item.second).arg(tail);
+        if (item.first == kPresetSection)
+            return QStringLiteral("fm preset %1%2").arg(item.second).arg(tail);
+        return QStringLiteral("options.%1").arg(key);
+    };
+    const auto whole = [](const std::vector<std::pair<QString, QString>>& values) {
+        if (values.size() == 1 && values[0].first == u"empty")
+            return QStringLiteral("empty");
+        QStringList parts;
+        for (const auto& [key, value] : values)
+            parts << key + QLatin1Char(' ') + value;
+        return parts.join(QStringLiteral(", "));
+    };
+    // Both sides list the same items in the same order.
+    for (size_t i = 0; i < std::min(sa.size(), sb.size()); ++i) {
+        const auto& [item, va] = sa[i];
+        const auto& vb = sb[i].second;
+        const bool emptyA = va.size() == 1 && va[0].first == u"empty", emptyB = vb.size() == 1 && vb[0].first == u"empty";
+        if (item.first != kOptionSection && (emptyA || emptyB)) {
+            if (emptyA != emptyB)
+                out << QStringLiteral("%1: %2 -> %3").arg(label(item, {}), whole(va), whole(vb));
+            continue;
+        }
+        std::map<QString, QString> other(vb.begin(), vb.end());
+        for (const auto& [key, value] : va) {
+            const auto it = other.find(key);
+            const QString now = it == other.end() ? QStringLiteral("(none)") : it->second;
+            if (now != value)
+                out << QStringLiteral("%1: %2 -> %3").arg(label(item, key), value, now);
+            if (it != other.end())
+                other.erase(it);
+        }
+        for (const auto& [key, value] : other)
+            out << QStringLiteral("%1: (none) -> %2").arg(label(item, key), value);
+    }
+    // Bytes no named setting explains: b with every setting of a applied
+    // still differs from a there.
+    Image explained = b;
+    const Applied applied = apply_config(export_config(a), explained);
+    for (int r = 0; r < Image::kRows; ++r) {
+        if (std::ranges::equal(a.row(r), b.row(r)))
+            continue;
+        if (applied.ok() && std::ranges::equal(explained.row(r), a.row(r)))
+            continue;
+        const auto hex = [](const Image& image, int row) {
+            return QByteArray(reinterpret_cast<const char*>(image.row(row).data()), Image::kRowBytes).toHex(' ').toUpper();
+        };
+        out << QStringLiteral("row %1: %2 -> %3").arg(r).arg(QString::fromLatin1(hex(a, r)), QString::fromLatin1(hex(b, r)));
+    }
+    return out;
+}
+
+}  // namespace vx::config

@@ -1,0 +1,84 @@
+#pragma once
+// The radio as a text configuration (YAML): every named setting with the
+// value the windows show for it, written by export_config(), applied on top
+// of an image by apply_config() and compared by diff_images().
+//
+//   channels:                 # a list; every channel, empty ones as
+//     - number: 12            #   "- {number: 7, empty: true}"
+//       receive: 145.60000
+//       transmit: 145.00000   # "off": no transmit frequency
+//       decode: "88.5"        # as the grid: OFF, a CTCSS tone, D023N
+//       encode: D023I
+//       power: HIGH
+//       ...
+//       name: RPT1
+//   fm presets:               # 1..16; "- {preset: 3, empty: true}"
+//     - preset: 1
+//       frequency: 88.10000
+//       name: NEWS
+//   options:                  # by the English label the window shows
+//     Squelch Level: "5"
+//     VFO/MR En: "on"
+//     Power-On Message: [WELCOM, QX-270]
+//     ANI: 8D8D8
+//
+// A file names only what it changes: apply_config() sets exactly the
+// settings it names, each checked with the rule the window applies, and
+// leaves every other byte as it was. Any problem (syntax, an unknown key,
+// a value of the wrong type or out of range, a channel given twice) is
+// reported with its line and column and nothing is changed. The VFO panels
+// and the signalling tables are not named yet; diff_images() shows their
+// rows as raw rows.
+
+#include "image/image.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace vx::config {
+
+// One named setting and the text the windows show for it.
+struct Setting {
+    QString section;  // "channels", "fm presets", "options"
+    int item = -1;    // channel number or preset; -1 in options
+    QString key;      // "receive", "Squelch Level", ...
+    QString value;
+    bool operator==(const Setting&) const = default;
+};
+
+// Every named setting of `image`, in document order.
+std::vector<Setting> settings_of(const Image& image);
+
+QByteArray export_config(const Image& image);
+
+struct Problem {
+    int line = 0;    // 1-based; 0 when the problem has no place in the file
+    int column = 0;  // 1-based
+    QString text;
+};
+
+struct Applied {
+    std::vector<Problem> problems;  // empty: applied
+    int settings = 0;               // settings named
+    bool ok() const { return problems.empty(); }
+};
+
+// Largest configuration read.
+inline constexpr qsizetype kMaxConfigBytes = 1024 * 1024;
+
+// Applies the settings `text` names to `image`; with any problem, `image`
+// is left as it was.
+Applied apply_config(const QByteArray& text, Image& image);
+
+// Every key with the values it takes, as Markdown: the README's reference
+// is this text.
+QString reference();
+
+// The differing settings by name, one a line ("channel 12 transmit:
+// 145.60000 -> 145.62500", "options.Squelch Level: 3 -> 5"), then every row
+// whose bytes differ beyond what the named settings say, as raw rows.
+QStringList diff_images(const Image& a, const Image& b);
+
+}  // namespace vx::config

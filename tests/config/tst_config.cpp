@@ -1,0 +1,236 @@
+// The radio as a text configuration: export and apply give back the image
+// (byte for byte onto itself, setting for setting onto the start-up
+// defaults), a partial file changes only what it names, every bad file is
+// refused with its line and column, and diff names what differs.
+#include "editors/channels/channel_codec.h"
+#include "editors/config/config.h"
+#include "editors/defaults.h"
+#include "editors/fm/fm_codec.h"
+#include "editors/options/option_codec.h"
+#include "editors/options/option_lists.h"
+#include "image/tones.h"
+
+#include <QFile>
+#include <QtTest>
+
+#include <random>
+
+using namespace vx;
+using namespace vx::config;
+
+namespace {
+
+Image startup()
+{
+    Image image;
+    lay_startup_defaults(image);
+    return image;
+}
+
+// An image the windows can make: channels, presets and options set through
+// the codecs, at random.
+Image randomImage(uint32_t seed)
+{
+    std::mt19937 rng(seed);
+    Image image = startup();
+    const auto pick = [&](const QString& chars, int length) {
+        QString s;
+        for (int i = 0; i < length; ++i)
+            s += chars[int(rng() % chars.size())];
+        return s;
+    };
+    const QStringList rx{"145.5", "136.0125", "173.99375", "400.025", "479.99375", "146.52", "438.5"};
+    for (int n = 0; n < channels::kChannels; ++n) {
+        if (rng() % 3 == 0) {
+            channels::delete_channel(image, n);
+            continue;
+        }
+        channels::delete_channel(image, n);
+        channels::new_channel(image, n);
+        channels::set_rx(image, n, rx[int(rng() % rx.size())]);
+        if (rng() % 4 == 0)
+            channels::remove_tx(image, n);
+        else if (rng() % 2)
+            channels::set_tx(image, n, u"446.1");
+        channels::set_tone(image, n, channels::Tone::Decode, int(rng() % tones::kCount));
+        channels::set_tone(image, n, channels::Tone::Encode, int(rng() % tones::kCount));
+        if (rng() % 5 == 0)
+            channels::set_tone_value(image, n, channels::Tone::Encode, 60.0 + (rng() % 2000) / 10.0);
+        for (int column = channels::ColPower; column <= channels::ColScrambler; ++column)
+            channels::set_choice(image, n, column, int(rng() % std::max<qsizetype>(1, channels::choices(column).size())));
+        channels::set_name(image, n, pick("ABCXYZ0129", int(rng() % 7)));
+    }
+    for (int p = 1; p <= fm::kPresets; ++p) {
+        if (rng() % 3 == 0)
+            fm::encode_preset(image, p, {}, {});
+        else
+            fm::encode_preset(image, p, fm::frequency_entry(QString::number(87.0 + (rng() % 2100) / 100.0, 'f', 2)), pick("NEWS12", int(rng() % 7)));
+    }
+    options::OptionBlock block;
+    block.load(image);
+    for (const options::GeneralSetting& s : options::kGeneralSettings)
+        options::store_setting(block, image, s, int(rng() % s.list->count()));
+    for (const options::CheckSetting& c : options::kCheckSettings)
+        options::store_check(block, image, c, rng() % 2);
+    options::store_message(image, block, options::MessageLine::Upper, pick("HELO12+-", int(rng() % 7)));
+    options::store_message(image, block, options::MessageLine::Lower, pick("QX270", int(rng() % 7)));
+    options::store_code(image, block, options::CodeString::Ani, pick("0123456789ABCD", 3 + int(rng() % 3)));
+    options::store_code(image, block, options::CodeString::PttIdBegin, pick("0123456789*#", 1 + int(rng() % 16)));
+    options::store_code(image, block, options::CodeString::PttIdEnd, pick("98765", 1 + int(rng() % 16)));
+    return image;
+}
+
+QString firstProblem(const Applied& a)
+{
+    return a.problems.empty() ? QString() : QStringLiteral("%1:%2 %3").arg(a.problems[0].line).arg(a.problems[0].column).arg(a.problems[0].text);
+}
+
+}  // namespace
+
+class TstConfig : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { resetBandLimits(); }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<uint32_t>("seed");
+        for (uint32_t seed = 1; seed <= 12; ++seed)
+            QTest::addRow("random image %u", seed) << seed;
+    }
+    void roundTrip()
+    {
+        QFETCH(uint32_t, seed);
+        const Image x = randomImage(seed);
+        const QByteArray text = export_config(x);
+
+        Image same = x;
+        const Applied onto = apply_config(text, same);
+        QVERIFY2(onto.ok(), qPrintable(firstProblem(onto)));
+        QVERIFY(same == x);  // byte for byte
+
+        Image fresh = startup();
+        const Applied fromDefaults = apply_config(text, fresh);
+        QVERIFY2(fromDefaults.ok(), qPrintable(firstProblem(fromDefaults)));
+        QCOMPARE(settings_of(fresh), settings_of(x));
+        QVERIFY2(diff_images(x, fresh).filter(QRegularExpression("^(channel|fm|options)")).isEmpty(), qPrintable(diff_images(x, fresh).join('\n')));
+    }
+
+    // A fleet file names a squelch level, a power-on message and a channel;
+    // nothing else of the base changes.
+    void partialFileChangesOnlyWhatItNames()
+    {
+        const Image base = randomImage(99);
+        Image image = base;
+        const Applied r = apply_config("options:\n"
+                                       "  Squelch Level: \"3\"\n"
+                                       "  power-on message 1: CLUB\n"
+                                       "channels:\n"
+                                       "  - number: 150\n"
+                                       "    receive: 145.6\n"
+                                       "    name: FLEET\n",
+                                       image);
+        QVERIFY2(r.ok(), qPrintable(firstProblem(r)));
+        QCOMPARE(r.settings, 4);
+        const QStringList lines = diff_images(base, image);
+        QVERIFY2(lines.filter(QRegularExpression("^options.Squelch Level: .* -> 3$")).size() == 1, qPrintable(lines.join('\n')));
+        QVERIFY(lines.filter(QRegularExpression("^options.Power-On Message 1: .* -> CLUB$")).size() == 1);
+        const std::vector<Setting> before = settings_of(base), after = settings_of(image);
+        for (const Setting& s : after) {
+            const bool named = (s.section == "options" && (s.key == "Squelch Level" || s.key == "Power-On Message 1"))
+                               || (s.section == "channels" && s.item == 150);
+            if (named)
+                continue;
+            const auto it = std::ranges::find_if(before, [&](const Setting& b) { return b.section == s.section && b.item == s.item && b.key == s.key; });
+            QVERIFY2(it != before.end() && it->value == s.value, qPrintable(s.section + " " + QString::number(s.item) + " " + s.key));
+        }
+        QCOMPARE(channels::decode_channel(image, 150)[channels::ColName], QString("FLEET"));
+        for (int row = 0; row < Image::kRows; ++row) {
+            const bool touched = row == 150 || row == channels::name_row(150) || (row >= 224 && row <= 239);
+            if (!touched)
+                QVERIFY2(std::ranges::equal(image.row(row), base.row(row)), qPrintable(QString::number(row)));
+        }
+    }
+
+    void badFilesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("syntax") << QByteArray("options:\n  Squelch Level: [3\n") << 3 << 1 << "end of sequence flow";
+        QTest::newRow("unknown key, nearest suggested") << QByteArray("options:\n  Squelsh Level: 3\n") << 2 << 3 << "did you mean \"Squelch Level\"";
+        QTest::newRow("unknown section") << QByteArray("channel:\n  - number: 1\n") << 1 << 1 << "did you mean \"channels\"";
+        QTest::newRow("wrong type") << QByteArray("options:\n  Squelch Level: [3, 4]\n") << 2 << 18 << "single value";
+        QTest::newRow("not a list entry") << QByteArray("options:\n  Squelch Level: \"11\"\n") << 2 << 18 << "is not one of";
+        QTest::newRow("out of range") << QByteArray("channels:\n  - number: 3\n    receive: 300\n") << 3 << 14 << "not a frequency";
+        QTest::newRow("channel number") << QByteArray("channels:\n  - number: 200\n") << 2 << 13 << "0 to 199";
+        QTest::newRow("channel twice") << QByteArray("channels:\n  - number: 3\n    name: A\n  - number: 3\n    name: B\n") << 4 << 13 << "given twice";
+        QTest::newRow("tab") << QByteArray("options:\n\tSquelch Level: 3\n") << 2 << 1 << "tab";
+        QTest::newRow("empty file") << QByteArray("\n  \n") << 1 << 1 << "empty";
+        QTest::newRow("not UTF-8") << QByteArray("options:\n  ANI: \"\xFF\xFE\"\n") << 2 << 9 << "UTF-8";
+        QTest::newRow("10 MB") << QByteArray(10 * 1024 * 1024, '#') << 0 << 0 << "at most";
+        QTest::newRow("empty channel then a field") << QByteArray("channels:\n  - number: 7\n    empty: true\n    name: X\n") << 3 << 12 << "no other settings";
+        QTest::newRow("bad tone") << QByteArray("channels:\n  - number: 0\n    decode: D999N\n") << 3 << 13 << "not a tone";
+        QTest::newRow("bad name") << QByteArray("channels:\n  - number: 0\n    name: TOOLONG\n") << 3 << 11 << "six letters";
+        QTest::newRow("bad ANI") << QByteArray("options:\n  ANI: \"12\"\n") << 2 << 8 << "3 to 5";
+    }
+    void badFilesAreRefused()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, line);
+        QFETCH(int, column);
+        QFETCH(QString, reason);
+        Image image = startup();
+        const Image before = image;
+        const Applied r = apply_config(text, image);
+        QVERIFY(!r.ok());
+        QVERIFY2(r.problems[0].text.contains(reason), qPrintable(firstProblem(r)));
+        QCOMPARE(r.problems[0].line, line);
+        QCOMPARE(r.problems[0].column, column);
+        QVERIFY(image == before);
+    }
+
+    // The README's reference is what the code generates.
+    void readmeReferenceIsCurrent()
+    {
+        QFile readme(QStringLiteral(README_PATH));
+        QVERIFY(readme.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(readme.readAll());
+        const QString begin = QStringLiteral("<!-- conf-reference -->\n"), end = QStringLiteral("<!-- /conf-reference -->");
+        const qsizetype from = text.indexOf(begin), to = text.indexOf(end);
+        QVERIFY(from >= 0 && to > from);
+        QCOMPARE(text.mid(from + begin.size(), to - from - begin.size()), reference());
+    }
+
+    // One setting changed in each part: diff names exactly those.
+    void diffNamesEachChangedSetting()
+    {
+        const Image a = randomImage(5);
+        Image b = a;
+        options::OptionBlock block;
+        block.load(b);
+        const options::GeneralSetting& beep = options::kGeneralSettings[5];
+        const int was = options::setting_position(block, beep);
+        options::store_setting(block, b, beep, was == 0 ? 1 : 0);
+        int channel = 0;
+        while (channels::is_empty(a, channel))
+            ++channel;
+        channels::set_choice(b, channel, channels::ColPower, channels::decode_channel(a, channel)[channels::ColPower] == "HIGH" ? 1 : 0);
+        fm::encode_preset(b, 2, u"99.90000", u"ROCK");
+        const QStringList lines = diff_images(a, b);
+        QVERIFY2(lines.size() == (fm::decode_preset(a, 2).frequency.isEmpty() || fm::decode_preset(a, 2).name == "ROCK" ? 3 : 4), qPrintable(lines.join('\n')));
+        QVERIFY(lines.filter(QStringLiteral("channel %1 power: ").arg(channel)).size() == 1);
+        QVERIFY(lines.filter("options.Beep: ").size() == 1);
+        QVERIFY(lines.filter("fm preset 2").size() >= 1);
+        QVERIFY(diff_images(a, a).isEmpty());
+
+        Image raw = a;
+        raw.set(660, 0, uint8_t(raw.at(660, 0) ^ 0x55));  // DTMF: not named yet
+        QCOMPARE(diff_images(a, raw).size(), 1);
+        QVERIFY(diff_images(a, raw)[0].startsWith("row 660: "));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstConfig)
+#include "tst_config.moc"
