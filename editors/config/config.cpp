@@ -234,6 +234,100 @@ const std::vector<OptionKey>& optionKeys()
     return keys;
 }
 
+// ------------------------------------------------------------------- VFOs
+
+const QString kVfoSections[] = {QStringLiteral("vfo a"), QStringLiteral("vfo b")};
+
+struct VfoKey {
+    QString key;
+    std::function<QString(const Image&, O::Vfo)> get;
+    std::function<Refusal(Image&, O::Vfo, const QString&)> set;
+};
+
+// A value of `entries`, found without regard to case or surrounding spaces.
+std::optional<int> entryOf(const QStringList& entries, const QString& text)
+{
+    const auto it = std::ranges::find_if(entries, [&](const QString& e) { return e.trimmed().compare(text.trimmed(), Qt::CaseInsensitive) == 0; });
+    return it == entries.end() ? std::nullopt : std::optional<int>(int(it - entries.begin()));
+}
+
+QString notOneOf(const QString& text, const QStringList& entries)
+{
+    QStringList shown = entries.mid(0, 12);
+    if (entries.size() > 12)
+        shown << QStringLiteral("... %1").arg(entries.last());
+    return QStringLiteral("\"%1\" is not one of %2").arg(text, shown.join(QStringLiteral(", ")));
+}
+
+VfoKey vfoList(int control, field::List8 f, const O::Choices& list)
+{
+    return {trimmedEn(option_texts::kVfoControls[control].caption),
+            [f, &list](const Image& image, O::Vfo v) { return list.entries(false).value(f.get(O::vfo_view(image, v))).trimmed(); },
+            [f, &list](Image& image, O::Vfo v, const QString& text) -> Refusal {
+                const auto p = entryOf(list.entries(false), text);
+                if (!p)
+                    return notOneOf(text, list.entries(false));
+                f.put(O::vfo_ref(image, v), *p);
+                return std::nullopt;
+            }};
+}
+
+VfoKey vfoTone(int control, field::Tone16le f)
+{
+    return {trimmedEn(option_texts::kVfoControls[control].caption),
+            [f](const Image& image, O::Vfo v) {
+                const TonePair p = f.pair(O::vfo_view(image, v));
+                const O::VfoTone t = O::decode_vfo_tone(p.low, p.high);
+                return t.position >= 0 ? O::vfo_tone_entries(false).value(t.position) : t.text;
+            },
+            [f](Image& image, O::Vfo v, const QString& text) -> Refusal {
+                const auto p = entryOf(O::vfo_tone_entries(false), text);
+                if (!p)
+                    return notOneOf(text, O::vfo_tone_entries(false));
+                f.put(O::vfo_ref(image, v), O::encode_vfo_tone(*p));
+                return std::nullopt;
+            }};
+}
+
+// In the order the panel shows them; the band and the range follow from
+// the frequency.
+const std::vector<VfoKey>& vfoKeys()
+{
+    using L = O::VfoLayout;
+    static const std::vector<VfoKey> keys{
+        {trimmedEn(option_texts::kVfoControls[0].caption), [](const Image& image, O::Vfo v) { return O::vfo_frequency(image, v); },
+         [](Image& image, O::Vfo v, const QString& text) -> Refusal {
+             bool ok = false;
+             const double mhz = text.toDouble(&ok);
+             const O::VfoLimits limits = O::vfo_limits(mhz < 300, bandLimits());
+             const O::VfoEntry entry = O::vfo_frequency_entry(text, limits);
+             if (!ok || entry.outOfRange || mhz < limits.lower || mhz > limits.upper)
+                 return QStringLiteral("\"%1\" is not a frequency within the band limits").arg(text);
+             O::encode_vfo_frequency(image, v, entry.text);
+             return std::nullopt;
+         }},
+        vfoList(3, L::power, O::lists::power),
+        vfoTone(4, L::rxTone),
+        vfoTone(5, L::txTone),
+        vfoList(6, L::bandwidth, O::lists::bandwidth),
+        vfoList(7, L::shiftDirection, O::lists::shiftDirection),
+        vfoList(8, L::step, O::lists::step),
+        {trimmedEn(option_texts::kVfoControls[9].caption), [](const Image& image, O::Vfo v) { return O::offset_label(O::vfo_offset(image, v)); },
+         [](Image& image, O::Vfo v, const QString& text) -> Refusal {
+             const auto p = entryOf(O::offset_labels(), text);
+             if (!p)
+                 return QStringLiteral("\"%1\" is not an offset of %2 to %3").arg(text, O::offset_label(0), O::offset_label(O::kOffsetCount - 1));
+             O::encode_offset(image, v, O::offset_label(*p));
+             return std::nullopt;
+         }},
+        vfoList(10, L::optionalSignal, O::lists::optionalSignal),
+        vfoList(11, L::signalCode, O::lists::signalCode),
+        vfoList(12, L::speakerMute, O::lists::speakerMute),
+        vfoList(13, L::scrambler, O::lists::scrambler),
+    };
+    return keys;
+}
+
 // ------------------------------------------------------------------- YAML
 
 std::string utf8(const QString& s) { return s.toStdString(); }
@@ -414,6 +508,38 @@ void applyOptions(const YAML::Node& node, Image& image, Applied& result)
     }
 }
 
+void applyVfo(const YAML::Node& node, O::Vfo v, Image& image, Applied& result)
+{
+    if (!node.IsMap()) {
+        result.problems.push_back(at(node, QStringLiteral("a VFO is a map of labels and values")));
+        return;
+    }
+    QStringList known;
+    for (const VfoKey& k : vfoKeys())
+        known << k.key;
+    std::set<QString> seen;
+    for (const auto& pair : node) {
+        const QString key = qs(pair.first.Scalar()).trimmed();
+        if (!seen.insert(key.toLower()).second) {
+            result.problems.push_back(at(pair.first, QStringLiteral("\"%1\" is given twice").arg(key)));
+            continue;
+        }
+        const auto it = std::ranges::find_if(vfoKeys(), [&](const VfoKey& k) { return k.key.compare(key, Qt::CaseInsensitive) == 0; });
+        if (it == vfoKeys().end()) {
+            result.problems.push_back(at(pair.first, unknownKey(key, known)));
+            continue;
+        }
+        const auto value = scalar(pair.second, result.problems);
+        if (!value)
+            continue;
+        ++result.settings;
+        if (it->get(image, v) == *value)
+            continue;
+        if (const Refusal r = it->set(image, v, *value))
+            result.problems.push_back(at(pair.second, *r));
+    }
+}
+
 // Tabs, NUL bytes, text that is not UTF-8: refused before parsing, with
 // their place.
 std::optional<Problem> plainText(const QByteArray& text)
@@ -483,6 +609,16 @@ QString reference()
             v = QStringLiteral("empty, or up to 16 DTMF characters");
         out += QStringLiteral("| `%1` | %2 |\n").arg(key, v);
     }
+    out += QStringLiteral("\n**vfo a**, **vfo b**: a map of the labels each frequency-mode panel shows:\n\n| key | values |\n|---|---|\n");
+    const auto& vk = vfoKeys();
+    out += QStringLiteral("| `%1` | MHz within band A's or band B's limits, stored on the panel's 250 Hz grid |\n").arg(vk[0].key);
+    const QStringList vfoValues{values(O::lists::power.entries(false)), values(O::vfo_tone_entries(false)), values(O::vfo_tone_entries(false)),
+                                values(O::lists::bandwidth.entries(false)), values(O::lists::shiftDirection.entries(false)),
+                                values(O::lists::step.entries(false)), values(O::offset_labels()), values(O::lists::optionalSignal.entries(false)),
+                                values(O::lists::signalCode.entries(false)), values(O::lists::speakerMute.entries(false)),
+                                values(O::lists::scrambler.entries(false))};
+    for (size_t i = 1; i < vk.size(); ++i)
+        out += QStringLiteral("| `%1` | %2 |\n").arg(vk[i].key, vfoValues[int(i) - 1]);
     return out;
 }
 
@@ -514,6 +650,9 @@ std::vector<Setting> settings_of(const Image& image)
     block.load(image);
     for (const OptionKey& k : optionKeys())
         out.push_back({kOptionSection, -1, k.key, k.get(block)});
+    for (const O::Vfo v : {O::Vfo::A, O::Vfo::B})
+        for (const VfoKey& k : vfoKeys())
+            out.push_back({kVfoSections[int(v)], -1, k.key, k.get(image, v)});
     return out;
 }
 
@@ -544,11 +683,14 @@ QByteArray export_config(const Image& image)
             e << YAML::EndMap;
         e << YAML::EndSeq;
     }
-    e << YAML::Key << utf8(kOptionSection) << YAML::Value << YAML::BeginMap;
-    for (const Setting& s : all)
-        if (s.section == kOptionSection)
-            e << YAML::Key << utf8(s.key) << YAML::Value << YAML::DoubleQuoted << utf8(s.value);
-    e << YAML::EndMap << YAML::EndMap;
+    for (const QString& section : {kOptionSection, kVfoSections[0], kVfoSections[1]}) {
+        e << YAML::Key << utf8(section) << YAML::Value << YAML::BeginMap;
+        for (const Setting& s : all)
+            if (s.section == section)
+                e << YAML::Key << utf8(s.key) << YAML::Value << YAML::DoubleQuoted << utf8(s.value);
+        e << YAML::EndMap;
+    }
+    e << YAML::EndMap;
     return QByteArray(e.c_str()) + '\n';
 }
 
@@ -579,11 +721,18 @@ Applied apply_config(const QByteArray& text, Image& image)
         return result;
     }
     Image copy = image;
-    const QStringList known{kChannelSection, kPresetSection, kOptionSection};
+    const QStringList known{kChannelSection, kPresetSection, kOptionSection, kVfoSections[0], kVfoSections[1]};
+    std::set<QString> sections;
     for (const auto& pair : root) {
         const QString key = qs(pair.first.Scalar());
+        if (!sections.insert(key).second) {
+            result.problems.push_back(at(pair.first, QStringLiteral("the section \"%1\" is given twice").arg(key)));
+            continue;
+        }
         if (key == kOptionSection) {
             applyOptions(pair.second, copy, result);
+        } else if (key == kVfoSections[0] || key == kVfoSections[1]) {
+            applyVfo(pair.second, key == kVfoSections[0] ? O::Vfo::A : O::Vfo::B, copy, result);
         } else if (key == kChannelSection || key == kPresetSection) {
             if (!pair.second.IsSequence()) {
                 result.problems.push_back(at(pair.second, QStringLiteral("%1 is a list").arg(key)));
@@ -623,7 +772,7 @@ QStringList diff_images(const Image& a, const Image& b)
             return QStringLiteral("channel %1%2").arg(item.second).arg(tail);
         if (item.first == kPresetSection)
             return QStringLiteral("fm preset %1%2").arg(item.second).arg(tail);
-        return QStringLiteral("options.%1").arg(key);
+        return QStringLiteral("%1.%2").arg(item.first, key);
     };
     const auto whole = [](const std::vector<std::pair<QString, QString>>& values) {
         if (values.size() == 1 && values[0].first == u"empty")

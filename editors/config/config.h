@@ -19,16 +19,19 @@
 //   options:                  # by the English label the window shows
 //     Squelch Level: "5"
 //     VFO/MR En: "on"
-//     Power-On Message: [WELCOM, QX-270]
+//     Power-On Message 1: WELCOM
 //     ANI: 8D8D8
+//   vfo a:                    # and vfo b: by the panel's labels
+//     Frequency: 136.02500
+//     Offset: 10.650MHZ
 //
 // A file names only what it changes: apply_config() sets exactly the
 // settings it names, each checked with the rule the window applies, and
 // leaves every other byte as it was. Any problem (syntax, an unknown key,
 // a value of the wrong type or out of range, a channel given twice) is
-// reported with its line and column and nothing is changed. The VFO panels
-// and the signalling tables are not named yet; diff_images() shows their
-// rows as raw rows.
+// reported with its line and column and nothing is changed. The signalling
+// settings and tables are not named yet; diff_images() shows their rows as
+// raw rows.
 
 #include "image/image.h"
 
@@ -41,7 +44,7 @@ namespace vx::config {
 
 // One named setting and the text the windows show for it.
 struct Setting {
-    QString section;  // "channels", "fm presets", "options"
+    QString section;  // "channels", "fm presets", "options", "vfo a", "vfo b"
     int item = -1;    // channel number or preset; -1 in options
     QString key;      // "receive", "Squelch Level", ...
     QString value;

@@ -77,6 +77,18 @@ Image randomImage(uint32_t seed)
     options::store_code(image, block, options::CodeString::Ani, pick("0123456789ABCD", 3 + int(rng() % 3)));
     options::store_code(image, block, options::CodeString::PttIdBegin, pick("0123456789*#", 1 + int(rng() % 16)));
     options::store_code(image, block, options::CodeString::PttIdEnd, pick("98765", 1 + int(rng() % 16)));
+    using L = options::VfoLayout;
+    for (const options::Vfo v : {options::Vfo::A, options::Vfo::B}) {
+        const bool vhf = rng() % 2;
+        const QString typed = QString::number(vhf ? 140.0 + (rng() % 3000) / 100.0 : 410.0 + (rng() % 6000) / 100.0, 'f', 5);
+        options::encode_vfo_frequency(image, v, options::vfo_frequency_entry(typed, options::vfo_limits(vhf, bandLimits())).text);
+        const RecordRef r = options::vfo_ref(image, v);
+        for (const field::List8 f : {L::signalCode, L::speakerMute, L::optionalSignal, L::scrambler, L::bandwidth, L::power, L::shiftDirection, L::step})
+            f.put(r, int(rng() % f.count));
+        L::rxTone.put(r, options::encode_vfo_tone(int(rng() % options::vfo_tone_entries(false).size())));
+        L::txTone.put(r, options::encode_vfo_tone(int(rng() % options::vfo_tone_entries(false).size())));
+        options::encode_offset(image, v, options::offset_label(int(rng() % options::kOffsetCount)));
+    }
     return image;
 }
 
