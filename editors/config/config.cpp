@@ -5,6 +5,8 @@
 #include "editors/options/frm_option_texts.h"
 #include "editors/options/option_codec.h"
 #include "editors/options/option_lists.h"
+#include "editors/signalling/dtmf_codec.h"
+#include "editors/signalling/frm_dtmf_texts.h"
 #include "image/codecs.h"
 #include "image/dtmf.h"
 #include "image/tones.h"
@@ -30,7 +32,6 @@ namespace O = options;
 
 const QString kChannelSection = QStringLiteral("channels");
 const QString kPresetSection = QStringLiteral("fm presets");
-const QString kOptionSection = QStringLiteral("options");
 
 // What a setter says: nothing when it stored the value, else why not.
 using Refusal = std::optional<QString>;
@@ -161,87 +162,22 @@ Refusal setPreset(Image& image, int p, const QString& key, const QString& text)
     return std::nullopt;
 }
 
-// ---------------------------------------------------------------- options
+// ------------------------------------------------------- keyed sections
 
 QString trimmedEn(const Text& t) { return QString::fromUtf8(t.en).trimmed(); }
 
-struct OptionKey {
+// One setting of a map section: its key, its shown value, how a value is
+// stored, and the values it takes (for the reference).
+struct Key {
     QString key;
-    std::function<QString(const O::OptionBlock&)> get;
-    std::function<Refusal(Image&, O::OptionBlock&, const QString&)> set;
+    std::function<QString(const Image&)> get;
+    std::function<Refusal(Image&, const QString&)> set;
+    QString values;
 };
 
-Refusal setCode(Image& image, O::OptionBlock& block, O::CodeString c, const QString& text)
-{
-    const bool digits = std::ranges::all_of(text, [](QChar ch) { return dtmf_code(ch.unicode()) != kDtmfNone; });
-    const qsizetype low = c == O::CodeString::Ani ? 3 : 1, high = c == O::CodeString::Ani ? 5 : 16;
-    if (!digits || (!text.isEmpty() && text.size() < low) || text.size() > high)
-        return QStringLiteral("\"%1\" is not empty or %2 to %3 DTMF characters (0-9, A-D, *, #)").arg(text).arg(low).arg(high);
-    O::store_code(image, block, c, text.toUpper());
-    return std::nullopt;
-}
-
-const std::vector<OptionKey>& optionKeys()
-{
-    static const std::vector<OptionKey> keys = [] {
-        std::vector<OptionKey> out;
-        for (int i = 0; i < O::kGeneralCount; ++i) {
-            const O::GeneralSetting& s = O::kGeneralSettings[i];
-            out.push_back({trimmedEn(option_texts::kListLabels[i].caption),
-                           [&s](const O::OptionBlock& b) { return s.list->entries(false).value(O::setting_position(b, s)); },
-                           [&s](Image& image, O::OptionBlock& b, const QString& text) -> Refusal {
-                               const QStringList entries = s.list->entries(false);
-                               const auto it = std::ranges::find_if(entries, [&](const QString& e) { return e.trimmed().compare(text, Qt::CaseInsensitive) == 0; });
-                               if (it == entries.end())
-                                   return QStringLiteral("\"%1\" is not one of %2").arg(text, entries.join(QStringLiteral(", ")));
-                               O::store_setting(b, image, s, int(it - entries.begin()));
-                               return std::nullopt;
-                           }});
-        }
-        for (int i = 0; i < int(std::size(O::kCheckSettings)); ++i) {
-            const O::CheckSetting& c = O::kCheckSettings[i];
-            out.push_back({trimmedEn(option_texts::kCheckCaptions[i]),
-                           [&c](const O::OptionBlock& b) { return O::check_state(b, c) ? QStringLiteral("on") : QStringLiteral("off"); },
-                           [&c](Image& image, O::OptionBlock& b, const QString& text) -> Refusal {
-                               const QString t = text.toLower();
-                               if (t != u"on" && t != u"off")
-                                   return QStringLiteral("\"%1\" is not on or off").arg(text);
-                               O::store_check(b, image, c, t == u"on");
-                               return std::nullopt;
-                           }});
-        }
-        for (const auto line : {O::MessageLine::Upper, O::MessageLine::Lower}) {
-            const QString key = trimmedEn(option_texts::kMessageLabel) + (line == O::MessageLine::Upper ? QStringLiteral(" 1") : QStringLiteral(" 2"));
-            out.push_back({key, [line](const O::OptionBlock& b) { return O::message_text(b, line); },
-                           [line](Image& image, O::OptionBlock& b, const QString& text) -> Refusal {
-                               const bool codable = std::ranges::all_of(text, [](QChar ch) { return O::message_code(ch.unicode()) != O::kMessageEmpty || ch == QLatin1Char(' '); });
-                               if (text.size() > O::kMessageCells || !codable)
-                                   return QStringLiteral("\"%1\" is not six characters of 0-9, A-Z, +, - and space").arg(text);
-                               O::store_message(image, b, line, text);
-                               return std::nullopt;
-                           }});
-        }
-        const std::pair<O::CodeString, const Text*> codes[] = {
-            {O::CodeString::Ani, &option_texts::kAniLabel},
-            {O::CodeString::PttIdBegin, &option_texts::kBeginLabel},
-            {O::CodeString::PttIdEnd, &option_texts::kEndLabel},
-        };
-        for (const auto& [c, label] : codes)
-            out.push_back({trimmedEn(*label), [c](const O::OptionBlock& b) { return O::code_text(b, c); },
-                           [c](Image& image, O::OptionBlock& b, const QString& text) { return setCode(image, b, c, text); }});
-        return out;
-    }();
-    return keys;
-}
-
-// ------------------------------------------------------------------- VFOs
-
-const QString kVfoSections[] = {QStringLiteral("vfo a"), QStringLiteral("vfo b")};
-
-struct VfoKey {
-    QString key;
-    std::function<QString(const Image&, O::Vfo)> get;
-    std::function<Refusal(Image&, O::Vfo, const QString&)> set;
+struct MapSection {
+    QString name;
+    std::vector<Key> keys;
 };
 
 // A value of `entries`, found without regard to case or surrounding spaces.
@@ -251,81 +187,234 @@ std::optional<int> entryOf(const QStringList& entries, const QString& text)
     return it == entries.end() ? std::nullopt : std::optional<int>(int(it - entries.begin()));
 }
 
-QString notOneOf(const QString& text, const QStringList& entries)
+// The values of a list for messages and the reference: all of a short one,
+// the ends of a long one.
+QString listed(const QStringList& entries)
 {
-    QStringList shown = entries.mid(0, 12);
-    if (entries.size() > 12)
-        shown << QStringLiteral("... %1").arg(entries.last());
-    return QStringLiteral("\"%1\" is not one of %2").arg(text, shown.join(QStringLiteral(", ")));
+    QStringList quoted;
+    for (const QString& e : entries)
+        quoted << QLatin1Char('`') + e.trimmed() + QLatin1Char('`');
+    if (quoted.size() > 12)
+        return QStringLiteral("%1, %2, ... %3 (%4 values)").arg(quoted[0], quoted[1], quoted.last()).arg(quoted.size());
+    return quoted.join(QStringLiteral(", "));
 }
 
-VfoKey vfoList(int control, field::List8 f, const O::Choices& list)
+Refusal notOneOf(const QString& text, const QStringList& entries) { return QStringLiteral("\"%1\" is not one of %2").arg(text, listed(entries)); }
+
+// A list stored as its position through `put`, read through `get`.
+Key listKey(const QString& key, std::function<QStringList()> entries, std::function<int(const Image&)> get,
+            std::function<void(Image&, int)> put)
 {
-    return {trimmedEn(option_texts::kVfoControls[control].caption),
-            [f, &list](const Image& image, O::Vfo v) { return list.entries(false).value(f.get(O::vfo_view(image, v))).trimmed(); },
-            [f, &list](Image& image, O::Vfo v, const QString& text) -> Refusal {
-                const auto p = entryOf(list.entries(false), text);
+    return {key, [entries, get](const Image& image) { return entries().value(get(image)).trimmed(); },
+            [entries, put](Image& image, const QString& text) -> Refusal {
+                const auto p = entryOf(entries(), text);
                 if (!p)
-                    return notOneOf(text, list.entries(false));
-                f.put(O::vfo_ref(image, v), *p);
+                    return notOneOf(text, entries());
+                put(image, *p);
                 return std::nullopt;
-            }};
-}
-
-VfoKey vfoTone(int control, field::Tone16le f)
-{
-    return {trimmedEn(option_texts::kVfoControls[control].caption),
-            [f](const Image& image, O::Vfo v) {
-                const TonePair p = f.pair(O::vfo_view(image, v));
-                const O::VfoTone t = O::decode_vfo_tone(p.low, p.high);
-                return t.position >= 0 ? O::vfo_tone_entries(false).value(t.position) : t.text;
             },
-            [f](Image& image, O::Vfo v, const QString& text) -> Refusal {
-                const auto p = entryOf(O::vfo_tone_entries(false), text);
-                if (!p)
-                    return notOneOf(text, O::vfo_tone_entries(false));
-                f.put(O::vfo_ref(image, v), O::encode_vfo_tone(*p));
-                return std::nullopt;
-            }};
+            listed(entries())};
 }
 
-// In the order the panel shows them; the band and the range follow from
-// the frequency.
-const std::vector<VfoKey>& vfoKeys()
+Key onOffKey(const QString& key, std::function<bool(const Image&)> get, std::function<void(Image&, bool)> put)
+{
+    return {key, [get](const Image& image) { return get(image) ? QStringLiteral("on") : QStringLiteral("off"); },
+            [put](Image& image, const QString& text) -> Refusal {
+                const QString t = text.toLower();
+                if (t != u"on" && t != u"off")
+                    return QStringLiteral("\"%1\" is not on or off").arg(text);
+                put(image, t == u"on");
+                return std::nullopt;
+            },
+            QStringLiteral("`on`, `off`")};
+}
+
+// DTMF characters (0-9, A-D, *, #), `low` to `high` of them, or none.
+Key dtmfKey(const QString& key, int low, int high, std::function<QString(const Image&)> get, std::function<void(Image&, const QString&)> put)
+{
+    return {key, std::move(get),
+            [low, high, put](Image& image, const QString& text) -> Refusal {
+                const bool digits = std::ranges::all_of(text, [](QChar ch) { return dtmf_code(ch.unicode()) != kDtmfNone; });
+                if (!digits || (!text.isEmpty() && text.size() < low) || text.size() > high)
+                    return QStringLiteral("\"%1\" is not empty or %2 to %3 DTMF characters (0-9, A-D, *, #)").arg(text).arg(low).arg(high);
+                put(image, text.toUpper());
+                return std::nullopt;
+            },
+            QStringLiteral("empty, or %1 to %2 DTMF characters (0-9, A-D, `*`, `#`)").arg(low).arg(high)};
+}
+
+O::OptionBlock blockOf(const Image& image)
+{
+    O::OptionBlock block;
+    block.load(image);
+    return block;
+}
+
+std::vector<Key> optionKeys()
+{
+    std::vector<Key> out;
+    for (int i = 0; i < O::kGeneralCount; ++i) {
+        const O::GeneralSetting* s = &O::kGeneralSettings[i];
+        out.push_back(listKey(trimmedEn(option_texts::kListLabels[i].caption), [s] { return s->list->entries(false); },
+                              [s](const Image& image) { return O::setting_position(blockOf(image), *s); },
+                              [s](Image& image, int p) {
+                                  O::OptionBlock b = blockOf(image);
+                                  O::store_setting(b, image, *s, p);
+                              }));
+    }
+    for (int i = 0; i < int(std::size(O::kCheckSettings)); ++i) {
+        const O::CheckSetting* c = &O::kCheckSettings[i];
+        out.push_back(onOffKey(trimmedEn(option_texts::kCheckCaptions[i]), [c](const Image& image) { return O::check_state(blockOf(image), *c); },
+                               [c](Image& image, bool on) {
+                                   O::OptionBlock b = blockOf(image);
+                                   O::store_check(b, image, *c, on);
+                               }));
+    }
+    for (const auto line : {O::MessageLine::Upper, O::MessageLine::Lower}) {
+        const QString key = trimmedEn(option_texts::kMessageLabel) + (line == O::MessageLine::Upper ? QStringLiteral(" 1") : QStringLiteral(" 2"));
+        out.push_back({key, [line](const Image& image) { return O::message_text(blockOf(image), line); },
+                       [line](Image& image, const QString& text) -> Refusal {
+                           const bool codable = std::ranges::all_of(text, [](QChar ch) { return O::message_code(ch.unicode()) != O::kMessageEmpty || ch == QLatin1Char(' '); });
+                           if (text.size() > O::kMessageCells || !codable)
+                               return QStringLiteral("\"%1\" is not six characters of 0-9, A-Z, +, - and space").arg(text);
+                           O::OptionBlock b = blockOf(image);
+                           O::store_message(image, b, line, text);
+                           return std::nullopt;
+                       },
+                       QStringLiteral("up to six of 0-9, A-Z, `+`, `-` and space")});
+    }
+    const std::tuple<O::CodeString, const Text*, int, int> codes[] = {
+        {O::CodeString::Ani, &option_texts::kAniLabel, 3, 5},
+        {O::CodeString::PttIdBegin, &option_texts::kBeginLabel, 1, 16},
+        {O::CodeString::PttIdEnd, &option_texts::kEndLabel, 1, 16},
+    };
+    for (const auto& [c, label, low, high] : codes)
+        out.push_back(dtmfKey(trimmedEn(*label), low, high, [c](const Image& image) { return O::code_text(blockOf(image), c); },
+                              [c](Image& image, const QString& text) {
+                                  O::OptionBlock b = blockOf(image);
+                                  O::store_code(image, b, c, text);
+                              }));
+    return out;
+}
+
+// The panel's labels; the band and the range follow from the frequency.
+std::vector<Key> vfoKeys(O::Vfo v)
 {
     using L = O::VfoLayout;
-    static const std::vector<VfoKey> keys{
-        {trimmedEn(option_texts::kVfoControls[0].caption), [](const Image& image, O::Vfo v) { return O::vfo_frequency(image, v); },
-         [](Image& image, O::Vfo v, const QString& text) -> Refusal {
-             bool ok = false;
-             const double mhz = text.toDouble(&ok);
-             const O::VfoLimits limits = O::vfo_limits(mhz < 300, bandLimits());
-             const O::VfoEntry entry = O::vfo_frequency_entry(text, limits);
-             if (!ok || entry.outOfRange || mhz < limits.lower || mhz > limits.upper)
-                 return QStringLiteral("\"%1\" is not a frequency within the band limits").arg(text);
-             O::encode_vfo_frequency(image, v, entry.text);
-             return std::nullopt;
-         }},
-        vfoList(3, L::power, O::lists::power),
-        vfoTone(4, L::rxTone),
-        vfoTone(5, L::txTone),
-        vfoList(6, L::bandwidth, O::lists::bandwidth),
-        vfoList(7, L::shiftDirection, O::lists::shiftDirection),
-        vfoList(8, L::step, O::lists::step),
-        {trimmedEn(option_texts::kVfoControls[9].caption), [](const Image& image, O::Vfo v) { return O::offset_label(O::vfo_offset(image, v)); },
-         [](Image& image, O::Vfo v, const QString& text) -> Refusal {
-             const auto p = entryOf(O::offset_labels(), text);
-             if (!p)
-                 return QStringLiteral("\"%1\" is not an offset of %2 to %3").arg(text, O::offset_label(0), O::offset_label(O::kOffsetCount - 1));
-             O::encode_offset(image, v, O::offset_label(*p));
-             return std::nullopt;
-         }},
-        vfoList(10, L::optionalSignal, O::lists::optionalSignal),
-        vfoList(11, L::signalCode, O::lists::signalCode),
-        vfoList(12, L::speakerMute, O::lists::speakerMute),
-        vfoList(13, L::scrambler, O::lists::scrambler),
+    const auto caption = [](int control) { return trimmedEn(option_texts::kVfoControls[control].caption); };
+    const auto list = [v, caption](int control, field::List8 f, const O::Choices* choices) {
+        return listKey(caption(control), [choices] { return choices->entries(false); },
+                       [v, f](const Image& image) { return f.get(O::vfo_view(image, v)); },
+                       [v, f](Image& image, int p) { f.put(O::vfo_ref(image, v), p); });
     };
-    return keys;
+    const auto tone = [v, caption](int control, field::Tone16le f) {
+        Key k = listKey(caption(control), [] { return O::vfo_tone_entries(false); }, [](const Image&) { return 0; },
+                        [v, f](Image& image, int p) { f.put(O::vfo_ref(image, v), O::encode_vfo_tone(p)); });
+        k.get = [v, f](const Image& image) {
+            const TonePair p = f.pair(O::vfo_view(image, v));
+            const O::VfoTone t = O::decode_vfo_tone(p.low, p.high);
+            return t.position >= 0 ? O::vfo_tone_entries(false).value(t.position) : t.text;
+        };
+        return k;
+    };
+    std::vector<Key> out;
+    out.push_back({caption(0), [v](const Image& image) { return O::vfo_frequency(image, v); },
+                   [v](Image& image, const QString& text) -> Refusal {
+                       bool ok = false;
+                       const double mhz = text.toDouble(&ok);
+                       const O::VfoLimits limits = O::vfo_limits(mhz < 300, bandLimits());
+                       const O::VfoEntry entry = O::vfo_frequency_entry(text, limits);
+                       if (!ok || entry.outOfRange || mhz < limits.lower || mhz > limits.upper)
+                           return QStringLiteral("\"%1\" is not a frequency within the band limits").arg(text);
+                       O::encode_vfo_frequency(image, v, entry.text);
+                       return std::nullopt;
+                   },
+                   QStringLiteral("MHz within band A's or band B's limits, stored on the panel's 250 Hz grid")});
+    out.push_back(list(3, L::power, &O::lists::power));
+    out.push_back(tone(4, L::rxTone));
+    out.push_back(tone(5, L::txTone));
+    out.push_back(list(6, L::bandwidth, &O::lists::bandwidth));
+    out.push_back(list(7, L::shiftDirection, &O::lists::shiftDirection));
+    out.push_back(list(8, L::step, &O::lists::step));
+    out.push_back(listKey(caption(9), [] { return O::offset_labels(); }, [v](const Image& image) { return O::vfo_offset(image, v); },
+                          [v](Image& image, int p) { O::encode_offset(image, v, O::offset_label(p)); }));
+    out.push_back(list(10, L::optionalSignal, &O::lists::optionalSignal));
+    out.push_back(list(11, L::signalCode, &O::lists::signalCode));
+    out.push_back(list(12, L::speakerMute, &O::lists::speakerMute));
+    out.push_back(list(13, L::scrambler, &O::lists::scrambler));
+    return out;
+}
+
+std::vector<Key> dtmfKeys()
+{
+    namespace D = dtmf;
+    namespace DT = dtmf_texts;
+    using DL = D::Layout;
+    std::vector<Key> out;
+    for (int n = 1; n <= D::kTxCodes; ++n)
+        out.push_back(dtmfKey(QStringLiteral("%1 %2").arg(trimmedEn(DT::kEncodeCode)).arg(n), 1, D::kCodeLength,
+                              [n](const Image& image) { return D::decode(image).txCodes[size_t(n - 1)]; },
+                              [n](Image& image, const QString& text) { D::set_tx_code(image, n, text); }));
+    const auto list = [](const Text& label, std::function<QStringList()> entries, field::List8 f) {
+        return listKey(trimmedEn(label), std::move(entries), [f](const Image& image) { return f.get(D::view(image)); },
+                       [f](Image& image, int p) { f.put(D::ref(image), p); });
+    };
+    out.push_back(list(DT::kOnTime, D::on_off_time_entries, DL::onTime));
+    out.push_back(list(DT::kOffTime, D::on_off_time_entries, DL::offTime));
+    const auto digit = [](const Text& label, field::DtmfDigit f, void (*set)(Image&, char32_t)) {
+        Key k = listKey(trimmedEn(label), D::group_call_entries, [](const Image&) { return 0; },
+                        [set](Image& image, int p) { set(image, D::group_call_entries().value(p).at(0).unicode()); });
+        k.get = [f](const Image& image) { return f.get(D::view(image)); };
+        const auto pick = k.set;
+        k.set = [pick, set](Image& image, const QString& text) -> Refusal {
+            if (!text.isEmpty())
+                return pick(image, text);
+            set(image, U'\0');  // no character: FF
+            return std::nullopt;
+        };
+        k.values = QStringLiteral("empty, ") + k.values;
+        return k;
+    };
+    out.push_back(digit(DT::kGroupCode, DL::groupCall, D::set_group_call));
+    out.push_back(onOffKey(trimmedEn(DT::kRxDisable), [](const Image& image) { return D::decode(image).rxDisabled; },
+                           [](Image& image, bool on) { D::set_disabled(image, D::Disable::Receive, on); }));
+    out.push_back(onOffKey(trimmedEn(DT::kTxDisable), [](const Image& image) { return D::decode(image).txDisabled; },
+                           [](Image& image, bool on) { D::set_disabled(image, D::Disable::Transmit, on); }));
+    const Text* decodes[] = {&DT::kInspection, &DT::kMonitor, &DT::kAlarm, &DT::kStun, &DT::kKill, &DT::kRevive};
+    for (int i = 0; i < D::kDecodeCodes; ++i)
+        out.push_back(dtmfKey(trimmedEn(*decodes[i]).remove(QLatin1Char(' ')), 1, D::kCodeLength,
+                              [i](const Image& image) { return D::decode(image).decodes[size_t(i)]; },
+                              [i](Image& image, const QString& text) { D::set_decode(image, i, text); }));
+    out.push_back(onOffKey(trimmedEn(DT::kControlEnable), [](const Image& image) { return D::decode(image).control; },
+                           [](Image& image, bool on) { D::set_control(image, on); }));
+    const Text* rights[] = {&DT::kInspection, &DT::kMonitor, &DT::kStun, &DT::kKill, &DT::kRevive};
+    for (const auto& [who, label] : {std::pair{D::Identity::Master, &DT::kMasterId}, std::pair{D::Identity::Vice, &DT::kViceId}}) {
+        const D::Identity w = who;
+        out.push_back(dtmfKey(trimmedEn(*label), 1, D::kCodeLength,
+                              [w](const Image& image) { return w == D::Identity::Master ? D::decode(image).master : D::decode(image).vice; },
+                              [w](Image& image, const QString& text) { D::set_identity(image, w, text); }));
+        for (int bit = 0; bit < D::kRightsBoxes; ++bit)
+            out.push_back(onOffKey(QStringLiteral("%1 right %2").arg(trimmedEn(*label), trimmedEn(*rights[bit]).remove(QLatin1Char(' '))),
+                                   [w, bit](const Image& image) { return DL::right(w, bit).get(D::view(image)); },
+                                   [w, bit](Image& image, bool on) { D::set_right(image, w, bit, on); }));
+    }
+    const auto separator = digit(DT::kSpaceCode, DL::separator, D::set_separator);
+    out.push_back(separator);
+    out.push_back(list(DT::kResetTime, D::reset_time_entries, DL::resetTime));
+    out.push_back(list(DT::kProcDelay, D::decode_delay_entries, DL::decodeDelay));
+    return out;
+}
+
+// The sections that are maps of labels, in document order.
+const std::vector<MapSection>& mapSections()
+{
+    static const std::vector<MapSection> sections{
+        {QStringLiteral("options"), optionKeys()},
+        {QStringLiteral("vfo a"), vfoKeys(O::Vfo::A)},
+        {QStringLiteral("vfo b"), vfoKeys(O::Vfo::B)},
+        {QStringLiteral("dtmf"), dtmfKeys()},
+    };
+    return sections;
 }
 
 // ------------------------------------------------------------------- YAML
@@ -474,48 +563,14 @@ void applyItem(const YAML::Node& item, Image& image, bool channel, std::set<int>
     }
 }
 
-void applyOptions(const YAML::Node& node, Image& image, Applied& result)
+void applyMap(const YAML::Node& node, const MapSection& section, Image& image, Applied& result)
 {
     if (!node.IsMap()) {
-        result.problems.push_back(at(node, QStringLiteral("options is a map of labels and values")));
+        result.problems.push_back(at(node, QStringLiteral("%1 is a map of labels and values").arg(section.name)));
         return;
     }
     QStringList known;
-    for (const OptionKey& k : optionKeys())
-        known << k.key;
-    O::OptionBlock block;
-    block.load(image);
-    std::set<QString> seen;
-    for (const auto& pair : node) {
-        const QString key = qs(pair.first.Scalar()).trimmed();
-        if (!seen.insert(key.toLower()).second) {
-            result.problems.push_back(at(pair.first, QStringLiteral("\"%1\" is given twice").arg(key)));
-            continue;
-        }
-        const auto it = std::ranges::find_if(optionKeys(), [&](const OptionKey& k) { return k.key.compare(key, Qt::CaseInsensitive) == 0; });
-        if (it == optionKeys().end()) {
-            result.problems.push_back(at(pair.first, unknownKey(key, known)));
-            continue;
-        }
-        const auto v = scalar(pair.second, result.problems);
-        if (!v)
-            continue;
-        ++result.settings;
-        if (it->get(block) == *v)
-            continue;
-        if (const Refusal r = it->set(image, block, *v))
-            result.problems.push_back(at(pair.second, *r));
-    }
-}
-
-void applyVfo(const YAML::Node& node, O::Vfo v, Image& image, Applied& result)
-{
-    if (!node.IsMap()) {
-        result.problems.push_back(at(node, QStringLiteral("a VFO is a map of labels and values")));
-        return;
-    }
-    QStringList known;
-    for (const VfoKey& k : vfoKeys())
+    for (const Key& k : section.keys)
         known << k.key;
     std::set<QString> seen;
     for (const auto& pair : node) {
@@ -524,8 +579,8 @@ void applyVfo(const YAML::Node& node, O::Vfo v, Image& image, Applied& result)
             result.problems.push_back(at(pair.first, QStringLiteral("\"%1\" is given twice").arg(key)));
             continue;
         }
-        const auto it = std::ranges::find_if(vfoKeys(), [&](const VfoKey& k) { return k.key.compare(key, Qt::CaseInsensitive) == 0; });
-        if (it == vfoKeys().end()) {
+        const auto it = std::ranges::find_if(section.keys, [&](const Key& k) { return k.key.compare(key, Qt::CaseInsensitive) == 0; });
+        if (it == section.keys.end()) {
             result.problems.push_back(at(pair.first, unknownKey(key, known)));
             continue;
         }
@@ -533,9 +588,9 @@ void applyVfo(const YAML::Node& node, O::Vfo v, Image& image, Applied& result)
         if (!value)
             continue;
         ++result.settings;
-        if (it->get(image, v) == *value)
-            continue;
-        if (const Refusal r = it->set(image, v, *value))
+        if (it->get(image) == *value)
+            continue;  // as it is: not a byte changes
+        if (const Refusal r = it->set(image, *value))
             result.problems.push_back(at(pair.second, *r));
     }
 }
@@ -570,14 +625,6 @@ std::optional<Problem> plainText(const QByteArray& text)
 
 QString reference()
 {
-    const auto values = [](const QStringList& entries) {
-        QStringList quoted;
-        for (const QString& e : entries)
-            quoted << QLatin1Char('`') + e.trimmed() + QLatin1Char('`');
-        if (quoted.size() > 12)
-            return QStringLiteral("%1, %2, ... %3 (%4 values)").arg(quoted[0], quoted[1], quoted.last()).arg(quoted.size());
-        return quoted.join(QStringLiteral(", "));
-    };
     QString out;
     out += QStringLiteral("**channels**: a list of maps, each with `number` (0-199) and either `empty: true` or any of:\n\n");
     out += QStringLiteral("| key | values |\n|---|---|\n");
@@ -589,36 +636,24 @@ QString reference()
         case ColDecode:
         case ColEncode: v = QStringLiteral("`OFF`, a CTCSS tone of 60.0 to 259.9 Hz (`88.5`), a DCS code `D023N` ... `D754I`"); break;
         case ColName: v = QStringLiteral("up to six letters and digits"); break;
-        default: v = values(choices(f.column)); break;
+        default: v = listed(choices(f.column)); break;
         }
         out += QStringLiteral("| `%1` | %2 |\n").arg(QLatin1String(f.key), v);
     }
     out += QStringLiteral("\n**fm presets**: a list of maps, each with `preset` (1-16) and either `empty: true` or "
                           "`frequency` (87.00000 to 108.00000 MHz) and `name` (up to six characters).\n\n");
-    out += QStringLiteral("**options**: a map of the labels the optional-features window shows:\n\n| key | values |\n|---|---|\n");
-    for (int i = 0; i < O::kGeneralCount; ++i)
-        out += QStringLiteral("| `%1` | %2 |\n").arg(optionKeys()[size_t(i)].key, values(O::kGeneralSettings[i].list->entries(false)));
-    for (size_t i = size_t(O::kGeneralCount); i < optionKeys().size(); ++i) {
-        const QString& key = optionKeys()[i].key;
-        QString v = QStringLiteral("`on`, `off`");
-        if (key.startsWith(trimmedEn(option_texts::kMessageLabel)))
-            v = QStringLiteral("up to six of 0-9, A-Z, +, - and space");
-        else if (key == trimmedEn(option_texts::kAniLabel))
-            v = QStringLiteral("empty, or 3 to 5 DTMF characters (0-9, A-D, *, #)");
-        else if (i >= optionKeys().size() - 2)
-            v = QStringLiteral("empty, or up to 16 DTMF characters");
-        out += QStringLiteral("| `%1` | %2 |\n").arg(key, v);
+    const QString intro[] = {
+        QStringLiteral("a map of the labels the optional-features window shows"),
+        QStringLiteral("a map of the labels the VFO A panel shows"),
+        QStringLiteral("the same for the VFO B panel"),
+        QStringLiteral("a map of the labels the DTMF window shows"),
+    };
+    for (size_t i = 0; i < mapSections().size(); ++i) {
+        const MapSection& section = mapSections()[i];
+        out += QStringLiteral("\n**%1**: %2:\n\n| key | values |\n|---|---|\n").arg(section.name, intro[i]);
+        for (const Key& k : section.keys)
+            out += QStringLiteral("| `%1` | %2 |\n").arg(k.key, k.values);
     }
-    out += QStringLiteral("\n**vfo a**, **vfo b**: a map of the labels each frequency-mode panel shows:\n\n| key | values |\n|---|---|\n");
-    const auto& vk = vfoKeys();
-    out += QStringLiteral("| `%1` | MHz within band A's or band B's limits, stored on the panel's 250 Hz grid |\n").arg(vk[0].key);
-    const QStringList vfoValues{values(O::lists::power.entries(false)), values(O::vfo_tone_entries(false)), values(O::vfo_tone_entries(false)),
-                                values(O::lists::bandwidth.entries(false)), values(O::lists::shiftDirection.entries(false)),
-                                values(O::lists::step.entries(false)), values(O::offset_labels()), values(O::lists::optionalSignal.entries(false)),
-                                values(O::lists::signalCode.entries(false)), values(O::lists::speakerMute.entries(false)),
-                                values(O::lists::scrambler.entries(false))};
-    for (size_t i = 1; i < vk.size(); ++i)
-        out += QStringLiteral("| `%1` | %2 |\n").arg(vk[i].key, vfoValues[int(i) - 1]);
     return out;
 }
 
@@ -646,13 +681,9 @@ std::vector<Setting> settings_of(const Image& image)
         out.push_back({kPresetSection, p, QStringLiteral("frequency"), t.frequency});
         out.push_back({kPresetSection, p, QStringLiteral("name"), t.name});
     }
-    O::OptionBlock block;
-    block.load(image);
-    for (const OptionKey& k : optionKeys())
-        out.push_back({kOptionSection, -1, k.key, k.get(block)});
-    for (const O::Vfo v : {O::Vfo::A, O::Vfo::B})
-        for (const VfoKey& k : vfoKeys())
-            out.push_back({kVfoSections[int(v)], -1, k.key, k.get(image, v)});
+    for (const MapSection& section : mapSections())
+        for (const Key& k : section.keys)
+            out.push_back({section.name, -1, k.key, k.get(image)});
     return out;
 }
 
@@ -683,10 +714,10 @@ QByteArray export_config(const Image& image)
             e << YAML::EndMap;
         e << YAML::EndSeq;
     }
-    for (const QString& section : {kOptionSection, kVfoSections[0], kVfoSections[1]}) {
-        e << YAML::Key << utf8(section) << YAML::Value << YAML::BeginMap;
+    for (const MapSection& m : mapSections()) {
+        e << YAML::Key << utf8(m.name) << YAML::Value << YAML::BeginMap;
         for (const Setting& s : all)
-            if (s.section == section)
+            if (s.section == m.name)
                 e << YAML::Key << utf8(s.key) << YAML::Value << YAML::DoubleQuoted << utf8(s.value);
         e << YAML::EndMap;
     }
@@ -721,7 +752,9 @@ Applied apply_config(const QByteArray& text, Image& image)
         return result;
     }
     Image copy = image;
-    const QStringList known{kChannelSection, kPresetSection, kOptionSection, kVfoSections[0], kVfoSections[1]};
+    QStringList known{kChannelSection, kPresetSection};
+    for (const MapSection& m : mapSections())
+        known << m.name;
     std::set<QString> sections;
     for (const auto& pair : root) {
         const QString key = qs(pair.first.Scalar());
@@ -729,10 +762,9 @@ Applied apply_config(const QByteArray& text, Image& image)
             result.problems.push_back(at(pair.first, QStringLiteral("the section \"%1\" is given twice").arg(key)));
             continue;
         }
-        if (key == kOptionSection) {
-            applyOptions(pair.second, copy, result);
-        } else if (key == kVfoSections[0] || key == kVfoSections[1]) {
-            applyVfo(pair.second, key == kVfoSections[0] ? O::Vfo::A : O::Vfo::B, copy, result);
+        const auto map = std::ranges::find_if(mapSections(), [&](const MapSection& m) { return m.name == key; });
+        if (map != mapSections().end()) {
+            applyMap(pair.second, *map, copy, result);
         } else if (key == kChannelSection || key == kPresetSection) {
             if (!pair.second.IsSequence()) {
                 result.problems.push_back(at(pair.second, QStringLiteral("%1 is a list").arg(key)));
@@ -787,7 +819,7 @@ QStringList diff_images(const Image& a, const Image& b)
         const auto& [item, va] = sa[i];
         const auto& vb = sb[i].second;
         const bool emptyA = va.size() == 1 && va[0].first == u"empty", emptyB = vb.size() == 1 && vb[0].first == u"empty";
-        if (item.first != kOptionSection && (emptyA || emptyB)) {
+        if (item.second >= 0 && (emptyA || emptyB)) {
             if (emptyA != emptyB)
                 out << QStringLiteral("%1: %2 -> %3").arg(label(item, {}), whole(va), whole(vb));
             continue;

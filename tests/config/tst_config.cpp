@@ -8,6 +8,7 @@
 #include "editors/fm/fm_codec.h"
 #include "editors/options/option_codec.h"
 #include "editors/options/option_lists.h"
+#include "editors/signalling/dtmf_codec.h"
 #include "image/tones.h"
 
 #include <QFile>
@@ -89,6 +90,27 @@ Image randomImage(uint32_t seed)
         L::txTone.put(r, options::encode_vfo_tone(int(rng() % options::vfo_tone_entries(false).size())));
         options::encode_offset(image, v, options::offset_label(int(rng() % options::kOffsetCount)));
     }
+    const QString dtmfChars = QStringLiteral("0123456789ABCD*#");
+    for (int n = 1; n <= dtmf::kTxCodes; ++n)
+        dtmf::set_tx_code(image, n, pick(dtmfChars, int(rng() % 17)));
+    for (int i = 0; i < dtmf::kDecodeCodes; ++i)
+        dtmf::set_decode(image, i, pick(dtmfChars, int(rng() % 17)));
+    dtmf::set_identity(image, dtmf::Identity::Master, pick(dtmfChars, int(rng() % 17)));
+    dtmf::set_identity(image, dtmf::Identity::Vice, pick(dtmfChars, int(rng() % 17)));
+    for (int bit = 0; bit < dtmf::kRightsBoxes; ++bit) {
+        dtmf::set_right(image, dtmf::Identity::Master, bit, rng() % 2);
+        dtmf::set_right(image, dtmf::Identity::Vice, bit, rng() % 2);
+    }
+    dtmf::set_control(image, rng() % 2);
+    dtmf::set_disabled(image, dtmf::Disable::Receive, rng() % 2);
+    dtmf::set_disabled(image, dtmf::Disable::Transmit, rng() % 2);
+    dtmf::set_group_call(image, dtmf::group_call_entries()[int(rng() % 6)].at(0).unicode());
+    dtmf::set_separator(image, dtmf::group_call_entries()[int(rng() % 6)].at(0).unicode());
+    const RecordRef d = dtmf::ref(image);
+    dtmf::Layout::onTime.put(d, int(rng() % dtmf::kOnOffTimes));
+    dtmf::Layout::offTime.put(d, int(rng() % dtmf::kOnOffTimes));
+    dtmf::Layout::decodeDelay.put(d, int(rng() % dtmf::kDecodeDelays));
+    dtmf::Layout::resetTime.put(d, int(rng() % dtmf::kResetTimes));
     return image;
 }
 
@@ -238,9 +260,9 @@ private slots:
         QVERIFY(diff_images(a, a).isEmpty());
 
         Image raw = a;
-        raw.set(660, 0, uint8_t(raw.at(660, 0) ^ 0x55));  // DTMF: not named yet
+        raw.set(730, 0, uint8_t(raw.at(730, 0) ^ 0x55));  // 2-tone: not named yet
         QCOMPARE(diff_images(a, raw).size(), 1);
-        QVERIFY(diff_images(a, raw)[0].startsWith("row 660: "));
+        QVERIFY(diff_images(a, raw)[0].startsWith("row 730: "));
     }
 };
 
