@@ -836,14 +836,14 @@ QStringList diff_images(const Image& a, const Image& b)
         for (const auto& [key, value] : other)
             out << QStringLiteral("%1: (none) -> %2").arg(label(item, key), value);
     }
-    // Bytes no named setting explains: b with every setting of a applied
-    // still differs from a there.
-    Image explained = b;
-    const Applied applied = apply_config(export_config(a), explained);
+    // Bytes no named setting explains: a with every setting of b applied
+    // still differs from b there.
+    Image explained = a;
+    const Applied applied = apply_config(export_config(b), explained);
     for (int r = 0; r < Image::kRows; ++r) {
         if (std::ranges::equal(a.row(r), b.row(r)))
             continue;
-        if (applied.ok() && std::ranges::equal(explained.row(r), a.row(r)))
+        if (applied.ok() && std::ranges::equal(explained.row(r), b.row(r)))
             continue;
         const auto hex = [](const Image& image, int row) {
             return QByteArray(reinterpret_cast<const char*>(image.row(row).data()), Image::kRowBytes).toHex(' ').toUpper();
