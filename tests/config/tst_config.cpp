@@ -225,6 +225,16 @@ private slots:
         QVERIFY(image == before);
     }
 
+    // Nesting a parser could recurse through, and aliases: refused, not a crash.
+    void hostileYaml()
+    {
+        Image image = startup();
+        const Image before = image;
+        QVERIFY(!apply_config("options: " + QByteArray(200'000, '[') + "\n", image).ok());
+        QVERIFY(!apply_config("channels: &c\n  - number: 1\n    name: A\nfm presets: *c\n", image).ok());
+        QVERIFY(image == before);
+    }
+
     // The README's reference is what the code generates.
     void readmeReferenceIsCurrent()
     {
