@@ -394,10 +394,10 @@ private slots:
         QVERIFY(bad.open(QIODevice::WriteOnly));
         bad.write("options:\n  Squelch: 3\n");
         bad.close();
-        const Run b = cli({QStringLiteral("apply-conf"), path("base.dat"), path("bad.yaml"), QStringLiteral("-o"), path("bad.dat")});
+        const Run b = cli({QStringLiteral("apply-conf"), path("base.dat"), path("bad.yaml"), QStringLiteral("-o"), path("badconf.dat")});
         QCOMPARE(b.code, 5);
         QVERIFY2(b.err.contains("line 2, column 3: unknown key \"Squelch\" (did you mean \"Squelch Level\"?)"), qPrintable(b.err));
-        QVERIFY(!QFile::exists(path("bad.dat")));
+        QVERIFY(!QFile::exists(path("badconf.dat")));
     }
 
     void versionAndHelp()
