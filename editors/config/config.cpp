@@ -6,13 +6,17 @@
 #include "editors/options/option_codec.h"
 #include "editors/options/option_lists.h"
 #include "editors/signalling/dtmf_codec.h"
+#include "editors/signalling/frm_2tone_texts.h"
 #include "editors/signalling/frm_dtmf_texts.h"
+#include "editors/signalling/two_tone_codec.h"
+#include "image/tables.h"
 #include "image/codecs.h"
 #include "image/dtmf.h"
 #include "image/tones.h"
 
 #include <yaml-cpp/yaml.h>
 
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -353,7 +357,7 @@ std::vector<Key> dtmfKeys()
     std::vector<Key> out;
     for (int n = 1; n <= D::kTxCodes; ++n)
         out.push_back(dtmfKey(QStringLiteral("%1 %2").arg(trimmedEn(DT::kEncodeCode)).arg(n), 1, D::kCodeLength,
-                              [n](const Image& image) { return D::decode(image).txCodes[size_t(n - 1)]; },
+                              [n](const Image& image) { return DL::txCode(n).get(D::view(image)); },
                               [n](Image& image, const QString& text) { D::set_tx_code(image, n, text); }));
     const auto list = [](const Text& label, std::function<QStringList()> entries, field::List8 f) {
         return listKey(trimmedEn(label), std::move(entries), [f](const Image& image) { return f.get(D::view(image)); },
@@ -376,22 +380,22 @@ std::vector<Key> dtmfKeys()
         return k;
     };
     out.push_back(digit(DT::kGroupCode, DL::groupCall, D::set_group_call));
-    out.push_back(onOffKey(trimmedEn(DT::kRxDisable), [](const Image& image) { return D::decode(image).rxDisabled; },
+    out.push_back(onOffKey(trimmedEn(DT::kRxDisable), [](const Image& image) { return DL::disabled(D::Disable::Receive).get(D::view(image)); },
                            [](Image& image, bool on) { D::set_disabled(image, D::Disable::Receive, on); }));
-    out.push_back(onOffKey(trimmedEn(DT::kTxDisable), [](const Image& image) { return D::decode(image).txDisabled; },
+    out.push_back(onOffKey(trimmedEn(DT::kTxDisable), [](const Image& image) { return DL::disabled(D::Disable::Transmit).get(D::view(image)); },
                            [](Image& image, bool on) { D::set_disabled(image, D::Disable::Transmit, on); }));
     const Text* decodes[] = {&DT::kInspection, &DT::kMonitor, &DT::kAlarm, &DT::kStun, &DT::kKill, &DT::kRevive};
     for (int i = 0; i < D::kDecodeCodes; ++i)
         out.push_back(dtmfKey(trimmedEn(*decodes[i]).remove(QLatin1Char(' ')), 1, D::kCodeLength,
-                              [i](const Image& image) { return D::decode(image).decodes[size_t(i)]; },
+                              [i](const Image& image) { return DL::decode(i).get(D::view(image)); },
                               [i](Image& image, const QString& text) { D::set_decode(image, i, text); }));
-    out.push_back(onOffKey(trimmedEn(DT::kControlEnable), [](const Image& image) { return D::decode(image).control; },
+    out.push_back(onOffKey(trimmedEn(DT::kControlEnable), [](const Image& image) { return DL::control.get(D::view(image)); },
                            [](Image& image, bool on) { D::set_control(image, on); }));
     const Text* rights[] = {&DT::kInspection, &DT::kMonitor, &DT::kStun, &DT::kKill, &DT::kRevive};
     for (const auto& [who, label] : {std::pair{D::Identity::Master, &DT::kMasterId}, std::pair{D::Identity::Vice, &DT::kViceId}}) {
         const D::Identity w = who;
         out.push_back(dtmfKey(trimmedEn(*label), 1, D::kCodeLength,
-                              [w](const Image& image) { return w == D::Identity::Master ? D::decode(image).master : D::decode(image).vice; },
+                              [w](const Image& image) { return DL::identity(w).get(D::view(image)); },
                               [w](Image& image, const QString& text) { D::set_identity(image, w, text); }));
         for (int bit = 0; bit < D::kRightsBoxes; ++bit)
             out.push_back(onOffKey(QStringLiteral("%1 right %2").arg(trimmedEn(*label), trimmedEn(*rights[bit]).remove(QLatin1Char(' '))),
@@ -405,6 +409,83 @@ std::vector<Key> dtmfKeys()
     return out;
 }
 
+std::vector<Key> twoToneKeys()
+{
+    namespace W = two_tone;
+    namespace WT = two_tone_texts;
+    using WL = W::Layout;
+    // Column headings of the two grids, without their alignment marks.
+    const auto headings = [](const Text& t) {
+        QStringList out;
+        for (QString h : QString::fromUtf8(t.en).split(QLatin1Char('|')))
+            out << h.remove(QLatin1Char('^')).remove(QLatin1Char('<')).remove(QLatin1Char('>')).trimmed();
+        return out;
+    };
+    const QStringList encode = headings(WT::kEncodeHeadings), decode = headings(WT::kDecodeHeadings);
+    const QString code = encode[0];
+    std::vector<Key> out;
+    for (int n = 1; n <= W::kEntries; ++n)
+        for (int which = 0; which < 2; ++which)
+            out.push_back({QStringLiteral("Encode %1 %2 %3").arg(code).arg(n).arg(encode[1 + which]),
+                           [n, which](const Image& image) { return W::tx_text(image, n, which); },
+                           [n, which](Image& image, const QString& text) -> Refusal {
+                               const W::TxCommit c = W::tx_commit(text);
+                               if (c.refused)
+                                   return QStringLiteral("\"%1\" is not empty or a frequency of 300 to 3000 Hz").arg(text);
+                               W::set_tx_freq(image, n, which, c.hz);
+                               return std::nullopt;
+                           },
+                           QStringLiteral("empty, or 300.0 to 3000.0 Hz")});
+    const Text* durations[] = {&WT::kFirstTone, &WT::kSecondTone, &WT::kGap};
+    for (int which = 0; which < 3; ++which) {
+        const field::List8 f = WL::duration(which);
+        out.push_back(listKey(trimmedEn(*durations[which]), W::duration_entries, [f](const Image& image) { return f.get(W::view(image)); },
+                              [f](Image& image, int p) { f.put(W::ref(image), p); }));
+    }
+    // A rule byte from a list: empty is FF.
+    const auto ruleKey = [](QString key, int n, int column, std::function<QStringList()> entries, std::function<int(int)> toByte) {
+        return Key{key, [n, column](const Image& image) { return W::rule_text(image, n, column); },
+                   [n, column, entries, toByte](Image& image, const QString& text) -> Refusal {
+                       if (text.isEmpty()) {
+                           W::set_rule_byte(image, n, column, 0xFF);
+                           return std::nullopt;
+                       }
+                       const auto p = entryOf(entries(), text);
+                       if (!p)
+                           return notOneOf(text, entries());
+                       W::set_rule_byte(image, n, column, uint8_t(toByte(*p)));
+                       return std::nullopt;
+                   },
+                   QStringLiteral("empty, ") + listed(entries())};
+    };
+    const Text* toneLabels[] = {&WT::kToneA, &WT::kToneB, &WT::kToneC, &WT::kToneD};
+    for (int n = 1; n <= W::kEntries; ++n) {
+        const QString entry = QStringLiteral("Decode %1 %2").arg(code).arg(n);
+        for (int rule = 0; rule < W::kRules; ++rule) {
+            const QString dec = decode[1 + 3 * rule];
+            out.push_back(ruleKey(entry + QLatin1Char(' ') + dec, n, W::rule_column(rule, W::RuleField::Pair), W::pair_entries, [](int p) { return p; }));
+            out.push_back(ruleKey(entry + QLatin1Char(' ') + dec + QLatin1Char(' ') + decode[2 + 3 * rule], n,
+                                  W::rule_column(rule, W::RuleField::Response), [] { return callAlertTexts(false); }, [](int p) { return p; }));
+            out.push_back(ruleKey(entry + QLatin1Char(' ') + dec + QLatin1Char(' ') + decode[3 + 3 * rule], n,
+                                  W::rule_column(rule, W::RuleField::Alert), [] { return numberSteps(0, 1, W::kAlerts + 1); },
+                                  [](int p) { return p; }));
+        }
+        for (int k = 0; k < W::kTones; ++k)
+            out.push_back({entry + QLatin1Char(' ') + trimmedEn(*toneLabels[k]), [n, k](const Image& image) { return W::tone_text(image, n, k); },
+                           [n, k](Image& image, const QString& text) -> Refusal {
+                               Image trial = image;
+                               if (W::commit_tone(trial, n, k, text))
+                                   return QStringLiteral("\"%1\" is not empty or a tone of 300 to 3000 Hz").arg(text);
+                               image = trial;
+                               return std::nullopt;
+                           },
+                           QStringLiteral("empty, or 300.0 to 3000.0 Hz")});
+    }
+    out.push_back(listKey(trimmedEn(WT::kReset), W::reset_time_entries, [](const Image& image) { return WL::resetTime.get(W::view(image)); },
+                          [](Image& image, int p) { WL::resetTime.put(W::ref(image), p); }));
+    return out;
+}
+
 // The sections that are maps of labels, in document order.
 const std::vector<MapSection>& mapSections()
 {
@@ -413,6 +494,7 @@ const std::vector<MapSection>& mapSections()
         {QStringLiteral("vfo a"), vfoKeys(O::Vfo::A)},
         {QStringLiteral("vfo b"), vfoKeys(O::Vfo::B)},
         {QStringLiteral("dtmf"), dtmfKeys()},
+        {QStringLiteral("2-tone"), twoToneKeys()},
     };
     return sections;
 }
@@ -647,12 +729,36 @@ QString reference()
         QStringLiteral("a map of the labels the VFO A panel shows"),
         QStringLiteral("the same for the VFO B panel"),
         QStringLiteral("a map of the labels the DTMF window shows"),
+        QStringLiteral("a map of the 2-tone window's settings, the grid cells by entry and column heading"),
     };
+    // Keys that differ only in an entry number are one row: "Code N" with
+    // the numbers it takes.
+    static const QRegularExpression number(QStringLiteral("\\b(\\d+)\\b"));
     for (size_t i = 0; i < mapSections().size(); ++i) {
         const MapSection& section = mapSections()[i];
         out += QStringLiteral("\n**%1**: %2:\n\n| key | values |\n|---|---|\n").arg(section.name, intro[i]);
-        for (const Key& k : section.keys)
-            out += QStringLiteral("| `%1` | %2 |\n").arg(k.key, k.values);
+        struct Row {
+            QString key, pattern, values;
+            QList<int> numbers;
+        };
+        std::vector<Row> rows;
+        for (const Key& k : section.keys) {
+            const QRegularExpressionMatch m = number.match(k.key);
+            const QString pattern = m.hasMatch() ? QString(k.key).replace(m.capturedStart(), m.capturedLength(), QStringLiteral("N")) : k.key;
+            auto it = std::ranges::find_if(rows, [&](const Row& r) { return m.hasMatch() && r.pattern == pattern && r.values == k.values; });
+            if (it == rows.end()) {
+                rows.push_back({k.key, pattern, k.values, {}});
+                it = rows.end() - 1;
+            }
+            if (m.hasMatch())
+                it->numbers << m.captured(1).toInt();
+        }
+        for (const Row& r : rows) {
+            if (r.numbers.size() > 1)
+                out += QStringLiteral("| `%1` (N = %2-%3) | %4 |\n").arg(r.pattern).arg(r.numbers.first()).arg(r.numbers.last()).arg(r.values);
+            else
+                out += QStringLiteral("| `%1` | %2 |\n").arg(r.key, r.values);
+        }
     }
     return out;
 }

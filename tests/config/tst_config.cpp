@@ -9,6 +9,8 @@
 #include "editors/options/option_codec.h"
 #include "editors/options/option_lists.h"
 #include "editors/signalling/dtmf_codec.h"
+#include "editors/signalling/two_tone_codec.h"
+#include "image/tables.h"
 #include "image/tones.h"
 
 #include <QFile>
@@ -111,6 +113,26 @@ Image randomImage(uint32_t seed)
     dtmf::Layout::offTime.put(d, int(rng() % dtmf::kOnOffTimes));
     dtmf::Layout::decodeDelay.put(d, int(rng() % dtmf::kDecodeDelays));
     dtmf::Layout::resetTime.put(d, int(rng() % dtmf::kResetTimes));
+    for (int n = 1; n <= two_tone::kEntries; ++n) {
+        for (int which = 0; which < 2; ++which)
+            two_tone::set_tx_freq(image, n, which, rng() % 4 ? 300 + int(rng() % 2701) : 0);
+        for (int rule = 0; rule < two_tone::kRules; ++rule) {
+            const auto maybe = [&](int count) { return uint8_t(rng() % 5 ? int(rng() % count) : 0xFF); };
+            two_tone::set_rule_byte(image, n, two_tone::rule_column(rule, two_tone::RuleField::Pair), maybe(two_tone::kPairs));
+            two_tone::set_rule_byte(image, n, two_tone::rule_column(rule, two_tone::RuleField::Response), maybe(int(callAlertTexts(false).size())));
+            two_tone::set_rule_byte(image, n, two_tone::rule_column(rule, two_tone::RuleField::Alert), maybe(two_tone::kAlerts + 1));
+        }
+        for (int k = 0; k < two_tone::kTones; ++k) {
+            if (rng() % 4)
+                two_tone::set_tone(image, n, k, 300 + int(rng() % 2701));
+            else
+                two_tone::clear_tone(image, n, k);
+        }
+    }
+    const RecordRef w = two_tone::ref(image);
+    for (int which = 0; which < 3; ++which)
+        two_tone::Layout::duration(which).put(w, int(rng() % two_tone::kDurations));
+    two_tone::Layout::resetTime.put(w, int(rng() % two_tone::kResetTimes));
     return image;
 }
 
@@ -270,9 +292,11 @@ private slots:
         QVERIFY(diff_images(a, a).isEmpty());
 
         Image raw = a;
-        raw.set(730, 0, uint8_t(raw.at(730, 0) ^ 0x55));  // 2-tone: not named yet
-        QCOMPARE(diff_images(a, raw).size(), 1);
-        QVERIFY(diff_images(a, raw)[0].startsWith("row 730: "));
+        raw.set(730, 3, uint8_t(raw.at(730, 3) ^ 0x55));  // a byte the 2-tone window keeps
+        raw.set(600, 0, uint8_t(raw.at(600, 0) ^ 0x55));  // 5-tone: not named yet
+        QCOMPARE(diff_images(a, raw), (QStringList{diff_images(a, raw).value(0), diff_images(a, raw).value(1)}));
+        QVERIFY(diff_images(a, raw).value(0).startsWith("row 600: "));
+        QVERIFY(diff_images(a, raw).value(1).startsWith("row 730: "));
     }
 };
 
