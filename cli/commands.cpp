@@ -539,25 +539,31 @@ int showCommand(const QCommandLineParser&, const QStringList& a)
     return kExitOk;
 }
 
-int exportCsv(const QCommandLineParser& p, const QStringList& a)
+// An export's text: to the -o file, through a temporary file so a failed
+// write leaves any old one whole, or to stdout.
+int writeOutput(const QCommandLineParser& p, const QByteArray& text)
 {
-    Image image;
-    if (!loadFile(a[0], image))
-        return kExitFile;
-    const QByteArray csv = channels::export_csv(image);
-    for (int n : channels::export_problems(image, bandLimits()))
-        err() << channels::csv_text::notExpressible.str().arg(n) << Qt::endl;
     if (!p.isSet(kOutput)) {
-        out() << QString::fromUtf8(csv);
+        out() << QString::fromUtf8(text);
         return kExitOk;
     }
     QSaveFile f(p.value(kOutput));
-    if (!f.open(QIODevice::WriteOnly) || f.write(csv) != csv.size() || !f.commit()) {
+    if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size() || !f.commit()) {
         err() << T::saveFailed.str().arg(p.value(kOutput), f.errorString()) << Qt::endl;
         return kExitFile;
     }
     out() << arg1(T::saved, p.value(kOutput)) << Qt::endl;
     return kExitOk;
+}
+
+int exportCsv(const QCommandLineParser& p, const QStringList& a)
+{
+    Image image;
+    if (!loadFile(a[0], image))
+        return kExitFile;
+    for (int n : channels::export_problems(image, bandLimits()))
+        err() << channels::csv_text::notExpressible.str().arg(n) << Qt::endl;
+    return writeOutput(p, channels::export_csv(image));
 }
 
 int importCsv(const QCommandLineParser& p, const QStringList& a)
@@ -613,18 +619,7 @@ int exportConf(const QCommandLineParser& p, const QStringList& a)
     Image image;
     if (!loadFile(a[0], image))
         return kExitFile;
-    const QByteArray text = config::export_config(image);
-    if (!p.isSet(kOutput)) {
-        out() << QString::fromUtf8(text);
-        return kExitOk;
-    }
-    QSaveFile f(p.value(kOutput));
-    if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size() || !f.commit()) {
-        err() << T::saveFailed.str().arg(p.value(kOutput), f.errorString()) << Qt::endl;
-        return kExitFile;
-    }
-    out() << arg1(T::saved, p.value(kOutput)) << Qt::endl;
-    return kExitOk;
+    return writeOutput(p, config::export_config(image));
 }
 
 // Reads a configuration file; nullopt after a message.
