@@ -189,9 +189,9 @@ inline constexpr Text importCsvSummary{
 inline constexpr Text confFailed{"配置文件 %1 有错误，未写入任何文件：", "The configuration %1 has errors; nothing was written:"};
 inline constexpr Text confLine{"  第 %1 行第 %2 列：%3", "  line %1, column %2: %3"};
 inline constexpr Text needsOutputFor{"%1 需要 -o OUT.dat", "%1 needs -o OUT.dat"};
-inline constexpr Text exportConfSummary{"把数据文件的全部命名设置写成 YAML 文本配置（不带 -o 时输出到标准输出）。目前包括信道、FM 预置、可选参数、两个 VFO、DTMF 和 2-tone。",
-                                        "Writes every named setting of a data file as a YAML text configuration (to stdout without -o). It covers the "
-                                        "channels, the FM presets, the optional features, both VFOs, the DTMF and the 2-tone settings so far."};
+inline constexpr Text exportConfSummary{"把数据文件的全部命名设置写成 YAML 文本配置（不带 -o 时输出到标准输出）。包括各编辑窗口的全部设置。",
+                                        "Writes every named setting of a data file as a YAML text configuration (to stdout without -o). It covers "
+                                        "every editor's settings."};
 inline constexpr Text applyConfSummary{"把配置文件中写明的设置放入数据文件的副本，其他字节不变；每个有错误的值都带行号和列号列出，有错误时不写入。",
                                        "Sets exactly the settings CONF names on a copy of BASE, every other byte unchanged; every bad value is listed with "
                                        "its line and column, and with any nothing is written."};

@@ -1,7 +1,6 @@
 // radio-emulator: answers like the transceiver on a pseudo-terminal that it
 // publishes as COM n, until SIGINT or SIGTERM.
 
-#include "editors/channels/channel_codec.h"
 #include "editors/channels/datafile.h"
 #include "emulator/pty_radio.h"
 #include "link/portmap.h"
@@ -136,15 +135,7 @@ int main(int argc, char* argv[])
             quit(error);
     }
 
-    Image memory;
-    if (p.isSet(QStringLiteral("demo"))) {
-        // The factory channel set with names, so a first read shows something.
-        channels::load_factory_channels(memory);
-        const char* const names[] = {"CALL", "SIMPLX", "RPT1", "UHF1", "UHF2", "UHF3", "DCS", "", "", ""};
-        for (int n = 0; n < 7; ++n)
-            channels::set_name(memory, n, QString::fromLatin1(names[n]));
-        channels::set_name(memory, 199, u"LAST");
-    }
+    Image memory = p.isSet(QStringLiteral("demo")) ? demoMemory() : Image();
     if (p.isSet(QStringLiteral("load"))) {
         const auto r = datafile::load(p.value(QStringLiteral("load")), memory);
         if (!r.ok())

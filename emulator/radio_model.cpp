@@ -1,5 +1,6 @@
 #include "emulator/radio_model.h"
 
+#include "editors/channels/channel_codec.h"
 #include "image/tables.h"
 #include "link/identity.h"
 
@@ -328,6 +329,17 @@ QByteArray RadioModel::identityReply() const
     putText(r, 33, identity_.serial, 16);
     r[49] = char(kIdentityEndMark);
     return r;
+}
+
+Image demoMemory()
+{
+    Image memory;
+    channels::load_factory_channels(memory);
+    const char* const names[] = {"CALL", "SIMPLX", "RPT1", "UHF1", "UHF2", "UHF3", "DCS"};
+    for (int n = 0; n < 7; ++n)
+        channels::set_name(memory, n, QString::fromLatin1(names[n]));
+    channels::set_name(memory, 199, u"LAST");
+    return memory;
 }
 
 }  // namespace vx::emu

@@ -60,6 +60,10 @@ struct RadioFaults {
 // False (and `faults` unchanged) for an unknown name or a bad argument.
 bool applyFaultSwitch(const QString& text, RadioFaults& faults, QString* error = nullptr);
 
+// The memory of --demo: an erased memory with the factory channel set and
+// a few channel names, so a first read shows something.
+Image demoMemory();
+
 struct RadioCounters {
     int handshakes = 0;
     int commands = 0;      // handshakes, read requests and write packets

@@ -6,7 +6,9 @@
 #include "editors/options/option_codec.h"
 #include "editors/options/option_lists.h"
 #include "editors/signalling/dtmf_codec.h"
+#include "editors/signalling/five_tone_codec.h"
 #include "editors/signalling/frm_2tone_texts.h"
+#include "editors/signalling/frm_5tone_texts.h"
 #include "editors/signalling/frm_dtmf_texts.h"
 #include "editors/signalling/two_tone_codec.h"
 #include "image/tables.h"
@@ -486,6 +488,85 @@ std::vector<Key> twoToneKeys()
     return out;
 }
 
+std::vector<Key> fiveToneKeys()
+{
+    namespace F = five_tone;
+    namespace FT = five_tone_texts;
+    using FL = F::Layout;
+    const auto headings = [](const Text& t) {
+        QStringList out;
+        for (QString h : QString::fromUtf8(t.en).split(QLatin1Char('|')))
+            out << h.remove(QLatin1Char('^')).trimmed();
+        return out;
+    };
+    const QStringList standard = headings(FT::kStandardHeadings), encode = headings(FT::kEncodeHeadings);
+    const auto ref = [](Image& image) { return RecordRef(image, F::kRegion); };
+    // A tone digit of a standard: empty is no digit.
+    const auto digitKey = [ref](const QString& key, std::function<QString(const Image&)> get, field::U8 f) {
+        return Key{key, [get](const Image& image) { return get(image).trimmed(); },
+                   [f, ref](Image& image, const QString& text) -> Refusal {
+                       const uint8_t d = text.size() == 1 ? F::digit_value(text[0].unicode()) : F::kNoDigit;
+                       if (!text.isEmpty() && d == F::kNoDigit)
+                           return notOneOf(text, F::digit_entries());
+                       f.put(ref(image), d);
+                       return std::nullopt;
+                   },
+                   QStringLiteral("empty, ") + listed(F::digit_entries())};
+    };
+    std::vector<Key> out;
+    for (int st = 0; st < F::kStandards; ++st) {
+        const QString name = F::standard_name(st);
+        out.push_back(listKey(name + QLatin1Char(' ') + standard[1], F::tone_length_entries,
+                              [st](const Image& image) { return FL::toneLength(st).get(F::view(image)); },
+                              [st](Image& image, int p) { F::set_tone_length(image, st, p); }));
+        out.push_back(digitKey(name + QLatin1Char(' ') + standard[2], [st](const Image& image) { return F::group_tone_text(image, st); }, FL::groupTone(st)));
+        out.push_back(digitKey(name + QLatin1Char(' ') + standard[3], [st](const Image& image) { return F::repeat_tone_text(image, st); }, FL::repeatTone(st)));
+    }
+    for (int n = 1; n <= F::kEntries; ++n) {
+        const QString entry = QStringLiteral("%1 %2").arg(encode[0]).arg(n);
+        for (int f = 0; f < F::kFrames; ++f)
+            out.push_back({entry + QLatin1Char(' ') + encode[1 + f], [n, f](const Image& image) { return F::frame_text(image, n, f).trimmed(); },
+                           [n, f](Image& image, const QString& text) -> Refusal {
+                               const bool digits = std::ranges::all_of(text, [](QChar c) { return F::digit_value(c.unicode()) != F::kNoDigit; });
+                               if (!text.isEmpty() && (text.size() != F::kFrameDigits || !digits))
+                                   return QStringLiteral("\"%1\" is not empty or five digits 0-9, A-F").arg(text);
+                               F::set_frame(image, n, f, text);
+                               return std::nullopt;
+                           },
+                           QStringLiteral("empty, or five digits 0-9, A-F")});
+        Key k = listKey(entry + QLatin1Char(' ') + encode[4], F::standard_names, [](const Image&) { return 0; },
+                        [n](Image& image, int st) { F::set_entry_standard(image, n, st); });
+        k.get = [n](const Image& image) { return F::entry_standard_text(image, n); };
+        const auto choose = k.set;
+        k.set = [choose, n, ref](Image& image, const QString& text) -> Refusal {
+            if (!text.isEmpty())
+                return choose(image, text);
+            FL::standard(n).put(ref(image), 0xFF);
+            return std::nullopt;
+        };
+        k.values = QStringLiteral("empty, ") + k.values;
+        out.push_back(k);
+    }
+    const Text* timings[] = {&FT::kDelay1, &FT::kDelay2, &FT::kDelay3, &FT::kFirstDigitExtend};
+    for (int which = 0; which < F::kTimingLists; ++which) {
+        const field::List8 f = FL::timing(which);
+        out.push_back(listKey(trimmedEn(*timings[which]), F::timing_entries, [f](const Image& image) { return f.get(F::view(image)); },
+                              [f, ref](Image& image, int p) { f.put(ref(image), p); }));
+    }
+    out.push_back(listKey(trimmedEn(FT::kDecodeStd), F::standard_names, [](const Image& image) { return FL::decodeStandard.get(F::view(image)); },
+                          [ref](Image& image, int p) { FL::decodeStandard.put(ref(image), p); }));
+    const Text* frames[] = {&FT::kFrame1, &FT::kFrame2, &FT::kFrame3};
+    for (const auto& [label, call] : {std::pair{&FT::kDecodeCall, true}, std::pair{&FT::kDecodeDisp, false}})
+        for (int f = 0; f < F::kFrames; ++f) {
+            const field::Flag flag = call ? FL::callFrame(f) : FL::displayFrame(f);
+            out.push_back(onOffKey(trimmedEn(*label) + QLatin1Char(' ') + trimmedEn(*frames[f]), [flag](const Image& image) { return flag.get(F::view(image)); },
+                                   [flag, ref](Image& image, bool on) { flag.put(ref(image), on); }));
+        }
+    out.push_back(listKey(trimmedEn(FT::kResetTime), F::reset_time_entries, [](const Image& image) { return FL::resetTime.get(F::view(image)); },
+                          [ref](Image& image, int p) { FL::resetTime.put(ref(image), p); }));
+    return out;
+}
+
 // The sections that are maps of labels, in document order.
 const std::vector<MapSection>& mapSections()
 {
@@ -495,6 +576,7 @@ const std::vector<MapSection>& mapSections()
         {QStringLiteral("vfo b"), vfoKeys(O::Vfo::B)},
         {QStringLiteral("dtmf"), dtmfKeys()},
         {QStringLiteral("2-tone"), twoToneKeys()},
+        {QStringLiteral("5-tone"), fiveToneKeys()},
     };
     return sections;
 }
@@ -730,6 +812,8 @@ QString reference()
         QStringLiteral("the same for the VFO B panel"),
         QStringLiteral("a map of the labels the DTMF window shows"),
         QStringLiteral("a map of the 2-tone window's settings, the grid cells by entry and column heading"),
+        QStringLiteral("a map of the 5-tone window's settings, the grid cells by standard or entry and column heading (the "
+                       "constant frequency tables are not settings)"),
     };
     // Keys that differ only in an entry number are one row: "Code N" with
     // the numbers it takes.

@@ -29,9 +29,9 @@
 // settings it names, each checked with the rule the window applies, and
 // leaves every other byte as it was. Any problem (syntax, an unknown key,
 // a value of the wrong type or out of range, a channel given twice) is
-// reported with its line and column and nothing is changed. The 5-tone
-// settings and tables are not named yet; diff_images() shows their rows as
-// raw rows.
+// reported with its line and column and nothing is changed. The constant
+// 5-tone frequency tables are not settings; diff_images() shows their rows
+// as raw rows.
 
 #include "image/image.h"
 
@@ -44,7 +44,7 @@ namespace vx::config {
 
 // One named setting and the text the windows show for it.
 struct Setting {
-    QString section;  // "channels", "fm presets", "options", "vfo a", "vfo b", "dtmf", "2-tone"
+    QString section;  // "channels", "fm presets", "options", "vfo a", "vfo b", "dtmf", "2-tone", "5-tone"
     int item = -1;    // channel number or preset; -1 in options
     QString key;      // "receive", "Squelch Level", ...
     QString value;
