@@ -235,6 +235,28 @@ Key onOffKey(const QString& key, std::function<bool(const Image&)> get, std::fun
             QStringLiteral("`on`, `off`")};
 }
 
+// `k`, which also takes an empty value: `clear` stores that.
+Key orEmpty(Key k, std::function<void(Image&)> clear)
+{
+    k.set = [set = k.set, clear](Image& image, const QString& text) -> Refusal {
+        if (!text.isEmpty())
+            return set(image, text);
+        clear(image);
+        return std::nullopt;
+    };
+    k.values = QStringLiteral("empty, ") + k.values;
+    return k;
+}
+
+// A grid's column headings without their alignment marks (^ < >).
+QStringList gridHeadings(const Text& t)
+{
+    QStringList out;
+    for (QString h : QString::fromUtf8(t.en).split(QLatin1Char('|')))
+        out << h.remove(QLatin1Char('^')).remove(QLatin1Char('<')).remove(QLatin1Char('>')).trimmed();
+    return out;
+}
+
 // DTMF characters (0-9, A-D, *, #), `low` to `high` of them, or none.
 Key dtmfKey(const QString& key, int low, int high, std::function<QString(const Image&)> get, std::function<void(Image&, const QString&)> put)
 {
@@ -371,15 +393,7 @@ std::vector<Key> dtmfKeys()
         Key k = listKey(trimmedEn(label), D::group_call_entries, [](const Image&) { return 0; },
                         [set](Image& image, int p) { set(image, D::group_call_entries().value(p).at(0).unicode()); });
         k.get = [f](const Image& image) { return f.get(D::view(image)); };
-        const auto pick = k.set;
-        k.set = [pick, set](Image& image, const QString& text) -> Refusal {
-            if (!text.isEmpty())
-                return pick(image, text);
-            set(image, U'\0');  // no character: FF
-            return std::nullopt;
-        };
-        k.values = QStringLiteral("empty, ") + k.values;
-        return k;
+        return orEmpty(std::move(k), [set](Image& image) { set(image, U'\0'); });  // no character: FF
     };
     out.push_back(digit(DT::kGroupCode, DL::groupCall, D::set_group_call));
     out.push_back(onOffKey(trimmedEn(DT::kRxDisable), [](const Image& image) { return DL::disabled(D::Disable::Receive).get(D::view(image)); },
@@ -416,14 +430,7 @@ std::vector<Key> twoToneKeys()
     namespace W = two_tone;
     namespace WT = two_tone_texts;
     using WL = W::Layout;
-    // Column headings of the two grids, without their alignment marks.
-    const auto headings = [](const Text& t) {
-        QStringList out;
-        for (QString h : QString::fromUtf8(t.en).split(QLatin1Char('|')))
-            out << h.remove(QLatin1Char('^')).remove(QLatin1Char('<')).remove(QLatin1Char('>')).trimmed();
-        return out;
-    };
-    const QStringList encode = headings(WT::kEncodeHeadings), decode = headings(WT::kDecodeHeadings);
+    const QStringList encode = gridHeadings(WT::kEncodeHeadings), decode = gridHeadings(WT::kDecodeHeadings);
     const QString code = encode[0];
     std::vector<Key> out;
     for (int n = 1; n <= W::kEntries; ++n)
@@ -445,32 +452,22 @@ std::vector<Key> twoToneKeys()
                               [f](Image& image, int p) { f.put(W::ref(image), p); }));
     }
     // A rule byte from a list: empty is FF.
-    const auto ruleKey = [](QString key, int n, int column, std::function<QStringList()> entries, std::function<int(int)> toByte) {
-        return Key{key, [n, column](const Image& image) { return W::rule_text(image, n, column); },
-                   [n, column, entries, toByte](Image& image, const QString& text) -> Refusal {
-                       if (text.isEmpty()) {
-                           W::set_rule_byte(image, n, column, 0xFF);
-                           return std::nullopt;
-                       }
-                       const auto p = entryOf(entries(), text);
-                       if (!p)
-                           return notOneOf(text, entries());
-                       W::set_rule_byte(image, n, column, uint8_t(toByte(*p)));
-                       return std::nullopt;
-                   },
-                   QStringLiteral("empty, ") + listed(entries())};
+    const auto ruleKey = [](QString key, int n, int column, std::function<QStringList()> entries) {
+        Key k = listKey(key, std::move(entries), [](const Image&) { return 0; },
+                        [n, column](Image& image, int p) { W::set_rule_byte(image, n, column, uint8_t(p)); });
+        k.get = [n, column](const Image& image) { return W::rule_text(image, n, column); };
+        return orEmpty(std::move(k), [n, column](Image& image) { W::set_rule_byte(image, n, column, 0xFF); });
     };
     const Text* toneLabels[] = {&WT::kToneA, &WT::kToneB, &WT::kToneC, &WT::kToneD};
     for (int n = 1; n <= W::kEntries; ++n) {
         const QString entry = QStringLiteral("Decode %1 %2").arg(code).arg(n);
         for (int rule = 0; rule < W::kRules; ++rule) {
             const QString dec = decode[1 + 3 * rule];
-            out.push_back(ruleKey(entry + QLatin1Char(' ') + dec, n, W::rule_column(rule, W::RuleField::Pair), W::pair_entries, [](int p) { return p; }));
+            out.push_back(ruleKey(entry + QLatin1Char(' ') + dec, n, W::rule_column(rule, W::RuleField::Pair), W::pair_entries));
             out.push_back(ruleKey(entry + QLatin1Char(' ') + dec + QLatin1Char(' ') + decode[2 + 3 * rule], n,
-                                  W::rule_column(rule, W::RuleField::Response), [] { return callAlertTexts(false); }, [](int p) { return p; }));
+                                  W::rule_column(rule, W::RuleField::Response), [] { return callAlertTexts(false); }));
             out.push_back(ruleKey(entry + QLatin1Char(' ') + dec + QLatin1Char(' ') + decode[3 + 3 * rule], n,
-                                  W::rule_column(rule, W::RuleField::Alert), [] { return numberSteps(0, 1, W::kAlerts + 1); },
-                                  [](int p) { return p; }));
+                                  W::rule_column(rule, W::RuleField::Alert), [] { return numberSteps(0, 1, W::kAlerts + 1); }));
         }
         for (int k = 0; k < W::kTones; ++k)
             out.push_back({entry + QLatin1Char(' ') + trimmedEn(*toneLabels[k]), [n, k](const Image& image) { return W::tone_text(image, n, k); },
@@ -493,13 +490,7 @@ std::vector<Key> fiveToneKeys()
     namespace F = five_tone;
     namespace FT = five_tone_texts;
     using FL = F::Layout;
-    const auto headings = [](const Text& t) {
-        QStringList out;
-        for (QString h : QString::fromUtf8(t.en).split(QLatin1Char('|')))
-            out << h.remove(QLatin1Char('^')).trimmed();
-        return out;
-    };
-    const QStringList standard = headings(FT::kStandardHeadings), encode = headings(FT::kEncodeHeadings);
+    const QStringList standard = gridHeadings(FT::kStandardHeadings), encode = gridHeadings(FT::kEncodeHeadings);
     const auto ref = [](Image& image) { return RecordRef(image, F::kRegion); };
     // A tone digit of a standard: empty is no digit.
     const auto digitKey = [ref](const QString& key, std::function<QString(const Image&)> get, field::U8 f) {
@@ -537,15 +528,7 @@ std::vector<Key> fiveToneKeys()
         Key k = listKey(entry + QLatin1Char(' ') + encode[4], F::standard_names, [](const Image&) { return 0; },
                         [n](Image& image, int st) { F::set_entry_standard(image, n, st); });
         k.get = [n](const Image& image) { return F::entry_standard_text(image, n); };
-        const auto choose = k.set;
-        k.set = [choose, n, ref](Image& image, const QString& text) -> Refusal {
-            if (!text.isEmpty())
-                return choose(image, text);
-            FL::standard(n).put(ref(image), 0xFF);
-            return std::nullopt;
-        };
-        k.values = QStringLiteral("empty, ") + k.values;
-        out.push_back(k);
+        out.push_back(orEmpty(std::move(k), [n, ref](Image& image) { FL::standard(n).put(ref(image), 0xFF); }));
     }
     const Text* timings[] = {&FT::kDelay1, &FT::kDelay2, &FT::kDelay3, &FT::kFirstDigitExtend};
     for (int which = 0; which < F::kTimingLists; ++which) {
