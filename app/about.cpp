@@ -1,6 +1,7 @@
 #include "app/about.h"
 
 #include "app/about_texts.h"
+#include "image/version.h"
 #include "ui/prompt.h"
 #include "ui/shell.h"
 #include "ui/window_names.h"
@@ -23,7 +24,8 @@ AboutTexts gTexts;
 void rebuildAboutTexts()
 {
     using namespace about_texts;
-    gTexts = {kProduct.str(), kRights.str(), kDesigner.str(), kWarning.str()};
+    gTexts = {kProduct.str(), kRights.str(), kDesigner.str(), kWarning.str(),
+              kVersionWord.str() + QString::fromUtf8(kProgramVersion)};
 }
 
 const AboutTexts& aboutTexts() { return gTexts; }
@@ -51,6 +53,7 @@ QString systemInfoProgram()
 AboutBox::AboutBox(QWidget* parent)
     : QWidget(parent),
       lblProduct_(new QLabel(this)),
+      lblVersion_(new QLabel(this)),
       lblRights_(new QLabel(this)),
       lblDesigner_(new QLabel(this)),
       lblWarning_(new QLabel(this)),
@@ -60,6 +63,7 @@ AboutBox::AboutBox(QWidget* parent)
     using namespace about_texts;
     setObjectName(window::kAbout);
     lblProduct_->setObjectName(QStringLiteral("lblProduct"));
+    lblVersion_->setObjectName(QStringLiteral("lblVersion"));
     lblRights_->setObjectName(QStringLiteral("lblRights"));
     lblDesigner_->setObjectName(QStringLiteral("lblDesigner"));
     lblWarning_->setObjectName(QStringLiteral("lblWarning"));
@@ -70,6 +74,7 @@ AboutBox::AboutBox(QWidget* parent)
     const AboutTexts& t = aboutTexts();
     setWindowTitle(kCaption.str());
     lblProduct_->setText(t.product);
+    lblVersion_->setText(t.version);
     lblRights_->setText(t.rights);
     lblDesigner_->setText(t.designer);
     lblWarning_->setText(t.warning);
@@ -88,6 +93,7 @@ AboutBox::AboutBox(QWidget* parent)
     buttons->addWidget(cmdSysInfo_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblProduct_);
+    layout->addWidget(lblVersion_);
     layout->addWidget(lblRights_);
     layout->addWidget(lblDesigner_);
     layout->addStretch();

@@ -1,6 +1,7 @@
 #pragma once
-// The about box (frmAbout): four texts in the current language and a button
-// that starts the operating system's system-information program.
+// The about box (frmAbout): four texts in the current language, the program's
+// version, and a button that starts the operating system's system-information
+// program.
 
 #include <QString>
 #include <QWidget>
@@ -17,6 +18,7 @@ struct AboutTexts {
     QString rights;
     QString designer;
     QString warning;
+    QString version;  // "Version 15.8.25"
 };
 void rebuildAboutTexts();
 const AboutTexts& aboutTexts();
@@ -33,6 +35,7 @@ private:
     void startSystemInfo();
 
     QLabel* lblProduct_;
+    QLabel* lblVersion_;
     QLabel* lblRights_;
     QLabel* lblDesigner_;
     QLabel* lblWarning_;

@@ -7,6 +7,8 @@ namespace vx::about_texts {
 
 inline constexpr Text kCaption{"关于", "About"};
 inline constexpr Text kProduct{"UV 双段车载电台编程软件", "Dual-Band Mobile Transceiver Programming Software"};
+// Followed by the program version.
+inline constexpr Text kVersionWord{"版本 ", "Version "};
 inline constexpr Text kRights{"版权所有，保留一切权利。", "Copyright. All rights reserved."};
 inline constexpr Text kDesigner{"本软件由产品开发组设计。", "Software designed by the product team."};
 inline constexpr Text kWarning{

@@ -3,6 +3,7 @@
 // language switch), status panel labels and the start-up advice.
 
 #include "image/language.h"
+#include "image/version.h"
 
 namespace vx::mdimain_texts {
 
@@ -11,7 +12,7 @@ inline constexpr Text kTitle{"UV 双段车载电台编程软件",
 // Panel 11: empty in both languages.
 inline constexpr Text kTail{"", ""};
 // Panel 6 until a radio reports its firmware version.
-inline constexpr const char* kVersion = "V15.8.25";
+inline constexpr const char* kVersion = "V" VXPROG_VERSION;
 
 // The menu bar as designed, in order. An entry with a parent is a child of
 // that menu; an entry without one is a top-level item.

@@ -4,6 +4,7 @@
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
 #include "image/language.h"
+#include "image/version.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -27,7 +28,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vxprog-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(VXPROG_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(vx::kProgramVersion));
     QStringList args = QCoreApplication::arguments();
     pickLanguage(args);
     const QString usage = vx::cli_text::mainUsage.str();
@@ -37,7 +38,7 @@ int main(int argc, char** argv)
         return vx::cli::kExitUsage;
     }
     if (first == QLatin1String("--version") || first == QLatin1String("-v") || first == QLatin1String("version")) {
-        std::printf("vxprog-cli %s\n", VXPROG_VERSION);
+        std::printf("vxprog-cli %s\n", vx::kProgramVersion);
         return 0;
     }
     if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("help")) {

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a command needs, only those missing.
-# Usage: scripts/deps.sh build|run|screenshot ...
+# Usage: scripts/deps.sh build|run|screenshot|package ...
 set -euo pipefail
 
 declare -A sets=(
-  [build]="cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev libyaml-cpp-dev"
+  [build]="cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev libyaml-cpp-dev help2man dpkg-dev"
   [run]="fonts-wqy-microhei qt6-qpa-plugins"
+  [package]="lintian appstream desktop-file-utils"
   [screenshot]="xvfb xauth x11-apps imagemagick fonts-wqy-microhei"
 )
 

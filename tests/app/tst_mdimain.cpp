@@ -448,6 +448,8 @@ private slots:
         QCOMPARE(box->findChild<QPushButton*>("cmdSysInfo")->text(), QString("System Information(&S)..."));
         for (const char* label : {"lblProduct", "lblRights", "lblDesigner", "lblWarning"})
             QVERIFY(!box->findChild<QLabel*>(label)->text().isEmpty());
+        // The same version as the status bar at start-up and both programs' --version.
+        QCOMPARE(box->findChild<QLabel*>("lblVersion")->text(), QString("Version " VXPROG_VERSION));
         // Centred, raised 500 twips.
         auto* frame = box->parentWidget();
         const QSize client = w->mdiArea()->viewport()->size();
@@ -467,6 +469,7 @@ private slots:
         QCOMPARE(box->findChild<QPushButton*>("cmdOK")->text(), QString("确定"));
         QCOMPARE(box->findChild<QPushButton*>("cmdSysInfo")->text(), QString("系统信息(&S)..."));
         QCOMPARE(box->findChild<QLabel*>("lblProduct")->text(), aboutTexts().product);
+        QCOMPARE(box->findChild<QLabel*>("lblVersion")->text(), QString("版本 " VXPROG_VERSION));
     }
 };
 

@@ -1,6 +1,7 @@
 // vxprog-cli run as a program against the radio emulator on a real
 // pseudo-terminal: every command, its output, its files and its exit code.
 #include "emulator_rig.h"
+#include "test_parts.h"
 
 #include "editors/channels/channel_codec.h"
 #include "editors/channels/channel_csv.h"
@@ -464,5 +465,13 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstCli)
+// Most of the run waits on the radio's pace, not the processor: CTest runs
+// these parts side by side.
+VX_TEST_PARTS_MAIN(TstCli, {{"writeBacksUpWritesAndVerifies", 1},
+                            {"backupNeverOverwrites", 1},
+                            {"fullWriteSendsEveryRow", 2},
+                            {"writeSendsOnlyWhatChanged", 2},
+                            {"interruptedWriteCanBeRestored", 3},
+                            {"verifyNamesTheRegion", 3},
+                            {"readEqualsTheRadio", 3}})
 #include "tst_cli.moc"
