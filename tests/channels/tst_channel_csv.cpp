@@ -222,13 +222,13 @@ private slots:
             QVERIFY2(r.ok(), qPrintable(firstRefusal(r)));
             QVERIFY(r.notes.empty());
             for (int row = 0; row < Image::kRows; ++row)
-                QVERIFY2(std::ranges::equal(after.row(row), before.row(row)),
-                         qPrintable(QStringLiteral("pass %1 row %2: %3 / %4 / %5")
-                                        .arg(pass)
-                                        .arg(row)
-                                        .arg(QByteArray(reinterpret_cast<const char*>(before.row(row).data()), 16).toHex(' '),
-                                             QByteArray(reinterpret_cast<const char*>(after.row(row).data()), 16).toHex(' '),
-                                             QString::fromUtf8(row < kChannels ? QString::fromUtf8(export_csv(before)).split('\n').filter(QRegularExpression(QStringLiteral("^%1,").arg(row))).value(0).toUtf8() : QByteArray()))));
+                if (!std::ranges::equal(after.row(row), before.row(row)))  // the message exports the file again
+                    QFAIL(qPrintable(QStringLiteral("pass %1 row %2: %3 / %4 / %5")
+                                         .arg(pass)
+                                         .arg(row)
+                                         .arg(QByteArray(reinterpret_cast<const char*>(before.row(row).data()), 16).toHex(' '),
+                                              QByteArray(reinterpret_cast<const char*>(after.row(row).data()), 16).toHex(' '),
+                                              QString::fromUtf8(row < kChannels ? QString::fromUtf8(export_csv(before)).split('\n').filter(QRegularExpression(QStringLiteral("^%1,").arg(row))).value(0).toUtf8() : QByteArray()))));
         }
     }
 

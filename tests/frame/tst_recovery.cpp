@@ -113,9 +113,10 @@ private slots:
             QVERIFY2(rig.line.model.counters().rowsWritten > 0 || k == 0, qPrintable(where));
             rig.mend();
             QVERIFY2(rig.run(Command::Write), qPrintable(where + ": " + rig.prompts.texts().join(" | ")));
+            // The message is built only for a failure: 784 cuts of 784 rows.
             for (int r : rows)
-                QVERIFY2(std::ranges::equal(rig.line.model.memory().row(r), appImage().row(r)),
-                         qPrintable(where + QStringLiteral(": radio row %1 differs").arg(r)));
+                if (!std::ranges::equal(rig.line.model.memory().row(r), appImage().row(r)))
+                    QFAIL(qPrintable(where + QStringLiteral(": radio row %1 differs").arg(r)));
             rig.line.model.resetCounters();
         }
     }
@@ -134,9 +135,9 @@ private slots:
             rig.mend();
             QVERIFY2(rig.run(Command::Read), qPrintable(where + ": " + rig.prompts.texts().join(" | ")));
             for (int r = 0; r < Image::kRows; ++r)
-                QVERIFY2(std::ranges::equal(appImage().row(r), r <= region::wholeRead.last ? rig.line.model.memory().row(r)
-                                                                                            : before.row(r)),
-                         qPrintable(where + QStringLiteral(": row %1").arg(r)));
+                if (!std::ranges::equal(appImage().row(r),
+                                        r <= region::wholeRead.last ? rig.line.model.memory().row(r) : before.row(r)))
+                    QFAIL(qPrintable(where + QStringLiteral(": row %1").arg(r)));
         }
     }
 };
