@@ -4,7 +4,7 @@
 set -euo pipefail
 
 declare -A sets=(
-  [build]="cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev libyaml-cpp-dev help2man dpkg-dev"
+  [build]="cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev libyaml-cpp-dev help2man dpkg-dev lld"
   [run]="fonts-wqy-microhei qt6-qpa-plugins"
   [package]="lintian appstream desktop-file-utils"
   [screenshot]="xvfb xauth x11-apps imagemagick fonts-wqy-microhei"

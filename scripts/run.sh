@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh build run
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --preset dev >/dev/null  # the test command's build (CMakePresets.json)
 cmake --build build -j "$(nproc 2>/dev/null || echo 2)" --target vxprog radio-emulator
 
 runtime="${XDG_RUNTIME_DIR:-${TMPDIR:-/tmp}/runtime-$(id -un)}"

@@ -467,11 +467,12 @@ private slots:
 
 // Most of the run waits on the radio's pace, not the processor: CTest runs
 // these parts side by side.
-VX_TEST_PARTS_MAIN(TstCli, {{"writeBacksUpWritesAndVerifies", 1},
-                            {"backupNeverOverwrites", 1},
+VX_TEST_PARTS_MAIN(TstCli, {{"interruptedWriteCanBeRestored", 1},
                             {"fullWriteSendsEveryRow", 2},
-                            {"writeSendsOnlyWhatChanged", 2},
-                            {"interruptedWriteCanBeRestored", 3},
-                            {"verifyNamesTheRegion", 3},
-                            {"readEqualsTheRadio", 3}})
+                            {"writeBacksUpWritesAndVerifies", 3},
+                            {"writeSendsOnlyWhatChanged", 4},
+                            {"backupNeverOverwrites", 5},
+                            {"readEqualsTheRadio", 5},
+                            {"verifyAfterReadPasses", 6},
+                            {"verifyNamesTheRegion", 6}})
 #include "tst_cli.moc"
