@@ -14,7 +14,7 @@
 #include "link/port.h"
 #include "ui/shell.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace vx;
 using namespace vx::adjust;

@@ -20,7 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using namespace vx;
 using namespace vx::channels;

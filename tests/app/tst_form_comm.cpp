@@ -11,7 +11,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 using namespace vx;
 using namespace vx::test;

@@ -10,10 +10,11 @@
 #include "prompts.h"
 #include "ui/shell.h"
 
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QtTest>
+#include <QTest>
 
 using namespace vx;
 

@@ -3,7 +3,7 @@
 #include "editors/channels/channel_codec.h"
 
 #include <QRandomGenerator>
-#include <QtTest>
+#include <QTest>
 
 using namespace vx;
 using namespace vx::channels;

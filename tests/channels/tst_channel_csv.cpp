@@ -8,8 +8,9 @@
 #include "image/tones.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringEncoder>
-#include <QtTest>
+#include <QTest>
 
 #include <random>
 #include <set>

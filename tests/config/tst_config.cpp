@@ -16,7 +16,8 @@
 #include "image/tones.h"
 
 #include <QFile>
-#include <QtTest>
+#include <QRegularExpression>
+#include <QTest>
 
 #include <random>
 

@@ -3,7 +3,7 @@
 #include "emulator/radio_model.h"
 #include "link/identity.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace vx;
 using namespace vx::emu;

@@ -4,7 +4,7 @@
 #include "editors/fm/fm_codec.h"
 
 #include <QRandomGenerator>
-#include <QtTest>
+#include <QTest>
 
 using namespace vx;
 using namespace vx::fm;

@@ -14,7 +14,7 @@
 #include "link/whole_radio.h"
 
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 #include <random>
 

@@ -23,7 +23,8 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QtTest>
+#include <QRegularExpression>
+#include <QTest>
 
 using namespace vx;
 using namespace vx::test;

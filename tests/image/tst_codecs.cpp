@@ -3,7 +3,7 @@
 #include "image/tones.h"
 
 #include <QRandomGenerator>
-#include <QtTest>
+#include <QTest>
 
 using namespace vx;
 

@@ -2,7 +2,7 @@
 // defaults tables, corrupt bytes.
 #include "image/record.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <functional>
 #include <map>

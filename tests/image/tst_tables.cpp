@@ -4,7 +4,8 @@
 #include "image/tables.h"
 #include "image/tones.h"
 
-#include <QtTest>
+#include <QSet>
+#include <QTest>
 
 using namespace vx;
 

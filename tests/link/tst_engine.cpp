@@ -5,7 +5,7 @@
 #include "link/whole_radio.h"
 #include "link/status.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace vx;
 using namespace vx::test;

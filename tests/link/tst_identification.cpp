@@ -9,9 +9,10 @@
 #include "link/portmap.h"
 #include "link/status.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using namespace vx;
 using namespace vx::test;

@@ -10,7 +10,7 @@
 #include "model_line.h"
 
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 #include <random>
 

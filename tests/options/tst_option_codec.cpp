@@ -3,7 +3,7 @@
 // byte for byte.
 #include "editors/options/option_codec.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace vx;
 using namespace vx::options;

@@ -10,7 +10,7 @@
 #include "image/tables.h"
 
 #include <QRandomGenerator>
-#include <QtTest>
+#include <QTest>
 
 using namespace vx;
 

@@ -29,7 +29,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTableView>
-#include <QtTest>
+#include <QTest>
 
 #include <functional>
 #include <memory>

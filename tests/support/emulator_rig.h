@@ -18,7 +18,7 @@
 
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <vector>
 

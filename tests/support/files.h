@@ -4,7 +4,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
-#include <QtTest>
+#include <QTest>
 
 namespace vx::test {
 

@@ -12,7 +12,7 @@
 #include <QHash>
 #include <QMetaMethod>
 #include <QStringList>
-#include <QtTest>
+#include <QTest>
 
 #include <vector>
 

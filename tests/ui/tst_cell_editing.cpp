@@ -9,7 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QtTest>
+#include <QTest>
 
 using namespace vx;
 

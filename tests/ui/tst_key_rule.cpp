@@ -9,7 +9,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QtTest>
+#include <QTest>
 
 using namespace vx;
 
