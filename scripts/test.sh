@@ -2,10 +2,7 @@
 # Builds everything and runs every test: once in a normal build, once under
 # AddressSanitizer and UndefinedBehaviorSanitizer. Headless. ccache and lld
 # are used when installed; the common Qt headers are precompiled. Both builds
-# come from CMakePresets.json ("dev" in build/, "asan" in build-asan/), with
-# line tables only for debug information (-g1): backtraces and sanitizer
-# reports still name file and line, and a file compiles about a quarter
-# faster than with full debug information.
+# are presets in CMakePresets.json: "dev" in build/, "asan" in build-asan/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh build
