@@ -108,7 +108,7 @@ bool is_empty(const Image& image, int n);
 // decodes blank whatever its other bytes hold.
 ChannelTexts decode_channel(const Image& image, int n);
 // An empty record gets both of its rows rewritten with FF, as the grid does
-// before it shows a channel. Returns whether a byte changed.
+// after an edit of the channel. Returns whether a byte changed.
 bool normalise_channel(Image& image, int n);
 
 // Defaults given to a channel when it first receives a frequency: tones off,

@@ -78,13 +78,6 @@ void frm_chann::layOutContent(const QRect& area)
                        std::max(0, area.height() - margin));
 }
 
-// An empty record has both of its rows rewritten with FF before it shows.
-void frm_chann::normalise(Image& image)
-{
-    for (int n = 0; n < kChannels; ++n)
-        normalise_channel(image, n);
-}
-
 void frm_chann::display()
 {
     // Only rows whose texts changed are repainted: most refreshes (every

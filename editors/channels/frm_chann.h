@@ -52,7 +52,6 @@ private:
     void layOutContent(const QRect& area) override;
     std::optional<TransferPlan> plan(Direction direction) override;
     void afterRead() override;
-    void normalise(Image& image) override;
     void display() override;
     void loadDefaults() override;
     void clearAll() override;

@@ -16,11 +16,7 @@ RegionEditor::RegionEditor(EditorDescriptor descriptor, QWidget* parent)
     connect(&imageChanges(), &ImageChanges::changed, this, &RegionEditor::imageChanged);
 }
 
-void RegionEditor::refresh()
-{
-    normalise(appImage());
-    display();
-}
+void RegionEditor::refresh() { display(); }
 
 void RegionEditor::cancelCellEditing()
 {

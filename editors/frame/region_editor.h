@@ -4,16 +4,17 @@
 // image again at the moments an editor must, and carries out Default,
 // Clear, Save and Open.
 //
-// One refresh rule: refresh() first lets the codec normalise what showing
-// must store (normalise()), then display() fills every control from the
-// image with the controls' signals blocked, so showing never stores. It runs
+// One refresh rule: refresh() fills every control from the image with the
+// controls' signals blocked (display()) and stores nothing: showing never
+// changes the image. A value a control cannot show exactly is shown as well
+// as it can be and its bytes stay until the user picks a value. It runs
 // when the window loads, when it is activated or gets the focus (as the
 // descriptor says), after Default, Clear and a read, and whenever the image
 // changes under the window (a file loaded, a whole-radio read, another
 // window's Default): open cell editors are then dropped unstored first, so
 // no value shown from an older image is ever stored.
 //
-// An editor writes its descriptor, its controls, normalise() and display(),
+// An editor writes its descriptor, its controls and display(),
 // its read and write plans and its defaults; nothing of the chrome.
 
 #include "image/image.h"
@@ -37,7 +38,7 @@ struct EditorDescriptor {
 class RegionEditor : public TransferWindow {
     Q_OBJECT
 public:
-    // Shows what the image holds in every control, after normalising.
+    // Shows what the image holds in every control; stores nothing.
     void refresh();
 
     const EditorDescriptor& editorDescriptor() const { return traits_; }
@@ -45,9 +46,6 @@ public:
 protected:
     RegionEditor(EditorDescriptor descriptor, QWidget* parent);
 
-    // Stores into `image` what showing the region must store (the forms the
-    // editor's Part has a refresh write back); most editors store nothing.
-    virtual void normalise(Image& image) { Q_UNUSED(image); }
     // Fills every control from the image (or the editor's own table).
     virtual void display() = 0;
 

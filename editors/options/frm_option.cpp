@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace vx {
 
 using namespace options;
@@ -103,17 +105,35 @@ void frm_option::build()
     for (size_t i = 0; i < messages_.size(); ++i) {
         const MessageLine line = kLines[i];
         messages_[i] = makeField(i == 0 ? "Text_PON_MSG_U" : "Text_PON_MSG_D", kMessageKeys.maxBefore + 1, kMessageKeys);
-        // Leaving the line shows what is stored: centred, without spaces.
-        onLeavingField(messages_[i], [this] { refresh(); });
-        connect(messages_[i], &QLineEdit::textEdited, this,
-                [line](const QString& text) { store_message(appImage(), working_copy(), line, text); });
+        // Leaving a line the user typed in stores it once more from what it
+        // shows (centred, without spaces; all spaces when nothing shows) and
+        // shows that. Leaving a line nobody typed in stores nothing.
+        onLeavingField(messages_[i], [this, i, line] {
+            if (std::exchange(typedIn_[i], false))
+                store_message(appImage(), working_copy(), line, message_text(working_copy(), line));
+            refresh();
+        });
+        connect(messages_[i], &QLineEdit::textEdited, this, [this, i, line](const QString& text) {
+            typedIn_[i] = true;
+            store_message(appImage(), working_copy(), line, text);
+        });
     }
     const char* codeNames[] = {"Text_ANI", "Text_PttId_Begin", "Text_PttId_End"};
     for (size_t i = 0; i < codes_.size(); ++i) {
         const CodeString code = kCodes[i];
         codes_[i] = makeField(codeNames[i], i == 0 ? 6 : 0, kCodeKeys);
-        connect(codes_[i], &QLineEdit::textEdited, this,
-                [code](const QString& text) { store_code(appImage(), working_copy(), code, text); });
+        connect(codes_[i], &QLineEdit::textEdited, this, [this, i, code](const QString& text) {
+            typedIn_[messages_.size() + i] = true;
+            store_code(appImage(), working_copy(), code, text);
+        });
+        // Leaving a code the user typed in stores it from what it shows: the
+        // characters without a code are gone, the rest moved up.
+        onLeavingField(codes_[i], [this, i, code] {
+            if (std::exchange(typedIn_[messages_.size() + i], false)) {
+                store_code(appImage(), working_copy(), code, code_text(working_copy(), code));
+                ui::showText(codes_[i], code_text(working_copy(), code));
+            }
+        });
     }
     auto makeLabel = [this](const char* name, QWidget* buddy) {
         auto* label = new QLabel(content_);
@@ -201,13 +221,6 @@ void frm_option::caption()
 void frm_option::layOutContent(const QRect& area) { content_->setGeometry(area); }
 
 // ---------------------------------------------------------------- refresh
-
-void frm_option::normalise(Image& image)
-{
-    normalise_block(image, working_copy());
-    for (VfoPanel* p : panels_)
-        p->normalise(image);
-}
 
 void frm_option::display()
 {

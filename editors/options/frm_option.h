@@ -3,10 +3,9 @@
 // power-on message and identity codes of the option block, the two VFO
 // panels, and the window's own read and write of rows 224..255.
 //
-// Every change is stored at once. What a refresh stores by showing a
-// setting (a list value past its end as the last entry, a message line
-// centred, a band change) is stored by normalise() before the controls are
-// filled.
+// Every change is stored at once. Showing stores nothing: a list value past
+// its end shows the last entry, a message line shows its characters
+// without spaces, and the bytes stay until the user picks or types a value.
 
 #include "editors/frame/region_editor.h"
 #include "editors/options/option_codec.h"
@@ -45,7 +44,6 @@ private:
     void caption() override;
     void layOutContent(const QRect& area) override;
     std::optional<TransferPlan> plan(Direction direction) override;
-    void normalise(Image& image) override;
     void display() override;
     void loadDefaults() override;
 
@@ -62,6 +60,7 @@ private:
     std::array<QLabel*, options::kGeneralCount> listLabels_{};
     std::array<QCheckBox*, std::size(options::kCheckSettings)> checks_{};
     std::array<QLineEdit*, 2> messages_{};
+    std::array<bool, 5> typedIn_{};  // a message line or code typed in since it was entered
     std::array<QLineEdit*, 3> codes_{};
     QLabel* messageLabel_ = nullptr;
     QLabel* aniLabel_ = nullptr;

@@ -283,41 +283,6 @@ QString vfo_band_text(QStringView text, VfoLimits limits)
     return text.toString();
 }
 
-// ---------------------------------------------------------------- showing
-
-void normalise_block(Image& image, OptionBlock& block)
-{
-    block.load(image);
-    const RecordRef w = block.ref();
-    for (const GeneralSetting& s : kGeneralSettings)
-        s.field().put(w, s.field().get(w));
-    for (const CheckSetting& c : kCheckSettings)
-        c.put(w, c.get(w));
-    // A text field that shows nothing stores nothing: an empty field shown
-    // empty does not change.
-    for (const MessageLine line : {MessageLine::Upper, MessageLine::Lower})
-        if (const QString text = message_text(block, line); !text.isEmpty())
-            w.write(message_offset(line), encode_message(text));
-    for (const CodeString c : {CodeString::Ani, CodeString::PttIdBegin, CodeString::PttIdEnd})
-        if (const QString text = code_field(c).get(w); !text.isEmpty())
-            code_field(c).put(w, text);
-    block.store(image);
-}
-
-void normalise_vfo(Image& image, Vfo v)
-{
-    const RecordRef r = vfo_ref(image, v);
-    encode_offset(image, v, offset_label(vfo_offset(image, v)));
-    for (const field::Tone16le tone : {VfoLayout::rxTone, VfoLayout::txTone}) {
-        const VfoTone t = decode_vfo_tone(r.u8(tone.offset), r.u8(tone.offset + 1));
-        if (t.position >= 0)
-            tone.put(r, encode_vfo_tone(t.position));
-    }
-    for (const field::List8 f : {VfoLayout::signalCode, VfoLayout::speakerMute, VfoLayout::optionalSignal, VfoLayout::scrambler,
-                                 VfoLayout::bandwidth, VfoLayout::power, VfoLayout::shiftDirection, VfoLayout::step})
-        f.put(r, f.get(r));
-}
-
 // ---------------------------------------------------------------- defaults
 
 void lay_down_defaults(Image& image, OptionBlock& block)

@@ -268,18 +268,6 @@ QString vfo_band_text(QStringView text, VfoLimits limits);
 
 // ---------------------------------------------------------------- showing
 
-// What showing the settings stores, as the editor's refresh does: the
-// working copy loaded from the image, list values past the end of their
-// list as the last entry, the mode byte as 0 or 1, the message lines that
-// show text centred without spaces, the code strings that show text without
-// the codes that show no character; the copy then stored back.
-void normalise_block(Image& image, OptionBlock& block);
-// The same for a VFO record's lists, offset and tones: the offset on its
-// 50 kHz step, a tone that is a list entry as that entry (no tone as 00 00),
-// list values past the end as the last entry. A tone the list has no entry
-// for is kept. The frequency is the band change's business.
-void normalise_vfo(Image& image, Vfo v);
-
 // ---------------------------------------------------------------- defaults
 
 // The factory values: the option block through the working copy (bytes

@@ -172,18 +172,6 @@ void VfoPanel::showRange()
 
 // ---------------------------------------------------------------- refresh
 
-void VfoPanel::normalise(Image& image)
-{
-    normalise_vfo(image, vfo_);
-    const int band = vfo_is_vhf(image, vfo_) ? 0 : 1;
-    if (list(Band)->currentIndex() != band) {
-        // The band change works on the frequency shown, as the user's does.
-        ui::showText(frequencyField(), vfo_frequency(image, vfo_));
-        ui::select(list(Band), band);
-        bandChanged(false);
-    }
-}
-
 void VfoPanel::display()
 {
     const Image& image = appImage();

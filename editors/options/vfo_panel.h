@@ -45,12 +45,8 @@ public:
     QLineEdit* frequencyField() const;
 
     void caption();
-    // What showing the record stores: the lists, offset and tones in the
-    // forms they show, and, when the band to show differs from the one
-    // shown (always on the first refresh), the band change.
-    void normalise(Image& image);
-    // Shows the record: frequency, band, offset, tones, then the lists of
-    // row 241, signals blocked.
+    // Shows the record as stored: frequency (outside the band too), band,
+    // offset, tones, then the lists of row 241, signals blocked.
     void display();
 
     // The VFO limits, MHz: band A's for VHF, band B's for UHF.

@@ -26,20 +26,6 @@ constexpr RecordDefault kDefaults[] = {
     {runOffset(kRegion, 687), {1, 31, 3, 0, 11, 12, 4, 79}},
 };
 
-bool storeCode(RecordRef r, field::DtmfString f)
-{
-    const auto before = r.bytes<kCodeLength>(f.offset);
-    f.put(r, f.get(r));
-    return r.bytes<kCodeLength>(f.offset) != before;
-}
-
-bool storeList(RecordRef r, field::List8 f)
-{
-    const uint8_t before = r.u8(f.offset);
-    f.put(r, f.get(r));
-    return r.u8(f.offset) != before;
-}
-
 }  // namespace
 
 QStringList on_off_time_entries() { return numberSteps(50, 10, kOnOffTimes); }
@@ -76,23 +62,6 @@ Settings decode(const Image& image)
     s.groupCall = Layout::groupCall.get(r);
     s.separator = Layout::separator.get(r);
     return s;
-}
-
-bool normalise(Image& image)
-{
-    const RecordRef r = ref(image);
-    bool changed = false;
-    for (int n = 1; n <= kTxCodes; ++n)
-        changed |= storeCode(r, Layout::txCode(n));
-    for (int k = 0; k < kDecodeCodes; ++k)
-        changed |= storeCode(r, Layout::decode(k));
-    changed |= storeCode(r, Layout::identity(Identity::Master));
-    changed |= storeCode(r, Layout::identity(Identity::Vice));
-    for (const field::List8& f : {Layout::onTime, Layout::offTime, Layout::decodeDelay, Layout::resetTime})
-        changed |= storeList(r, f);
-    const uint8_t control = r.u8(Layout::control.offset);
-    Layout::control.put(r, Layout::control.get(r));
-    return changed || r.u8(Layout::control.offset) != control;
 }
 
 void set_tx_code(Image& image, int n, QStringView text)

@@ -97,13 +97,6 @@ struct Settings {
 
 Settings decode(const Image& image);
 
-// What showing the region stores back, so that afterwards it holds what the
-// controls display: each code field re-encoded from its shown text (bytes
-// without a character dropped, the rest moved up), each list position past
-// its list's end set to the last entry, and the identity control written as
-// 1 or 0. Nothing else changes. Returns whether a byte changed.
-bool normalise(Image& image);
-
 // Setters the controls call. Each writes only its own bytes.
 void set_tx_code(Image& image, int n, QStringView text);  // n = 1..15
 void set_decode(Image& image, int which, QStringView text);

@@ -186,19 +186,6 @@ void set_repeat_tone(Image& image, int s, int digit)
         Layout::repeatTone(s).put(ref(image), uint8_t(digit));
 }
 
-bool normalise(Image& image)
-{
-    const RecordRef r = ref(image);
-    bool changed = false;
-    for (const field::List8& f : {Layout::timing(Delay1), Layout::timing(Delay2), Layout::timing(Delay3),
-                                  Layout::timing(FirstToneExtend), Layout::decodeStandard, Layout::resetTime}) {
-        const uint8_t before = r.u8(f.offset);
-        f.put(r, f.get(r));
-        changed |= r.u8(f.offset) != before;
-    }
-    return changed;
-}
-
 void load_defaults(Image& image)
 {
     lay_tables(image);

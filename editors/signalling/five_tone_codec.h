@@ -113,11 +113,6 @@ void set_tone_length(Image& image, int s, int position);
 void set_group_tone(Image& image, int s, int digit);
 void set_repeat_tone(Image& image, int s, int digit);
 
-// What showing the region stores back: the four timing lists, the decoding
-// standard and the reset time, a position past its list's end set to the
-// last entry. Returns whether a byte changed.
-bool normalise(Image& image);
-
 // Factory values: the tables, every standard's tone length, group and
 // repeat tone, rows 592..607 FF and then the defaults table.
 void load_defaults(Image& image);

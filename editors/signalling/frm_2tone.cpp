@@ -143,7 +143,6 @@ QComboBox* frm_2tone::makeList(QWidget* parent, const char* name, const QStringL
 
 // ---------------------------------------------------------------- showing
 
-void frm_2tone::normalise(Image& image) { two_tone::normalise(image); }
 
 void frm_2tone::display()
 {

@@ -199,7 +199,6 @@ QComboBox* frm_5tone::makeList(QWidget* parent, const QString& name, const QStri
 
 // ---------------------------------------------------------------- showing
 
-void frm_5tone::normalise(Image& image) { five_tone::normalise(image); }
 
 void frm_5tone::display()
 {

@@ -37,7 +37,6 @@ protected:
 
 private:
     std::optional<TransferPlan> plan(Direction direction) override;
-    void normalise(Image& image) override;
     void display() override;
     void loadDefaults() override;
     void caption() override;

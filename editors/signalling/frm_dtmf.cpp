@@ -184,7 +184,6 @@ void frm_dtmf::applyEnabling(bool on)
 
 // ---------------------------------------------------------------- showing
 
-void frm_dtmf::normalise(Image& image) { dtmf::normalise(image); }
 
 void frm_dtmf::display()
 {

@@ -42,7 +42,6 @@ private:
 
     std::optional<TransferPlan> plan(Direction direction) override;
     // What Show stores goes back first.
-    void normalise(Image& image) override;
     void display() override;
     void loadDefaults() override;
     void caption() override;

@@ -160,19 +160,6 @@ bool commit_tone(Image& image, int n, int k, QStringView text)
     return !text.trimmed().isEmpty();
 }
 
-bool normalise(Image& image)
-{
-    const RecordRef r = ref(image);
-    bool changed = false;
-    for (const field::List8& f : {Layout::duration(FirstTone), Layout::duration(SecondTone), Layout::duration(Gap),
-                                  Layout::resetTime}) {
-        const uint8_t before = r.u8(f.offset);
-        f.put(r, f.get(r));
-        changed |= r.u8(f.offset) != before;
-    }
-    return changed;
-}
-
 void load_defaults(Image& image)
 {
     image.fillRows(kRegion.first, kRegion.last);

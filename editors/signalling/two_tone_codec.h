@@ -106,11 +106,6 @@ TxCommit tx_commit(QStringView text);
 // FF. True when the text was refused (neither in range nor empty).
 bool commit_tone(Image& image, int n, int k, QStringView text);
 
-// What showing the region stores back: duration and reset-time positions
-// past their list's end set to the last entry. Returns whether a byte
-// changed.
-bool normalise(Image& image);
-
 // Factory values: the whole region FF, then the defaults table.
 void load_defaults(Image& image);
 

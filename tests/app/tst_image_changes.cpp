@@ -12,6 +12,10 @@
 #include "editors/signalling/frm_2tone.h"
 #include "editors/signalling/frm_5tone.h"
 #include "editors/signalling/two_tone_codec.h"
+#include "editors/channels/frm_chann.h"
+#include "editors/fm/frm_fm.h"
+#include "editors/options/frm_option.h"
+#include "editors/signalling/frm_dtmf.h"
 #include "image/image_changes.h"
 
 #include <QDir>
@@ -124,6 +128,37 @@ private slots:
         QCOMPARE(two_tone::tone_text(appImage(), 1, 0), QString("2000.0"));
         for (int r = 0; r <= 787; ++r)
             QVERIFY2(std::ranges::equal(appImage().row(r), otherImage().row(r)), qPrintable(QString::number(r)));
+    }
+
+    // Regression: showing stored list values, offsets, tones, messages and
+    // VFO frequencies back, so a radio's bytes changed as soon as a whole
+    // read put them in front of the open editors (a clone was not exact).
+    void showingARadioChangesNothing_data() { addBadImages(); }
+    void showingARadioChangesNothing()
+    {
+        QFETCH(int, fill);
+        EditorWindow<frm_chann> channels;
+        EditorWindow<frm_option> options;
+        EditorWindow<frm_dtmf> dtmf;
+        EditorWindow<frm_2tone> two;
+        EditorWindow<frm_FM> fm;
+        EditorWindow<frm_5tone> five;  // made last: its clock, ports and prompt capture are in force
+        const Image radioA = filledImage(fill < 0 ? -1 : fill, quint32(-fill));
+        {
+            Form_Comm_Read reader;
+            reader.show();
+            ScriptRadio radio(five.clock, *five.port);
+            radio.memory = radioA;
+            QTest::mouseClick(reader.findChild<QPushButton*>("Command_read"), Qt::LeftButton);
+            QVERIFY(five.clock.runUntil([&] { return !five.prompts.all.isEmpty(); }));
+        }
+        for (RegionEditor* w : std::initializer_list<RegionEditor*>{channels.w.get(), options.w.get(), dtmf.w.get(),
+                                                                     two.w.get(), fm.w.get(), five.w.get()}) {
+            w->activateWindow();
+            w->refresh();
+        }
+        for (int r = 0; r <= 787; ++r)
+            QVERIFY2(std::ranges::equal(appImage().row(r), radioA.row(r)), qPrintable(QString::number(r)));
     }
 };
 

@@ -174,47 +174,6 @@ private slots:
         QCOMPARE(rowHex(image, 687), QByteArray("01 1F 03 00 0B 0C 04 4F FF FF FF FF FF FF FF FF"));
         for (int r = 678; r <= 684; ++r)
             QCOMPARE(rowHex(image, r), rowHex(Image(), r));
-        QVERIFY(!dtmf::normalise(image));  // the defaults show as they are
-    }
-
-    // Showing stores back only codes re-encoded, lists past their end and
-    // the control byte; every other byte stays.
-    void dtmfShowStoresBack_data()
-    {
-        QTest::addColumn<int>("fill");  // -1: seeded random
-        QTest::addColumn<quint32>("seed");
-        QTest::newRow("all FF") << 0xFF << 0u;
-        QTest::newRow("all 00") << 0x00 << 0u;
-        for (quint32 seed : {1u, 2u, 3u, 4u, 5u})
-            QTest::newRow(qPrintable(QString("random %1").arg(seed))) << -1 << seed;
-    }
-    void dtmfShowStoresBack()
-    {
-        QFETCH(int, fill);
-        QFETCH(quint32, seed);
-        Image image = fill < 0 ? randomImage(seed) : Image();
-        if (fill >= 0)
-            image.fill(uint8_t(fill));
-        const Image before = image;
-        const dtmf::Settings shown = dtmf::decode(image);
-        dtmf::normalise(image);
-        QVERIFY(sameOutside(image, before, 656, 687));
-        QCOMPARE(dtmf::decode(image), shown);
-        QVERIFY(!dtmf::normalise(image));
-        // Bytes no field covers are kept.
-        for (int r = 678; r <= 684; ++r)
-            QVERIFY(std::ranges::equal(image.row(r), before.row(r)));
-        for (int b = 2; b < 16; ++b)
-            QCOMPARE(image.at(671, b), before.at(671, b));
-        for (int b = 1; b < 16; ++b)
-            if (b < 6 || b > 7)
-                QCOMPARE(image.at(687, b), before.at(687, b));
-        QCOMPARE(int(image.at(687, 0)), before.at(687, 0) ? 1 : 0);
-        if (fill == 0xFF) {
-            QCOMPARE(int(image.at(671, 0)), 195);  // 2000 ms
-            QCOMPARE(int(image.at(687, 6)), 39);
-            QCOMPARE(int(image.at(687, 7)), 149);
-        }
     }
 
     // ------------------------------------------------------------ 2-tone
@@ -362,26 +321,6 @@ private slots:
             }
         QCOMPARE(rowHex(image, 752).mid(24), QByteArray("8B 04 02 08 85 07 0F 07"));  // 1163, 2050, 1925, 1807
         QCOMPARE(rowHex(image, 767), QByteArray("3B FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF"));
-        QVERIFY(!two_tone::normalise(image));
-    }
-
-    void twoToneShowStoresBack()
-    {
-        for (const int fill : {0xFF, 0x00, -1, -2, -3}) {
-            Image image = fill < 0 ? randomImage(quint32(-fill)) : Image();
-            if (fill >= 0)
-                image.fill(uint8_t(fill));
-            const Image before = image;
-            two_tone::normalise(image);
-            for (int r = 0; r < Image::kRows; ++r)
-                for (int b = 0; b < 16; ++b) {
-                    const bool list = (r == 735 && b < 3) || (r == 767 && b == 0);
-                    if (!list)
-                        QCOMPARE(image.at(r, b), before.at(r, b));
-                    else
-                        QCOMPARE(int(image.at(r, b)), std::min(int(before.at(r, b)), r == 735 ? 100 : 149));
-                }
-        }
     }
 
     // ------------------------------------------------------------ 5-tone
@@ -506,26 +445,6 @@ private slots:
         for (int r = 593; r <= 605; ++r)
             QCOMPARE(rowHex(image, r), rowHex(Image(), r));
         QCOMPARE(rowHex(image, 607), QByteArray("14 14 14 00 FF FF FF FF 00 01 06 3B FF FF FF FF"));
-        QVERIFY(!five_tone::normalise(image));
-    }
-
-    void fiveToneShowStoresBack()
-    {
-        for (const int fill : {0xFF, 0x00, -1, -2, -3}) {
-            Image image = fill < 0 ? randomImage(quint32(100 - fill)) : Image();
-            if (fill >= 0)
-                image.fill(uint8_t(fill));
-            const Image before = image;
-            five_tone::normalise(image);
-            const int last[16] = {100, 100, 100, 100, -1, -1, -1, -1, 14, -1, -1, 149, -1, -1, -1, -1};
-            for (int r = 0; r < Image::kRows; ++r)
-                for (int b = 0; b < 16; ++b) {
-                    if (r == 607 && last[b] >= 0)
-                        QCOMPARE(int(image.at(r, b)), std::min(int(before.at(r, b)), last[b]));
-                    else
-                        QCOMPARE(image.at(r, b), before.at(r, b));
-                }
-        }
     }
 };
 
