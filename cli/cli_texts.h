@@ -61,7 +61,8 @@ inline constexpr Text loadOutOfRange{"有一个值超出 0..255", "a value is ou
 inline constexpr Text atRow{"（第 %1 行）", " (row %1)"};
 inline constexpr Text tooLarge{"文件太大", "too large"};
 inline constexpr Text folderMissing{"文件夹 %1 不存在", "the folder %1 does not exist"};
-inline constexpr Text folderNotWritable{"无法在文件夹 %1 中建立文件", "no file can be made in the folder %1"};
+inline constexpr Text isFolder{"这是一个文件夹", "it is a folder"};
+inline constexpr Text cannotMake{"无法建立此文件（%1）", "the file cannot be made (%1)"};
 
 inline constexpr Text loadFailed{"无法读取数据文件 %1：%2", "Cannot load the data file %1: %2"};
 inline constexpr Text saveFailed{"无法保存数据文件 %1：%2", "Cannot save the data file %1: %2"};

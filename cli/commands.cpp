@@ -28,7 +28,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
 
 #include <cmath>
 #include <cstdio>
@@ -243,21 +243,41 @@ bool loadFile(const QString& path, Image& image)
     return false;
 }
 
-// Whether a file can be made in the folder of `path`, found out before the
-// radio is touched: the folder exists and takes a file.
-bool folderWritable(const QString& path)
+// Whether the save of `path` can make its file, found out before the radio
+// is touched and leaving nothing behind: the folder exists, the name can be
+// made there (a new file is made and removed at once), and the save's
+// temporary file opens. Replacing a file that is there goes through a
+// temporary file named after it with seven characters added, so a name that
+// long is made and removed instead, and the file itself is left as it was.
+bool outputCreatable(const QString& path)
 {
     const QFileInfo info(path);
     const QDir folder = info.absoluteDir();
-    if (!folder.exists()) {
-        err() << T::saveFailed.str().arg(path, T::folderMissing.str().arg(QDir::toNativeSeparators(folder.path()))) << Qt::endl;
+    const auto refuse = [&](const QString& reason) {
+        err() << T::saveFailed.str().arg(path, reason) << Qt::endl;
         return false;
+    };
+    if (!folder.exists())
+        return refuse(T::folderMissing.str().arg(QDir::toNativeSeparators(folder.path())));
+    if (info.isDir())
+        return refuse(T::isFolder.str());
+    QString probeName = info.absoluteFilePath();
+    if (info.exists()) {
+        do {
+            probeName = info.absoluteFilePath() + QLatin1Char('.');
+            for (int i = 0; i < 6; ++i)
+                probeName += QLatin1Char(char('a' + QRandomGenerator::global()->bounded(26)));
+        } while (QFileInfo::exists(probeName));
     }
-    QTemporaryFile probe(folder.filePath(QStringLiteral(".vxprog-XXXXXX")));
-    if (info.isDir() || !probe.open()) {
-        err() << T::saveFailed.str().arg(path, T::folderNotWritable.str().arg(QDir::toNativeSeparators(folder.path()))) << Qt::endl;
-        return false;
-    }
+    QFile probe(probeName);
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return refuse(T::cannotMake.str().arg(probe.errorString()));
+    probe.close();
+    probe.remove();
+    QSaveFile save(info.absoluteFilePath());
+    if (!save.open(QIODevice::WriteOnly))
+        return refuse(T::cannotMake.str().arg(save.errorString()));
+    save.cancelWriting();
     return true;
 }
 
@@ -344,7 +364,7 @@ int identifyCommand(const QCommandLineParser& p, const QStringList&)
 
 int readCommand(const QCommandLineParser& p, const QStringList& a)
 {
-    if (!folderWritable(a[0]))
+    if (!outputCreatable(a[0]))
         return kExitFile;  // known before the port is touched
     if (const int rc = preparePort(p))
         return rc;
@@ -441,7 +461,7 @@ int writeCommand(const QCommandLineParser& p, const QStringList& a)
     QString backup;
     if (backupFirst && !dryRun) {
         backup = backupPath(a[0]);
-        if (!folderWritable(backup))
+        if (!outputCreatable(backup))
             return kExitFile;
     }
     if (const int rc = preparePort(p))
