@@ -140,6 +140,7 @@ inline constexpr Text mainUsage{
     "  6    verify: the radio differs from the file\n"
     "  130  interrupted: Ctrl+C, SIGTERM or SIGHUP (a write stops after the packet in flight)\n"};
 inline constexpr Text usage{"用法：", "Usage: "};
+inline constexpr Text optionsPlaceholder{"[选项]", "[options]"};
 inline constexpr Text optionsHeading{"选项：", "Options:"};
 inline constexpr Text unknownOption{"未知的选项：%1", "unknown option: %1"};
 inline constexpr Text badOption{"选项有误：%1", "bad option: %1"};

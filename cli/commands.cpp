@@ -104,7 +104,7 @@ const QCommandLineOption kLimits = makeOption({QStringLiteral("limits")}, T::lim
 // The help of one command, in the language in force.
 QString helpText(const Spec& spec, const QList<QCommandLineOption>& options)
 {
-    QString usage = QStringLiteral("vxprog-cli %1 [options]").arg(QLatin1String(spec.name));
+    QString usage = QStringLiteral("vxprog-cli %1 %2").arg(QLatin1String(spec.name), T::optionsPlaceholder.str());
     for (const QString& name : spec.positional)
         usage += QLatin1Char(' ') + name;
     QString out = T::usage.str() + usage + QStringLiteral("\n\n") + spec.summary.str() + QStringLiteral("\n\n") + T::optionsHeading.str() + QLatin1Char('\n');

@@ -475,6 +475,27 @@ private slots:
         QVERIFY2(zh.out.contains(QStringLiteral("选项：")) && zh.out.contains(QStringLiteral("写入全部 784 行")), qPrintable(zh.out));
     }
 
+    // Regression: the Chinese usage line of every command kept "[options]".
+    void chineseHelpIsChinese_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("general") << QStringList{QStringLiteral("--help")};
+        for (const char* command : {"ports", "identify", "read", "write", "verify", "show", "export-csv", "export-conf", "apply-conf", "diff",
+                                    "conf-reference", "import-csv"})
+            QTest::newRow(command) << QStringList{QStringLiteral("help"), QLatin1String(command)};
+    }
+    void chineseHelpIsChinese()
+    {
+        QFETCH(QStringList, args);
+        const Run en = cli(args);
+        QCOMPARE(en.code, 0);
+        QVERIFY2(en.out.contains(QStringLiteral("[options]")), qPrintable(en.out));
+        const Run zh = cli(args + QStringList{QStringLiteral("--lang"), QStringLiteral("zh")});
+        QCOMPARE(zh.code, 0);
+        QVERIFY2(zh.out.startsWith(QStringLiteral("用法：vxprog-cli ")) && zh.out.contains(QStringLiteral("[选项]")), qPrintable(zh.out));
+        QVERIFY2(!zh.out.contains(QStringLiteral("[options]")), qPrintable(zh.out));
+    }
+
     void showAndCsvRoundTrip()
     {
         Image image;
