@@ -61,7 +61,8 @@ inline constexpr Text loadOutOfRange{"有一个值超出 0..255", "a value is ou
 inline constexpr Text atRow{"（第 %1 行）", " (row %1)"};
 inline constexpr Text tooLarge{"文件太大", "too large"};
 inline constexpr Text folderMissing{"文件夹 %1 不存在", "the folder %1 does not exist"};
-inline constexpr Text folderNotWritable{"无法在文件夹 %1 中建立文件", "no file can be made in the folder %1"};
+inline constexpr Text isFolder{"这是一个文件夹", "it is a folder"};
+inline constexpr Text cannotMake{"无法建立此文件（%1）", "the file cannot be made (%1)"};
 
 inline constexpr Text loadFailed{"无法读取数据文件 %1：%2", "Cannot load the data file %1: %2"};
 inline constexpr Text saveFailed{"无法保存数据文件 %1：%2", "Cannot save the data file %1: %2"};
@@ -139,6 +140,7 @@ inline constexpr Text mainUsage{
     "  6    verify: the radio differs from the file\n"
     "  130  interrupted: Ctrl+C, SIGTERM or SIGHUP (a write stops after the packet in flight)\n"};
 inline constexpr Text usage{"用法：", "Usage: "};
+inline constexpr Text optionsPlaceholder{"[选项]", "[options]"};
 inline constexpr Text optionsHeading{"选项：", "Options:"};
 inline constexpr Text unknownOption{"未知的选项：%1", "unknown option: %1"};
 inline constexpr Text badOption{"选项有误：%1", "bad option: %1"};

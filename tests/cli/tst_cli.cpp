@@ -343,6 +343,65 @@ private slots:
         QCOMPARE(handshakes(), before);
     }
 
+    // Regression: a name the save could not make was found only after the
+    // whole read. Now it is refused before the port opens, nothing is left
+    // behind and a file that exists stays as it was.
+    void outputNameCheckedBeforeThePort_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("nameLength");  // the file name's characters, ".dat" included
+        QTest::addColumn<bool>("exists");     // read into a file that is there already
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        const QString tooLong = QStringLiteral("the file cannot be made (");
+        // Past the longest name a folder takes.
+        QTest::newRow("read, name too long") << "read" << 260 << false << "en" << 5 << tooLong;
+        QTest::newRow("read, name too long, Chinese") << "read" << 260 << false << "zh" << 5 << QStringLiteral("无法保存数据文件 ");
+        // The name fits, but not the temporary name a replacing save makes.
+        QTest::newRow("read over a file, save's temporary name too long") << "read" << 252 << true << "en" << 5 << tooLong;
+        // The backup adds "-backup-YYYYMMDD-HHMMSS" to the input's name.
+        QTest::newRow("write, backup name too long") << "write" << 240 << false << "en" << 5 << tooLong;
+        QTest::newRow("write, backup name too long, Chinese") << "write" << 240 << false << "zh" << 5 << QStringLiteral("无法建立此文件（");
+        // The check passes and leaves the file alone; COM11 has no radio.
+        QTest::newRow("read over a file that can be replaced") << "read" << 40 << true << "en" << 3 << QString();
+    }
+    void outputNameCheckedBeforeThePort()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, nameLength);
+        QFETCH(bool, exists);
+        QFETCH(QString, lang);
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
+        const QString file = QDir(folder.path()).filePath(QString(nameLength - 4, QLatin1Char('n')) + QStringLiteral(".dat"));
+        if (command == QLatin1String("write")) {
+            Image image;
+            lay_startup_defaults(image);
+            QCOMPARE(datafile::save(image, file), datafile::SaveError::None);
+        } else if (exists) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("keep");
+        }
+        const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        const int handshakesBefore = handshakes();
+        const QStringList portArgs = code == 3 ? QStringList{QStringLiteral("--port"), QStringLiteral("11")} : port();
+        const Run r = cli(QStringList{command, file, QStringLiteral("--lang"), lang} + portArgs);
+        QCOMPARE(r.code, code);
+        QCOMPARE(handshakes(), handshakesBefore);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        if (code == 5)
+            QVERIFY2(r.err.contains(folder.path()), qPrintable(r.err));  // names the path
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+        if (exists) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), QByteArray("keep"));
+        }
+    }
+
     // A backup never replaces a file that exists.
     void backupNeverOverwrites()
     {
@@ -414,6 +473,27 @@ private slots:
         QVERIFY(importHelp.out.contains("RxDtcsCode") && importHelp.out.contains("Channel lists (CSV)"));
         const Run zh = cli({QStringLiteral("help"), QStringLiteral("write"), QStringLiteral("--lang"), QStringLiteral("zh")});
         QVERIFY2(zh.out.contains(QStringLiteral("选项：")) && zh.out.contains(QStringLiteral("写入全部 784 行")), qPrintable(zh.out));
+    }
+
+    // Regression: the Chinese usage line of every command kept "[options]".
+    void chineseHelpIsChinese_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("general") << QStringList{QStringLiteral("--help")};
+        for (const char* command : {"ports", "identify", "read", "write", "verify", "show", "export-csv", "export-conf", "apply-conf", "diff",
+                                    "conf-reference", "import-csv"})
+            QTest::newRow(command) << QStringList{QStringLiteral("help"), QLatin1String(command)};
+    }
+    void chineseHelpIsChinese()
+    {
+        QFETCH(QStringList, args);
+        const Run en = cli(args);
+        QCOMPARE(en.code, 0);
+        QVERIFY2(en.out.contains(QStringLiteral("[options]")), qPrintable(en.out));
+        const Run zh = cli(args + QStringList{QStringLiteral("--lang"), QStringLiteral("zh")});
+        QCOMPARE(zh.code, 0);
+        QVERIFY2(zh.out.startsWith(QStringLiteral("用法：vxprog-cli ")) && zh.out.contains(QStringLiteral("[选项]")), qPrintable(zh.out));
+        QVERIFY2(!zh.out.contains(QStringLiteral("[options]")), qPrintable(zh.out));
     }
 
     void showAndCsvRoundTrip()

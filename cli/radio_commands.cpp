@@ -1,0 +1,369 @@
+// The commands that talk to the radio: ports, identify, read, write, verify.
+#include "cli/cli_texts.h"
+#include "cli/command_kit.h"
+#include "cli/commands.h"
+#include "cli/interrupt.h"
+#include "cli/programmer.h"
+#include "cli/progress.h"
+#include "cli/trace_port.h"
+#include "editors/channels/datafile.h"
+#include "editors/defaults.h"
+#include "image/language.h"
+#include "link/identification.h"
+#include "link/port.h"
+#include "link/portmap.h"
+#include "link/qt_link.h"
+#include "link/stopped_write.h"
+#include "link/transfer_texts.h"
+#include "link/whole_radio.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <cmath>
+
+namespace vx::cli {
+
+namespace T = cli_text;
+namespace common = transfer_text;
+
+namespace {
+
+// Sets up the port for a radio command: tracing, and the port number given
+// or found by trying COM8 down to COM1. Exit code on failure.
+int preparePort(const QCommandLineParser& p)
+{
+    catchInterrupts();
+    if (p.isSet(kTrace))
+        setSerialPortFactory([] {
+            return std::make_unique<TracePort>(std::make_unique<QtSerialPort>(), err(), clock());
+        });
+    if (p.isSet(kPort)) {
+        setPortNumber(p.value(kPort).toInt());  // checked when the options were read
+    } else {
+        probePorts();
+        if (portFailure()) {
+            err() << T::noPort.str() << Qt::endl;
+            return kExitPort;
+        }
+    }
+    err() << T::portOpened.str().arg(portNumber()).arg(deviceForPort(portNumber())) << Qt::endl;
+    return kExitOk;
+}
+
+int failureExit(Failure f)
+{
+    if (f == Failure::Port) {
+        err() << common::portOpenError.str() << Qt::endl;
+        return kExitPort;
+    }
+    if (f == Failure::Interrupted) {
+        err() << T::interrupted.str().arg(interruptSignal()) << Qt::endl;
+        return kExitInterrupted;
+    }
+    err() << common::failed.str() << Qt::endl;
+    return kExitRadio;
+}
+
+ProgressFn progressOn(Progress& bar)
+{
+    return [&bar](int done, int) { bar.step(done); };
+}
+
+// A whole read into a fresh image, with a progress bar.
+Transfer readWhole(Image& image, const Text& what)
+{
+    Progress bar(err(), Progress::stderrIsTerminal(), what.str() + QLatin1Char(' ') + T::blocks.str(), kWholeReadBlocks);
+    image = freshImage();
+    const Transfer t = readRadio(image, progressOn(bar));
+    bar.finish();
+    return t;
+}
+
+// "N rows differ" and the regions, as verify reports a mismatch.
+int reportMismatch(const std::vector<int>& rows)
+{
+    err() << T::mismatch.str().arg(rows.size()) << Qt::endl;
+    for (const QString& line : regionLines(rows))
+        err() << line << Qt::endl;
+    return kExitMismatch;
+}
+
+// Reads the whole radio and compares it with `file` as a write of it leaves
+// the radio (the 5-tone table rows may hold the file's or the tables').
+int verifyAgainst(const Image& file)
+{
+    Image radio;
+    const Transfer t = readWhole(radio, T::verifying);
+    if (t.failure != Failure::None)
+        return failureExit(t.failure);
+    const std::vector<int> differ = rows_not_held(file, radio);
+    if (!differ.empty())
+        return reportMismatch(differ);
+    out() << T::verified.str() << Qt::endl;
+    return kExitOk;
+}
+
+// A backup file name beside the input, with date and time, never one that
+// exists already.
+QString backupPath(const QString& input)
+{
+    const QFileInfo f(input);
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString base = f.absoluteDir().filePath(QStringLiteral("%1-backup-%2").arg(f.completeBaseName(), stamp));
+    QString path = base + QStringLiteral(".dat");
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = QStringLiteral("%1-%2.dat").arg(base).arg(n);
+    return path;
+}
+
+// Seconds a transfer takes at 9600 baud: a handshake, 22 bytes and a
+// sender tick a row written, 75 bytes and a tick a block read.
+int estimateSeconds(int rowsWritten, int blocksRead)
+{
+    const double s = (rowsWritten ? 0.5 : 0) + (blocksRead ? 0.5 : 0) + rowsWritten * 0.038 + blocksRead * 0.094;
+    return int(std::ceil(s));
+}
+
+// The command that writes `backup` back, as the user types it.
+QString restoreCommand(const QCommandLineParser& p, const QString& backup)
+{
+    QString path = QDir::toNativeSeparators(backup);
+    if (path.contains(QLatin1Char(' ')))
+        path = QLatin1Char('"') + path + QLatin1Char('"');
+    QString command = QStringLiteral("vxprog-cli write --full ") + path;
+    if (p.isSet(kPort))
+        command += QStringLiteral(" --port ") + p.value(kPort);
+    return command;
+}
+
+// What the radio holds after a write of `rows` stopped with `acknowledged`
+// of them taken: the last row, the regions now new, mixed and as they were,
+// and how to put the backup back.
+void reportStoppedWrite(const QCommandLineParser& p, const std::vector<int>& rows, int acknowledged, const QString& backup)
+{
+    const StoppedWrite stopped = classifyStoppedWrite(rows, acknowledged);
+    if (stopped.lastRow >= 0)
+        err() << T::writeStopped.str().arg(stopped.lastRow).arg(Image::addressOfRow(stopped.lastRow), 4, 16, QLatin1Char('0')) << Qt::endl;
+    else
+        err() << T::writeStoppedNone.str() << Qt::endl;
+    const auto regions = [](const Text& heading, const std::vector<region::Named>& named) {
+        if (named.empty())
+            return;
+        QStringList names;
+        for (const region::Named& r : named)
+            names << QString::fromUtf8(chinese() ? r.nameZh : r.name);
+        err() << heading.str() << names.join(chinese() ? QStringLiteral("、") : QStringLiteral(", ")) << Qt::endl;
+    };
+    regions(T::regionsNew, stopped.written);
+    regions(T::regionsMixed, stopped.mixed);
+    regions(T::regionsOld, stopped.unchanged);
+    if (backup.isEmpty()) {
+        err() << T::noBackup.str() << Qt::endl;
+    } else {
+        err() << T::restoreWith.str() << Qt::endl << QStringLiteral("  ") << restoreCommand(p, backup) << Qt::endl;
+    }
+}
+
+}  // namespace
+
+int portsCommand(const QCommandLineParser&, const QStringList&)
+{
+    for (int n = kFirstPort; n <= kLastPort; ++n) {
+        const QString device = deviceForPort(n);
+        const bool linked = QFileInfo(portLinkPath(n)).isSymLink();
+#if defined(Q_OS_WIN)
+        const bool present = true;
+#else
+        const bool present = QFileInfo::exists(device);
+#endif
+        out() << QStringLiteral("COM%1  %2  %3  %4")
+                     .arg(n, -2)
+                     .arg(device, -24)
+                     .arg(linked ? T::linked.str() : T::fromTable.str())
+                     .arg(present ? T::present.str() : T::absent.str())
+              << Qt::endl;
+    }
+    return kExitOk;
+}
+
+int identifyCommand(const QCommandLineParser& p, const QStringList&)
+{
+    if (const int rc = preparePort(p))
+        return rc;
+    const Identified id = identify();
+    if (id.failure != Failure::None)
+        return failureExit(id.failure);
+    const IdentityInfo& i = id.info;
+    if (p.isSet(kJson)) {
+        QJsonObject o{{QStringLiteral("port"), portNumber()},
+                      {QStringLiteral("model"), i.model.trimmed()},
+                      {QStringLiteral("version"), i.version.trimmed()},
+                      {QStringLiteral("serial"), i.serial.trimmed()},
+                      {QStringLiteral("bandA"), QJsonObject{{QStringLiteral("low"), i.limits[0]}, {QStringLiteral("high"), i.limits[1]}}},
+                      {QStringLiteral("bandB"), QJsonObject{{QStringLiteral("low"), i.limits[2]}, {QStringLiteral("high"), i.limits[3]}}}};
+        out() << QJsonDocument(o).toJson(QJsonDocument::Indented);
+        return kExitOk;
+    }
+    out() << T::model.str() << ": " << i.model.trimmed() << Qt::endl
+          << T::version.str() << ": " << i.version.trimmed() << Qt::endl
+          << T::serial.str() << ": " << i.serial.trimmed() << Qt::endl
+          << T::bandA.str() << ": " << i.limits[0] << "-" << i.limits[1] << " MHz" << Qt::endl
+          << T::bandB.str() << ": " << i.limits[2] << "-" << i.limits[3] << " MHz" << Qt::endl;
+    return kExitOk;
+}
+
+int readCommand(const QCommandLineParser& p, const QStringList& a)
+{
+    if (!outputCreatable(a[0]))
+        return kExitFile;  // known before the port is touched
+    if (const int rc = preparePort(p))
+        return rc;
+    Image image;
+    const Transfer t = readWhole(image, T::reading);
+    if (t.failure != Failure::None)
+        return failureExit(t.failure);
+    if (!saveFile(image, a[0]))
+        return kExitFile;
+    out() << common::readDone.str() << Qt::endl << arg1(T::saved, a[0]) << Qt::endl;
+    return kExitOk;
+}
+
+int writeCommand(const QCommandLineParser& p, const QStringList& a)
+{
+    Image file;
+    if (!loadFile(a[0], file))
+        return kExitFile;  // refused before the port is touched
+    const bool backupFirst = !p.isSet(kNoBackup);
+    const bool full = p.isSet(kFull) || !backupFirst;  // without a backup nothing tells what changed
+    const bool dryRun = p.isSet(kDryRun);
+    QString backup;
+    if (backupFirst && !dryRun) {
+        backup = backupPath(a[0]);
+        if (!outputCreatable(backup))
+            return kExitFile;
+    }
+    if (const int rc = preparePort(p))
+        return rc;
+
+    Image radio;
+    if (backupFirst) {
+        const Transfer t = readWhole(radio, T::reading);
+        if (t.failure != Failure::None)
+            return failureExit(t.failure);
+    }
+    if (!backup.isEmpty()) {
+        Image check;
+        if (!saveFile(radio, backup) || !datafile::load(backup, check).ok() || !(check == radio)) {
+            err() << arg1(T::backupFailed, backup) << Qt::endl;
+            return kExitFile;
+        }
+        out() << arg1(T::backupSaved, backup) << Qt::endl;
+    }
+
+    // Exactly what the write dialog sends: the tables kept outside the
+    // editors' reach laid in first; only the rows that differ unless --full.
+    Image target = file;
+    prepare_whole_write(target);
+    std::vector<int> rows;
+    if (full) {
+        for (int r = region::wholeWrite.first; r <= region::wholeWrite.last; ++r)
+            rows.push_back(r);
+        out() << T::fullWrite.str().arg(estimateSeconds(int(rows.size()), p.isSet(kNoVerify) ? 0 : kWholeReadBlocks)) << Qt::endl;
+    } else {
+        rows = rows_to_write(file, radio);
+        if (rows.empty()) {
+            out() << T::nothingToWrite.str() << Qt::endl;
+            return kExitOk;
+        }
+        const int blocks = p.isSet(kNoVerify) ? 0 : int(blocksOfRows(rows).size());
+        out() << T::changes.str().arg(rows.size()).arg(estimateSeconds(int(rows.size()), blocks)) << Qt::endl;
+        for (const QString& line : regionLines(rows))
+            out() << line << Qt::endl;
+    }
+    if (dryRun) {
+        out() << T::dryRun.str() << Qt::endl;
+        return kExitOk;
+    }
+
+    Progress bar(err(), Progress::stderrIsTerminal(), T::writing.str() + QLatin1Char(' ') + T::rows.str(), int(rows.size()));
+    const Transfer t = full ? writeRadio(target, progressOn(bar)) : writeRows(target, rows, progressOn(bar));
+    bar.finish();
+    if (t.failure != Failure::None) {
+        const int rc = failureExit(t.failure);
+        reportStoppedWrite(p, rows, t.acknowledged, backup);
+        return rc;
+    }
+    out() << common::writeDone.str() << Qt::endl;
+    if (p.isSet(kNoVerify))
+        return kExitOk;
+    if (full)
+        return verifyAgainst(file);
+
+    // Reads back only the blocks that hold the rows written.
+    const std::vector<int> blocks = blocksOfRows(rows);
+    Image back = target;
+    Progress verifyBar(err(), Progress::stderrIsTerminal(), T::verifying.str() + QLatin1Char(' ') + T::blocks.str(), int(blocks.size()));
+    const Transfer v = readBlocks(back, blocks, progressOn(verifyBar));
+    verifyBar.finish();
+    if (v.failure != Failure::None)
+        return failureExit(v.failure);
+    std::vector<int> differ;
+    for (int b : blocks)
+        for (int r = b * 4; r < b * 4 + 4 && r <= region::wholeWrite.last; ++r)
+            if (!std::ranges::equal(back.row(r), target.row(r)))
+                differ.push_back(r);
+    if (!differ.empty())
+        return reportMismatch(differ);
+    out() << T::verifiedRows.str().arg(rows.size()) << Qt::endl;
+    return kExitOk;
+}
+
+int verifyCommand(const QCommandLineParser& p, const QStringList& a)
+{
+    Image image;
+    if (!loadFile(a[0], image))
+        return kExitFile;
+    if (const int rc = preparePort(p))
+        return rc;
+    return verifyAgainst(image);
+}
+
+QStringList regionLines(const std::vector<int>& rows)
+{
+    QStringList out;
+    for (const region::Named& r : region::kMap) {
+        QStringList runs;
+        int start = -1, previous = -2;
+        const auto close = [&] {
+            if (start >= 0)
+                runs << (start == previous ? QString::number(start) : QStringLiteral("%1-%2").arg(start).arg(previous));
+        };
+        for (int row : rows) {
+            if (row < r.rows.first || row > r.rows.last)
+                continue;
+            if (row != previous + 1) {
+                close();
+                start = row;
+            }
+            previous = row;
+        }
+        close();
+        if (!runs.isEmpty())
+            out << T::mismatchRegion.str().arg(QString::fromUtf8(chinese() ? r.nameZh : r.name), runs.join(QStringLiteral(", ")));
+    }
+    return out;
+}
+
+Image freshImage()
+{
+    Image image;
+    lay_startup_defaults(image);
+    return image;
+}
+
+}  // namespace vx::cli
