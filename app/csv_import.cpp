@@ -6,7 +6,6 @@
 #include "editors/channels/channel_csv_texts.h"
 #include "editors/channels/datafile.h"
 #include "image/image.h"
-#include "image/image_changes.h"
 #include "image/tables.h"
 #include "ui/geometry.h"
 #include "ui/prompt.h"
@@ -58,9 +57,9 @@ bool importFile(const QString& path)
 
 // Writes through a temporary file, so a failed export leaves any old file
 // whole; names the channels a CSV line cannot carry, if any.
-bool exportFile(const QString& path)
+bool exportFile(const RadioDocument& doc, const QString& path)
 {
-    const Image& image = appImage();
+    const Image& image = doc.image();
     const QByteArray csv = channels::export_csv(image);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
@@ -71,7 +70,7 @@ bool exportFile(const QString& path)
     for (int n = 0; n < channels::kChannels; ++n)
         count += !channels::is_empty(image, n);
     QStringList lines{text::exported.str().arg(count)};
-    for (int n : channels::export_problems(image, bandLimits()))
+    for (int n : channels::export_problems(image, doc.bandLimits()))
         lines << channels::csv_text::notExpressible.str().arg(n);
     report(lines.join(QLatin1Char('\n')));
     return true;
@@ -79,20 +78,22 @@ bool exportFile(const QString& path)
 
 }  // namespace
 
-Form_import_csv::Form_import_csv(QWidget* parent)
+Form_import_csv::Form_import_csv(RadioDocument&, QWidget* parent)
     : FileDialog({window::kImportCsv, text::importTitle, text::importName, kExtension, text::nameMessage, text::extensionMessage, importFile},
                  parent)
 {
 }
 
-Form_export_csv::Form_export_csv(QWidget* parent)
-    : FileDialog({window::kExportCsv, text::exportTitle, text::exportName, kExtension, text::nameMessage, text::extensionMessage, exportFile},
+Form_export_csv::Form_export_csv(RadioDocument& doc, QWidget* parent)
+    : FileDialog({window::kExportCsv, text::exportTitle, text::exportName, kExtension, text::nameMessage, text::extensionMessage,
+                  [&doc](const QString& path) { return exportFile(doc, path); }},
                  parent)
 {
 }
 
-Form_csv_report::Form_csv_report(QWidget* parent)
+Form_csv_report::Form_csv_report(RadioDocument& doc, QWidget* parent)
     : QWidget(parent),
+      doc_(doc),
       summary_(new QLabel(this)),
       report_(new QPlainTextEdit(this)),
       renumber_(new QCheckBox(this)),
@@ -146,13 +147,13 @@ void Form_csv_report::setFile(const QString& name, const QByteArray& bytes)
 
 channels::CsvOptions Form_csv_report::options() const
 {
-    return {.limits = bandLimits(), .fit = true, .renumber = renumber_->isChecked()};
+    return {.limits = doc_.bandLimits(), .fit = true, .renumber = renumber_->isChecked()};
 }
 
 // The report of an import into a copy of the image as it is now.
 void Form_csv_report::evaluate()
 {
-    Image scratch = appImage();
+    Image scratch = doc_.image();
     result_ = channels::import_csv(bytes_, scratch, options());
     const int adapted = result_.count(channels::CsvNote::Adapted);
     const int skipped = result_.count(channels::CsvNote::Skipped);
@@ -167,15 +168,17 @@ void Form_csv_report::evaluate()
 // once.
 void Form_csv_report::accept()
 {
-    Image scratch = appImage();
+    Image scratch = doc_.image();
     const channels::CsvImport r = channels::import_csv(bytes_, scratch, options());
     if (!r.ok()) {
         evaluate();
         return;
     }
-    appImage() = scratch;
-    imageChanges().announce(region::channels);
-    imageChanges().announce(region::names);
+    doc_.edit(edits::importChannels(), {region::channels, region::names}, [&](Image& image) {
+        for (const region::Rows rows : {region::channels, region::names})
+            for (int row = rows.first; row <= rows.last; ++row)
+                image.setRow(row, scratch.row(row));
+    });
     close();
     report(text::imported.str().arg(r.channels));
 }

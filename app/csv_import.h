@@ -17,16 +17,18 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
+#include "image/radio_document.h"
+
 namespace vx {
 
 class Form_import_csv final : public FileDialog {
 public:
-    explicit Form_import_csv(QWidget* parent = nullptr);
+    explicit Form_import_csv(RadioDocument& doc, QWidget* parent = nullptr);
 };
 
 class Form_export_csv final : public FileDialog {
 public:
-    explicit Form_export_csv(QWidget* parent = nullptr);
+    explicit Form_export_csv(RadioDocument& doc, QWidget* parent = nullptr);
 };
 
 class Form_csv_report final : public QWidget {
@@ -35,7 +37,7 @@ public:
     static constexpr int kDesignWidth = 12000;  // twips
     static constexpr int kDesignHeight = 6600;
 
-    explicit Form_csv_report(QWidget* parent = nullptr);
+    explicit Form_csv_report(RadioDocument& doc, QWidget* parent = nullptr);
     // The file to import: its name as shown and its bytes. The report is made
     // at once, against the image as it is now.
     void setFile(const QString& name, const QByteArray& bytes);
@@ -46,6 +48,7 @@ private:
     void evaluate();
     void accept();
 
+    RadioDocument& doc_;
     QString name_;
     QByteArray bytes_;
     channels::CsvImport result_;

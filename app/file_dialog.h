@@ -24,6 +24,8 @@ class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 
+#include "image/radio_document.h"
+
 namespace vx {
 
 struct FileKind {
@@ -114,13 +116,13 @@ private:
 // The data file's open dialog: loads the chosen file into the image.
 class Form_open_chann final : public FileDialog {
 public:
-    explicit Form_open_chann(QWidget* parent = nullptr);
+    explicit Form_open_chann(RadioDocument& doc, QWidget* parent = nullptr);
 };
 
 // The data file's save dialog: saves the image to the chosen file.
 class Form_save_chann final : public FileDialog {
 public:
-    explicit Form_save_chann(QWidget* parent = nullptr);
+    explicit Form_save_chann(const RadioDocument& doc, QWidget* parent = nullptr);
 };
 
 }  // namespace vx

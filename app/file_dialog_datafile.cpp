@@ -5,7 +5,6 @@
 #include "app/file_dialog_texts.h"
 #include "editors/channels/datafile.h"
 #include "image/image.h"
-#include "image/image_changes.h"
 #include "ui/prompt.h"
 #include "ui/window_names.h"
 
@@ -22,13 +21,14 @@ void report(const QString& message) { warn(file_dialog_text::promptTitle, messag
 // Loads into the image only when the whole file was read; otherwise says
 // what was wrong and where, and the image stays as it was. The open editors
 // show what was loaded before the message comes up.
-bool loadDataFile(const QString& path)
+bool loadDataFile(RadioDocument& doc, const QString& path)
 {
-    const datafile::LoadResult result = datafile::load(path, appImage());
+    Image loaded = doc.image();
+    const datafile::LoadResult result = datafile::load(path, loaded);
     const int line = result.row + 1;  // row r is written on line r + 1
     switch (result.error) {
     case datafile::LoadError::None:
-        imageChanges().announceAll();
+        doc.replace(edits::loadDataFile(), loaded);
         report(text::loaded);
         return true;
     case datafile::LoadError::CannotOpen: report(text::cannotOpen); break;
@@ -40,9 +40,9 @@ bool loadDataFile(const QString& path)
 }
 
 // Saves through a temporary file, so a failed save leaves any old file whole.
-bool saveDataFile(const QString& path)
+bool saveDataFile(const RadioDocument& doc, const QString& path)
 {
-    switch (datafile::save(appImage(), path)) {
+    switch (datafile::save(doc.image(), path)) {
     case datafile::SaveError::None: report(text::saved); return true;
     case datafile::SaveError::CannotOpen: report(text::cannotCreate); break;
     case datafile::SaveError::WriteFailed: report(text::writeFailed); break;
@@ -52,16 +52,16 @@ bool saveDataFile(const QString& path)
 
 }  // namespace
 
-Form_open_chann::Form_open_chann(QWidget* parent)
-    : FileDialog({window::kOpenFile, text::openTitle, text::openName, kExtension,
-                  text::openNameMessage, text::openExtensionMessage, loadDataFile},
+Form_open_chann::Form_open_chann(RadioDocument& doc, QWidget* parent)
+    : FileDialog({window::kOpenFile, text::openTitle, text::openName, kExtension, text::openNameMessage,
+                  text::openExtensionMessage, [&doc](const QString& path) { return loadDataFile(doc, path); }},
                  parent)
 {
 }
 
-Form_save_chann::Form_save_chann(QWidget* parent)
-    : FileDialog({window::kSaveFile, text::saveTitle, text::saveName, kExtension,
-                  text::saveNameMessage, text::saveExtensionMessage, saveDataFile},
+Form_save_chann::Form_save_chann(const RadioDocument& doc, QWidget* parent)
+    : FileDialog({window::kSaveFile, text::saveTitle, text::saveName, kExtension, text::saveNameMessage,
+                  text::saveExtensionMessage, [&doc](const QString& path) { return saveDataFile(doc, path); }},
                  parent)
 {
 }

@@ -2,7 +2,6 @@
 
 #include "app/form_comm_texts.h"
 #include "editors/defaults.h"
-#include "image/image_changes.h"
 #include "link/transfer_texts.h"
 #include "link/whole_radio.h"
 #include "ui/shell.h"
@@ -55,7 +54,10 @@ WindowDescriptor dialog(bool read)
 
 }  // namespace
 
-FormComm::FormComm(WindowDescriptor descriptor, QWidget* parent) : TransferWindow(std::move(descriptor), parent) {}
+FormComm::FormComm(WindowDescriptor descriptor, RadioDocument& doc, QWidget* parent)
+    : TransferWindow(std::move(descriptor), doc, parent)
+{
+}
 
 void FormComm::showEvent(QShowEvent* event)
 {
@@ -82,23 +84,22 @@ void FormComm::placeInMainWindow()
 
 // --- read ------------------------------------------------------------------
 
-Form_Comm_Read::Form_Comm_Read(QWidget* parent) : FormComm(dialog(true), parent) {}
-
-// Every open editor shows what was read before the report comes up.
-void Form_Comm_Read::afterRead() { imageChanges().announce(region::wholeRead, this); }
+Form_Comm_Read::Form_Comm_Read(RadioDocument& doc, QWidget* parent) : FormComm(dialog(true), doc, parent) {}
 
 std::optional<TransferPlan> Form_Comm_Read::plan(Direction direction)
 {
     if (direction != Direction::Read)
         return std::nullopt;
-    // The image changes only at the finish, once every block has arrived.
-    return wholeReadPlan(appImage())
+    // The image changes only at the finish, once every block has arrived, as
+    // one edit: every open editor shows what was read before the report
+    // comes up.
+    return wholeReadPlan(document(), this)
         .withProgress(countingProgress(common::readingBefore, common::readingAfter, kWholeReadBlocks));
 }
 
 // --- write -----------------------------------------------------------------
 
-Form_Comm_Write::Form_Comm_Write(QWidget* parent) : FormComm(dialog(false), parent) {}
+Form_Comm_Write::Form_Comm_Write(RadioDocument& doc, QWidget* parent) : FormComm(dialog(false), doc, parent) {}
 
 std::optional<TransferPlan> Form_Comm_Write::plan(Direction direction)
 {
@@ -106,8 +107,8 @@ std::optional<TransferPlan> Form_Comm_Write::plan(Direction direction)
         return std::nullopt;
     // The constant tables (the 5-tone standards) go into the image first.
     // An open 5-tone window shows them before anything is sent.
-    imageChanges().announce(prepare_whole_write(appImage()), this);
-    return wholeWritePlan(appImage())
+    prepare_whole_write(document(), this);
+    return wholeWritePlan(document().image())
         .withProgress(countingProgress(common::writingBefore, common::writingAfter, kWholeWriteRows));
 }
 

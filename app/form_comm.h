@@ -15,7 +15,7 @@ public:
     static constexpr int kButtonRise = 1500;
 
 protected:
-    FormComm(WindowDescriptor descriptor, QWidget* parent);
+    FormComm(WindowDescriptor descriptor, RadioDocument& doc, QWidget* parent);
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -26,17 +26,16 @@ private:
 class Form_Comm_Read final : public FormComm {
     Q_OBJECT
 public:
-    explicit Form_Comm_Read(QWidget* parent = nullptr);
+    explicit Form_Comm_Read(RadioDocument& doc, QWidget* parent = nullptr);
 
 private:
     std::optional<TransferPlan> plan(Direction direction) override;
-    void afterRead() override;
 };
 
 class Form_Comm_Write final : public FormComm {
     Q_OBJECT
 public:
-    explicit Form_Comm_Write(QWidget* parent = nullptr);
+    explicit Form_Comm_Write(RadioDocument& doc, QWidget* parent = nullptr);
 
 private:
     std::optional<TransferPlan> plan(Direction direction) override;

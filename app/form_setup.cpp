@@ -34,10 +34,10 @@ constexpr int kButtonHeight = 28;
 constexpr int kColumns = 4;  // COM1-4, COM5-8, COM9-12: one device family a row
 }  // namespace
 
-Form_setup::Form_setup(QWidget* parent) : Form_setup(mainIdentification(), parent) {}
+Form_setup::Form_setup(RadioDocument& doc, QWidget* parent) : Form_setup(doc, mainIdentification(), parent) {}
 
-Form_setup::Form_setup(Identification* identification, QWidget* parent)
-    : QWidget(parent), identification_(identification)
+Form_setup::Form_setup(RadioDocument& doc, Identification* identification, QWidget* parent)
+    : QWidget(parent), doc_(doc), identification_(identification)
 {
     setObjectName(window::kSetup);
 
@@ -107,7 +107,7 @@ void Form_setup::prepare()
     for (QRadioButton* option : options_)
         option->setChecked(false);
     group_->setExclusive(true);
-    const int current = portNumber();
+    const int current = doc_.portNumber();
     if (current >= kFirstPort && current <= kLastPort)
         options_[current - 1]->setChecked(true);
 }
@@ -135,7 +135,7 @@ void Form_setup::layOut()
 void Form_setup::confirm()
 {
     if (const int chosen = selectedPort())
-        setPortNumber(chosen);  // none selected: the port number stays
+        doc_.setPortNumber(chosen);  // none selected: the port number stays
 
     for (int panel : {2, 4, 6, 8, 10})
         setStatusPanel(panel, QString());
@@ -153,10 +153,10 @@ bool Form_setup::openChosenPort()
 {
     if (identification_)
         identification_->closePort();
-    setPortFailure(false);
+    doc_.setPortFailure(false);
     const std::unique_ptr<SerialPort> port = makeSerialPort();
-    if (!port->open(portNumber())) {
-        setPortFailure(true);
+    if (!port->open(doc_.portNumber())) {
+        doc_.setPortFailure(true);
         prompt(transfer_text::titleCapital, PromptIcon::Warning, transfer_text::portOpenError);
         return false;
     }

@@ -12,6 +12,8 @@ class QGroupBox;
 class QPushButton;
 class QRadioButton;
 
+#include "image/radio_document.h"
+
 namespace vx {
 
 class Identification;
@@ -25,8 +27,8 @@ public:
     static constexpr int kButtonRise = 1500;
 
     // Confirm restarts `identification` (the main window's by default).
-    explicit Form_setup(QWidget* parent = nullptr);
-    explicit Form_setup(Identification* identification, QWidget* parent = nullptr);
+    explicit Form_setup(RadioDocument& doc, QWidget* parent = nullptr);
+    Form_setup(RadioDocument& doc, Identification* identification, QWidget* parent = nullptr);
 
     // The port whose option button is selected (1..12), 0 when none is.
     int selectedPort() const;
@@ -49,6 +51,7 @@ private:
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
     bool prepared_ = false;
+    RadioDocument& doc_;
     Identification* identification_ = nullptr;
 };
 

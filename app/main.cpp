@@ -2,6 +2,7 @@
 #include "app/mdimain.h"
 #include "app/startup.h"
 #include "app/windows.h"
+#include "image/radio_document.h"
 #include "image/version.h"
 #include "ui/prompt_box.h"
 
@@ -28,9 +29,11 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     vx::MessageBoxPrompts prompts;
     vx::setPromptService(&prompts);
-    vx::registerWindows();
+    // The one radio the window program works on.
+    vx::RadioDocument radio;
+    vx::registerWindows(radio);
 
-    vx::MDImain window;
+    vx::MDImain window(radio);
     vx::runStartup(window);
     const int rc = app.exec();
     vx::setPromptService(nullptr);

@@ -81,7 +81,7 @@ constexpr const char* kEditorEntries[] = {"fm_chann_edit", "chann_edit", "sys_ed
 
 }  // namespace
 
-MDImain::MDImain(QWidget* parent) : QMainWindow(parent), area_(new QMdiArea(this))
+MDImain::MDImain(RadioDocument& doc, QWidget* parent) : QMainWindow(parent), doc_(doc), area_(new QMdiArea(this))
 {
     setObjectName(window::kMain);
     setWindowTitle(t::kTitle.in(false));
@@ -92,7 +92,7 @@ MDImain::MDImain(QWidget* parent) : QMainWindow(parent), area_(new QMdiArea(this
     buildToolbar();
     buildStatusBar();
 
-    identification_ = std::make_unique<Identification>();
+    identification_ = std::make_unique<Identification>(LinkContext::of(doc_));
     identification_->onIdentified = [this] { enableEditorEntries(); };
     identification_->onPortError = [] {
         prompt(transfer_text::titleCapital, PromptIcon::Warning, transfer_text::portOpenError);

@@ -17,10 +17,12 @@ class QToolBar;
 namespace vx {
 
 class Identification;
+class RadioDocument;
 
 class MDImain final : public QMainWindow {
 public:
-    explicit MDImain(QWidget* parent = nullptr);
+    // The main window of the radio `doc`, which outlives it.
+    explicit MDImain(RadioDocument& doc, QWidget* parent = nullptr);
     ~MDImain() override;
 
     // A menu entry by its code name (menus included: their menu action).
@@ -33,6 +35,7 @@ public:
     QMdiArea* mdiArea() const { return area_; }
     QToolBar* toolbar() const { return toolbar_; }
     Identification* identification() const { return identification_.get(); }
+    RadioDocument& document() const { return doc_; }
 
     // Start-up: panel widths as shares of the screen width, and the
     // start-up captions of the frame in the current language.
@@ -60,6 +63,7 @@ private:
     void captionPanelsAndTitle();
     void enableEditorEntries();
 
+    RadioDocument& doc_;
     QMdiArea* area_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     QHash<QString, QAction*> items_;

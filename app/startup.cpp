@@ -50,13 +50,13 @@ void adviseDisplayMode(MDImain&)
         prompt(QString::fromUtf8(t::kAdviceTitle), PromptIcon::Warning, QString::fromUtf8(t::kAdviceText));
 }
 
-void probe(MDImain&) { probePorts(); }
+void probe(MDImain& w) { probePorts(w.document()); }
 
-void buildTables(MDImain&)
+void buildTables(MDImain& w)
 {
     tones::labels();  // the tone and code list
     options::build_option_constants();
-    resetBandLimits();
+    w.document().setBandLimits(kDefaultBandLimits);
 }
 
 void startIdentification(MDImain& w)
@@ -67,11 +67,11 @@ void startIdentification(MDImain& w)
 
 // 0xFF, then every editor's factory defaults in their fixed order, the
 // channels last.
-void layImage(MDImain&) { lay_startup_defaults(appImage()); }
+void layImage(MDImain& w) { lay_startup_defaults(w.document()); }
 
 // The adjustment editor's 16 x 16 defaults into its table, outside the
 // image.
-void copyAdjustTable(MDImain&) { adjust::load_defaults(adjust::table()); }
+void copyAdjustTable(MDImain& w) { adjust::load_defaults(w.document().part<adjust::Table>()); }
 
 void openOptions(MDImain&) { shell::openWindow(window::kOptions); }
 

@@ -17,28 +17,28 @@
 
 namespace vx {
 
-void registerWindows()
+void registerWindows(RadioDocument& doc)
 {
     using shell::registerWindow;
     // Whole-radio read and write.
-    registerWindow(window::kCommRead, [] { return new Form_Comm_Read; });
-    registerWindow(window::kCommWrite, [] { return new Form_Comm_Write; });
+    registerWindow(window::kCommRead, [&doc] { return new Form_Comm_Read(doc); });
+    registerWindow(window::kCommWrite, [&doc] { return new Form_Comm_Write(doc); });
     // Port setup and the data file dialogs.
-    registerWindow(window::kSetup, [] { return new Form_setup; });
-    registerWindow(window::kOpenFile, [] { return new Form_open_chann; });
-    registerWindow(window::kSaveFile, [] { return new Form_save_chann; });
+    registerWindow(window::kSetup, [&doc] { return new Form_setup(doc); });
+    registerWindow(window::kOpenFile, [&doc] { return new Form_open_chann(doc); });
+    registerWindow(window::kSaveFile, [&doc] { return new Form_save_chann(doc); });
     // Channel lists: import (with its report) and export.
-    registerWindow(window::kImportCsv, [] { return new Form_import_csv; });
-    registerWindow(window::kExportCsv, [] { return new Form_export_csv; });
-    registerWindow(window::kCsvReport, [] { return new Form_csv_report; });
+    registerWindow(window::kImportCsv, [&doc] { return new Form_import_csv(doc); });
+    registerWindow(window::kExportCsv, [&doc] { return new Form_export_csv(doc); });
+    registerWindow(window::kCsvReport, [&doc] { return new Form_csv_report(doc); });
     // Editors.
-    registerWindow(window::kChannels, [] { return new frm_chann; });
-    registerWindow(window::kOptions, [] { return new frm_option; });
-    registerWindow(window::kDtmf, [] { return new frm_dtmf; });
-    registerWindow(window::kTwoTone, [] { return new frm_2tone; });
-    registerWindow(window::kFiveTone, [] { return new frm_5tone; });
-    registerWindow(window::kFm, [] { return new frm_FM; });
-    registerWindow(window::kAdjust, [] { return new frm_Adj_Txp; });
+    registerWindow(window::kChannels, [&doc] { return new frm_chann(doc); });
+    registerWindow(window::kOptions, [&doc] { return new frm_option(doc); });
+    registerWindow(window::kDtmf, [&doc] { return new frm_dtmf(doc); });
+    registerWindow(window::kTwoTone, [&doc] { return new frm_2tone(doc); });
+    registerWindow(window::kFiveTone, [&doc] { return new frm_5tone(doc); });
+    registerWindow(window::kFm, [&doc] { return new frm_FM(doc); });
+    registerWindow(window::kAdjust, [&doc] { return new frm_Adj_Txp(doc); });
     // About box.
     registerWindow(window::kAbout, [] { return new AboutBox; });
 }

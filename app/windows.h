@@ -4,6 +4,9 @@
 
 namespace vx {
 
-void registerWindows();
+class RadioDocument;
+
+// Every window works on `doc`, which outlives them.
+void registerWindows(RadioDocument& doc);
 
 }  // namespace vx

@@ -1,5 +1,6 @@
 // Times the channel editor's grid refresh (all 200 channels decoded into the
 // grid, offscreen) and saving and loading a ".dat" data file.
+#include "image/radio_document.h"
 #include "editors/channels/channel_codec.h"
 #include "editors/channels/datafile.h"
 #include "editors/channels/frm_chann.h"
@@ -38,7 +39,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
 
     // Every channel in use, with a name, so every cell has text to show.
-    vx::Image& image = vx::appImage();
+    vx::RadioDocument radio;
+    vx::Image& image = radio.unrecorded();  // laid and switched as a fixture
     vx::channels::load_factory_channels(image);
     for (int n = 0; n < vx::channels::kChannels; ++n) {
         vx::channels::new_channel(image, n);
@@ -53,7 +55,7 @@ int main(int argc, char** argv)
     for (int n = 0; n < vx::channels::kChannels; ++n)
         vx::channels::set_rx(second, n, QString::number(400 + n * 0.025, 'f', 3));
 
-    vx::frm_chann window;
+    vx::frm_chann window(radio);
     window.show();
     QApplication::processEvents();
     const double unchanged = medianMs(101, [&] {

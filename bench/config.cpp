@@ -53,13 +53,13 @@ int main(int argc, char** argv)
     const double exportMs = medianMs(rounds, [&] { text = config::export_config(image); });
     const double applySameMs = medianMs(rounds, [&] {
         Image copy = image;
-        config::apply_config(text, copy);
+        config::apply_config(text, copy, kDefaultBandLimits);
     });
     Image defaults;
     lay_startup_defaults(defaults);
     const double applyDefaultsMs = medianMs(rounds, [&] {
         Image copy = defaults;
-        config::apply_config(text, copy);
+        config::apply_config(text, copy, kDefaultBandLimits);
     });
     std::printf("text configuration of 200 channels, 16 presets and the options: %lld bytes\n", static_cast<long long>(text.size()));
     std::printf("  export                          %7.2f ms (median of %d; goal under 20 ms)\n", exportMs, rounds);

@@ -1,6 +1,7 @@
 // Times each editor window: opening it (construction, first show and first
 // refresh, offscreen) and refreshing it from the image. The image holds what
 // start-up lays down. Aims: open < 50 ms, refresh < 5 ms.
+#include "image/radio_document.h"
 #include "app/mdimain.h"
 #include "app/startup.h"
 #include "app/windows.h"
@@ -46,8 +47,9 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // No prompt service: a port message from the start-up is dropped.
-    vx::registerWindows();
-    vx::MDImain main;
+    vx::RadioDocument radio;
+    vx::registerWindows(radio);
+    vx::MDImain main(radio);
     vx::runStartup(main);
     vx::shell::closeAllWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -3,6 +3,7 @@
 // start-up. Serial ports are replaced by one that never opens, so the
 // figures do not depend on the devices of the machine.
 
+#include "image/radio_document.h"
 #include "app/mdimain.h"
 #include "app/startup.h"
 #include "app/windows.h"
@@ -82,9 +83,10 @@ int main(int argc, char** argv)
     SilentPrompts prompts;
     vx::setPromptService(&prompts);
     vx::setSerialPortFactory([] { return std::make_unique<NoPort>(); });
-    vx::registerWindows();
+    vx::RadioDocument radio;
+    vx::registerWindows(radio);
 
-    vx::MDImain window;
+    vx::MDImain window(radio);
     double ageAtShown = -1;
     qint64 mainToShown = -1;
     vx::runStartup(window, [&](const QString& step) {

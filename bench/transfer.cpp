@@ -7,6 +7,7 @@
 //
 //   transfer [--latency MS] [--port N]
 
+#include "image/radio_document.h"
 #include "app/windows.h"
 #include "editors/channels/channel_codec.h"
 #include "editors/channels/datafile.h"
@@ -53,9 +54,9 @@ struct Figures {
 
 // Runs one transfer plan on a session with the product's serial port and
 // timers, as a window does; no retries, so a time-out shows as a failure.
-Figures run(TransferPlan plan)
+Figures run(RadioDocument& doc, TransferPlan plan)
 {
-    TransferSession session;
+    TransferSession session(LinkContext::of(doc));
     QEventLoop loop;
     Figures f;
     QObject::connect(&session, &TransferSession::succeeded, &loop, [&] {
@@ -164,14 +165,15 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "transfer: cannot start the emulator: %s\n", qPrintable(error));
         return 1;
     }
-    setPortNumber(portNo);
+    RadioDocument doc;
+    doc.setPortNumber(portNo);
     std::printf("emulator on %s as COM%d, 9600 baud wire time, %.1f ms latency\n", qPrintable(radio.devicePath()), portNo, latency);
 
     // Read: handshake + 201 requests out (the first with its 06), 201
     // acknowledgements; identity reply + 201 blocks in.
     Image image;
     image.fill(0);
-    const Figures read = run(wholeReadPlan(image));
+    const Figures read = run(doc, wholeReadPlan(image));
     bool same = true;
     for (int r = 0; r <= region::wholeRead.last; ++r)
         same = same && std::ranges::equal(image.row(r), memory.row(r));
@@ -181,7 +183,7 @@ int main(int argc, char** argv)
     // Write: handshake + 784 packets of 21 bytes out; identity + 784 acks in.
     for (auto& b : image.bytes())
         b = uint8_t(rng());
-    const Figures write = run(wholeWritePlan(image));
+    const Figures write = run(doc, wholeWritePlan(image));
     const Image after = radio.memory();
     same = true;
     for (int r = 0; r <= region::wholeWrite.last; ++r)
@@ -228,14 +230,14 @@ int main(int argc, char** argv)
     }
 
     // Each window's own region, read then written, with its own plan.
-    registerWindows();
+    registerWindows(doc);
     for (const char* name : kWindows) {
         auto* window = dynamic_cast<TransferWindow*>(shell::openWindow(QString::fromLatin1(name)));
         for (const Direction d : {Direction::Read, Direction::Write}) {
             const std::optional<TransferPlan> plan = window ? window->transferPlan(d) : std::nullopt;
             if (!plan)
                 continue;
-            const Figures f = run(*plan);
+            const Figures f = run(doc, *plan);
             reportPlan(QStringLiteral("%1 %2").arg(name, d == Direction::Read ? "read" : "write"), f, *plan, latency);
             all = all && f.ok;
         }

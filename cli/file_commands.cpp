@@ -123,7 +123,7 @@ std::optional<QByteArray> readConf(const QString& path)
 // Applies a configuration to an image; false after listing every problem.
 bool applyConf(const QString& path, const QByteArray& text, Image& image)
 {
-    const config::Applied r = config::apply_config(text, image);
+    const config::Applied r = config::apply_config(text, image, kDefaultBandLimits);
     if (r.ok())
         return true;
     err() << T::confFailed.str().arg(path) << Qt::endl;
@@ -148,7 +148,7 @@ int exportCsvCommand(const QCommandLineParser& p, const QStringList& a)
     Image image;
     if (!loadFile(a[0], image))
         return kExitFile;
-    for (int n : channels::export_problems(image, bandLimits()))
+    for (int n : channels::export_problems(image, kDefaultBandLimits))
         err() << channels::csv_text::notExpressible.str().arg(n) << Qt::endl;
     return writeOutput(p, channels::export_csv(image));
 }

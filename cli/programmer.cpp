@@ -16,7 +16,7 @@ using namespace std::chrono_literals;
 constexpr auto kSignalPoll = 20ms;  // how often a running command looks for a signal
 
 // Runs a plan on a session of its own until it ends.
-Transfer run(TransferPlan plan, int total, const ProgressFn& progress)
+Transfer run(RadioDocument& radio, TransferPlan plan, int total, const ProgressFn& progress)
 {
     Transfer result;
     const bool write = plan.params.direction == Direction::Write;
@@ -30,7 +30,7 @@ Transfer run(TransferPlan plan, int total, const ProgressFn& progress)
             progress(request, total);
         return std::nullopt;
     };
-    TransferSession session;
+    TransferSession session(LinkContext::of(radio));
     QEventLoop loop;
     QObject::connect(&session, &TransferSession::succeeded, &loop, [&] {
         if (write)
@@ -72,13 +72,13 @@ Transfer run(TransferPlan plan, int total, const ProgressFn& progress)
 
 }  // namespace
 
-Identified identify()
+Identified identify(RadioDocument& radio)
 {
     Identified result{Failure::NoAnswer, {}};
-    LinkContext context = LinkContext::application();
-    context.identified = [&](const IdentityInfo& info) {
+    LinkContext context = LinkContext::of(radio);
+    context.identified = [&, publish = context.identified](const IdentityInfo& info) {
         result = {Failure::None, info};
-        publishIdentity(info);  // band limits for what follows
+        publish(info);  // band limits for what follows
     };
     Identification identification(context);
     QEventLoop loop;
@@ -104,36 +104,36 @@ Identified identify()
     return result;
 }
 
-Transfer readRadio(Image& image, const ProgressFn& progress)
+Transfer readRadio(RadioDocument& radio, Image& image, const ProgressFn& progress)
 {
     Image fresh = image;
-    const Transfer t = run(wholeReadPlan(fresh), kWholeReadBlocks, progress);
+    const Transfer t = run(radio, wholeReadPlan(fresh), kWholeReadBlocks, progress);
     if (t.failure == Failure::None)
         image = fresh;
     return t;
 }
 
-Transfer readBlocks(Image& image, const std::vector<int>& blocks, const ProgressFn& progress)
+Transfer readBlocks(RadioDocument& radio, Image& image, const std::vector<int>& blocks, const ProgressFn& progress)
 {
     if (blocks.empty())
         return {};
     Image fresh = image;
-    const Transfer t = run(blocksReadPlan(fresh, blocks), int(blocks.size()), progress);
+    const Transfer t = run(radio, blocksReadPlan(fresh, blocks), int(blocks.size()), progress);
     if (t.failure == Failure::None)
         image = fresh;
     return t;
 }
 
-Transfer writeRadio(const Image& image, const ProgressFn& progress)
+Transfer writeRadio(RadioDocument& radio, const Image& image, const ProgressFn& progress)
 {
-    return run(wholeWritePlan(image), kWholeWriteRows, progress);
+    return run(radio, wholeWritePlan(image), kWholeWriteRows, progress);
 }
 
-Transfer writeRows(const Image& image, const std::vector<int>& rows, const ProgressFn& progress)
+Transfer writeRows(RadioDocument& radio, const Image& image, const std::vector<int>& rows, const ProgressFn& progress)
 {
     if (rows.empty())
         return {};
-    return run(rowsWritePlan(image, rows), int(rows.size()), progress);
+    return run(radio, rowsWritePlan(image, rows), int(rows.size()), progress);
 }
 
 }  // namespace vx::cli

@@ -6,6 +6,7 @@
 // catchInterrupts() stops each of them (a write after the packet in flight).
 
 #include "image/image.h"
+#include "image/radio_document.h"
 #include "link/identity.h"
 #include "link/transfer_plan.h"
 
@@ -35,17 +36,20 @@ struct Transfer {
     int acknowledged = 0;  // a write: packets the radio acknowledged, in order
 };
 
+// Each takes the radio document of the command: its port, its port-failure
+// flag and its band limits.
+//
 // The handshake with three retries, as the main window's identification.
-Identified identify();
+Identified identify(RadioDocument& radio);
 // A whole-radio read into `image` (rows 0..787); `image` changes only when
 // every block arrived.
-Transfer readRadio(Image& image, const ProgressFn& progress);
+Transfer readRadio(RadioDocument& radio, Image& image, const ProgressFn& progress);
 // The rows of `blocks` (64-byte blocks, rows 4b..4b+3) into `image`, only
 // when every block arrived.
-Transfer readBlocks(Image& image, const std::vector<int>& blocks, const ProgressFn& progress);
+Transfer readBlocks(RadioDocument& radio, Image& image, const std::vector<int>& blocks, const ProgressFn& progress);
 // A whole-radio write of rows 0..783 of `image`, one attempt.
-Transfer writeRadio(const Image& image, const ProgressFn& progress);
+Transfer writeRadio(RadioDocument& radio, const Image& image, const ProgressFn& progress);
 // Rows `rows` of `image` (ascending), one attempt.
-Transfer writeRows(const Image& image, const std::vector<int>& rows, const ProgressFn& progress);
+Transfer writeRows(RadioDocument& radio, const Image& image, const std::vector<int>& rows, const ProgressFn& progress);
 
 }  // namespace vx::cli

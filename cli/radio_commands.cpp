@@ -35,7 +35,7 @@ namespace {
 
 // Sets up the port for a radio command: tracing, and the port number given
 // or found by trying COM8 down to COM1. Exit code on failure.
-int preparePort(const QCommandLineParser& p)
+int preparePort(const QCommandLineParser& p, RadioDocument& radio)
 {
     catchInterrupts();
     if (p.isSet(kTrace))
@@ -43,15 +43,15 @@ int preparePort(const QCommandLineParser& p)
             return std::make_unique<TracePort>(std::make_unique<QtSerialPort>(), err(), clock());
         });
     if (p.isSet(kPort)) {
-        setPortNumber(p.value(kPort).toInt());  // checked when the options were read
+        radio.setPortNumber(p.value(kPort).toInt());  // checked when the options were read
     } else {
-        probePorts();
-        if (portFailure()) {
+        probePorts(radio);
+        if (radio.portFailed()) {
             err() << T::noPort.str() << Qt::endl;
             return kExitPort;
         }
     }
-    err() << T::portOpened.str().arg(portNumber()).arg(deviceForPort(portNumber())) << Qt::endl;
+    err() << T::portOpened.str().arg(radio.portNumber()).arg(deviceForPort(radio.portNumber())) << Qt::endl;
     return kExitOk;
 }
 
@@ -75,11 +75,11 @@ ProgressFn progressOn(Progress& bar)
 }
 
 // A whole read into a fresh image, with a progress bar.
-Transfer readWhole(Image& image, const Text& what)
+Transfer readWhole(RadioDocument& radio, Image& image, const Text& what)
 {
     Progress bar(err(), Progress::stderrIsTerminal(), what.str() + QLatin1Char(' ') + T::blocks.str(), kWholeReadBlocks);
     image = freshImage();
-    const Transfer t = readRadio(image, progressOn(bar));
+    const Transfer t = readRadio(radio, image, progressOn(bar));
     bar.finish();
     return t;
 }
@@ -95,10 +95,10 @@ int reportMismatch(const std::vector<int>& rows)
 
 // Reads the whole radio and compares it with `file` as a write of it leaves
 // the radio (the 5-tone table rows may hold the file's or the tables').
-int verifyAgainst(const Image& file)
+int verifyAgainst(RadioDocument& doc, const Image& file)
 {
     Image radio;
-    const Transfer t = readWhole(radio, T::verifying);
+    const Transfer t = readWhole(doc, radio, T::verifying);
     if (t.failure != Failure::None)
         return failureExit(t.failure);
     const std::vector<int> differ = rows_not_held(file, radio);
@@ -193,14 +193,15 @@ int portsCommand(const QCommandLineParser&, const QStringList&)
 
 int identifyCommand(const QCommandLineParser& p, const QStringList&)
 {
-    if (const int rc = preparePort(p))
+    RadioDocument radio;
+    if (const int rc = preparePort(p, radio))
         return rc;
-    const Identified id = identify();
+    const Identified id = identify(radio);
     if (id.failure != Failure::None)
         return failureExit(id.failure);
     const IdentityInfo& i = id.info;
     if (p.isSet(kJson)) {
-        QJsonObject o{{QStringLiteral("port"), portNumber()},
+        QJsonObject o{{QStringLiteral("port"), radio.portNumber()},
                       {QStringLiteral("model"), i.model.trimmed()},
                       {QStringLiteral("version"), i.version.trimmed()},
                       {QStringLiteral("serial"), i.serial.trimmed()},
@@ -221,10 +222,11 @@ int readCommand(const QCommandLineParser& p, const QStringList& a)
 {
     if (!outputCreatable(a[0]))
         return kExitFile;  // known before the port is touched
-    if (const int rc = preparePort(p))
+    RadioDocument radio;
+    if (const int rc = preparePort(p, radio))
         return rc;
     Image image;
-    const Transfer t = readWhole(image, T::reading);
+    const Transfer t = readWhole(radio, image, T::reading);
     if (t.failure != Failure::None)
         return failureExit(t.failure);
     if (!saveFile(image, a[0]))
@@ -247,12 +249,13 @@ int writeCommand(const QCommandLineParser& p, const QStringList& a)
         if (!outputCreatable(backup))
             return kExitFile;
     }
-    if (const int rc = preparePort(p))
+    RadioDocument doc;
+    if (const int rc = preparePort(p, doc))
         return rc;
 
     Image radio;
     if (backupFirst) {
-        const Transfer t = readWhole(radio, T::reading);
+        const Transfer t = readWhole(doc, radio, T::reading);
         if (t.failure != Failure::None)
             return failureExit(t.failure);
     }
@@ -291,7 +294,7 @@ int writeCommand(const QCommandLineParser& p, const QStringList& a)
     }
 
     Progress bar(err(), Progress::stderrIsTerminal(), T::writing.str() + QLatin1Char(' ') + T::rows.str(), int(rows.size()));
-    const Transfer t = full ? writeRadio(target, progressOn(bar)) : writeRows(target, rows, progressOn(bar));
+    const Transfer t = full ? writeRadio(doc, target, progressOn(bar)) : writeRows(doc, target, rows, progressOn(bar));
     bar.finish();
     if (t.failure != Failure::None) {
         const int rc = failureExit(t.failure);
@@ -302,13 +305,13 @@ int writeCommand(const QCommandLineParser& p, const QStringList& a)
     if (p.isSet(kNoVerify))
         return kExitOk;
     if (full)
-        return verifyAgainst(file);
+        return verifyAgainst(doc, file);
 
     // Reads back only the blocks that hold the rows written.
     const std::vector<int> blocks = blocksOfRows(rows);
     Image back = target;
     Progress verifyBar(err(), Progress::stderrIsTerminal(), T::verifying.str() + QLatin1Char(' ') + T::blocks.str(), int(blocks.size()));
-    const Transfer v = readBlocks(back, blocks, progressOn(verifyBar));
+    const Transfer v = readBlocks(doc, back, blocks, progressOn(verifyBar));
     verifyBar.finish();
     if (v.failure != Failure::None)
         return failureExit(v.failure);
@@ -328,9 +331,10 @@ int verifyCommand(const QCommandLineParser& p, const QStringList& a)
     Image image;
     if (!loadFile(a[0], image))
         return kExitFile;
-    if (const int rc = preparePort(p))
+    RadioDocument radio;
+    if (const int rc = preparePort(p, radio))
         return rc;
-    return verifyAgainst(image);
+    return verifyAgainst(radio, image);
 }
 
 QStringList regionLines(const std::vector<int>& rows)

@@ -11,24 +11,46 @@
 
 namespace vx {
 
-void lay_startup_defaults(Image& image)
+namespace {
+
+// The option defaults keep the working copy's bytes where they have none:
+// zero, as after a fresh start.
+void layDefaults(Image& image, options::OptionBlock& copy)
 {
     image.fill(Image::kFill);
     fm::load_factory_presets(image);
-    // The option defaults keep the working copy's bytes where they have
-    // none: zero, as after a fresh start.
-    options::working_copy() = options::OptionBlock();
-    options::lay_down_defaults(image, options::working_copy());
+    copy = options::OptionBlock();
+    options::lay_down_defaults(image, copy);
     dtmf::load_defaults(image);
     two_tone::load_defaults(image);
     five_tone::load_defaults(image);
     channels::load_factory_channels(image);
 }
 
+}  // namespace
+
+void lay_startup_defaults(Image& image)
+{
+    options::OptionBlock copy;
+    layDefaults(image, copy);
+}
+
+void lay_startup_defaults(RadioDocument& doc)
+{
+    Image image;
+    layDefaults(image, doc.part<options::OptionBlock>());
+    doc.start(image);
+}
+
 region::Rows prepare_whole_write(Image& image)
 {
     five_tone::lay_tables(image);
     return five_tone::kTableRows;
+}
+
+void prepare_whole_write(RadioDocument& doc, const QObject* source)
+{
+    doc.edit(edits::writeTables(), five_tone::kTableRows, [](Image& image) { prepare_whole_write(image); }, source);
 }
 
 std::vector<int> rows_not_held(const Image& file, const Image& radio)

@@ -4,6 +4,7 @@
 // fresh image, and what a whole-radio write lays in before it sends.
 
 #include "image/image.h"
+#include "image/radio_document.h"
 
 #include <vector>
 
@@ -13,11 +14,16 @@ namespace vx {
 // in start-up order: FM presets, optional features, DTMF, 2-tone, 5-tone,
 // channels.
 void lay_startup_defaults(Image& image);
+// The same as `doc`'s first contents: its record starts empty, its option
+// working copy holds the defaults, and open windows show them.
+void lay_startup_defaults(RadioDocument& doc);
 
 // A whole-radio write always carries the constant 5-tone tables: laid into
 // the image just before it starts, by the write dialog and the command line
 // alike. Returns the rows laid.
 region::Rows prepare_whole_write(Image& image);
+// The same in `doc`, as one edit announced from `source`.
+void prepare_whole_write(RadioDocument& doc, const QObject* source);
 
 // The rows of a whole-radio write (0..783) at which a radio that reads as
 // `radio` does not hold `file`. A row the write lays its tables into also

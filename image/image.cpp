@@ -11,12 +11,6 @@ int Image::index(int row, int byte)
     return row * kRowBytes + byte;
 }
 
-Image& appImage()
-{
-    static Image image;
-    return image;
-}
-
 void Image::setRow(int r, std::span<const uint8_t> bytes)
 {
     auto dst = row(r);

@@ -48,11 +48,6 @@ private:
     std::array<uint8_t, kSize> data_{};
 };
 
-// The application's one image, alive as long as the application runs.
-// Codecs take an Image& so they can be tested on images of their own; the
-// windows work on this one.
-Image& appImage();
-
 // Region map: first and last row of each region (inclusive).
 namespace region {
 struct Rows {

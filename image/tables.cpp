@@ -5,26 +5,8 @@
 namespace vx {
 
 namespace {
-BandLimits gLimits = kDefaultBandLimits;
 QStringList gCallAlert;
 }  // namespace
-
-const BandLimits& bandLimits() { return gLimits; }
-void setBandLimits(const BandLimits& limits)
-{
-    if (limits == gLimits)
-        return;
-    gLimits = limits;
-    emit bandLimitsSignals().changed();
-}
-
-void resetBandLimits() { setBandLimits(kDefaultBandLimits); }
-
-BandLimitsSignals& bandLimitsSignals()
-{
-    static BandLimitsSignals hub;
-    return hub;
-}
 
 QStringList callAlertTexts(bool inChinese)
 {

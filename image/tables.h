@@ -2,7 +2,6 @@
 // Shared tables other than the tone list: band limits, identity word,
 // call-alert list and the tone clock period.
 
-#include <QObject>
 #include <QStringList>
 #include <array>
 #include <cstdint>
@@ -19,19 +18,6 @@ struct BandLimits {
 };
 
 inline constexpr BandLimits kDefaultBandLimits{130, 179, 400, 520};
-
-// The limits every range check uses; replaced by each good identity reply.
-const BandLimits& bandLimits();
-void setBandLimits(const BandLimits& limits);
-void resetBandLimits();  // back to the defaults (start-up)
-
-// Tells the windows that show the band limits when they change.
-class BandLimitsSignals final : public QObject {
-    Q_OBJECT
-signals:
-    void changed();
-};
-BandLimitsSignals& bandLimitsSignals();
 
 // Identity word an identity reply must carry at bytes 13..16.
 inline constexpr std::array<uint8_t, 4> kIdentityWord{'P', 'N', 'R', 'B'};

@@ -1,5 +1,9 @@
 #include "link/engine.h"
 
+#include "image/radio_document.h"
+
+#include <QPointer>
+
 #include <algorithm>
 
 namespace vx {
@@ -13,10 +17,19 @@ constexpr auto kMidPacket = 2000ms;  // silence allowed while a packet leaves
 constexpr auto kReplyWait = 1000ms;  // silence allowed after a packet
 }  // namespace
 
-LinkContext LinkContext::application()
+LinkContext LinkContext::of(RadioDocument& doc)
 {
-    return {[] { return vx::portNumber(); }, [](bool failed) { vx::setPortFailure(failed); },
-            [](const IdentityInfo& info) { publishIdentity(info); }};
+    QPointer<RadioDocument> d(&doc);
+    return {[d] { return d ? d->portNumber() : 0; },
+            [d](bool failed) {
+                if (d)
+                    d->setPortFailure(failed);
+            },
+            [d](const IdentityInfo& info) {
+                publishIdentity(info);
+                if (d)
+                    d->setBandLimits(info.bandLimits());
+            }};
 }
 
 TransferEngine::TransferEngine(SerialPort& port, Timer& sender, Timer& timeout, Timer& retry, Events events,

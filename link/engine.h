@@ -32,6 +32,8 @@
 
 namespace vx {
 
+class RadioDocument;
+
 enum class Direction { Read, Write };
 
 inline constexpr int kBlockReplySize = 69;
@@ -39,16 +41,17 @@ inline constexpr int kBlockBytes = 64;
 inline constexpr int kWritePacketSize = 21;
 inline constexpr uint8_t kAck = 0x06;
 
-// What the engine needs from the application, passed in rather than read
-// from process-wide state: the port number to open, the port-failure flag,
-// and where a good identity reply goes.
+// What the engine needs from the radio's document, passed in rather than
+// read from process-wide state: the port number to open, the port-failure
+// flag, and where a good identity reply goes.
 struct LinkContext {
     std::function<int()> portNumber;
     std::function<void(bool failed)> setPortFailure;
     std::function<void(const IdentityInfo&)> identified;
 
-    // The application's: portNumber(), setPortFailure() and publishIdentity().
-    static LinkContext application();
+    // The document's port and failure flag; a good reply goes to the status
+    // panels (publishIdentity()) and replaces the document's band limits.
+    static LinkContext of(RadioDocument& doc);
 };
 
 struct TransferParams {
@@ -109,7 +112,7 @@ public:
     // it comes from inside one of the engine's own calls on the port: the
     // engine does nothing more for that attempt.
     TransferEngine(SerialPort& port, Timer& sender, Timer& timeout, Timer& retry, Events events,
-                   LinkContext context = LinkContext::application());
+                   LinkContext context = {});
     ~TransferEngine();
     TransferEngine(const TransferEngine&) = delete;
     TransferEngine& operator=(const TransferEngine&) = delete;

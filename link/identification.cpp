@@ -1,5 +1,7 @@
 #include "link/identification.h"
 
+#include "image/radio_document.h"
+
 #include "link/identification_texts.h"
 #include "link/identity.h"
 #include "link/status.h"
@@ -168,19 +170,19 @@ bool Identification::identified() const { return d->identified; }
 int Identification::retriesLeft() const { return d->retriesLeft; }
 SerialPort& Identification::port() { return *d->port; }
 
-int probePorts()
+int probePorts(RadioDocument& doc)
 {
     for (int n = 8; n >= 1; --n) {
-        setPortNumber(n);
-        setPortFailure(false);
+        doc.setPortNumber(n);
+        doc.setPortFailure(false);
         auto port = makeSerialPort();
         if (port->open(n)) {
             port->close();
             return n;
         }
-        setPortFailure(true);
+        doc.setPortFailure(true);
     }
-    setPortNumber(1);
+    doc.setPortNumber(1);
     return 1;
 }
 

@@ -16,7 +16,7 @@ class Identification {
 public:
     // Port and timers come from makeSerialPort()/makeTimer(); the context
     // gives the port number, the port-failure flag and the identity sink.
-    explicit Identification(LinkContext context = LinkContext::application());
+    explicit Identification(LinkContext context);
     ~Identification();
     Identification(const Identification&) = delete;
     Identification& operator=(const Identification&) = delete;
@@ -58,7 +58,8 @@ private:
 
 // Start-up port probe: tries ports 8, 7, ..., 1 silently and keeps the first
 // that opens (closing it again). When none opens the port number is 1 and
-// the port-failure flag stays set. Returns the port number chosen.
-int probePorts();
+// the port-failure flag stays set. Returns the port number chosen; the
+// document keeps it.
+int probePorts(RadioDocument& doc);
 
 }  // namespace vx

@@ -57,7 +57,6 @@ void publishIdentity(const IdentityInfo& info)
     setStatusPanel(2, info.model);
     setStatusPanel(4, info.serial);
     setStatusPanel(6, info.version);
-    setBandLimits(info.bandLimits());
 }
 
 }  // namespace vx

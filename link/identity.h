@@ -38,8 +38,8 @@ std::optional<IdentityInfo> parseIdentityReply(const QByteArray& reply);
 // " 136-- 174 MHZ": each limit with a leading space for the sign.
 QString limitsPanelText(int low, int high);
 
-// A good reply: writes status panels 2, 4, 6, 8, 10 and replaces the band
-// limits.
+// A good reply: writes status panels 2, 4, 6, 8, 10 (the document's band
+// limits are replaced by LinkContext::of).
 void publishIdentity(const IdentityInfo& info);
 
 }  // namespace vx

@@ -7,8 +7,6 @@ namespace vx {
 namespace {
 SerialPortFactory gPortFactory;
 TimerFactory gTimerFactory;
-int gPortNumber = 1;
-bool gPortFailure = false;
 }  // namespace
 
 std::unique_ptr<SerialPort> makeSerialPort()
@@ -20,10 +18,5 @@ std::unique_ptr<Timer> makeTimer() { return gTimerFactory ? gTimerFactory() : st
 
 void setSerialPortFactory(SerialPortFactory factory) { gPortFactory = std::move(factory); }
 void setTimerFactory(TimerFactory factory) { gTimerFactory = std::move(factory); }
-
-int portNumber() { return gPortNumber; }
-void setPortNumber(int n) { gPortNumber = n; }
-bool portFailure() { return gPortFailure; }
-void setPortFailure(bool failed) { gPortFailure = failed; }
 
 }  // namespace vx

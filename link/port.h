@@ -57,11 +57,4 @@ std::unique_ptr<Timer> makeTimer();
 void setSerialPortFactory(SerialPortFactory factory);  // empty: back to the default
 void setTimerFactory(TimerFactory factory);
 
-// Port number (1..12) every window opens, and the port-failure flag.
-// In memory only: the start-up probe or the port setup dialog sets them.
-int portNumber();
-void setPortNumber(int n);
-bool portFailure();
-void setPortFailure(bool failed);
-
 }  // namespace vx

@@ -93,6 +93,12 @@ TransferPlan& TransferPlan::withProgress(ProgressRule rule)
     return *this;
 }
 
+TransferPlan& TransferPlan::into(RadioDocument& doc, EditName name, std::vector<region::Rows> rows, const QObject* source)
+{
+    target_ = Target{&doc, std::move(name), std::move(rows), source};
+    return *this;
+}
+
 bool TransferPlan::store(const std::vector<QByteArray>& replies) const
 {
     // Every run is checked first: nothing is copied unless all can be.
@@ -100,8 +106,18 @@ bool TransferPlan::store(const std::vector<QByteArray>& replies) const
     for (const Store& s : stores_)
         if (!copySlotsToRows(replies, s.run, s.firstRow, none))
             return false;
-    for (const Store& s : stores_)
-        copySlotsToRows(replies, s.run, s.firstRow, s.sink);
+    auto copy = [&](Image* image) {
+        for (const Store& s : stores_) {
+            if (s.sink)
+                copySlotsToRows(replies, s.run, s.firstRow, s.sink);
+            else if (image)
+                copySlotsToRows(replies, s.run, s.firstRow, intoImage(*image));
+        }
+    };
+    if (target_ && target_->doc)
+        target_->doc->edit(target_->name, target_->rows, [&](Image& image) { copy(&image); }, target_->source);
+    else
+        copy(nullptr);
     return true;
 }
 

@@ -15,10 +15,12 @@
 // short read leaves its target as it was.
 
 #include "image/image.h"
+#include "image/radio_document.h"
 #include "image/language.h"
 #include "link/engine.h"
 
 #include <QByteArray>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <chrono>
@@ -83,6 +85,12 @@ struct TransferPlan {
     // Adds a copy of `run` into `sink` from `firstRow` on; every run is
     // checked before any is copied.
     TransferPlan& storing(SlotRun run, int firstRow, RowSink sink);
+    // The same into the image of the plan's document (see into()).
+    TransferPlan& storing(SlotRun run, int firstRow) { return storing(run, firstRow, RowSink{}); }
+    // A read into `doc`: the runs stored without a sink of their own go into
+    // its image as one edit named `name` of rows `rows`, announced from
+    // `source` (the window that shows the rows itself).
+    TransferPlan& into(RadioDocument& doc, EditName name, std::vector<region::Rows> rows, const QObject* source = nullptr);
     TransferPlan& withRetries(int count, std::chrono::milliseconds pause);
     TransferPlan& withProgress(ProgressRule rule);
 
@@ -97,6 +105,13 @@ private:
         RowSink sink;
     };
     std::vector<Store> stores_;
+    struct Target {
+        QPointer<RadioDocument> doc;
+        EditName name;
+        std::vector<region::Rows> rows;
+        const QObject* source = nullptr;
+    };
+    std::optional<Target> target_;
 };
 
 }  // namespace vx

@@ -23,7 +23,7 @@ void TransferSession::reportTick()
     }
 }
 
-TransferSession::TransferSession(QObject* parent, LinkContext context)
+TransferSession::TransferSession(LinkContext context, QObject* parent)
     : QObject(parent), port_(makeSerialPort()), sender_(makeTimer()), timeout_(makeTimer()), retry_(makeTimer()),
       report_(makeTimer())
 {

@@ -26,7 +26,7 @@ class TransferSession final : public QObject {
     Q_OBJECT
 public:
     // Port and timers come from makeSerialPort() and makeTimer().
-    explicit TransferSession(QObject* parent = nullptr, LinkContext context = LinkContext::application());
+    TransferSession(LinkContext context, QObject* parent = nullptr);
     ~TransferSession() override;
 
     // Starts `plan`. False when a transfer runs (refused, nothing emitted) or

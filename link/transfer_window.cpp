@@ -21,8 +21,8 @@ constexpr int kMargin = 180;
 constexpr int kProgressHeight = 300;  // one row; the stacked layout takes two
 }  // namespace
 
-TransferWindow::TransferWindow(WindowDescriptor descriptor, QWidget* parent)
-    : QWidget(parent), descriptor_(std::move(descriptor)), session_(new TransferSession(this)),
+TransferWindow::TransferWindow(WindowDescriptor descriptor, RadioDocument& doc, QWidget* parent)
+    : QWidget(parent), descriptor_(std::move(descriptor)), doc_(doc), session_(new TransferSession(LinkContext::of(doc), this)),
       progress_(new ProgressPanel(this, descriptor_.progressLayout, descriptor_.hideLabelWhenIdle))
 {
     setObjectName(QString::fromLatin1(descriptor_.name));

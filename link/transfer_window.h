@@ -6,6 +6,7 @@
 // end-of-transfer reports. A window adds its controls, its read and write
 // plans and what it does with the commands that are its own.
 
+#include "image/radio_document.h"
 #include "link/progress_panel.h"
 #include "link/transfer_session.h"
 #include "link/window_descriptor.h"
@@ -25,6 +26,8 @@ public:
     ~TransferWindow() override;
 
     const WindowDescriptor& descriptor() const { return descriptor_; }
+    // The radio the window shows and transfers.
+    RadioDocument& document() const { return doc_; }
     TransferSession& session() { return *session_; }
     const TransferSession& session() const { return *session_; }
     const TransferEngine& engine() const { return session_->engine(); }
@@ -40,7 +43,7 @@ public:
     std::optional<TransferPlan> transferPlan(Direction direction) { return plan(direction); }
 
 protected:
-    TransferWindow(WindowDescriptor descriptor, QWidget* parent);
+    TransferWindow(WindowDescriptor descriptor, RadioDocument& doc, QWidget* parent);
 
     // The plan of this window's Read or Write; nullopt starts nothing.
     virtual std::optional<TransferPlan> plan(Direction direction) = 0;
@@ -71,6 +74,7 @@ private:
     void layOut();
 
     const WindowDescriptor descriptor_;
+    RadioDocument& doc_;
     TransferSession* session_;
     ProgressPanel* progress_;
     std::vector<std::pair<Command, QPushButton*>> buttons_;

@@ -12,6 +12,14 @@ TransferPlan wholeReadPlan(Image& image)
         .withRetries(kWholeReadRetries, kWholeReadPause);
 }
 
+TransferPlan wholeReadPlan(RadioDocument& doc, const QObject* source)
+{
+    return TransferPlan::read(0x0000, kWholeReadFirstSlot, kWholeReadLastSlot)
+        .storing(kWholeReadStored, region::wholeRead.first)
+        .into(doc, edits::readFromRadio(), {region::wholeRead}, source)
+        .withRetries(kWholeReadRetries, kWholeReadPause);
+}
+
 TransferPlan wholeWritePlan(const Image& image)
 {
     return TransferPlan::write(0x0000, region::wholeWrite.first, region::wholeWrite.last + 1, fromImage(image))

@@ -29,6 +29,9 @@ inline constexpr SlotRun kWholeReadStored{2, 197};
 
 // The read, storing into `image` once every block has arrived.
 TransferPlan wholeReadPlan(Image& image);
+// The same into `doc`, as one edit ("Read from radio") announced from
+// `source`.
+TransferPlan wholeReadPlan(RadioDocument& doc, const QObject* source);
 // The write; rows come from `image` as each packet is built.
 TransferPlan wholeWritePlan(const Image& image);
 

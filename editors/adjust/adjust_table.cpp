@@ -30,12 +30,6 @@ Table makeDefaultTable()
 
 }  // namespace
 
-Table& table()
-{
-    static Table t;
-    return t;
-}
-
 const Table& default_table()
 {
     static const Table t = makeDefaultTable();

@@ -1,8 +1,8 @@
 #pragma once
 // The factory adjustment table: 16 rows of 16 bytes outside the image,
-// mirroring radio addresses 0x3C00..0x3CFF (row r at 0x3C00 + 16 r). One
-// table for the whole process; it outlives the adjustment editor and is not
-// part of the data file.
+// mirroring radio addresses 0x3C00..0x3CFF (row r at 0x3C00 + 16 r). Each
+// radio document holds one (RadioDocument::part); it outlives the
+// adjustment editor and is not part of the data file.
 //
 //   row | content                                        | range
 //   0   | transmit power, high, band A, point k at byte k | 0..15
@@ -81,8 +81,6 @@ private:
     std::array<uint8_t, kRows * kBytes> bytes_{};
 };
 
-// The process-wide table.
-Table& table();
 // The factory table.
 const Table& default_table();
 // Default: the factory table over every row of `t`.

@@ -44,7 +44,7 @@ const FieldRule kRangeKeys{.maxBefore = 3, .countTrimmed = true};
 
 }  // namespace
 
-frm_Adj_Txp::frm_Adj_Txp(QWidget* parent) : RegionEditor(makeDescriptor(), parent)
+frm_Adj_Txp::frm_Adj_Txp(RadioDocument& doc, QWidget* parent) : RegionEditor(makeDescriptor(), doc, parent)
 {
     content_ = new QWidget(this);
     auto* layout = new QVBoxLayout(content_);
@@ -416,6 +416,6 @@ void frm_Adj_Txp::leaveRangeBox(int band, bool lower)
 
 // ---------------------------------------------------------------- buttons
 
-void frm_Adj_Txp::loadDefaults() { load_defaults(table()); }
+void frm_Adj_Txp::loadDefaults(Image&) { load_defaults(table()); }
 
 }  // namespace vx

@@ -24,7 +24,7 @@ namespace vx {
 class frm_Adj_Txp : public RegionEditor {
     Q_OBJECT
 public:
-    explicit frm_Adj_Txp(QWidget* parent = nullptr);
+    explicit frm_Adj_Txp(RadioDocument& doc, QWidget* parent = nullptr);
     ~frm_Adj_Txp() override;
 
     // Design size of the window in twips.
@@ -60,7 +60,9 @@ private:
     // Puts the table into the controls of the squelch page and of the
     // current page.
     void display() override;
-    void loadDefaults() override;
+    void loadDefaults(Image& image) override;
+    // The document's adjustment table (outside the image).
+    adjust::Table& table() const { return document().part<adjust::Table>(); }
 
     // Building the pages.
     QGroupBox* buildPowerFrame();

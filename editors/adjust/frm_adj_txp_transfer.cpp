@@ -40,7 +40,7 @@ EditorDescriptor frm_Adj_Txp::makeDescriptor()
 std::optional<TransferPlan> frm_Adj_Txp::plan(Direction direction)
 {
     const frame::Retry retry{kRetries, std::chrono::milliseconds(kRetryPauseMs)};
-    adjust::Table& t = adjust::table();
+    adjust::Table& t = table();
     if (direction == Direction::Read) {
         // Slots 2..5 into table rows 0..15, only once all four have arrived.
         // Each further request shows the slot its reply will take, of 5.

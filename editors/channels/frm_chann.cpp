@@ -38,9 +38,19 @@ bool isTextColumn(int column) { return column == ColRx || column == ColTx || col
 
 void say(const Text& text) { warn(T::kPromptTitle, text); }
 
+// Column c's heading without its alignment mark.
+QString heading(bool zh, int column)
+{
+    const QStringList all = T::kHeadings.in(zh).split(QLatin1Char('|'));
+    QString h = column >= 0 && column < all.size() ? all[column] : QString();
+    if (!h.isEmpty() && QStringLiteral("^<>").contains(h[0]))
+        h.remove(0, 1);
+    return h.simplified();
+}
+
 }  // namespace
 
-frm_chann::frm_chann(QWidget* parent) : RegionEditor(makeDescriptor(), parent)
+frm_chann::frm_chann(RadioDocument& doc, QWidget* parent) : RegionEditor(makeDescriptor(), doc, parent)
 {
     grid_ = new TextGrid(QStringLiteral("MSF_Chann"), kChannels, kColumns, this);
     grid_->verticalHeader()->setDefaultSectionSize(twipsToPixels(300));
@@ -82,7 +92,7 @@ void frm_chann::display()
 {
     // Only rows whose texts changed are repainted: most refreshes (every
     // activation) change nothing.
-    const Image& image = appImage();
+    const Image& image = this->image();
     TextGridModel* model = grid_->grid();
     int first = kChannels;
     int last = -1;
@@ -103,12 +113,23 @@ QString frm_chann::cell(int n, int column) const { return grid_->text(n, column)
 
 void frm_chann::setCell(int n, int column, const QString& text) { grid_->setText(n, column, text); }
 
+void frm_chann::editChannel(int n, int column, const RadioDocument::Change& change)
+{
+    const EditName name{QStringLiteral("信道 %1 ").arg(n) + heading(true, column),
+                        QStringLiteral("Channel %1 ").arg(n) + heading(false, column)};
+    document().edit(name, {{record_row(n), record_row(n)}, {name_row(n), name_row(n)}},
+                    [&](Image& image) {
+                        change(image);
+                        normalise_channel(image, n);
+                    },
+                    this);
+}
+
 void frm_chann::showChannel(int n)
 {
     if (!valid_channel(n))
         return;
-    normalise_channel(appImage(), n);
-    ChannelTexts t = decode_channel(appImage(), n);
+    ChannelTexts t = decode_channel(image(), n);
     t[ColNumber] = QString::number(n);
     grid_->grid()->setRow(n, t);
 }
@@ -161,42 +182,46 @@ void frm_chann::leaveBand(int n, const QString& text)
 {
     if (text.trimmed() == cell(n, ColBand).trimmed())
         return;
-    delete_channel(appImage(), n);
+    editChannel(n, ColBand, [n](Image& image) { delete_channel(image, n); });
     setCell(n, ColBand, text);
     showChannel(n);
 }
 
 void frm_chann::leaveRx(int n, const QString& text)
 {
-    Image& image = appImage();
     if (blank(text)) {
         setCell(n, ColRx, QString());
         setCell(n, ColTx, QString());
-        delete_channel(image, n);
+        editChannel(n, ColRx, [n](Image& image) { delete_channel(image, n); });
         showChannel(n);
         return;
     }
-    const bool wasBlank = blank(cell(n, ColRx)) || is_empty(image, n);
-    if (in_leave_range(number_value(text), bandLimits())) {
-        if (wasBlank)
-            new_channel(image, n);
+    const bool wasBlank = blank(cell(n, ColRx)) || is_empty(image(), n);
+    const BandLimits& limits = document().bandLimits();
+    if (in_leave_range(number_value(text), limits)) {
         setCell(n, ColRx, text);
         if (blank(cell(n, ColTx)))
             setCell(n, ColTx, text);
-        set_rx(image, n, text);  // the transmit frequency follows
+        editChannel(n, ColRx, [&](Image& image) {
+            if (wasBlank)
+                new_channel(image, n);
+            set_rx(image, n, text);  // the transmit frequency follows
+        });
     } else {
         say(T::kRxRange);
-        const QString low = lower_limit_text(bandLimits());
+        const QString low = lower_limit_text(limits);
         setCell(n, ColRx, low);
         ui::showText(cells_->textBox(), low);
         // Only an empty channel takes the replacement as its transmit
         // frequency too; an existing one keeps its own.
-        if (is_empty(image, n)) {
-            new_channel(image, n);
-            set_rx(image, n, low);
-        } else {
-            set_rx_only(image, n, low);
-        }
+        editChannel(n, ColRx, [&](Image& image) {
+            if (is_empty(image, n)) {
+                new_channel(image, n);
+                set_rx(image, n, low);
+            } else {
+                set_rx_only(image, n, low);
+            }
+        });
     }
     showChannel(n);
 }
@@ -205,18 +230,18 @@ void frm_chann::leaveRx(int n, const QString& text)
 // limit in its place with the encode tone off (bytes 10-11 back to 0xFF).
 void frm_chann::replaceTxWithLowerLimit(int n)
 {
-    Image& image = appImage();
     say(T::kTxRange);
-    const QString low = lower_limit_text(bandLimits());
+    const QString low = lower_limit_text(document().bandLimits());
     setCell(n, ColTx, low);
     setCell(n, ColEncode, QStringLiteral("OFF"));
-    remove_tx(image, n);
-    set_tx(image, n, low);
+    editChannel(n, ColTx, [&](Image& image) {
+        remove_tx(image, n);
+        set_tx(image, n, low);
+    });
 }
 
 void frm_chann::leaveTx(int n, const QString& text)
 {
-    Image& image = appImage();
     if (blank(cell(n, ColRx)) && !blank(text)) {
         say(T::kRxFirst);
         return;
@@ -224,10 +249,10 @@ void frm_chann::leaveTx(int n, const QString& text)
     if (blank(text)) {
         setCell(n, ColTx, QString());
         setCell(n, ColEncode, QString());
-        remove_tx(image, n);
-    } else if (in_leave_range(number_value(text), bandLimits())) {
+        editChannel(n, ColTx, [n](Image& image) { remove_tx(image, n); });
+    } else if (in_leave_range(number_value(text), document().bandLimits())) {
         setCell(n, ColTx, text);
-        set_tx(image, n, text);
+        editChannel(n, ColTx, [&](Image& image) { set_tx(image, n, text); });
     } else {
         replaceTxWithLowerLimit(n);
     }
@@ -245,12 +270,12 @@ void frm_chann::leaveTone(int n, int column, const QString& typed)
     const double v = number_value(text);
     if (typed_tone_in_range(v)) {
         setCell(n, column, typed_tone_text(v));
-        set_tone_value(appImage(), n, which, v);
+        editChannel(n, column, [&](Image& image) { set_tone_value(image, n, which, v); });
         showChannel(n);
         return;
     }
     if (const auto index = tones::index_of(text)) {
-        set_tone(appImage(), n, which, *index);
+        editChannel(n, column, [&](Image& image) { set_tone(image, n, which, *index); });
         setCell(n, column, tones::label(*index));
         showChannel(n);
     }
@@ -263,7 +288,7 @@ void frm_chann::leaveName(int n, const QString& text)
     if (blank(cell(n, ColBand)))
         return;  // no channel, no name
     setCell(n, ColName, name_entry(text));
-    set_name(appImage(), n, text);
+    editChannel(n, ColName, [&](Image& image) { set_name(image, n, text); });
     showChannel(n);
 }
 
@@ -287,14 +312,14 @@ bool frm_chann::enterKey(GridCell c)
 
 void frm_chann::enterRx(int n)
 {
-    Image& image = appImage();
     QLineEdit* box = cells_->textBox();
     const QString text = box->text();
     const bool wasBlank = blank(cell(n, ColRx));
+    const BandLimits& limits = document().bandLimits();
     auto applyNew = [&] {
         if (!wasBlank)
             return;
-        new_channel(image, n);
+        editChannel(n, ColRx, [n](Image& image) { new_channel(image, n); });
         const ChannelTexts fresh = new_channel_texts();
         for (int c = ColDecode; c < kColumns; ++c)
             setCell(n, c, fresh[size_t(c)]);
@@ -303,14 +328,14 @@ void frm_chann::enterRx(int n)
     if (blank(text)) {
         setCell(n, ColRx, QString());
         setCell(n, ColTx, QString());
-        delete_channel(image, n);
+        editChannel(n, ColRx, [n](Image& image) { delete_channel(image, n); });
         showChannel(n);
-    } else if (in_enter_range(number_value(text), bandLimits())) {
+    } else if (in_enter_range(number_value(text), limits)) {
         applyNew();
         setCell(n, ColRx, entered_frequency(text));
     } else {
         say(T::kRxRange);
-        setCell(n, ColRx, lower_limit_text(bandLimits()));
+        setCell(n, ColRx, lower_limit_text(limits));
         applyNew();
     }
     ui::showText(box, cell(n, ColRx));
@@ -329,7 +354,7 @@ void frm_chann::enterTx(int n)
     } else if (blank(text)) {
         setCell(n, ColTx, QString());
         setCell(n, ColEncode, QString());
-    } else if (in_enter_range(number_value(text), bandLimits())) {
+    } else if (in_enter_range(number_value(text), document().bandLimits())) {
         setCell(n, ColTx, entered_frequency(text));
     } else {
         // Stored here so that leaving the cell does not repeat the message.
@@ -348,25 +373,29 @@ void frm_chann::choose(GridCell c, int p)
     const int column = c.column;
     if (!valid_channel(n) || p < 0)
         return;
-    Image& image = appImage();
-    switch (column) {
-    case ColBand: leaveBand(n, cells_->list()->itemText(p)); return;
-    case ColDecode: set_tone(image, n, Tone::Decode, p); break;
-    case ColEncode: set_tone(image, n, Tone::Encode, p); break;
-    default: set_choice(image, n, column, p); break;
+    if (column == ColBand) {
+        leaveBand(n, cells_->list()->itemText(p));
+        return;
     }
+    editChannel(n, column, [&](Image& image) {
+        switch (column) {
+        case ColDecode: set_tone(image, n, Tone::Decode, p); break;
+        case ColEncode: set_tone(image, n, Tone::Encode, p); break;
+        default: set_choice(image, n, column, p); break;
+        }
+    });
     showChannel(n);
 }
 
 // ---------------------------------------------------------------- buttons
 
-void frm_chann::clearAll()
+void frm_chann::clearAll(Image& image)
 {
     for (int n = 0; n < kChannels; ++n)
-        delete_channel(appImage(), n);
+        delete_channel(image, n);
 }
 
-void frm_chann::loadDefaults() { load_factory_channels(appImage()); }
+void frm_chann::loadDefaults(Image& image) { load_factory_channels(image); }
 
 // The data file dialogs go with the window.
 void frm_chann::closing()

@@ -20,7 +20,7 @@ struct GridCell;
 class frm_chann : public RegionEditor {
     Q_OBJECT
 public:
-    explicit frm_chann(QWidget* parent = nullptr);
+    explicit frm_chann(RadioDocument& doc, QWidget* parent = nullptr);
     ~frm_chann() override;
 
     // Design size of the window in twips.
@@ -53,14 +53,17 @@ private:
     std::optional<TransferPlan> plan(Direction direction) override;
     void afterRead() override;
     void display() override;
-    void loadDefaults() override;
-    void clearAll() override;
+    void loadDefaults(Image& image) override;
+    void clearAll(Image& image) override;
     void closing() override;
 
     // Cells.
     QString cell(int n, int column) const;
     void setCell(int n, int column, const QString& text);
     void showChannel(int n);
+    // One edit of channel n's record and name rows, named by the channel and
+    // the column's heading; an emptied channel's rows become FF.
+    void editChannel(int n, int column, const RadioDocument::Change& change);
 
     // Entering and leaving cells.
     CellEditor enterCell(GridCell c);

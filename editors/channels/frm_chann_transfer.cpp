@@ -70,11 +70,17 @@ int frm_chann::writeRow(int packet)
 
 std::optional<TransferPlan> frm_chann::plan(Direction direction)
 {
-    Image& image = appImage();
+    const Image& image = this->image();
     if (direction == Direction::Read) {
+        const EditName read = edits::readFromRadio();
+        const Text& caption = descriptor().caption;
         TransferPlan p = TransferPlan::read(kChannelBase, 2, 2 + kReadRequests - 2)  // slots 2..103
-                             .storing(kRecordSlots, record_row(0), intoImage(image))
-                             .storing(kNameSlots, name_row(0), intoImage(image))
+                             .storing(kRecordSlots, record_row(0))
+                             .storing(kNameSlots, name_row(0))
+                             .into(document(),
+                                   {caption.in(true) + QLatin1Char(' ') + read.zh, caption.in(false) + QLatin1Char(' ') + read.en},
+                                   {{record_row(0), record_row(4 * kStoredPairs - 1)}, {name_row(0), name_row(4 * kStoredPairs - 1)}},
+                                   this)
                              .withRetries(kRetries, std::chrono::milliseconds(kRetryPauseMs));
         p.params.requestAddress = [](int request) { return uint16_t(readAddress(request)); };
         // After each request: the count reads i after the channel request of

@@ -33,6 +33,18 @@ namespace vx::config {
 
 namespace {
 
+// The band limits of the apply that runs: set for its duration only, so that
+// the settings' checks see the limits the caller gave.
+const BandLimits* gApplyLimits = nullptr;
+const BandLimits& bandLimits() { return gApplyLimits ? *gApplyLimits : kDefaultBandLimits; }
+struct ApplyLimits {
+    explicit ApplyLimits(const BandLimits& l) : previous(gApplyLimits) { gApplyLimits = &l; }
+    ~ApplyLimits() { gApplyLimits = previous; }
+    ApplyLimits(const ApplyLimits&) = delete;
+    ApplyLimits& operator=(const ApplyLimits&) = delete;
+    const BandLimits* previous;
+};
+
 using namespace channels;
 namespace O = options;
 
@@ -898,8 +910,9 @@ QByteArray export_config(const Image& image)
     return QByteArray(e.c_str()) + '\n';
 }
 
-Applied apply_config(const QByteArray& text, Image& image)
+Applied apply_config(const QByteArray& text, Image& image, const BandLimits& limits)
 {
+    const ApplyLimits scope(limits);
     Applied result;
     if (text.size() > kMaxConfigBytes) {
         result.problems.push_back({0, 0, QStringLiteral("the file is %1 bytes; at most %2 are read").arg(text.size()).arg(kMaxConfigBytes)});
@@ -1012,7 +1025,7 @@ QStringList diff_images(const Image& a, const Image& b)
     // Bytes no named setting explains: a with every setting of b applied
     // still differs from b there.
     Image explained = a;
-    const Applied applied = apply_config(export_config(b), explained);
+    const Applied applied = apply_config(export_config(b), explained, kDefaultBandLimits);
     for (int r = 0; r < Image::kRows; ++r) {
         if (std::ranges::equal(a.row(r), b.row(r)))
             continue;

@@ -34,6 +34,7 @@
 // as raw rows.
 
 #include "image/image.h"
+#include "image/tables.h"
 
 #include <QByteArray>
 #include <QString>
@@ -71,9 +72,9 @@ struct Applied {
 // Largest configuration read.
 inline constexpr qsizetype kMaxConfigBytes = 1024 * 1024;
 
-// Applies the settings `text` names to `image`; with any problem, `image`
-// is left as it was.
-Applied apply_config(const QByteArray& text, Image& image);
+// Applies the settings `text` names to `image`, frequencies checked against
+// `limits`; with any problem, `image` is left as it was.
+Applied apply_config(const QByteArray& text, Image& image, const BandLimits& limits);
 
 // Every key with the values it takes, as Markdown: the README's reference
 // is this text.

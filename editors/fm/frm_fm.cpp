@@ -22,7 +22,7 @@ constexpr int kRowTwips = 330;
 
 }  // namespace
 
-frm_FM::frm_FM(QWidget* parent) : RegionEditor(makeDescriptor(), parent)
+frm_FM::frm_FM(RadioDocument& doc, QWidget* parent) : RegionEditor(makeDescriptor(), doc, parent)
 {
     grid_ = new TextGrid(QStringLiteral("MSF_FM"), fm::kPresets, kColumns, this);
     grid_->verticalHeader()->setDefaultSectionSize(twipsToPixels(kRowTwips));
@@ -97,7 +97,7 @@ void frm_FM::setCell(int preset, int column, const QString& text)
 
 void frm_FM::showPreset(int preset)
 {
-    const fm::PresetTexts t = fm::decode_preset(appImage(), preset);
+    const fm::PresetTexts t = fm::decode_preset(image(), preset);
     setCell(preset, ColFrequency, t.frequency);
     setCell(preset, ColName, t.name);
 }
@@ -115,7 +115,8 @@ void frm_FM::leaveFrequency(int preset, const QString& typed)
         warn(T::kPromptTitle, T::kRange);
         setCell(preset, ColFrequency, fm::lowest_frequency());
     }
-    fm::set_frequency(appImage(), preset, cellText(preset, ColFrequency));
+    const EditName what{QStringLiteral("预置 %1 频率").arg(preset), QStringLiteral("Preset %1 Frequency").arg(preset)};
+    edit(name(what), [&](Image& image) { fm::set_frequency(image, preset, cellText(preset, ColFrequency)); });
     showPreset(preset);
 }
 
@@ -125,14 +126,15 @@ void frm_FM::leaveName(int preset, const QString& typed)
         warn(T::kPromptTitleCapital, T::kNameLength);
     // No frequency, no name.
     setCell(preset, ColName, blank(cellText(preset, ColFrequency)) ? QString() : fm::name_entry(typed));
-    fm::encode_preset(appImage(), preset, cellText(preset, ColFrequency), cellText(preset, ColName));
+    const EditName what{QStringLiteral("预置 %1 名称").arg(preset), QStringLiteral("Preset %1 Name").arg(preset)};
+    edit(name(what), [&](Image& image) { fm::encode_preset(image, preset, cellText(preset, ColFrequency), cellText(preset, ColName)); });
     showPreset(preset);
 }
 
 // ---------------------------------------------------------------- buttons
 
-void frm_FM::clearAll() { fm::clear_presets(appImage()); }
+void frm_FM::clearAll(Image& image) { fm::clear_presets(image); }
 
-void frm_FM::loadDefaults() { fm::load_factory_presets(appImage()); }
+void frm_FM::loadDefaults(Image& image) { fm::load_factory_presets(image); }
 
 }  // namespace vx

@@ -17,7 +17,7 @@ class TextGrid;
 class frm_FM : public RegionEditor {
     Q_OBJECT
 public:
-    explicit frm_FM(QWidget* parent = nullptr);
+    explicit frm_FM(RadioDocument& doc, QWidget* parent = nullptr);
     ~frm_FM() override;
 
     // Design size of the window in twips.
@@ -40,8 +40,8 @@ private:
     void layOutContent(const QRect& area) override;
     std::optional<TransferPlan> plan(Direction direction) override;
     void display() override;
-    void loadDefaults() override;
-    void clearAll() override;
+    void loadDefaults(Image& image) override;
+    void clearAll(Image& image) override;
 
     void setCell(int preset, int column, const QString& text);
     void showPreset(int preset);

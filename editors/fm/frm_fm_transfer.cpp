@@ -43,10 +43,9 @@ EditorDescriptor frm_FM::makeDescriptor()
 // next.
 std::optional<TransferPlan> frm_FM::plan(Direction direction)
 {
-    Image& image = appImage();
     if (direction == Direction::Read)
-        return frame::readBlocks(kBase, kReadBlocks, kReadBlocks, region::fmPresets.first, intoImage(image));
-    return frame::writeRows(region::fmPresets, image);
+        return frame::readBlocks(kBase, kReadBlocks, kReadBlocks, region::fmPresets.first, *this);
+    return frame::writeRows(region::fmPresets, image());
 }
 
 }  // namespace vx

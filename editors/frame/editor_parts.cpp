@@ -52,6 +52,18 @@ TransferPlan readBlocks(uint16_t base, int lastSlot, int stored, int firstRow, R
         .withProgress(countingProgress(common::readingBefore, common::readingAfter, lastSlot + 1, 1));
 }
 
+TransferPlan readBlocks(uint16_t base, int lastSlot, int stored, int firstRow, const TransferWindow& window, Retry retry)
+{
+    const Text& caption = window.descriptor().caption;
+    const EditName read = edits::readFromRadio();
+    const EditName name{caption.in(true) + QLatin1Char(' ') + read.zh, caption.in(false) + QLatin1Char(' ') + read.en};
+    return TransferPlan::read(base, 2, lastSlot)
+        .storing(SlotRun{2, stored}, firstRow)
+        .into(window.document(), name, {{firstRow, firstRow + 4 * stored - 1}}, &window)
+        .withRetries(retry.count, retry.pause)
+        .withProgress(countingProgress(common::readingBefore, common::readingAfter, lastSlot + 1, 1));
+}
+
 TransferPlan writeRows(region::Rows rows, const Image& image, Retry retry)
 {
     return TransferPlan::write(uint16_t(rows.address()), 0, rows.count(), fromImage(image, rows.first))
@@ -59,10 +71,13 @@ TransferPlan writeRows(region::Rows rows, const Image& image, Retry retry)
         .withProgress(countingProgress(common::writingBefore, common::writingAfter, rows.count()));
 }
 
-QComboBox* storedList(QWidget* parent, const QString& name, const QStringList& entries, region::Rows rows, field::List8 f)
+QComboBox* storedList(QWidget* parent, const QString& name, const QStringList& entries, region::Rows rows, field::List8 f,
+                      EditRows edit)
 {
     QComboBox* combo = ui::makeList(parent, name, entries);
-    QObject::connect(combo, &QComboBox::activated, combo, [rows, f](int position) { f.put(RecordRef(appImage(), rows), position); });
+    QObject::connect(combo, &QComboBox::activated, combo, [rows, f, edit](int position) {
+        edit([&](Image& image) { f.put(RecordRef(image, rows), position); });
+    });
     return combo;
 }
 

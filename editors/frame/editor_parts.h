@@ -63,13 +63,18 @@ struct Retry {
 // four rows a block, into `sink` from `firstRow` on, once all have arrived.
 // The label counts the slot the next reply takes, of lastSlot + 1.
 TransferPlan readBlocks(uint16_t base, int lastSlot, int stored, int firstRow, RowSink sink, Retry retry = {});
+// The same into the rows of `window`'s document, as one edit ("Read from
+// radio") that the window shows itself.
+TransferPlan readBlocks(uint16_t base, int lastSlot, int stored, int firstRow, const TransferWindow& window, Retry retry = {});
 // Rows `rows` of `image` to their own addresses, one packet a row; the label
 // counts the row sent, of rows.count().
 TransferPlan writeRows(region::Rows rows, const Image& image, Retry retry = {});
 
 // A drop-down list of `entries` whose typing is discarded and whose choice
-// is stored at once into the list-value byte `f` of `rows` of the
-// application's image.
-QComboBox* storedList(QWidget* parent, const QString& name, const QStringList& entries, region::Rows rows, field::List8 f);
+// is stored at once, as one edit `edit` makes, into the list-value byte `f`
+// of `rows`.
+using EditRows = std::function<void(const RadioDocument::Change&)>;
+QComboBox* storedList(QWidget* parent, const QString& name, const QStringList& entries, region::Rows rows, field::List8 f,
+                      EditRows edit);
 
 }  // namespace vx::frame

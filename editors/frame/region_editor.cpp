@@ -1,6 +1,5 @@
 #include "editors/frame/region_editor.h"
 
-#include "image/image_changes.h"
 #include "ui/cell_editing.h"
 #include "ui/shell.h"
 #include "ui/window_names.h"
@@ -10,10 +9,27 @@
 
 namespace vx {
 
-RegionEditor::RegionEditor(EditorDescriptor descriptor, QWidget* parent)
-    : TransferWindow(descriptor.window, parent), traits_(std::move(descriptor))
+RegionEditor::RegionEditor(EditorDescriptor descriptor, RadioDocument& doc, QWidget* parent)
+    : TransferWindow(descriptor.window, doc, parent), traits_(std::move(descriptor))
 {
-    connect(&imageChanges(), &ImageChanges::changed, this, &RegionEditor::imageChanged);
+    connect(&doc, &RadioDocument::changed, this, &RegionEditor::imageChanged);
+}
+
+EditName RegionEditor::name(const EditName& what) const
+{
+    const Text& caption = traits_.window.caption;
+    auto join = [](QString window, const QString& part) { return part.isEmpty() ? window : window + QLatin1Char(' ') + part; };
+    return {join(caption.in(true), what.zh), join(caption.in(false), what.en)};
+}
+
+EditName RegionEditor::name(const Text& what) const
+{
+    return name(EditName{QString::fromUtf8(what.zh ? what.zh : ""), QString::fromUtf8(what.en ? what.en : "")});
+}
+
+bool RegionEditor::edit(const EditName& name, const RadioDocument::Change& change)
+{
+    return document().edit(name, traits_.rows, change, this);
 }
 
 void RegionEditor::refresh() { display(); }
@@ -22,12 +38,6 @@ void RegionEditor::cancelCellEditing()
 {
     for (CellEditing* cells : findChildren<CellEditing*>())
         cells->cancel();
-}
-
-void RegionEditor::announceChange()
-{
-    for (const region::Rows rows : traits_.rows)
-        imageChanges().announce(rows, this);
 }
 
 // Someone else changed rows of the image: what the window shows of them is
@@ -51,11 +61,11 @@ void RegionEditor::handleCommand(Command command)
     case Command::Default:
         if (traits_.defaultResetsProgress)
             progress().reset();
-        replaceRegion([this] { loadDefaults(); });
+        replaceRegion(name(edits::defaults()), [this](Image& image) { loadDefaults(image); });
         break;
     case Command::Clear:
         progress().hideBar();
-        replaceRegion([this] { clearAll(); });
+        replaceRegion(name(edits::clear()), [this](Image& image) { clearAll(image); });
         break;
     case Command::Save: shell::reopenWindow(window::kSaveFile); break;
     case Command::Open: shell::reopenWindow(window::kOpenFile); break;
@@ -64,18 +74,19 @@ void RegionEditor::handleCommand(Command command)
 }
 
 // Default, Clear and a read replace what the window shows: open cell editors
-// go unstored, the window shows the new contents and tells the others.
-void RegionEditor::replaceRegion(const std::function<void()>& replace)
+// go unstored, the window shows the new contents; the edit tells the others.
+void RegionEditor::replaceRegion(const EditName& name, const RadioDocument::Change& replace)
 {
     cancelCellEditing();
-    replace();
+    edit(name, replace);
     refresh();
-    announceChange();
 }
 
+// The read has stored its rows as one edit, announced to the others.
 void RegionEditor::afterRead()
 {
-    replaceRegion([] {});  // the read has stored its rows
+    cancelCellEditing();
+    refresh();
 }
 
 bool RegionEditor::event(QEvent* event)

@@ -11,8 +11,11 @@
 // when the window loads, when it is activated or gets the focus (as the
 // descriptor says), after Default, Clear and a read, and whenever the image
 // changes under the window (a file loaded, a whole-radio read, another
-// window's Default): open cell editors are then dropped unstored first, so
-// no value shown from an older image is ever stored.
+// window's edit): open cell editors are then dropped unstored first, so no
+// value shown from an older image is ever stored.
+//
+// Every change an editor makes is one edit of its document (edit()): named,
+// recorded with the rows it changed, and announced to the other windows.
 //
 // An editor writes its descriptor, its controls and display(),
 // its read and write plans and its defaults; nothing of the chrome.
@@ -44,23 +47,35 @@ public:
     const EditorDescriptor& editorDescriptor() const { return traits_; }
 
 protected:
-    RegionEditor(EditorDescriptor descriptor, QWidget* parent);
+    RegionEditor(EditorDescriptor descriptor, RadioDocument& doc, QWidget* parent);
+
+    const Image& image() const { return document().image(); }
+    // One edit of the window's rows named `what` (the window's caption and
+    // `what`; the caption alone when `what` is empty), shown by the window
+    // itself. Returns whether a byte changed.
+    bool edit(const Text& what, const RadioDocument::Change& change) { return edit(name(what), change); }
+    bool edit(const RadioDocument::Change& change) { return edit(name(EditName{}), change); }
+    bool edit(const EditName& name, const RadioDocument::Change& change);
+    // The window's caption followed by `what` (when not empty), in both
+    // languages.
+    EditName name(const Text& what) const;
+    EditName name(const EditName& what) const;
 
     // Fills every control from the image (or the editor's own table).
     virtual void display() = 0;
 
     // Default: lays down the factory values of the region.
-    virtual void loadDefaults() {}
+    virtual void loadDefaults(Image& image) { Q_UNUSED(image); }
     // Clear: empties the region.
-    virtual void clearAll() {}
+    virtual void clearAll(Image& image) { Q_UNUSED(image); }
 
     // Drops every open cell editor without storing it.
     void cancelCellEditing();
-    // Tells the other open editors that this one changed its rows.
-    void announceChange();
 
     void handleCommand(Command command) override;
-    void replaceRegion(const std::function<void()>& replace);
+    // Default, Clear, or any change of the whole region: open cell editors
+    // go unstored, the change is one edit, the window shows the result.
+    void replaceRegion(const EditName& name, const RadioDocument::Change& replace);
     void afterRead() override;
 
     bool event(QEvent* event) override;

@@ -51,7 +51,9 @@ QComboBox* makeCombo(QWidget* parent, const char* name)
 
 }  // namespace
 
-frm_option::frm_option(QWidget* parent) : RegionEditor(makeDescriptor(), parent) { build(); }
+frm_option::frm_option(RadioDocument& doc, QWidget* parent) : RegionEditor(makeDescriptor(), doc, parent) { build(); }
+
+OptionBlock& frm_option::copy() const { return document().part<OptionBlock>(); }
 
 frm_option::~frm_option() = default;
 
@@ -85,9 +87,10 @@ void frm_option::build()
         else
             combo->addItems(s.list->entries(zh));
         combo->setCurrentIndex(-1);  // empty until the first refresh
-        connect(combo, &QComboBox::currentIndexChanged, this, [i](int position) {
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, i](int position) {
             if (position >= 0)
-                store_setting(working_copy(), appImage(), kGeneralSettings[i], position);
+                edit(T::kListLabels[i].caption,
+                     [&](Image& image) { store_setting(copy(), image, kGeneralSettings[i], position); });
         });
         auto* label = new QLabel(content_);
         label->setObjectName(QString::fromLatin1(T::kListLabels[i].label));
@@ -110,12 +113,12 @@ void frm_option::build()
         // shows that. Leaving a line nobody typed in stores nothing.
         onLeavingField(messages_[i], [this, i, line] {
             if (std::exchange(typedIn_[i], false))
-                store_message(appImage(), working_copy(), line, message_text(working_copy(), line));
+                edit(T::kMessageLabel, [&](Image& image) { store_message(image, copy(), line, message_text(copy(), line)); });
             refresh();
         });
         connect(messages_[i], &QLineEdit::textEdited, this, [this, i, line](const QString& text) {
             typedIn_[i] = true;
-            store_message(appImage(), working_copy(), line, text);
+            edit(T::kMessageLabel, [&](Image& image) { store_message(image, copy(), line, text); });
         });
     }
     const char* codeNames[] = {"Text_ANI", "Text_PttId_Begin", "Text_PttId_End"};
@@ -124,14 +127,14 @@ void frm_option::build()
         codes_[i] = makeField(codeNames[i], i == 0 ? 6 : 0, kCodeKeys);
         connect(codes_[i], &QLineEdit::textEdited, this, [this, i, code](const QString& text) {
             typedIn_[messages_.size() + i] = true;
-            store_code(appImage(), working_copy(), code, text);
+            edit(codeLabel(code), [&](Image& image) { store_code(image, copy(), code, text); });
         });
         // Leaving a code the user typed in stores it from what it shows: the
         // characters without a code are gone, the rest moved up.
         onLeavingField(codes_[i], [this, i, code] {
             if (std::exchange(typedIn_[messages_.size() + i], false)) {
-                store_code(appImage(), working_copy(), code, code_text(working_copy(), code));
-                ui::showText(codes_[i], code_text(working_copy(), code));
+                edit(codeLabel(code), [&](Image& image) { store_code(image, copy(), code, code_text(copy(), code)); });
+                ui::showText(codes_[i], code_text(copy(), code));
             }
         });
     }
@@ -175,7 +178,8 @@ void frm_option::build()
     right->setSpacing(6);
     const VfoPanel::Models models{toneModel_, offsetModel_};
     for (const Vfo v : {Vfo::A, Vfo::B}) {
-        auto* panel = new VfoPanel(v, models, [this] { refresh(); }, content_);
+        auto* panel = new VfoPanel(v, models, document(), [this] { refresh(); },
+                                   [this, v](const RadioDocument::Change& change) { edit(vfoName(v), change); }, content_);
         panels_[size_t(v)] = panel;
         right->addWidget(panel);
     }
@@ -184,7 +188,7 @@ void frm_option::build()
     for (size_t c = 0; c < checks_.size(); ++c) {
         QCheckBox* box = ui::makeCheck(content_, QString::fromLatin1(kCheckSettings[c].control));
         connect(box, &QCheckBox::toggled, this,
-                [c](bool on) { store_check(working_copy(), appImage(), kCheckSettings[c], on); });
+                [this, c](bool on) { edit(T::kCheckCaptions[c], [&](Image& image) { store_check(copy(), image, kCheckSettings[c], on); }); });
         checks_[c] = box;
         checks->addWidget(box, int(c) / 2, int(c) % 2);
     }
@@ -224,8 +228,10 @@ void frm_option::layOutContent(const QRect& area) { content_->setGeometry(area);
 
 void frm_option::display()
 {
-    OptionBlock& block = working_copy();
-    block.load(appImage());
+    // The working copy follows the image, so that Default keeps what was
+    // last shown.
+    OptionBlock& block = copy();
+    block.load(image());
     for (int i = 0; i < kGeneralCount; ++i)
         ui::select(lists_[size_t(i)], setting_position(block, kGeneralSettings[i]));
     for (size_t c = 0; c < checks_.size(); ++c)
@@ -265,6 +271,22 @@ void frm_option::checkAni()
 
 // ---------------------------------------------------------------- buttons
 
-void frm_option::loadDefaults() { lay_down_defaults(appImage(), working_copy()); }
+void frm_option::loadDefaults(Image& image) { lay_down_defaults(image, copy()); }
+
+const Text& frm_option::codeLabel(CodeString code)
+{
+    switch (code) {
+    case CodeString::Ani: return T::kAniLabel;
+    case CodeString::PttIdBegin: return T::kBeginLabel;
+    case CodeString::PttIdEnd: break;
+    }
+    return T::kEndLabel;
+}
+
+EditName frm_option::vfoName(Vfo v) const
+{
+    const Text& panel = v == Vfo::A ? T::kPanelA : T::kPanelB;
+    return name(EditName{panel.in(true), panel.in(false)});
+}
 
 }  // namespace vx

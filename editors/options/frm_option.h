@@ -26,7 +26,7 @@ class VfoPanel;
 class frm_option final : public RegionEditor {
     Q_OBJECT
 public:
-    explicit frm_option(QWidget* parent = nullptr);
+    explicit frm_option(RadioDocument& doc, QWidget* parent = nullptr);
     ~frm_option() override;
 
     // Design size, twips; the button row 1100 and the progress row 1700
@@ -45,7 +45,11 @@ private:
     void layOutContent(const QRect& area) override;
     std::optional<TransferPlan> plan(Direction direction) override;
     void display() override;
-    void loadDefaults() override;
+    void loadDefaults(Image& image) override;
+    // The document's working copy of the option block.
+    options::OptionBlock& copy() const;
+    static const Text& codeLabel(options::CodeString code);
+    EditName vfoName(options::Vfo v) const;
 
     void build();
     // A text field with room for `shownChars` characters.

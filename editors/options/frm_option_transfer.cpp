@@ -45,10 +45,9 @@ EditorDescriptor frm_option::makeDescriptor()
 
 std::optional<TransferPlan> frm_option::plan(Direction direction)
 {
-    Image& image = appImage();
     if (direction == Direction::Read)
-        return frame::readBlocks(kBase, kLastSlot, kStoredBlocks, options::kBlockRows.first, intoImage(image));
-    return frame::writeRows(region::options, image);
+        return frame::readBlocks(kBase, kLastSlot, kStoredBlocks, options::kBlockRows.first, *this);
+    return frame::writeRows(region::options, image());
 }
 
 }  // namespace vx

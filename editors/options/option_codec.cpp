@@ -43,12 +43,6 @@ void OptionBlock::load(const Image& image)
 
 void OptionBlock::store(Image& image) const { blockRef(image).write(0, bytes_); }
 
-OptionBlock& working_copy()
-{
-    static OptionBlock block;
-    return block;
-}
-
 // ---------------------------------------------------------------- settings
 
 int setting_position(const OptionBlock& block, const GeneralSetting& s) { return s.field().get(block.view()); }

@@ -62,9 +62,9 @@ private:
     std::array<uint8_t, kBlockSize> bytes_;
 };
 
-// The application's working copy: it outlives the editor window, so the
-// defaults keep what was last loaded (zero before anything was).
-OptionBlock& working_copy();
+// Each radio document holds one working copy (RadioDocument::part): it
+// outlives the editor window, so the defaults keep what was last loaded
+// (zero before anything was).
 
 // ---------------------------------------------------------------- settings
 

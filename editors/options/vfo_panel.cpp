@@ -68,8 +68,9 @@ const FieldRule kFrequencyKeys{.accepted = QStringLiteral("0123456789."),
 
 }  // namespace
 
-VfoPanel::VfoPanel(Vfo vfo, const Models& models, std::function<void()> refreshEditor, QWidget* parent)
-    : QGroupBox(parent), vfo_(vfo), refreshEditor_(std::move(refreshEditor))
+VfoPanel::VfoPanel(Vfo vfo, const Models& models, const RadioDocument& doc, std::function<void()> refreshEditor, Edit edit,
+                   QWidget* parent)
+    : QGroupBox(parent), vfo_(vfo), doc_(doc), refreshEditor_(std::move(refreshEditor)), edit_(std::move(edit))
 {
     build(models);
 }
@@ -123,7 +124,7 @@ void VfoPanel::build(const Models& models)
     grid->setColumnStretch(3, 1);
 
     // The range shown follows a new identification at once.
-    connect(&bandLimitsSignals(), &BandLimitsSignals::changed, this, &VfoPanel::showRange);
+    connect(&doc_, &RadioDocument::bandLimitsChanged, this, &VfoPanel::showRange);
 
     QLineEdit* f = frequencyField();
     KeyRule::install(f, kFrequencyKeys);
@@ -153,11 +154,11 @@ void VfoPanel::caption()
 bool VfoPanel::vhfSelected() const
 {
     const int band = list(Band)->currentIndex();
-    return band < 0 ? vfo_is_vhf(appImage(), vfo_) : band == 0;
+    return band < 0 ? vfo_is_vhf(doc_.image(), vfo_) : band == 0;
 }
 
-double VfoPanel::lower() const { return vfo_limits(vhfSelected(), bandLimits()).lower; }
-double VfoPanel::upper() const { return vfo_limits(vhfSelected(), bandLimits()).upper; }
+double VfoPanel::lower() const { return vfo_limits(vhfSelected(), doc_.bandLimits()).lower; }
+double VfoPanel::upper() const { return vfo_limits(vhfSelected(), doc_.bandLimits()).upper; }
 
 QString VfoPanel::rangeText(double lower, double upper)
 {
@@ -174,7 +175,7 @@ void VfoPanel::showRange()
 
 void VfoPanel::display()
 {
-    const Image& image = appImage();
+    const Image& image = doc_.image();
     const RecordView r = vfo_view(image, vfo_);
     ui::showText(frequencyField(), vfo_frequency(image, vfo_));
     ui::select(list(Band), vfo_is_vhf(image, vfo_) ? 0 : 1);
@@ -199,17 +200,21 @@ void VfoPanel::listChosen(Part part, int position)
 {
     if (position < 0)
         return;  // nothing chosen: nothing stored
-    Image& image = appImage();
-    switch (part) {
-    case Band: bandChanged(true); break;
-    case Offset: encode_offset(image, vfo_, list(Offset)->itemText(position)); break;
-    case RxTone: VfoLayout::rxTone.put(vfo_ref(image, vfo_), encode_vfo_tone(position)); break;
-    case TxTone: VfoLayout::txTone.put(vfo_ref(image, vfo_), encode_vfo_tone(position)); break;
-    default:
-        if (const field::List8* f = recordList(part))
-            f->put(vfo_ref(image, vfo_), position);
-        break;
+    if (part == Band) {
+        bandChanged(true);
+        return;
     }
+    edit_([&](Image& image) {
+        switch (part) {
+        case Offset: encode_offset(image, vfo_, list(Offset)->itemText(position)); break;
+        case RxTone: VfoLayout::rxTone.put(vfo_ref(image, vfo_), encode_vfo_tone(position)); break;
+        case TxTone: VfoLayout::txTone.put(vfo_ref(image, vfo_), encode_vfo_tone(position)); break;
+        default:
+            if (const field::List8* f = recordList(part))
+                f->put(vfo_ref(image, vfo_), position);
+            break;
+        }
+    });
 }
 
 // ---------------------------------------------------------------- frequency
@@ -226,12 +231,12 @@ void VfoPanel::frequencyChanged(const QString& text)
 
 void VfoPanel::frequencyEntry(const QString& typed, bool refreshAfter)
 {
-    const VfoEntry e = vfo_frequency_entry(typed, vfo_limits(vhfSelected(), bandLimits()));
+    const VfoEntry e = vfo_frequency_entry(typed, vfo_limits(vhfSelected(), doc_.bandLimits()));
     if (e.outOfRange)
         prompt(T::kWorkingTitle, PromptIcon::Warning, T::kWorkingRange);
     ui::showText(frequencyField(), e.text);
-    encode_vfo_frequency(appImage(), vfo_, e.text);
-    const int band = vfo_is_vhf(appImage(), vfo_) ? 0 : 1;
+    edit_([&](Image& image) { encode_vfo_frequency(image, vfo_, e.text); });
+    const int band = vfo_is_vhf(doc_.image(), vfo_) ? 0 : 1;
     if (list(Band)->currentIndex() != band) {
         ui::select(list(Band), band);
         bandChanged(false);
@@ -247,7 +252,7 @@ void VfoPanel::bandChanged(bool refreshAfter)
     if (bandDepth_ >= 2)
         return;
     ++bandDepth_;
-    const QString text = vfo_band_text(frequencyField()->text(), vfo_limits(vhfSelected(), bandLimits()));
+    const QString text = vfo_band_text(frequencyField()->text(), vfo_limits(vhfSelected(), doc_.bandLimits()));
     showRange();
     frequencyEntry(text, refreshAfter);
     --bandDepth_;

@@ -8,6 +8,7 @@
 // they stand at that moment (a new identification moves them).
 
 #include "editors/options/option_codec.h"
+#include "image/radio_document.h"
 
 #include <QGroupBox>
 
@@ -37,8 +38,11 @@ public:
         QAbstractItemModel* offsets;
     };
 
-    // `refreshEditor` refreshes the whole editor, as a frequency entry ends.
-    VfoPanel(options::Vfo vfo, const Models& models, std::function<void()> refreshEditor, QWidget* parent);
+    // Shows `doc`'s record; `refreshEditor` refreshes the whole editor, as a
+    // frequency entry ends; `edit` makes a change one edit of the document.
+    using Edit = std::function<void(const RadioDocument::Change&)>;
+    VfoPanel(options::Vfo vfo, const Models& models, const RadioDocument& doc, std::function<void()> refreshEditor,
+             Edit edit, QWidget* parent);
 
     options::Vfo vfo() const { return vfo_; }
     QWidget* control(Part part) const { return controls_[size_t(part)]; }
@@ -73,7 +77,9 @@ private:
     void showTone(Part part, const options::VfoTone& tone);
 
     const options::Vfo vfo_;
+    const RadioDocument& doc_;
     const std::function<void()> refreshEditor_;
+    const Edit edit_;
     std::array<QWidget*, kParts> controls_{};
     std::array<QLabel*, kParts> labels_{};
     int bandDepth_ = 0;     // nested band changes (inconsistent limits could chain them)

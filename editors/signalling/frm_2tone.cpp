@@ -45,8 +45,8 @@ void rangeMessage() { warn(signalling_texts::kQuotedTitle, T::kRange); }
 
 }  // namespace
 
-frm_2tone::frm_2tone(QWidget* parent)
-    : RegionEditor(signalling::toneDescriptor(window::kTwoTone, T::kTitle, two_tone::kRegion), parent)
+frm_2tone::frm_2tone(RadioDocument& doc, QWidget* parent)
+    : RegionEditor(signalling::toneDescriptor(window::kTwoTone, T::kTitle, two_tone::kRegion), doc, parent)
 {
     // Each page lays itself out when it gets its size.
     tabs_ = ui::makeTabs(this, QStringLiteral("TabStrip1"));
@@ -67,7 +67,7 @@ frm_2tone::frm_2tone(QWidget* parent)
              const two_tone::TxCommit commit = two_tone::tx_commit(v.text);
              if (commit.refused)
                  rangeMessage();
-             two_tone::set_tx_freq(appImage(), c.row + 1, c.column - 1, commit.hz);
+             edit([&](Image& image) { two_tone::set_tx_freq(image, c.row + 1, c.column - 1, commit.hz); });
              refresh();
          }});
     static constexpr const char* kDurationNames[3][2] = {
@@ -104,9 +104,9 @@ frm_2tone::frm_2tone(QWidget* parent)
                  decodeGrid_->setText(c.row, two_tone::rule_column(rule, RuleField::Alert), QString());
              }
          },
-         .choose = [](GridCell c, int position) {
+         .choose = [this](GridCell c, int position) {
              const bool alert = two_tone::column_field(c.column) == RuleField::Alert;
-             two_tone::set_rule_byte(appImage(), c.row + 1, c.column, uint8_t(alert ? position + 1 : position));
+             edit([&](Image& image) { two_tone::set_rule_byte(image, c.row + 1, c.column, uint8_t(alert ? position + 1 : position)); });
          }});
     connect(decodeGrid_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.column() == 0)
@@ -138,7 +138,8 @@ frm_2tone::~frm_2tone() = default;
 
 QComboBox* frm_2tone::makeList(QWidget* parent, const char* name, const QStringList& entries, field::List8 f)
 {
-    return frame::storedList(parent, QString::fromLatin1(name), entries, two_tone::kRegion, f);
+    return frame::storedList(parent, QString::fromLatin1(name), entries, two_tone::kRegion, f,
+                             [this](const RadioDocument::Change& change) { edit(change); });
 }
 
 // ---------------------------------------------------------------- showing
@@ -146,7 +147,7 @@ QComboBox* frm_2tone::makeList(QWidget* parent, const char* name, const QStringL
 
 void frm_2tone::display()
 {
-    const Image& image = appImage();
+    const Image& image = this->image();
     const RecordView r = two_tone::view(image);
     for (int n = 1; n <= two_tone::kEntries; ++n) {
         encodeGrid_->setText(n - 1, 1, two_tone::tx_text(image, n, 0));
@@ -164,7 +165,7 @@ void frm_2tone::display()
 void frm_2tone::showTones(int entry)
 {
     for (int k = 0; k < two_tone::kTones; ++k)
-        ui::showText(tones_[size_t(k)], two_tone::tone_text(appImage(), entry + 1, k));
+        ui::showText(tones_[size_t(k)], two_tone::tone_text(image(), entry + 1, k));
 }
 
 void frm_2tone::selectEntry(int entry)
@@ -230,7 +231,9 @@ bool frm_2tone::eventFilter(QObject* watched, QEvent* event)
 void frm_2tone::commitTone(int k)
 {
     QLineEdit* field = tones_[size_t(k)];
-    if (two_tone::commit_tone(appImage(), selected_ + 1, k, field->text())) {
+    bool refused = false;
+    edit([&](Image& image) { refused = two_tone::commit_tone(image, selected_ + 1, k, field->text()); });
+    if (refused) {
         rangeMessage();
         ui::showText(field, QString());
         QTimer::singleShot(0, field, [field] { field->setFocus(); });
@@ -317,8 +320,8 @@ void frm_2tone::layOutDecode()
 
 // ---------------------------------------------------------------- buttons
 
-std::optional<TransferPlan> frm_2tone::plan(Direction direction) { return signalling::plan(direction, kRange, appImage()); }
+std::optional<TransferPlan> frm_2tone::plan(Direction direction) { return signalling::plan(direction, kRange, *this); }
 
-void frm_2tone::loadDefaults() { two_tone::load_defaults(appImage()); }
+void frm_2tone::loadDefaults(Image& image) { two_tone::load_defaults(image); }
 
 }  // namespace vx

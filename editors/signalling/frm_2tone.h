@@ -25,7 +25,7 @@ class TextGrid;
 class frm_2tone : public RegionEditor {
     Q_OBJECT
 public:
-    explicit frm_2tone(QWidget* parent = nullptr);
+    explicit frm_2tone(RadioDocument& doc, QWidget* parent = nullptr);
     ~frm_2tone() override;
 
     // The receive entry whose tones are shown, 0..14.
@@ -37,7 +37,7 @@ protected:
 private:
     std::optional<TransferPlan> plan(Direction direction) override;
     void display() override;
-    void loadDefaults() override;
+    void loadDefaults(Image& image) override;
     void caption() override;
     void layOutContent(const QRect& area) override;
     void layOutEncode();

@@ -47,8 +47,8 @@ bool isFrame(int column) { return column >= EncFrame1 && column <= EncFrame3; }
 
 }  // namespace
 
-frm_5tone::frm_5tone(QWidget* parent)
-    : RegionEditor(signalling::toneDescriptor(window::kFiveTone, T::kTitle, five_tone::kRegion), parent)
+frm_5tone::frm_5tone(RadioDocument& doc, QWidget* parent)
+    : RegionEditor(signalling::toneDescriptor(window::kFiveTone, T::kTitle, five_tone::kRegion), doc, parent)
 {
     // Each page lays itself out when it gets its size.
     tabs_ = ui::makeTabs(this, QStringLiteral("TabStrip1"));
@@ -94,9 +94,9 @@ frm_5tone::frm_5tone(QWidget* parent)
         callFrames_[size_t(f)] = ui::makeCheck(frameEncode_, QStringLiteral("Check_Decode_HJ_%1").arg(f));
         dispFrames_[size_t(f)] = ui::makeCheck(frameEncode_, QStringLiteral("Check_Decode_Disp_%1").arg(f));
         connect(callFrames_[size_t(f)], &QCheckBox::clicked, this,
-                [f](bool on) { Layout::callFrame(f).put(five_tone::ref(appImage()), on); });
+                [this, f](bool on) { edit([&](Image& image) { Layout::callFrame(f).put(five_tone::ref(image), on); }); });
         connect(dispFrames_[size_t(f)], &QCheckBox::clicked, this,
-                [f](bool on) { Layout::displayFrame(f).put(five_tone::ref(appImage()), on); });
+                [this, f](bool on) { edit([&](Image& image) { Layout::displayFrame(f).put(five_tone::ref(image), on); }); });
     }
     resetLabel_ = makeLabel(frameEncode_, QStringLiteral("Label_Reset_Time"));
     resetTime_ = makeList(frameEncode_, QStringLiteral("Combo_Dec_Res_Time"), five_tone::reset_time_entries(), Layout::resetTime);
@@ -132,14 +132,15 @@ void frm_5tone::buildStandardsGrid()
              return e;
          },
          .leave = [this](GridCell c, const CellValue& v) { stdGrid_->setText(c.row, c.column, v.text); },
-         .choose = [](GridCell c, int position) {
-             Image& image = appImage();
-             switch (c.column) {
-             case StdLength: five_tone::set_tone_length(image, c.row, position); break;
-             case StdGroup: five_tone::set_group_tone(image, c.row, position); break;
-             case StdRepeat: five_tone::set_repeat_tone(image, c.row, position); break;
-             default: break;
-             }
+         .choose = [this](GridCell c, int position) {
+             edit([&](Image& image) {
+                 switch (c.column) {
+                 case StdLength: five_tone::set_tone_length(image, c.row, position); break;
+                 case StdGroup: five_tone::set_group_tone(image, c.row, position); break;
+                 case StdRepeat: five_tone::set_repeat_tone(image, c.row, position); break;
+                 default: break;
+                 }
+             });
          }});
 }
 
@@ -157,7 +158,7 @@ void frm_5tone::buildEncodeGrid()
              if (c.column == EncNumber || (c.column != EncFrame1 && blank(encodeGrid_->text(c.row, EncFrame1))))
                  return CellEditor::none();
              if (c.column == EncStandard) {
-                 const int s = Layout::standard(c.row + 1).get(five_tone::view(appImage()));
+                 const int s = Layout::standard(c.row + 1).get(five_tone::view(image()));
                  return CellEditor::list(five_tone::standard_names(), s < five_tone::kStandards ? s : -1);
              }
              // The cell's digits; an unused frame's five spaces are not
@@ -181,20 +182,21 @@ void frm_5tone::buildEncodeGrid()
                  for (int col = EncFrame1; col <= EncStandard; ++col)
                      encodeGrid_->setText(c.row, col, QString());  // on screen only
          },
-         .choose = [](GridCell c, int position) {
+         .choose = [this](GridCell c, int position) {
              if (c.column == EncStandard)
-                 five_tone::set_entry_standard(appImage(), c.row + 1, position);
+                 edit([&](Image& image) { five_tone::set_entry_standard(image, c.row + 1, position); });
          },
-         .edited = [](GridCell c, const QString& text) {
+         .edited = [this](GridCell c, const QString& text) {
              if (isFrame(c.column))
-                 five_tone::set_frame(appImage(), c.row + 1, c.column - EncFrame1, text);
+                 edit([&](Image& image) { five_tone::set_frame(image, c.row + 1, c.column - EncFrame1, text); });
          }});
     onLeavingField(encodeCells_->textBox(), [this] { refresh(); });  // Show when it loses the focus
 }
 
 QComboBox* frm_5tone::makeList(QWidget* parent, const QString& name, const QStringList& entries, field::List8 f)
 {
-    return frame::storedList(parent, name, entries, five_tone::kRegion, f);
+    return frame::storedList(parent, name, entries, five_tone::kRegion, f,
+                             [this](const RadioDocument::Change& change) { edit(change); });
 }
 
 // ---------------------------------------------------------------- showing
@@ -202,7 +204,7 @@ QComboBox* frm_5tone::makeList(QWidget* parent, const QString& name, const QStri
 
 void frm_5tone::display()
 {
-    const Image& image = appImage();
+    const Image& image = this->image();
     for (int s = 0; s < five_tone::kStandards; ++s) {
         stdGrid_->setText(s, StdLength, five_tone::tone_length_text(image, s));
         stdGrid_->setText(s, StdGroup, five_tone::group_tone_text(image, s));
@@ -350,8 +352,8 @@ void frm_5tone::layOutEncode(const QRect& r)
 
 // ---------------------------------------------------------------- buttons
 
-std::optional<TransferPlan> frm_5tone::plan(Direction direction) { return signalling::plan(direction, kRange, appImage()); }
+std::optional<TransferPlan> frm_5tone::plan(Direction direction) { return signalling::plan(direction, kRange, *this); }
 
-void frm_5tone::loadDefaults() { five_tone::load_defaults(appImage()); }
+void frm_5tone::loadDefaults(Image& image) { five_tone::load_defaults(image); }
 
 }  // namespace vx

@@ -29,7 +29,7 @@ class TextGrid;
 class frm_5tone : public RegionEditor {
     Q_OBJECT
 public:
-    explicit frm_5tone(QWidget* parent = nullptr);
+    explicit frm_5tone(RadioDocument& doc, QWidget* parent = nullptr);
     ~frm_5tone() override;
 
 protected:
@@ -38,7 +38,7 @@ protected:
 private:
     std::optional<TransferPlan> plan(Direction direction) override;
     void display() override;
-    void loadDefaults() override;
+    void loadDefaults(Image& image) override;
     void caption() override;
     void layOutContent(const QRect& area) override;
     void layOutStandards(const QRect& r);

@@ -38,7 +38,7 @@ const FieldRule kCodeKeys{.accepted = QStringLiteral("0123456789abcdABCD*#"),
 
 }  // namespace
 
-frm_dtmf::frm_dtmf(QWidget* parent)
+frm_dtmf::frm_dtmf(RadioDocument& doc, QWidget* parent)
     : RegionEditor(signalling::descriptor({.name = window::kDtmf,
                                            .caption = T::kTitle,
                                            .rows = dtmf::kRegion,
@@ -47,7 +47,7 @@ frm_dtmf::frm_dtmf(QWidget* parent)
                                            .writeOk = T::kWriteOk,
                                            .refuseCloseBox = true,
                                            .refreshOnActivate = true}),
-                   parent)
+                   doc, parent)
 {
     auto frame = [this](const char* name) {
         auto* f = new QGroupBox(this);
@@ -97,7 +97,7 @@ frm_dtmf::frm_dtmf(QWidget* parent)
     frameCtrl_ = frame("Frame_Ctrl");
     control_ = ui::makeCheck(frameCtrl_, QStringLiteral("Check_Ctrl_En"));
     connect(control_, &QCheckBox::clicked, this, [this](bool on) {
-        dtmf::set_control(appImage(), on);
+        edit([on](Image& image) { dtmf::set_control(image, on); });
         applyEnabling(on);
     });
     heading1_ = label(frameCtrl_, QStringLiteral("Label_xcjtyyybkj_1"));
@@ -112,9 +112,9 @@ frm_dtmf::frm_dtmf(QWidget* parent)
         masterRights_[size_t(bit)] = ui::makeCheck(frameCtrl_, QStringLiteral("Check_M_%1").arg(bit));
         viceRights_[size_t(bit)] = ui::makeCheck(frameCtrl_, QStringLiteral("Check_S_%1").arg(bit));
         connect(masterRights_[size_t(bit)], &QCheckBox::clicked, this,
-                [bit](bool on) { dtmf::set_right(appImage(), Identity::Master, bit, on); });
+                [this, bit](bool on) { edit([&](Image& image) { dtmf::set_right(image, Identity::Master, bit, on); }); });
         connect(viceRights_[size_t(bit)], &QCheckBox::clicked, this,
-                [bit](bool on) { dtmf::set_right(appImage(), Identity::Vice, bit, on); });
+                [this, bit](bool on) { edit([&](Image& image) { dtmf::set_right(image, Identity::Vice, bit, on); }); });
     }
 
     // What the radio may do.
@@ -122,9 +122,9 @@ frm_dtmf::frm_dtmf(QWidget* parent)
     rxDisable_ = ui::makeCheck(frameState_, QStringLiteral("Check_RX"));
     txDisable_ = ui::makeCheck(frameState_, QStringLiteral("Check_Tx"));
     connect(rxDisable_, &QCheckBox::clicked, this,
-            [](bool on) { dtmf::set_disabled(appImage(), dtmf::Disable::Receive, on); });
+            [this](bool on) { edit([&](Image& image) { dtmf::set_disabled(image, dtmf::Disable::Receive, on); }); });
     connect(txDisable_, &QCheckBox::clicked, this,
-            [](bool on) { dtmf::set_disabled(appImage(), dtmf::Disable::Transmit, on); });
+            [this](bool on) { edit([&](Image& image) { dtmf::set_disabled(image, dtmf::Disable::Transmit, on); }); });
 
     caption();
 }
@@ -146,7 +146,8 @@ QLineEdit* frm_dtmf::makeCodeField(QWidget* parent, const QString& name, std::fu
 
 QComboBox* frm_dtmf::makeList(QWidget* parent, const char* name, const QStringList& entries, field::List8 f)
 {
-    return frame::storedList(parent, QString::fromLatin1(name), entries, dtmf::kRegion, f);
+    return frame::storedList(parent, QString::fromLatin1(name), entries, dtmf::kRegion, f,
+                             [this](const RadioDocument::Change& change) { edit(change); });
 }
 
 // The group-call and separator lists show the stored character, in the list
@@ -160,17 +161,20 @@ QComboBox* frm_dtmf::makeCharacterList(QWidget* parent, const char* name, void (
     combo->setCompleter(nullptr);
     combo->addItems(dtmf::group_call_entries());
     discardTyping(combo);  // after setEditable: its field takes no typing either
-    connect(combo, &QComboBox::activated, this, [combo, store](int position) {
+    connect(combo, &QComboBox::activated, this, [this, combo, store](int position) {
         const QString text = combo->itemText(position);
         if (!text.isEmpty())
-            store(appImage(), text.at(0).unicode());
+            edit([&](Image& image) { store(image, text.at(0).unicode()); });
     });
     return combo;
 }
 
 // Every change of a code field's text is stored at once; the field's rule
 // keeps pasted text within what the row holds.
-void frm_dtmf::codeEdited(const CodeField& field, const QString& text) { field.store(appImage(), text); }
+void frm_dtmf::codeEdited(const CodeField& field, const QString& text)
+{
+    edit([&](Image& image) { field.store(image, text); });
+}
 
 void frm_dtmf::applyEnabling(bool on)
 {
@@ -187,7 +191,7 @@ void frm_dtmf::applyEnabling(bool on)
 
 void frm_dtmf::display()
 {
-    const dtmf::Settings s = dtmf::decode(appImage());
+    const dtmf::Settings s = dtmf::decode(image());
     for (int i = 0; i < dtmf::kTxCodes; ++i)
         ui::showText(txCodes_[size_t(i)], s.txCodes[size_t(i)]);
     for (int k = 0; k < dtmf::kDecodeCodes; ++k)
@@ -350,8 +354,8 @@ void frm_dtmf::layOutControl(const QRect& r)
 
 // ---------------------------------------------------------------- transfers
 
-std::optional<TransferPlan> frm_dtmf::plan(Direction direction) { return signalling::plan(direction, kRange, appImage()); }
+std::optional<TransferPlan> frm_dtmf::plan(Direction direction) { return signalling::plan(direction, kRange, *this); }
 
-void frm_dtmf::loadDefaults() { dtmf::load_defaults(appImage()); }
+void frm_dtmf::loadDefaults(Image& image) { dtmf::load_defaults(image); }
 
 }  // namespace vx

@@ -26,7 +26,7 @@ namespace vx {
 class frm_dtmf : public RegionEditor {
     Q_OBJECT
 public:
-    explicit frm_dtmf(QWidget* parent = nullptr);
+    explicit frm_dtmf(RadioDocument& doc, QWidget* parent = nullptr);
     ~frm_dtmf() override;
 
 private:
@@ -43,7 +43,7 @@ private:
     std::optional<TransferPlan> plan(Direction direction) override;
     // What Show stores goes back first.
     void display() override;
-    void loadDefaults() override;
+    void loadDefaults(Image& image) override;
     void caption() override;
     void layOutContent(const QRect& area) override;
 

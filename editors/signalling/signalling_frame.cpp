@@ -40,13 +40,13 @@ EditorDescriptor toneDescriptor(const char* name, Text caption, region::Rows row
                        .defaultResetsProgress = true});
 }
 
-std::optional<TransferPlan> plan(Direction direction, const Range& range, Image& image)
+std::optional<TransferPlan> plan(Direction direction, const Range& range, const TransferWindow& window)
 {
     if (direction == Direction::Read) {
         const int blocks = range.readBlocks();
-        return frame::readBlocks(uint16_t(range.readRows.address()), blocks, blocks, range.readRows.first, intoImage(image));
+        return frame::readBlocks(uint16_t(range.readRows.address()), blocks, blocks, range.readRows.first, window);
     }
-    return frame::writeRows(range.writeRows, image);
+    return frame::writeRows(range.writeRows, window.document().image());
 }
 
 }  // namespace vx::signalling

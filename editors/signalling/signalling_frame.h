@@ -42,6 +42,6 @@ struct Range {
     constexpr int readBlocks() const { return readRows.count() / 4; }
 };
 
-std::optional<TransferPlan> plan(Direction direction, const Range& range, Image& image);
+std::optional<TransferPlan> plan(Direction direction, const Range& range, const TransferWindow& window);
 
 }  // namespace vx::signalling

@@ -3,6 +3,7 @@
 // the adjustment table. Number boxes and range checks are tested through the
 // window (tst_frm_adj_txp).
 #include "fake_link.h"
+#include "test_document.h"
 #include "prompts.h"
 
 #include "app/mdimain.h"
@@ -17,6 +18,7 @@
 #include <QTest>
 
 using namespace vx;
+using namespace vx::test;
 using namespace vx::adjust;
 
 namespace {
@@ -76,7 +78,7 @@ private slots:
     // arrived.
     void readPostProcessing()
     {
-        frm_Adj_Txp w;
+        frm_Adj_Txp w(testDocument());
         const std::optional<TransferPlan> plan = w.transferPlan(Direction::Read);
         QVERIFY(plan);
         QCOMPARE(plan->params.firstSlot, 2);
@@ -105,10 +107,10 @@ private slots:
         test::FakePorts ports(std::set<int>{});
         shell::setScreenSizeOverride({1024, 768});
         registerWindows();
-        appImage().fill(0x33);
+        testImage().fill(0x33);
         table() = Table();
         {
-            MDImain main;
+            MDImain main(testDocument());
             runStartup(main);
             shell::closeAllWindows();
         }
@@ -118,9 +120,9 @@ private slots:
         fm::load_factory_presets(presets);
         for (int r = 0; r < Image::kRows; ++r)
             if (r >= 768 && r <= 783)
-                QVERIFY(std::ranges::equal(appImage().row(r), presets.row(r)));
+                QVERIFY(std::ranges::equal(testImage().row(r), presets.row(r)));
             else if (r >= 960 && r <= 975)
-                QVERIFY(std::ranges::all_of(appImage().row(r), [](uint8_t b) { return b == 0xFF; }));
+                QVERIFY(std::ranges::all_of(testImage().row(r), [](uint8_t b) { return b == 0xFF; }));
     }
 };
 

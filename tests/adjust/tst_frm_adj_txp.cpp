@@ -2,6 +2,7 @@
 // captions, number-box validation, the settings lists, the range page with
 // its checks and focus return, Default, and when it shows the table again.
 #include "editor_window.h"
+#include "test_document.h"
 
 #include "editors/adjust/frm_adj_txp.h"
 
@@ -11,7 +12,6 @@
 
 using namespace vx;
 using namespace vx::test;
-using adjust::table;
 
 namespace {
 

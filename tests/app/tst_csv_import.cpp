@@ -4,6 +4,7 @@
 // file that cannot be imported leaves the image as it was. Export writes
 // the current layout.
 #include "editor_window.h"
+#include "test_document.h"
 
 #include "app/csv_import.h"
 #include "app/windows.h"
@@ -80,8 +81,8 @@ private slots:
     void importShowsTheReportAndAppliesOnAccept()
     {
         EditorWindow<frm_chann> cw;
-        const Image before = appImage();
-        Form_import_csv dialog;
+        const Image before = testImage();
+        Form_import_csv dialog(testDocument());
         choose(dialog, "stock.csv");
         Form_csv_report* report = reportWindow();
         QVERIFY(report);
@@ -95,7 +96,7 @@ private slots:
                                        "line 5: skipped: Location \"250\" is not a channel number 0-199",
                                    }));
         QVERIFY(report->findChild<QLabel*>("Label_summary")->text().startsWith("2 channels will replace"));
-        QVERIFY(appImage() == before);  // nothing yet
+        QVERIFY(testImage() == before);  // nothing yet
 
         QTest::mouseClick(report->findChild<QPushButton*>("Command_import"), Qt::LeftButton);
         QVERIFY(!reportWindow());
@@ -104,16 +105,16 @@ private slots:
         QCOMPARE(cw.cell(kGrid, 3, ColRx), QString("154.60000"));
         QCOMPARE(cw.cell(kGrid, 3, ColDecode), QString("100.0"));
         QCOMPARE(cw.cell(kGrid, 0, ColRx), QString());  // not in the list: empty now
-        QCOMPARE(decode_channel(appImage(), 3)[ColName], QString("GREEND"));
+        QCOMPARE(decode_channel(testImage(), 3)[ColName], QString("GREEND"));
         for (int row = 0; row < Image::kRows; ++row)
             if (row > region::channels.last && (row < region::names.first || row > region::names.last))
-                QVERIFY(std::ranges::equal(appImage().row(row), before.row(row)));
+                QVERIFY(std::ranges::equal(testImage().row(row), before.row(row)));
     }
 
     void renumberPlacesWhatWasSkipped()
     {
         EditorWindow<frm_chann> cw;
-        Form_import_csv dialog;
+        Form_import_csv dialog(testDocument());
         choose(dialog, "stock.csv");
         Form_csv_report* report = reportWindow();
         QVERIFY(report);
@@ -126,44 +127,44 @@ private slots:
     void cancelChangesNothing()
     {
         EditorWindow<frm_chann> cw;
-        const Image before = appImage();
-        Form_import_csv dialog;
+        const Image before = testImage();
+        Form_import_csv dialog(testDocument());
         choose(dialog, "stock.csv");
         QTest::mouseClick(reportWindow()->findChild<QPushButton*>("Command_close"), Qt::LeftButton);
         QVERIFY(!reportWindow());
-        QVERIFY(appImage() == before);
+        QVERIFY(testImage() == before);
     }
 
     void aFileThatCannotBeImportedCannotBeAccepted()
     {
         EditorWindow<frm_chann> cw;
-        const Image before = appImage();
+        const Image before = testImage();
         write("twice.csv", "Location,Frequency\n1,145.5\n1,146.5\n");
-        Form_import_csv dialog;
+        Form_import_csv dialog(testDocument());
         choose(dialog, "twice.csv");
         Form_csv_report* report = reportWindow();
         QVERIFY(report);
         QVERIFY(!report->findChild<QPushButton*>("Command_import")->isEnabled());
         QCOMPARE(report->findChild<QLabel*>("Label_summary")->text(), QString("This file cannot be imported; no channel was changed:"));
         QCOMPARE(report->findChild<QPlainTextEdit*>("Text_report")->toPlainText(), QString("line 3: Location 1 is given twice (first on line 2)"));
-        QVERIFY(appImage() == before);
+        QVERIFY(testImage() == before);
     }
 
     void exportWritesTheChannels()
     {
         EditorWindow<frm_chann> cw;
-        Form_export_csv dialog;
+        Form_export_csv dialog(testDocument());
         choose(dialog, "out.csv");
         QFile f(dir_.filePath("out.csv"));
         QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), export_csv(appImage()));
+        QCOMPARE(f.readAll(), export_csv(testImage()));
         QCOMPARE(cw.prompts.texts().last(), QString("Exported 8 channels ."));  // the factory channels
     }
 
     void chineseTexts()
     {
         EditorWindow<frm_chann> cw({.chinese = true});
-        Form_import_csv dialog;
+        Form_import_csv dialog(testDocument());
         choose(dialog, "stock.csv");
         Form_csv_report* report = reportWindow();
         QVERIFY(report);

@@ -2,6 +2,7 @@
 // lists, a round trip through both dialogs, malformed files, failed saves
 // and drives that are not ready.
 #include "files.h"
+#include "test_document.h"
 #include "app/file_dialog.h"
 #include "editors/channels/datafile.h"
 #include "image/image.h"
@@ -21,6 +22,7 @@
 #include <unistd.h>
 
 using namespace vx;
+using namespace vx::test;
 using test::readAll;
 using test::writeAll;
 
@@ -85,7 +87,7 @@ private slots:
         oldCurrent_ = QDir::currentPath();
         QDir::setCurrent(dir_.path());
         setChinese(false);
-        appImage() = pattern(1);
+        testImage() = pattern(1);
     }
     void cleanup()
     {
@@ -132,8 +134,8 @@ private slots:
         }
         const QStringList before = QDir(dir_.path()).entryList(QDir::Files);
         test::CapturedPrompts prompts;
-        std::unique_ptr<FileDialog> dialog(save ? static_cast<FileDialog*>(new Form_save_chann)
-                                                : new Form_open_chann);
+        std::unique_ptr<FileDialog> dialog(save ? static_cast<FileDialog*>(new Form_save_chann(testDocument()))
+                                                : new Form_open_chann(testDocument()));
         dialog->show();
         confirmName(*dialog, name);
         QCOMPARE(prompts.all,
@@ -144,7 +146,7 @@ private slots:
             QCOMPARE(readAll(path(name.trimmed())), datafile::format(pattern(1)));
         else if (save)
             QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), before);  // nothing written
-        QCOMPARE(appImage() == saved, !save && done);
+        QCOMPARE(testImage() == saved, !save && done);
     }
 
     void clickedFileIsTakenFromTheFolderShown()
@@ -155,7 +157,7 @@ private slots:
         writeAll(path(QStringLiteral("sub/two.DAT")), "x");
         writeAll(path(QStringLiteral("one.dat")), "not this one");
         test::CapturedPrompts prompts;
-        Form_open_chann dialog;
+        Form_open_chann dialog(testDocument());
         dialog.show();
         auto* dirs = dialog.findChild<QListWidget*>(QStringLiteral("Dir1"));
         auto* files = dialog.findChild<QListWidget*>(QStringLiteral("File1"));
@@ -167,7 +169,7 @@ private slots:
         QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), QStringLiteral("one.dat"));
         QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Command_enter")), Qt::LeftButton);
         QCOMPARE(prompts.texts(), QStringList{kLoaded});
-        QVERIFY(appImage() == pattern(3));
+        QVERIFY(testImage() == pattern(3));
         QCOMPARE(QDir::currentPath(), QDir(dir_.path()).absolutePath());  // browsing left it alone
 
         // The next opening starts afresh in the application's folder.
@@ -179,18 +181,18 @@ private slots:
     void roundTripThroughBothDialogs()
     {
         test::CapturedPrompts prompts;
-        const Image original = appImage();
-        Form_save_chann save;
+        const Image original = testImage();
+        Form_save_chann save(testDocument());
         save.show();
         confirmName(save, QStringLiteral("trip.dat"));
         QVERIFY(!save.isVisible());
-        appImage() = pattern(9);
-        Form_open_chann open;
+        testImage() = pattern(9);
+        Form_open_chann open(testDocument());
         open.show();
         clickItem(open.findChild<QListWidget*>(QStringLiteral("File1")), QStringLiteral("trip.dat"));
         QTest::keyClick(open.findChild<QLineEdit*>(QStringLiteral("Text1")), Qt::Key_Return);
         QCOMPARE(prompts.texts(), (QStringList{kSaved, kLoaded}));
-        QVERIFY(appImage() == original);
+        QVERIFY(testImage() == original);
         QVERIFY(!open.isVisible());
     }
 
@@ -219,13 +221,13 @@ private slots:
             QDir(dir_.path()).mkdir(QStringLiteral("bad.dat"));
         else
             writeAll(path(QStringLiteral("bad.dat")), content);
-        const Image before = appImage();
+        const Image before = testImage();
         test::CapturedPrompts prompts;
-        Form_open_chann dialog;
+        Form_open_chann dialog(testDocument());
         dialog.show();
         confirmName(dialog, QStringLiteral("bad.dat"));
         QCOMPARE(prompts.texts(), QStringList{message});
-        QVERIFY(appImage() == before);
+        QVERIFY(testImage() == before);
         QVERIFY(dialog.isVisible());
     }
 
@@ -249,7 +251,7 @@ private slots:
             QDir(dir_.path()).mkdir(QStringLiteral("ro.dat"));
         }
         test::CapturedPrompts prompts;
-        Form_save_chann dialog;
+        Form_save_chann dialog(testDocument());
         dialog.show();
         if (readOnlyFolder)
             clickItem(dialog.findChild<QListWidget*>(QStringLiteral("Dir1")), QStringLiteral("ro"), true);
@@ -269,7 +271,7 @@ private slots:
         QDir(dir_.path()).mkdir(QStringLiteral("locked"));
         QFile::setPermissions(path(QStringLiteral("locked")), QFile::WriteOwner);
         test::CapturedPrompts prompts;
-        Form_open_chann dialog;
+        Form_open_chann dialog(testDocument());
         dialog.show();
         clickItem(dialog.findChild<QListWidget*>(QStringLiteral("Dir1")), QStringLiteral("locked"), true);
         QFile::setPermissions(path(QStringLiteral("locked")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -289,7 +291,7 @@ private slots:
                                 {here + QStringLiteral("/home"), QStringLiteral("home")}};
         });
         test::CapturedPrompts prompts;
-        Form_open_chann dialog;
+        Form_open_chann dialog(testDocument());
         dialog.show();
         auto* drives = dialog.findChild<QComboBox*>(QStringLiteral("Drive1"));
         QCOMPARE(drives->currentText(), QStringLiteral("here"));

@@ -1,5 +1,6 @@
 // The whole-radio read and write dialogs on a fake port and virtual clock.
 #include "prompts.h"
+#include "test_document.h"
 #include "radio_rig.h"
 
 #include "image/language.h"
@@ -35,7 +36,7 @@ struct Rig {
     Rig(bool write, std::set<int> available = {1}) : ports(std::move(available))
     {
         clock.install();
-        dialog.reset(write ? static_cast<FormComm*>(new Form_Comm_Write) : new Form_Comm_Read);
+        dialog.reset(write ? static_cast<FormComm*>(new Form_Comm_Write(testDocument())) : new Form_Comm_Read(testDocument()));
         port = ports.last;
         dialog->show();
         radio = std::make_unique<ScriptRadio>(clock, *port);
@@ -80,7 +81,7 @@ private slots:
     {
         setChinese(false);
         setPortNumber(1);
-        appImage() = patterned(1);
+        testImage() = patterned(1);
     }
 
     void captions_data()
@@ -113,7 +114,7 @@ private slots:
     void readWholeRadio()
     {
         Rig rig(false);
-        const Image before = appImage();
+        const Image before = testImage();
         rig.click("Command_read");
         QCOMPARE(rig.label(), QString("Connecting with transceiver. "));
         QVERIFY(rig.bar()->isVisible());
@@ -122,7 +123,7 @@ private slots:
         QCOMPARE(rig.labels.mid(1), rig.progressLabels("Reading ", " Data Block", 1, 200));
         QCOMPARE(rig.bars.last(), 99);
         for (int r = 0; r < Image::kRows; ++r)
-            QCOMPARE(appImage().row(r)[7], r <= 787 ? rig.radio->memory.row(r)[7] : before.row(r)[7]);
+            QCOMPARE(testImage().row(r)[7], r <= 787 ? rig.radio->memory.row(r)[7] : before.row(r)[7]);
         QCOMPARE(rig.prompts.all, (QList<PromptRecord>{{"Operate prompt", PromptIcon::Warning, "Complete reading data from the transceiver."}}));
         QCOMPARE(rig.label(), QString("Read Data is Ok ！"));
         QVERIFY(!rig.port->isOpen());
@@ -132,7 +133,7 @@ private slots:
     void readFailsPartWay()
     {
         Rig rig(false);
-        const Image before = appImage();
+        const Image before = testImage();
         rig.radio->answer = [&](const QByteArray& p) {
             const bool late = ScriptRadio::kindOf(p) == 'S' && ScriptRadio::addressOf(p) >= 0x1900;
             return late ? QByteArray() : rig.radio->radio(p);
@@ -143,7 +144,7 @@ private slots:
         QCOMPARE(rig.prompts.all, QList<PromptRecord>{kFailed});
         QCOMPARE(rig.label(), QString("Communication fault."));
         QCOMPARE(rig.bar()->value(), 0);
-        QVERIFY(appImage() == before);
+        QVERIFY(testImage() == before);
     }
 
     void writeWholeRadio()
@@ -151,17 +152,17 @@ private slots:
         Rig rig(true);
         // The constant 5-tone tables go into the image before anything is
         // sent, and go out with the rest.
-        Image expected = appImage();
+        Image expected = testImage();
         prepare_whole_write(expected);
-        QVERIFY(!(expected == appImage()));
+        QVERIFY(!(expected == testImage()));
         rig.click("Command_Write");
         rig.runToPrompt();
-        QVERIFY(appImage() == expected);
+        QVERIFY(testImage() == expected);
         QCOMPARE(rig.radio->count('X'), 784);
         QCOMPARE(rig.labels.mid(1), rig.progressLabels("Writing  ", "  Data Block", 1, 783));
         QCOMPARE(rig.bars.last(), 99);
         for (int r = 0; r < Image::kRows; ++r)
-            QCOMPARE(std::ranges::equal(rig.radio->memory.row(r), appImage().row(r)), r <= 783);
+            QCOMPARE(std::ranges::equal(rig.radio->memory.row(r), testImage().row(r)), r <= 783);
         QCOMPARE(rig.prompts.all, (QList<PromptRecord>{{"Operate prompt", PromptIcon::Warning, "Complete writing the data to transceiver."}}));
         QCOMPARE(rig.label(), QString("Data Written ！"));
     }
@@ -223,7 +224,7 @@ private slots:
     void closeRules()
     {
         Rig rig(false);
-        const Image before = appImage();
+        const Image before = testImage();
         rig.click("Command_read");
         rig.clock.advance(300);
         QVERIFY(rig.dialog->close());  // the frame's close is not refused
@@ -231,7 +232,7 @@ private slots:
         QVERIFY(!rig.dialog->engine().busy());
         rig.clock.advance(60'000);
         QVERIFY(rig.prompts.all.isEmpty());
-        QVERIFY(appImage() == before);
+        QVERIFY(testImage() == before);
 
         Rig idle(true);
         idle.click("Command_Cancel");

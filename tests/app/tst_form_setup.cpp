@@ -1,6 +1,7 @@
 // The port setup dialog: the selection on opening, confirming a port that
 // opens or one that does not, and Cancel.
 #include "app/form_setup.h"
+#include "test_document.h"
 #include "app/mdimain.h"
 #include "fake_link.h"
 #include "image/language.h"
@@ -17,6 +18,7 @@
 #include <QTest>
 
 using namespace vx;
+using namespace vx::test;
 
 namespace {
 
@@ -43,7 +45,7 @@ void fillPanels()
 
 // The main window's part: an MDI area and the identification.
 struct MainWindow {
-    Identification id;
+    Identification id{testLink()};
     QWidget frame;
     QMdiArea* area = new QMdiArea(&frame);
     MainWindow()
@@ -53,7 +55,7 @@ struct MainWindow {
         frame.show();
         shell::attachMainWindow(&frame, area);
         setMainIdentification(&id);
-        shell::registerWindow(QStringLiteral("Form_setup"), [] { return new Form_setup; });
+        shell::registerWindow(QStringLiteral("Form_setup"), [] { return new Form_setup(testDocument()); });
     }
     ~MainWindow()
     {
@@ -99,7 +101,7 @@ private slots:
     void openingSelectsTheCurrentPort()
     {
         QFETCH(int, port);
-        Form_setup w;
+        Form_setup w(testDocument());
         w.show();
         choose(w, 2);  // a stale choice from an earlier showing
         w.close();
@@ -126,7 +128,7 @@ private slots:
         QFETCH(bool, withMainWindow);
         test::CapturedPrompts prompts;
         std::unique_ptr<MainWindow> main(withMainWindow ? new MainWindow : nullptr);
-        std::unique_ptr<Form_setup> alone(withMainWindow ? nullptr : new Form_setup);
+        std::unique_ptr<Form_setup> alone(withMainWindow ? nullptr : new Form_setup(testDocument()));
         QWidget* w = main ? shell::openWindow(QStringLiteral("Form_setup")) : alone.get();
         w->show();
         // The button row's top is 1500 twips above the bottom of the whole
@@ -173,7 +175,7 @@ private slots:
         test::CapturedPrompts prompts;
         std::unique_ptr<MainWindow> main(withMainWindow ? new MainWindow : nullptr);
         setChinese(inChinese);
-        Form_setup w;
+        Form_setup w(testDocument());
         w.show();
         choose(w, 7);
         click(w, "Command_ok");
@@ -192,7 +194,7 @@ private slots:
 
     void cancelChangesNothing()
     {
-        Form_setup w;
+        Form_setup w(testDocument());
         w.show();
         choose(w, 9);
         click(w, "Command_Cancel");

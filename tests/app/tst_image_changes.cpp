@@ -2,6 +2,7 @@
 // loaded, a whole-radio read) before the user can act on them, and never
 // store a value they showed from the image before it.
 #include "editor_window.h"
+#include "test_document.h"
 #include "radio_rig.h"
 
 #include "app/file_dialog.h"
@@ -16,7 +17,6 @@
 #include "editors/fm/frm_fm.h"
 #include "editors/options/frm_option.h"
 #include "editors/signalling/frm_dtmf.h"
-#include "image/image_changes.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -69,22 +69,22 @@ private slots:
         EditorWindow<frm_2tone> two;
         EditorWindow<frm_5tone> five;  // made last: its clock, ports and prompt capture are in force
         QCOMPARE(two.cell("MSF_Encode", 0, 1), QString("1981.0"));
-        Form_open_chann dialog;
+        Form_open_chann dialog(testDocument());
         dialog.show();
         auto* name = dialog.findChild<QLineEdit*>("Text1");
         name->selectAll();
         QTest::keyClicks(name, "other.dat");
         QTest::mouseClick(dialog.findChild<QPushButton*>("Command_enter"), Qt::LeftButton);
         QCOMPARE(five.prompts.texts(), QStringList{"Succeed fold the parameter from file."});
-        QVERIFY(appImage() == otherImage());
+        QVERIFY(testImage() == otherImage());
 
         QCOMPARE(two.cell("MSF_Encode", 0, 1), QString("1000.0"));
         QCOMPARE(five.cell("MSF_Encode", 0, 1), QString("54321"));
         two.clickCell("MSF_Encode", 0, 1);
         QCOMPARE(two.edit("Text_Encode")->text(), QString("1000.0"));
         two.clickCell("MSF_Encode", 1, 1);
-        QCOMPARE(two_tone::tx_text(appImage(), 1, 0), QString("1000.0"));
-        QVERIFY(appImage() == otherImage());
+        QCOMPARE(two_tone::tx_text(testImage(), 1, 0), QString("1000.0"));
+        QVERIFY(testImage() == otherImage());
     }
 
     // A cell being edited when the image changes is dropped, not stored.
@@ -95,12 +95,12 @@ private slots:
         two.clickCell("MSF_Encode", 0, 1);
         QVERIFY(two.edit("Text_Encode")->isVisible());
         QTest::keyClicks(two.edit("Text_Encode"), "5");
-        QVERIFY(datafile::load(dir_.filePath("other.dat"), appImage()).ok());
-        imageChanges().announceAll();
+        QVERIFY(datafile::load(dir_.filePath("other.dat"), testImage()).ok());
+        testDocument().start(testImage());
         QVERIFY(!two.edit("Text_Encode")->isVisible());
         two.clickCell("MSF_Encode", 1, 1);
         two.clickCell("MSF_Encode", 2, 0);
-        QVERIFY(appImage() == otherImage());
+        QVERIFY(testImage() == otherImage());
     }
 
     // Regression: after a whole-radio read, tabbing through tone field A
@@ -113,7 +113,7 @@ private slots:
         auto* toneA = two.edit("Text_A");
         QCOMPARE(toneA->text(), QString("1981.0"));
         {
-            Form_Comm_Read reader;
+            Form_Comm_Read reader(testDocument());
             reader.show();
             ScriptRadio radio(five.clock, *five.port);
             radio.memory = otherImage();
@@ -125,9 +125,9 @@ private slots:
         QCOMPARE(five.cell("MSF_Encode", 0, 1), QString("54321"));
         toneA->setFocus();
         QTest::keyClick(toneA, Qt::Key_Tab);
-        QCOMPARE(two_tone::tone_text(appImage(), 1, 0), QString("2000.0"));
+        QCOMPARE(two_tone::tone_text(testImage(), 1, 0), QString("2000.0"));
         for (int r = 0; r <= 787; ++r)
-            QVERIFY2(std::ranges::equal(appImage().row(r), otherImage().row(r)), qPrintable(QString::number(r)));
+            QVERIFY2(std::ranges::equal(testImage().row(r), otherImage().row(r)), qPrintable(QString::number(r)));
     }
 
     // Regression: showing stored list values, offsets, tones, messages and
@@ -145,7 +145,7 @@ private slots:
         EditorWindow<frm_5tone> five;  // made last: its clock, ports and prompt capture are in force
         const Image radioA = filledImage(fill < 0 ? -1 : fill, quint32(-fill));
         {
-            Form_Comm_Read reader;
+            Form_Comm_Read reader(testDocument());
             reader.show();
             ScriptRadio radio(five.clock, *five.port);
             radio.memory = radioA;
@@ -158,7 +158,7 @@ private slots:
             w->refresh();
         }
         for (int r = 0; r <= 787; ++r)
-            QVERIFY2(std::ranges::equal(appImage().row(r), radioA.row(r)), qPrintable(QString::number(r)));
+            QVERIFY2(std::ranges::equal(testImage().row(r), radioA.row(r)), qPrintable(QString::number(r)));
     }
 };
 

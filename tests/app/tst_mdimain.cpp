@@ -2,6 +2,7 @@
 // the open/reopen rules and closing.
 
 #include "app/about.h"
+#include "test_document.h"
 #include "app/mdimain.h"
 #include "app/windows.h"
 #include "fake_link.h"
@@ -25,6 +26,7 @@
 #include <QToolBar>
 
 using namespace vx;
+using namespace vx::test;
 
 namespace {
 
@@ -89,7 +91,7 @@ private slots:
         shell::setScreenSizeOverride({1024, 768});
         registerWindows();
         prompts = std::make_unique<test::CapturedPrompts>();
-        w = std::make_unique<MDImain>();
+        w = std::make_unique<MDImain>(testDocument());
     }
 
     void cleanup()

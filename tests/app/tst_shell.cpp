@@ -2,6 +2,7 @@
 // windows standing alone.
 
 #include "app/mdimain.h"
+#include "test_document.h"
 #include "fake_link.h"
 #include "ui/geometry.h"
 #include "ui/shell.h"
@@ -11,6 +12,7 @@
 #include <QTest>
 
 using namespace vx;
+using namespace vx::test;
 
 class TestShell : public QObject {
     Q_OBJECT
@@ -65,7 +67,7 @@ private slots:
             shell::placeChild(w, designW, designH);
             return w;
         });
-        MDImain main;
+        MDImain main(testDocument());
         main.showScreenSized();
         QCOMPARE(main.size(), screen);
         QWidget* w = shell::openWindow("frm_test");

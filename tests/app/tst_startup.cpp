@@ -2,6 +2,7 @@
 // advice on small screens.
 
 #include "app/mdimain.h"
+#include "test_document.h"
 #include "app/startup.h"
 #include "app/windows.h"
 #include "editors/defaults.h"
@@ -20,6 +21,7 @@
 #include <QTest>
 
 using namespace vx;
+using namespace vx::test;
 
 class TestStartup : public QObject {
     Q_OBJECT
@@ -66,7 +68,7 @@ private slots:
     void stepsRunInOrder()
     {
         test::CapturedPrompts prompts;
-        MDImain w;
+        MDImain w(testDocument());
         const QStringList expected{"language", "captions",       "version", "show",         "advice",         "probe",
                                    "tables",   "identification", "image",   "adjust.table", "open.frm_option"};
         QCOMPARE(startupStepNames(), expected);
@@ -76,9 +78,9 @@ private slots:
     void stateAfterStartup()
     {
         test::CapturedPrompts prompts;
-        appImage().set(1000, 3, 0x12);
-        appImage().set(700, 0, 0x34);
-        MDImain w;
+        testImage().set(1000, 3, 0x12);
+        testImage().set(700, 0, 0x34);
+        MDImain w(testDocument());
         QString panel6AtShow;
         bool visibleAtAdvice = false;
         runStartup(w, [&](const QString& step) {
@@ -103,8 +105,8 @@ private slots:
         QCOMPARE(w.size(), QSize(1024, 768));
         QCOMPARE(w.pos(), QPoint(0, 0));
         QVERIFY(w.isVisible());
-        QCOMPARE(appImage().at(1000, 3), uint8_t(0xFF));
-        QCOMPARE(appImage().at(700, 0), uint8_t(0xFF));
+        QCOMPARE(testImage().at(1000, 3), uint8_t(0xFF));
+        QCOMPARE(testImage().at(700, 0), uint8_t(0xFF));
         QCOMPARE(shell::openWindowNames(), QStringList{"frm_option"});
         QCOMPARE(mainIdentification(), w.identification());
     }
@@ -135,7 +137,7 @@ private slots:
         QString stepAtPrompt;
         QString current;
         prompts.onShow = [&](const PromptRecord&) { stepAtPrompt = current; };
-        MDImain w;
+        MDImain w(testDocument());
         runStartup(w, [&](const QString& step) { current = step; });
         if (advised) {
             QCOMPARE(prompts.all, QList<PromptRecord>({{"操作提示", PromptIcon::Warning, "建议将计算机的显示模式设置为 1024 X 768 "}}));
@@ -150,7 +152,7 @@ private slots:
     {
         test::CapturedPrompts prompts;
         ports = {1, 3};
-        MDImain w;
+        MDImain w(testDocument());
         start(w);
         ports = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
         QCOMPARE(portNumber(), 3);
@@ -162,11 +164,11 @@ private slots:
     // and shows it).
     void startupDefaultsAreTheSharedOnes()
     {
-        MDImain w;
+        MDImain w(testDocument());
         Image beforeEditor;
         runStartup(w, [&](const QString& step) {
             if (step == QLatin1String("open.frm_option"))
-                beforeEditor = appImage();
+                beforeEditor = testImage();
         });
         Image shared;
         lay_startup_defaults(shared);
@@ -179,7 +181,7 @@ private slots:
     {
         test::CapturedPrompts prompts;
         ports = {};
-        MDImain w;
+        MDImain w(testDocument());
         start(w);
         ports = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
         QVERIFY(portFailure());
@@ -189,7 +191,7 @@ private slots:
     void identificationEnablesTheEditorEntries()
     {
         test::CapturedPrompts prompts;
-        MDImain w;
+        MDImain w(testDocument());
         start(w);
         QVERIFY(w.identification()->probing());
         const char* entries[] = {"fm_chann_edit", "chann_edit", "sys_edit", "sig_edit"};

@@ -2,6 +2,7 @@
 // real pseudo-terminal: addresses and their order on the wire, and what
 // reaches the image and the radio.
 #include "editor_window.h"
+#include "test_document.h"
 #include "emulator_rig.h"
 
 #include "editors/channels/channel_codec.h"
@@ -40,7 +41,7 @@ private slots:
     {
         EmulatorRig rig(kPort, radioMemory());
         QVERIFY(rig.started());
-        EditorWindow<frm_chann> w({.prepare = [] { appImage().fill(0x11); }, .realLink = true});
+        EditorWindow<frm_chann> w({.prepare = [] { testImage().fill(0x11); }, .realLink = true});
 
         QVERIFY(rig.run(*w.w, "Command_read", w.prompts));
         QCOMPARE(w.prompts.texts(), QStringList{"Complete reading data from the transceiver."});
@@ -57,14 +58,14 @@ private slots:
         for (int r = 0; r < Image::kRows; ++r) {
             const bool stored = r < 200 || (r >= 256 && r < 456);
             for (int b = 0; b < 16; ++b)
-                QCOMPARE(appImage().at(r, b), stored ? radio.at(r, b) : uint8_t(0x11));
+                QCOMPARE(testImage().at(r, b), stored ? radio.at(r, b) : uint8_t(0x11));
         }
         QCOMPARE(w.w->cellText(3, 2), QString("136.03750"));
         QCOMPARE(w.w->cellText(3, 4), QString("67.0"));
 
         // Change one channel and send the channels back.
-        channels::set_rx(appImage(), 7, u"145.5");
-        channels::set_name(appImage(), 7, u"NEW7");
+        channels::set_rx(testImage(), 7, u"145.5");
+        channels::set_name(testImage(), 7, u"NEW7");
         QVERIFY(rig.run(*w.w, "Command_write", w.prompts));
         QCOMPARE(w.prompts.texts(), QStringList{"Complete writing the data to transceiver."});
 
@@ -78,11 +79,11 @@ private slots:
         const Image after = rig.memory();
         for (int n = 0; n <= 200; ++n)
             for (int b = 0; b < 16; ++b) {
-                QCOMPARE(after.at(n, b), appImage().at(n, b));
-                QCOMPARE(after.at(256 + n, b), appImage().at(256 + n, b));
+                QCOMPARE(after.at(n, b), testImage().at(n, b));
+                QCOMPARE(after.at(256 + n, b), testImage().at(256 + n, b));
             }
         QCOMPARE(after.at(201, 0), uint8_t(0x42));  // past the written range
-        QCOMPARE(channels::decode_channel(appImage(), 7)[15], QString("NEW7"));
+        QCOMPARE(channels::decode_channel(testImage(), 7)[15], QString("NEW7"));
     }
 };
 

@@ -2,6 +2,7 @@
 // clock: addresses and row order on the wire, progress texts, the image after
 // a read, failures.
 #include "editor_window.h"
+#include "test_document.h"
 #include "radio_rig.h"
 
 #include "editors/channels/frm_chann.h"
@@ -71,7 +72,7 @@ private slots:
 
         // Records 0..199 and names 256..455 come from the radio; the 51st
         // pair (rows 200..203, 456..459) is read but not stored.
-        const Image& img = appImage();
+        const Image& img = testImage();
         for (int r : {0, 1, 57, 199, 256, 300, 455})
             QVERIFY2(std::equal(img.row(r).begin(), img.row(r).end(), rig.radio->memory.row(r).begin()),
                      qPrintable(QString::number(r)));
@@ -100,8 +101,8 @@ private slots:
     void writeSendsRecordThenName()
     {
         Rig rig;
-        set_name(appImage(), 0, u"ONE");
-        appImage().set(200, 3, 0x42);  // row 200 goes out as the image holds it
+        set_name(testImage(), 0, u"ONE");
+        testImage().set(200, 3, 0x42);  // row 200 goes out as the image holds it
         rig.run("Command_write");
 
         const QList<int> packets = rig.addresses('X');
@@ -109,7 +110,7 @@ private slots:
         for (int k = 0; k < 402; ++k)
             QCOMPARE(packets[k], (k % 2 ? 0x1000 : 0x0000) + 16 * (k / 2));
         for (int r : {0, 6, 199, 200, 256, 456})
-            QVERIFY2(std::equal(appImage().row(r).begin(), appImage().row(r).end(), rig.radio->memory.row(r).begin()),
+            QVERIFY2(std::equal(testImage().row(r).begin(), testImage().row(r).end(), rig.radio->memory.row(r).begin()),
                      qPrintable(QString::number(r)));
         QCOMPARE(rig.labels[1], QStringLiteral("Connecting with transceiver. "));  // name row 256
         QCOMPARE(rig.labels[2], QStringLiteral("Writeing  0  Channel"));           // record 1
@@ -139,7 +140,7 @@ private slots:
                 return QByteArray();
             return kind == 'H' && answered == 0 ? QByteArray() : rig.radio->radio(p);
         };
-        const Image before = appImage();
+        const Image before = testImage();
         QTest::mouseClick(rig.button(button), Qt::LeftButton);
         QVERIFY(rig.clock.runUntil([&] { return !rig.prompts.all.isEmpty(); }));
         QCOMPARE(rig.prompts.texts(), QStringList{"Fail connect with transceiver."});
@@ -152,7 +153,7 @@ private slots:
             QCOMPARE(rig.radio->packetTimes[1] - rig.radio->packetTimes[0], 4015);
         QVERIFY(!rig.w->busy());
         if (button == "Command_read")
-            QVERIFY(appImage() == before);
+            QVERIFY(testImage() == before);
     }
 
     void portCannotBeOpened()

@@ -1,6 +1,7 @@
 // The channel grid editor: entering and leaving cells, Enter, lists, names,
 // Clear and Default, refusals while busy, driven by real mouse and key events.
 #include "editor_window.h"
+#include "test_document.h"
 
 #include "editors/channels/frm_chann.h"
 
@@ -44,7 +45,7 @@ private slots:
         QCOMPARE(model->index(199, 0).data().toString(), QStringLiteral("199"));
         QCOMPARE(model->index(5, 2).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
         setChinese(true);
-        frm_chann zh;
+        frm_chann zh(testDocument());
         setChinese(false);
         QCOMPARE(zh.findChild<QPushButton*>("Command_read")->text(), QString::fromUtf8("读 取"));
         QCOMPARE(zh.findChild<QTableView*>("MSF_Chann")->model()->headerData(15, Qt::Horizontal).toString(),
@@ -114,7 +115,7 @@ private slots:
     void receiveChangeMakesTransmitFollow()
     {
         ChannWindow cw;
-        set_tx(appImage(), 0, u"150");
+        set_tx(testImage(), 0, u"150");
         cw.w->refresh();
         QCOMPARE(cw.cell(kGrid, 0, ColTx), QStringLiteral("150.00000"));
         cw.clickCell(kGrid, 0, ColRx);
@@ -173,8 +174,8 @@ private slots:
     void outOfRangeReceiveKeepsAnExistingTransmit()
     {
         ChannWindow cw;
-        set_rx(appImage(), 0, u"145");
-        set_tx(appImage(), 0, u"145.6");
+        set_rx(testImage(), 0, u"145");
+        set_tx(testImage(), 0, u"145.6");
         cw.w->refresh();
         cw.clickCell(kGrid, 0, ColRx);
         cw.retype(cw.edit(kText), "600");
@@ -217,7 +218,7 @@ private slots:
         QTest::keyClicks(cw.edit(kText), "145");
         leaveCell(cw);
         QCOMPARE(cw.prompts.texts(), QStringList{"Please input the receive frequency in advance."});
-        QVERIFY(is_empty(appImage(), kEmpty));
+        QVERIFY(is_empty(testImage(), kEmpty));
         // Out of range on a channel: band A lower limit, encode tone off.
         cw.prompts.clear();
         cw.clickCell(kGrid, 0, ColTx);
@@ -240,12 +241,12 @@ private slots:
     void blankReceiveDeletesChannel()
     {
         ChannWindow cw;
-        set_name(appImage(), 2, u"CH2");
+        set_name(testImage(), 2, u"CH2");
         cw.clickCell(kGrid, 2, ColRx);
         cw.retype(cw.edit(kText), "  ");
         leaveCell(cw);
-        QVERIFY(is_empty(appImage(), 2));
-        QCOMPARE(appImage().at(name_row(2), 0), uint8_t(0xFF));
+        QVERIFY(is_empty(testImage(), 2));
+        QCOMPARE(testImage().at(name_row(2), 0), uint8_t(0xFF));
         QCOMPARE(cw.cell(kGrid, 2, ColBand), QString());
     }
 
@@ -285,7 +286,7 @@ private slots:
     void passingThroughDecodeToneKeepsEncodeTone()
     {
         ChannWindow cw;
-        set_tone(appImage(), 0, Tone::Encode, 156);
+        set_tone(testImage(), 0, Tone::Encode, 156);
         cw.w->refresh();
         cw.clickCell(kGrid, 0, ColDecode);
         enter(cw.combo(kList));
@@ -316,10 +317,10 @@ private slots:
             QCOMPARE(cw.combo(kList)->currentText(), cw.cell(kGrid, 0, column));
         }
         QTest::keyClick(cw.combo(kList), Qt::Key_Down);
-        QCOMPARE(int(appImage().at(0, byte)), value);  // before the cell is left
+        QCOMPARE(int(testImage().at(0, byte)), value);  // before the cell is left
         QCOMPARE(cw.cell(kGrid, 0, column), shown);
         leaveCell(cw, 1);
-        QCOMPARE(int(appImage().at(0, byte)), value);
+        QCOMPARE(int(testImage().at(0, byte)), value);
     }
 
     void names_data()
@@ -374,11 +375,11 @@ private slots:
     void clearThenDefault()
     {
         ChannWindow cw;
-        set_name(appImage(), 3, u"ABC");
+        set_name(testImage(), 3, u"ABC");
         QTest::mouseClick(cw.button("Command_clear"), Qt::LeftButton);
         for (int n = 0; n < kChannels; ++n) {
-            QVERIFY(std::all_of(appImage().row(n).begin(), appImage().row(n).end(), [](uint8_t b) { return b == 0xFF; }));
-            QCOMPARE(appImage().at(name_row(n), 0), uint8_t(0xFF));
+            QVERIFY(std::all_of(testImage().row(n).begin(), testImage().row(n).end(), [](uint8_t b) { return b == 0xFF; }));
+            QCOMPARE(testImage().at(name_row(n), 0), uint8_t(0xFF));
         }
         QCOMPARE(cw.cell(kGrid, 0, ColRx), QString());
         QTest::mouseClick(cw.button("Command_default"), Qt::LeftButton);
@@ -425,10 +426,10 @@ private slots:
         ChannWindow cw;
         qApp->setQuitOnLastWindowClosed(false);
         shell::setScreenSizeOverride({1280, 1024});
-        auto main = std::make_unique<MDImain>();
+        auto main = std::make_unique<MDImain>(testDocument());
         main->resize(1280, 1000);
         main->show();
-        shell::registerWindow("frm_chann", [] { return new frm_chann; });
+        shell::registerWindow("frm_chann", [] { return new frm_chann(testDocument()); });
         shell::registerWindow("other", [] { return new QWidget; });
         auto* w = qobject_cast<frm_chann*>(shell::openWindow("frm_chann"));
         QVERIFY(w);
@@ -437,8 +438,8 @@ private slots:
         QCOMPARE(frame->size(), childSize(main->size(), QSize(1280, 1024), 14000, 9500));
 
         auto* other = shell::openWindow("other");
-        set_rx(appImage(), 30, u"147");
-        new_channel(appImage(), 30);
+        set_rx(testImage(), 30, u"147");
+        new_channel(testImage(), 30);
         QCOMPARE(w->cellText(30, ColRx), QString());
         main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(other->parentWidget()));
         main->mdiArea()->setActiveSubWindow(frame);
@@ -470,7 +471,7 @@ private slots:
         ChannWindow cw;
         QTest::mouseClick(cw.button("Command_read"), Qt::LeftButton);
         QVERIFY(cw.w->busy());
-        const Image before = appImage();
+        const Image before = testImage();
         if (button.isEmpty())
             cw.w->close();
         else
@@ -478,7 +479,7 @@ private slots:
         QCOMPARE(cw.prompts.texts(), QStringList{message});
         QCOMPARE(cw.prompts.all[0].title, kOperatePrompt);
         QVERIFY(cw.w->isVisible());
-        QVERIFY(appImage() == before);
+        QVERIFY(testImage() == before);
         QCOMPARE(cw.port->opens, 1);
     }
 };

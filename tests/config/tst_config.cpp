@@ -3,6 +3,7 @@
 // defaults), a partial file changes only what it names, every bad file is
 // refused with its line and column, and diff names what differs.
 #include "editors/channels/channel_codec.h"
+#include "test_document.h"
 #include "editors/config/config.h"
 #include "editors/defaults.h"
 #include "editors/fm/fm_codec.h"
@@ -22,6 +23,7 @@
 #include <random>
 
 using namespace vx;
+using namespace vx::test;
 using namespace vx::config;
 
 namespace {
@@ -185,12 +187,12 @@ private slots:
         const QByteArray text = export_config(x);
 
         Image same = x;
-        const Applied onto = apply_config(text, same);
+        const Applied onto = apply_config(text, same, bandLimits());
         QVERIFY2(onto.ok(), qPrintable(firstProblem(onto)));
         QVERIFY(same == x);  // byte for byte
 
         Image fresh = startup();
-        const Applied fromDefaults = apply_config(text, fresh);
+        const Applied fromDefaults = apply_config(text, fresh, bandLimits());
         QVERIFY2(fromDefaults.ok(), qPrintable(firstProblem(fromDefaults)));
         QCOMPARE(settings_of(fresh), settings_of(x));
         QVERIFY2(diff_images(x, fresh).filter(QRegularExpression("^(channel|fm|options)")).isEmpty(), qPrintable(diff_images(x, fresh).join('\n')));
@@ -209,7 +211,7 @@ private slots:
                                        "  - number: 150\n"
                                        "    receive: 145.6\n"
                                        "    name: FLEET\n",
-                                       image);
+                                       image, bandLimits());
         QVERIFY2(r.ok(), qPrintable(firstProblem(r)));
         QCOMPARE(r.settings, 4);
         const QStringList lines = diff_images(base, image);
@@ -263,7 +265,7 @@ private slots:
         QFETCH(QString, reason);
         Image image = startup();
         const Image before = image;
-        const Applied r = apply_config(text, image);
+        const Applied r = apply_config(text, image, bandLimits());
         QVERIFY(!r.ok());
         QVERIFY2(r.problems[0].text.contains(reason), qPrintable(firstProblem(r)));
         QCOMPARE(r.problems[0].line, line);
@@ -277,7 +279,7 @@ private slots:
     {
         const Image demo = emu::demoMemory();
         Image same = demo;
-        const Applied r = apply_config(export_config(demo), same);
+        const Applied r = apply_config(export_config(demo), same, bandLimits());
         QVERIFY2(r.ok(), qPrintable(firstProblem(r)));
         QVERIFY(same == demo);
         QVERIFY(diff_images(demo, same).isEmpty());
@@ -288,8 +290,8 @@ private slots:
     {
         Image image = startup();
         const Image before = image;
-        QVERIFY(!apply_config("options: " + QByteArray(200'000, '[') + "\n", image).ok());
-        QVERIFY(!apply_config("channels: &c\n  - number: 1\n    name: A\nfm presets: *c\n", image).ok());
+        QVERIFY(!apply_config("options: " + QByteArray(200'000, '[') + "\n", image, bandLimits()).ok());
+        QVERIFY(!apply_config("channels: &c\n  - number: 1\n    name: A\nfm presets: *c\n", image, bandLimits()).ok());
         QVERIFY(image == before);
     }
 

@@ -1,6 +1,7 @@
 // The emulated radio on a real pseudo-terminal, driven by the product's
 // transfer engine over its Qt serial port and timers.
 #include "editors/channels/datafile.h"
+#include "test_document.h"
 #include "emulator/pty_radio.h"
 #include "link/engine.h"
 #include "link/portmap.h"
@@ -20,6 +21,7 @@
 #include <vector>
 
 using namespace vx;
+using namespace vx::test;
 using namespace vx::emu;
 
 namespace {
@@ -50,7 +52,8 @@ struct Window {
                            .progress = {},
                            .finished = [this] { ++finished; },
                            .attemptFailed = [this] { ++attemptFailed; },
-                           .failed = [this] { ++failed; }}};
+                           .failed = [this] { ++failed; }},
+                          testLink()};
 };
 
 // Adjustment-editor sized transfers: blocks 0..3 and rows 4..7 of 0x3C00.

@@ -2,6 +2,7 @@
 // a real pseudo-terminal: addresses on the wire and what reaches the image
 // and the radio.
 #include "editor_window.h"
+#include "test_document.h"
 #include "emulator_rig.h"
 
 #include "editors/fm/frm_fm.h"
@@ -32,7 +33,7 @@ private slots:
     {
         EmulatorRig rig(9, radioMemory());
         QVERIFY(rig.started());
-        EditorWindow<frm_FM> w({.prepare = [] { appImage().fill(0x11); }, .realLink = true});
+        EditorWindow<frm_FM> w({.prepare = [] { testImage().fill(0x11); }, .realLink = true});
         auto run = [&](const char* button) { return rig.run(*w.w, button, w.prompts); };
 
         QVERIFY(run("Command_read"));
@@ -42,11 +43,11 @@ private slots:
         const Image radio = rig.memory();
         for (int r = 0; r < Image::kRows; ++r)
             for (int b = 0; b < 16; ++b)
-                QCOMPARE(appImage().at(r, b), r >= 768 && r <= 783 ? radio.at(r, b) : uint8_t(0x11));
+                QCOMPARE(testImage().at(r, b), r >= 768 && r <= 783 ? radio.at(r, b) : uint8_t(0x11));
         QCOMPARE(w.w->cellText(3, 1), QString("99.50000"));
         QCOMPARE(w.w->cellText(3, 2), QString("KISS"));
 
-        fm::encode_preset(appImage(), 5, u"101.7", u"NEW");
+        fm::encode_preset(testImage(), 5, u"101.7", u"NEW");
         QVERIFY(run("Command_write"));
         QCOMPARE(w.prompts.texts(), QStringList{"Complete writing Signal parameters to the transceiver."});
         std::vector<Logged> writes;
@@ -56,7 +57,7 @@ private slots:
         const Image written = rig.memory();
         for (int r = 760; r < 800; ++r)
             for (int b = 0; b < 16; ++b)
-                QCOMPARE(written.at(r, b), r >= 768 && r <= 783 ? appImage().at(r, b) : uint8_t(r + b));
+                QCOMPARE(written.at(r, b), r >= 768 && r <= 783 ? testImage().at(r, b) : uint8_t(r + b));
 
         w.clickButton("Command_clear");
         QCOMPARE(w.w->cellText(5, 1), QString());

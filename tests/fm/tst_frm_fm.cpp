@@ -1,6 +1,7 @@
 // The FM presets window driven with real mouse and key events: the leave-cell
 // rules, names, Clear and Default, refreshing, headings, and typed garbage.
 #include "editor_window.h"
+#include "test_document.h"
 
 #include "editors/fm/frm_fm.h"
 
@@ -16,7 +17,7 @@ using FmWindow = EditorWindow<frm_FM>;
 const QString kGrid = "MSF_FM", kBox = "Text_Edit";
 
 QString heading(const FmWindow& f, int c) { return f.grid(kGrid)->model()->headerData(c, Qt::Horizontal).toString(); }
-QByteArray presetHex(int p) { return rowHex(appImage(), fm::preset_row(p)); }
+QByteArray presetHex(int p) { return rowHex(testImage(), fm::preset_row(p)); }
 void clickPreset(FmWindow& f, int p, int c) { f.clickCell(kGrid, p - 1, c); }
 // Opens the cell, replaces its text by typing and leaves it by clicking the
 // number cell of preset `leaveTo`.
@@ -105,8 +106,8 @@ private slots:
     void frequencyEditKeepsTheNameBytes()
     {
         FmWindow f;
-        appImage().setRow(fm::preset_row(7), std::array<uint8_t, 16>{0, 9, 9, 5, 0, 0, 0, 0, 0xFF, 0x43, 0x41, 0x46, 0xC9, 0xFF, 0xFF, 0xFF});
-        appImage().setRow(fm::preset_row(10), std::array<uint8_t, 16>{0, 9, 8, 3, 0, 0, 0, 0, 'F', 'J', 'Q', 'X', 0xFF, 0xFF, 0xFF, 0xFF});
+        testImage().setRow(fm::preset_row(7), std::array<uint8_t, 16>{0, 9, 9, 5, 0, 0, 0, 0, 0xFF, 0x43, 0x41, 0x46, 0xC9, 0xFF, 0xFF, 0xFF});
+        testImage().setRow(fm::preset_row(10), std::array<uint8_t, 16>{0, 9, 8, 3, 0, 0, 0, 0, 'F', 'J', 'Q', 'X', 0xFF, 0xFF, 0xFF, 0xFF});
         f.w->refresh();
         QCOMPARE(f.w->cellText(7, 2), QStringLiteral("CAFÉ"));
         type(f, 7, frm_FM::ColFrequency, "101.1");
@@ -183,12 +184,12 @@ private slots:
     void refreshesOnActivationAndFocus()
     {
         FmWindow f;
-        fm::encode_preset(appImage(), 2, u"101.7", u"NEW");
+        fm::encode_preset(testImage(), 2, u"101.7", u"NEW");
         QCOMPARE(f.w->cellText(2, 1), QString("90.40000"));
         QEvent activate(QEvent::WindowActivate);
         QApplication::sendEvent(f.w.get(), &activate);
         QCOMPARE(f.w->cellText(2, 1), QString("101.70000"));
-        fm::clear_presets(appImage());
+        fm::clear_presets(testImage());
         QFocusEvent focus(QEvent::FocusIn, Qt::OtherFocusReason);
         QApplication::sendEvent(f.w.get(), &focus);
         QCOMPARE(f.w->cellText(2, 2), QString());
@@ -199,7 +200,7 @@ private slots:
     void garbageStaysInThePresets()
     {
         FmWindow f;
-        const Image before = appImage();
+        const Image before = testImage();
         QRandomGenerator rng(77);
         for (int p = 1; p <= fm::kPresets; ++p) {
             QString junk;
@@ -210,7 +211,7 @@ private slots:
             f.edit(kBox)->setText(junk.repeated(250));  // a paste of 10,000 characters
             clickPreset(f, p % 16 + 1, frm_FM::ColNumber);
         }
-        Image outside = appImage();
+        Image outside = testImage();
         for (int r = region::fmPresets.first; r <= region::fmPresets.last; ++r)
             outside.setRow(r, before.row(r));
         QVERIFY(outside == before);

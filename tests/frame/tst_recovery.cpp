@@ -6,6 +6,7 @@
 // the radio after the next read. Through the windows themselves, on the fake
 // port and virtual clock.
 #include "prompts.h"
+#include "test_document.h"
 
 #include "model_line.h"
 
@@ -97,8 +98,8 @@ private slots:
         QFETCH(int, packets);
         Rig rig([channels]() -> TransferWindow* {
             if (channels)
-                return new frm_chann;
-            return new Form_Comm_Write;
+                return new frm_chann(testDocument());
+            return new Form_Comm_Write(testDocument());
         });
         // The rows this write sends.
         QList<int> rows;
@@ -106,8 +107,8 @@ private slots:
             rows << (channels ? frm_chann::writeRow(k) : k);
         for (int k = 0; k < packets; ++k) {
             const QString where = QStringLiteral("cut at packet %1").arg(k);
-            appImage() = scrambled(uint32_t(k));
-            channels::load_factory_channels(appImage());  // the editor's refresh keeps a valid image
+            testImage() = scrambled(uint32_t(k));
+            channels::load_factory_channels(testImage());  // the editor's refresh keeps a valid image
             rig.cutAt(k);
             QVERIFY2(!rig.run(Command::Write), qPrintable(where + ": the cut write succeeded"));
             QVERIFY2(rig.line.model.counters().rowsWritten > 0 || k == 0, qPrintable(where));
@@ -115,7 +116,7 @@ private slots:
             QVERIFY2(rig.run(Command::Write), qPrintable(where + ": " + rig.prompts.texts().join(" | ")));
             // The message is built only for a failure: 784 cuts of 784 rows.
             for (int r : rows)
-                if (!std::ranges::equal(rig.line.model.memory().row(r), appImage().row(r)))
+                if (!std::ranges::equal(rig.line.model.memory().row(r), testImage().row(r)))
                     QFAIL(qPrintable(where + QStringLiteral(": radio row %1 differs").arg(r)));
             rig.line.model.resetCounters();
         }
@@ -123,19 +124,19 @@ private slots:
 
     void readCutAtEveryRequest()
     {
-        Rig rig([] { return new Form_Comm_Read; });
+        Rig rig([] { return new Form_Comm_Read(testDocument()); });
         for (int k = 0; k < kWholeReadBlocks; ++k) {
             const QString where = QStringLiteral("cut at request %1").arg(k);
             rig.line.model.memory() = scrambled(uint32_t(1000 + k));
-            appImage() = scrambled(uint32_t(5000 + k));
-            const Image before = appImage();
+            testImage() = scrambled(uint32_t(5000 + k));
+            const Image before = testImage();
             rig.cutAt(k);
             QVERIFY2(!rig.run(Command::Read), qPrintable(where + ": the cut read succeeded"));
-            QVERIFY2(appImage() == before, qPrintable(where + ": the cut read changed the image"));
+            QVERIFY2(testImage() == before, qPrintable(where + ": the cut read changed the image"));
             rig.mend();
             QVERIFY2(rig.run(Command::Read), qPrintable(where + ": " + rig.prompts.texts().join(" | ")));
             for (int r = 0; r < Image::kRows; ++r)
-                if (!std::ranges::equal(appImage().row(r),
+                if (!std::ranges::equal(testImage().row(r),
                                         r <= region::wholeRead.last ? rig.line.model.memory().row(r) : before.row(r)))
                     QFAIL(qPrintable(where + QStringLiteral(": row %1").arg(r)));
         }

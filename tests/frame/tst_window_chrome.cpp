@@ -5,6 +5,7 @@
 //
 // A new window joins with one row in addWindows().
 #include "prompts.h"
+#include "test_document.h"
 #include "radio_rig.h"
 
 #include "editors/adjust/frm_adj_txp.h"
@@ -97,23 +98,23 @@ class TstWindowChrome : public QObject {
     static void addWindows()
     {
         QTest::addColumn<WindowCase>("window");
-        QTest::newRow("Form_Comm_Read") << WindowCase{[] { return new Form_Comm_Read; }, "Reading 1 Data Block",
+        QTest::newRow("Form_Comm_Read") << WindowCase{[] { return new Form_Comm_Read(testDocument()); }, "Reading 1 Data Block",
                                                       "Reading 200 Data Block", {}, {}};
-        QTest::newRow("Form_Comm_Write") << WindowCase{[] { return new Form_Comm_Write; }, {}, {},
+        QTest::newRow("Form_Comm_Write") << WindowCase{[] { return new Form_Comm_Write(testDocument()); }, {}, {},
                                                        "Writing  1  Data Block", "Writing  783  Data Block"};
-        QTest::newRow("frm_chann") << WindowCase{[] { return new frm_chann; }, "Reading 1 Data Block",
+        QTest::newRow("frm_chann") << WindowCase{[] { return new frm_chann(testDocument()); }, "Reading 1 Data Block",
                                                  "Reading 52 Data Block", "Writeing  0  Channel", "Writeing  199  Channel"};
-        QTest::newRow("frm_FM") << WindowCase{[] { return new frm_FM; }, "Reading 3 Data Block", "Reading 5 Data Block",
+        QTest::newRow("frm_FM") << WindowCase{[] { return new frm_FM(testDocument()); }, "Reading 3 Data Block", "Reading 5 Data Block",
                                               "Writing  1  Data Block", "Writing  15  Data Block"};
-        QTest::newRow("frm_Adj_Txp") << WindowCase{[] { return new frm_Adj_Txp; }, "Reading 3 Data Block",
+        QTest::newRow("frm_Adj_Txp") << WindowCase{[] { return new frm_Adj_Txp(testDocument()); }, "Reading 3 Data Block",
                                                    "Reading 5 Data Block", "Writing  4  Data Block", "Writing  6  Data Block"};
-        QTest::newRow("frm_dtmf") << WindowCase{[] { return new frm_dtmf; }, "Reading 3 Data Block", "Reading 9 Data Block",
+        QTest::newRow("frm_dtmf") << WindowCase{[] { return new frm_dtmf(testDocument()); }, "Reading 3 Data Block", "Reading 9 Data Block",
                                                 "Writing  1  Data Block", "Writing  31  Data Block"};
-        QTest::newRow("frm_2tone") << WindowCase{[] { return new frm_2tone; }, "Reading 3 Data Block", "Reading 13 Data Block",
+        QTest::newRow("frm_2tone") << WindowCase{[] { return new frm_2tone(testDocument()); }, "Reading 3 Data Block", "Reading 13 Data Block",
                                                  "Writing  1  Data Block", "Writing  47  Data Block"};
-        QTest::newRow("frm_5tone") << WindowCase{[] { return new frm_5tone; }, "Reading 3 Data Block", "Reading 9 Data Block",
+        QTest::newRow("frm_5tone") << WindowCase{[] { return new frm_5tone(testDocument()); }, "Reading 3 Data Block", "Reading 9 Data Block",
                                                  "Writing  1  Data Block", "Writing  95  Data Block"};
-        QTest::newRow("frm_option") << WindowCase{[] { return new frm_option; }, "Reading 3 Data Block",
+        QTest::newRow("frm_option") << WindowCase{[] { return new frm_option(testDocument()); }, "Reading 3 Data Block",
                                                   "Reading 9 Data Block", "Writing  1  Data Block", "Writing  31  Data Block"};
     }
 
@@ -124,7 +125,7 @@ private slots:
         setPortNumber(1);
         resetBandLimits();
         clearStatusPanels();
-        appImage() = factoryImage();
+        testImage() = factoryImage();
     }
 
     void progressAndEndReports_data() { addWindows(); }
@@ -187,7 +188,7 @@ private slots:
         QFETCH(WindowCase, window);
         Rig rig(window);
         rig.click(rig.start());
-        const Image before = appImage();  // as the transfer started (a whole write lays its tables in)
+        const Image before = testImage();  // as the transfer started (a whole write lays its tables in)
         QVERIFY(rig.runToFirstRequest());
         const bool closed = rig.w->close();
         if (const auto refusal = rig.d().closeBoxRefusal) {
@@ -202,7 +203,7 @@ private slots:
             QVERIFY(!rig.port->isOpen());
             rig.clock.advance(60'000);
             QVERIFY(rig.prompts.all.isEmpty());
-            QVERIFY(appImage() == before);
+            QVERIFY(testImage() == before);
         }
     }
 
@@ -227,7 +228,7 @@ private slots:
     {
         QFETCH(WindowCase, window);
         Rig rig(window);
-        const Image before = appImage();
+        const Image before = testImage();
         rig.radio->answer = [&](const QByteArray& p) {
             return rig.radio->count('S') + rig.radio->count('X') > 3 ? QByteArray() : rig.radio->radio(p);
         };
@@ -246,7 +247,7 @@ private slots:
         QCOMPARE(rig.bar()->isHidden(), f.hideBar);
         QVERIFY(!rig.port->isOpen());
         if (rig.start() == Command::Read)
-            QVERIFY(appImage() == before);
+            QVERIFY(testImage() == before);
     }
 
     // Regression: a window closed and deleted while a report's message box
@@ -277,7 +278,7 @@ private slots:
     {
         QFETCH(WindowCase, window);
         Rig rig(window);
-        const Image before = appImage();
+        const Image before = testImage();
         rig.click(rig.start());
         // Mid-transfer: the second request or packet has reached the radio.
         QVERIFY(rig.clock.runUntil([&] { return rig.labels.size() > 1; }));
@@ -301,7 +302,7 @@ private slots:
         QCOMPARE(rig.port->written, written);
         QCOMPARE(rig.prompts.all.size(), 1);
         if (rig.start() == Command::Read)
-            QVERIFY(appImage() == before);
+            QVERIFY(testImage() == before);
     }
 };
 

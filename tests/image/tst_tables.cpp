@@ -92,13 +92,8 @@ private slots:
         QCOMPARE(tones::index_of(u""), std::nullopt);
     }
 
-    void bandLimitsAndIdentityWord()
+    void identityWord()
     {
-        resetBandLimits();
-        QCOMPARE(bandLimits(), (BandLimits{130, 179, 400, 520}));
-        setBandLimits({136, 174, 400, 480});
-        QCOMPARE(bandLimits().aHigh, 174.0);
-        resetBandLimits();
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(kIdentityWord.data()), 4), QByteArray("PNRB"));
     }
 

@@ -1,5 +1,6 @@
 // The block transfer engine on a fake port and a virtual clock.
 #include "radio_rig.h"
+#include "test_document.h"
 
 #include "link/engine.h"
 #include "link/whole_radio.h"
@@ -24,7 +25,7 @@ struct Rig {
     QList<long long> attemptFailedAt;
     long long finishedAt = -1, failedAt = -1;
     int portErrors = 0;
-    TransferEngine engine{port, *sender, *timeout, *retry, events()};
+    TransferEngine engine{port, *sender, *timeout, *retry, events(), testLink()};
     ScriptRadio radio{clock, port};
 
     Rig()

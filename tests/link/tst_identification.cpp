@@ -1,6 +1,7 @@
 // Identity reply, status panels, the main window's identification, the
 // start-up port probe and the COM n to device mapping.
 #include "prompts.h"
+#include "test_document.h"
 #include "radio_rig.h"
 
 #include "image/language.h"
@@ -31,7 +32,7 @@ struct Rig {
     explicit Rig(std::set<int> available = {1, 2, 3, 4, 5, 6, 7, 8}) : ports(std::move(available))
     {
         clock.install();
-        id = std::make_unique<Identification>();
+        id = std::make_unique<Identification>(testLink());
         port = ports.last;
         radio = std::make_unique<ScriptRadio>(clock, *port);
         radio->gatherMs = 12;  // the handshake leaves a byte every 10 ms
@@ -83,9 +84,10 @@ private slots:
         QFETCH(BandLimits, limits);
         const auto info = parseIdentityReply(reply);
         QVERIFY(info);
-        publishIdentity(*info);
+        RadioDocument doc;
+        LinkContext::of(doc).identified(*info);
         QCOMPARE((QStringList{statusPanel(2), statusPanel(4), statusPanel(6), statusPanel(8), statusPanel(10)}), panels);
-        QCOMPARE(bandLimits(), limits);
+        QCOMPARE(doc.bandLimits(), limits);
     }
 
     // Four attempts, each 85 ms of sending, 5 s of waiting and a 1.5 s pause,

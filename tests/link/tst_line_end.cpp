@@ -4,6 +4,7 @@
 // retry finds COM n leading nowhere), never run on with another device's data.
 // VX_LINE_END_ROUNDS repeats each case; VX_LINE_END_VERBOSE lists every round.
 #include "fake_link.h"
+#include "test_document.h"
 #include "prompts.h"
 
 #include "emulator/pty_radio.h"
@@ -23,6 +24,7 @@
 #include <csignal>
 
 using namespace vx;
+using namespace vx::test;
 
 namespace {
 
@@ -91,7 +93,7 @@ class TstLineEnd : public QObject {
     static Outcome readAndKill(const std::function<void()>& kill)
     {
         test::CapturedPrompts prompts;
-        Form_Comm_Read dialog;
+        Form_Comm_Read dialog(testDocument());
         dialog.show();
         auto* label = dialog.findChild<QLabel*>(QStringLiteral("Label_tr_count"));
         QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Command_read")), Qt::LeftButton);

@@ -1,6 +1,7 @@
 // End to end over a real pseudo-terminal: the product's Qt serial port and
 // timers against the radio emulator (wire time off, to keep it short).
 #include "emulator_rig.h"
+#include "test_document.h"
 
 #include "app/form_comm.h"
 #include "link/identification.h"
@@ -13,6 +14,7 @@
 #include <optional>
 
 using namespace vx;
+using namespace vx::test;
 
 namespace {
 constexpr int kPort = 10;
@@ -41,7 +43,7 @@ private slots:
     void identification()
     {
         clearStatusPanels();
-        Identification id;
+        Identification id{testLink()};
         int identified = 0;
         id.onIdentified = [&] { ++identified; };
         id.start();
@@ -86,14 +88,14 @@ private slots:
     void wholeReadThroughTheDialog()
     {
         test::CapturedPrompts prompts;
-        appImage().fill(0x11);
-        Form_Comm_Read dialog;
+        testImage().fill(0x11);
+        Form_Comm_Read dialog(testDocument());
         dialog.show();
         QVERIFY(rig_->run(dialog, "Command_read", prompts));
         QCOMPARE(prompts.texts(), QStringList{"Complete reading data from the transceiver."});
         const Image memory = rig_->memory();
         for (int r = 0; r < Image::kRows; ++r)
-            QCOMPARE(appImage().at(r, 9), r <= 787 ? memory.at(r, 9) : uint8_t(0x11));
+            QCOMPARE(testImage().at(r, 9), r <= 787 ? memory.at(r, 9) : uint8_t(0x11));
         QCOMPARE(rig_->radio.counters().readRequests, 201);
     }
 };

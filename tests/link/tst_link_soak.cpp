@@ -3,6 +3,7 @@
 // VX_SOAK_SEED to replay a run, VX_SOAK_ROUNDS for a longer one,
 // VX_SOAK_VERBOSE to list every transfer.
 #include "prompts.h"
+#include "test_document.h"
 
 #include "fake_link.h"
 #include "app/form_comm.h"
@@ -61,15 +62,15 @@ private slots:
         line.install();
         setPortNumber(1);
         CapturedPrompts prompts;
-        Form_Comm_Read reader;
-        Form_Comm_Write writer;
+        Form_Comm_Read reader(testDocument());
+        Form_Comm_Write writer(testDocument());
         int ok[2] = {0, 0};
 
         for (int round = 0; round < 2 * rounds; ++round) {
             const bool write = round % 2;
             const QString where = QStringLiteral("seed %1, round %2 (%3)").arg(seed).arg(round).arg(write ? "write" : "read");
-            scramble(write ? appImage() : line.model.memory(), rng);
-            const Image before = appImage();
+            scramble(write ? testImage() : line.model.memory(), rng);
+            const Image before = testImage();
             line.model.setFaults(randomFaults(rng));
             const bool clearsLater = rng() % 2;
             const int attemptsBefore = line.model.counters().handshakes;
@@ -100,10 +101,10 @@ private slots:
             if (!write && success)
                 for (int r = 0; r <= 787; ++r)
                     expected.setRow(r, line.model.memory().row(r));
-            QVERIFY2(appImage() == expected, qPrintable(where + (success ? ": image differs from the radio" : ": failed read changed the image")));
+            QVERIFY2(testImage() == expected, qPrintable(where + (success ? ": image differs from the radio" : ": failed read changed the image")));
             if (write && success)
                 for (int r = 0; r <= 783; ++r)
-                    QVERIFY2(std::ranges::equal(line.model.memory().row(r), appImage().row(r)),
+                    QVERIFY2(std::ranges::equal(line.model.memory().row(r), testImage().row(r)),
                              qPrintable(where + QStringLiteral(": radio row %1 differs").arg(r)));
             clock.advance(10);
         }

@@ -2,6 +2,7 @@
 // lists, check boxes, message and code fields, the ANI check, Default and
 // the busy rule, driven by real mouse and key events.
 #include "editor_window.h"
+#include "test_document.h"
 
 #include "editors/options/frm_option.h"
 #include "editors/options/vfo_panel.h"
@@ -84,19 +85,19 @@ private slots:
         Image before;
         OptionWindow ow(setup([&] {
             if (seed == -2)
-                appImage().fillRows(224, 255, 0x00);
+                testImage().fillRows(224, 255, 0x00);
             else if (seed >= 0) {
                 QRandomGenerator random{quint32(seed)};
                 for (int r = 224; r <= 255; ++r)
                     for (int b = 0; b < 16; ++b)
-                        appImage().set(r, b, uint8_t(random.bounded(256)));
+                        testImage().set(r, b, uint8_t(random.bounded(256)));
             } else {
-                appImage().fillRows(224, 255);
+                testImage().fillRows(224, 255);
             }
-            before = appImage();
+            before = testImage();
         }));
         for (int r = 0; r < Image::kRows; ++r)
-            QVERIFY2(std::ranges::equal(appImage().row(r), before.row(r)), qPrintable(QString("row %1: %2").arg(r).arg(ow.rowHex(r).constData())));
+            QVERIFY2(std::ranges::equal(testImage().row(r), before.row(r)), qPrintable(QString("row %1: %2").arg(r).arg(ow.rowHex(r).constData())));
         QVERIFY(ow.prompts.all.isEmpty());
         if (seed == -1) {
             QCOMPARE(ow.combo("Combo_Pri_Ch")->currentText(), QString("CH-199"));
@@ -110,7 +111,7 @@ private slots:
             QCOMPARE(ow.edit("Text_ANI")->text(), QString());
         }
         ow.w->refresh();
-        QVERIFY(appImage() == before);
+        QVERIFY(testImage() == before);
     }
 
     // The defaults as start-up leaves them show the factory settings.
@@ -136,9 +137,9 @@ private slots:
         FakePorts ports(std::set<int>{});
         qApp->setQuitOnLastWindowClosed(false);
         working_copy() = OptionBlock();
-        appImage().fillRows(224, 243, 0x5A);
+        testImage().fillRows(224, 243, 0x5A);
         registerWindows();
-        MDImain main;
+        MDImain main(testDocument());
         runStartup(main);
         QCOMPARE(shell::openWindowNames(), QStringList{"frm_option"});
         auto* w = qobject_cast<frm_option*>(shell::findWindow("frm_option"));
@@ -147,8 +148,8 @@ private slots:
         OptionBlock fresh;
         lay_down_defaults(expected, fresh);
         for (int r = 224; r <= 243; ++r)
-            QVERIFY2(std::ranges::equal(appImage().row(r), expected.row(r)), qPrintable(QString::number(r)));
-        QCOMPARE(appImage().at(224, 4), uint8_t(0));
+            QVERIFY2(std::ranges::equal(testImage().row(r), expected.row(r)), qPrintable(QString::number(r)));
+        QCOMPARE(testImage().at(224, 4), uint8_t(0));
         QCOMPARE(w->findChild<QLineEdit*>("Text_PON_MSG_D")->text(), QString("QX-270"));
         shell::closeAllWindows();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -158,21 +159,21 @@ private slots:
     {
         OptionWindow ow(setup());
         QComboBox* sql = ow.combo("Combo_Sql_le");
-        appImage().set(236, 14, 0x66);  // changed since the last refresh: kept
+        testImage().set(236, 14, 0x66);  // changed since the last refresh: kept
         QTest::keyClicks(sql, "8");     // typed keys are discarded
         QCOMPARE(sql->currentIndex(), 5);
         QTest::keyClick(sql, Qt::Key_Down);
         QCOMPARE(sql->currentText(), QString("6"));
-        QCOMPARE(appImage().at(224, 2), uint8_t(6));
-        QCOMPARE(appImage().at(236, 14), uint8_t(0x66));
+        QCOMPARE(testImage().at(224, 2), uint8_t(6));
+        QCOMPARE(testImage().at(236, 14), uint8_t(0x66));
 
         QCheckBox* vfoMr = ow.find<QCheckBox>("Check_VFO_MR_SW");
         QVERIFY(vfoMr->isChecked());
         const QPoint box(6, vfoMr->height() / 2);
         QTest::mouseClick(vfoMr, Qt::LeftButton, {}, box);
-        QCOMPARE(appImage().at(232, 4), uint8_t(0xF7));
+        QCOMPARE(testImage().at(232, 4), uint8_t(0xF7));
         QTest::mouseClick(ow.find<QCheckBox>("Check_chann_Mode"), Qt::LeftButton, {}, box);
-        QCOMPARE(appImage().at(232, 1), uint8_t(1));
+        QCOMPARE(testImage().at(232, 1), uint8_t(1));
     }
 
     void messageLines_data()
@@ -282,7 +283,7 @@ private slots:
     // them until an entry is chosen.
     void unlistedTone()
     {
-        OptionWindow ow(setup([] { appImage().set(241, 2, 0xD3), appImage().set(241, 3, 0x00); }));
+        OptionWindow ow(setup([] { testImage().set(241, 2, 0xD3), testImage().set(241, 3, 0x00); }));
         QComboBox* tx = ow.combo("Combo_t_ctdcs_a");
         QCOMPARE(tx->currentIndex(), -1);
         QCOMPARE(tx->placeholderText(), QString("D3 00"));
@@ -302,10 +303,10 @@ private slots:
         QTest::mouseClick(ow.button("Command_read"), Qt::LeftButton);
         ow.clock.advance(30);
         QVERIFY(ow.w->busy());
-        const Image during = appImage();
+        const Image during = testImage();
         QTest::mouseClick(ow.button("Command_def"), Qt::LeftButton);
         QCOMPARE(ow.prompts.texts(), QStringList{"Read-write operating with transceiver ."});
-        QVERIFY(appImage() == during);
+        QVERIFY(testImage() == during);
         ow.w->session().abandon();
         ow.label()->setText("x");
 

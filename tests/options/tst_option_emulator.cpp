@@ -2,6 +2,7 @@
 // emulator over a real pseudo-terminal: addresses on the wire, the rows
 // that reach the image and the radio.
 #include "editor_window.h"
+#include "test_document.h"
 #include "emulator_rig.h"
 
 #include "editors/options/frm_option.h"
@@ -34,9 +35,9 @@ Image radioMemory()
 // The image the window opens on: 0x11, then the option defaults.
 void openingImage()
 {
-    appImage().fill(0x11);
+    testImage().fill(0x11);
     working_copy() = OptionBlock();
-    lay_down_defaults(appImage(), working_copy());
+    lay_down_defaults(testImage(), working_copy());
 }
 }  // namespace
 
@@ -49,7 +50,7 @@ private slots:
         EmulatorRig rig(kPort, radioMemory());
         QVERIFY(rig.started());
         EditorWindow<frm_option> w({.prepare = openingImage, .realLink = true});
-        const Image opened = appImage();
+        const Image opened = testImage();
 
         QVERIFY(rig.run(*w.w, "Command_read", w.prompts));
         QCOMPARE(w.prompts.texts(), QStringList{"Complete reading the data from transceiver."});
@@ -62,13 +63,13 @@ private slots:
         // stores the offsets again); rows 244..255 were read but not stored.
         const Image radio = rig.memory();
         for (int r = 224; r < 240; ++r)
-            QVERIFY2(std::ranges::equal(appImage().row(r), radio.row(r)), qPrintable(QString::number(r)));
+            QVERIFY2(std::ranges::equal(testImage().row(r), radio.row(r)), qPrintable(QString::number(r)));
         for (int b = 0; b < 8; ++b)
-            QCOMPARE(appImage().at(240, b), radio.at(240, b));
-        QVERIFY(std::ranges::equal(appImage().row(243), radio.row(243)));
+            QCOMPARE(testImage().at(240, b), radio.at(240, b));
+        QVERIFY(std::ranges::equal(testImage().row(243), radio.row(243)));
         for (int r = 244; r <= 255; ++r)
-            QVERIFY(std::ranges::equal(appImage().row(r), opened.row(r)));
-        QVERIFY(std::ranges::equal(appImage().row(223), opened.row(223)));
+            QVERIFY(std::ranges::equal(testImage().row(r), opened.row(r)));
+        QVERIFY(std::ranges::equal(testImage().row(223), opened.row(223)));
         QCOMPARE(w.combo("Combo_Sql_le")->currentText(), QString("7"));
         QCOMPARE(w.edit("Text_PON_MSG_U")->text(), QString("HELLO"));
         QCOMPARE(w.edit("Text_ANI")->text(), QString("12345"));
@@ -84,7 +85,7 @@ private slots:
         QCOMPARE(rig.log(), expected);
         const Image after = rig.memory();
         for (int r = 224; r <= 255; ++r)
-            QVERIFY(std::ranges::equal(after.row(r), appImage().row(r)));
+            QVERIFY(std::ranges::equal(after.row(r), testImage().row(r)));
         QCOMPARE(after.at(224, 2), uint8_t(6));
         QVERIFY(std::ranges::equal(after.row(256), radio.row(256)));
     }

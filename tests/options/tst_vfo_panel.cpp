@@ -2,6 +2,7 @@
 // entry against the VFO limits, band change, the limits following the band
 // limits, tones and offsets, driven by real key and focus events.
 #include "editor_window.h"
+#include "test_document.h"
 
 #include "editors/options/frm_option.h"
 #include "editors/options/vfo_panel.h"
@@ -117,7 +118,7 @@ private slots:
     // opens again (its first refresh once replaced it with 136.02500).
     void reopenedAtUpperLimit()
     {
-        OptionWindow ow(setup([] { encode_vfo_frequency(appImage(), Vfo::A, u"174.00000"); }));
+        OptionWindow ow(setup([] { encode_vfo_frequency(testImage(), Vfo::A, u"174.00000"); }));
         QCOMPARE(ow.edit("Text_Freq_a")->text(), QString("174.00000"));
         QCOMPARE(ow.rowHex(240).left(23), QByteArray("01 07 04 00 00 00 00 00"));
         QVERIFY(ow.prompts.all.isEmpty());
@@ -127,7 +128,7 @@ private slots:
     // frequency or picks a value.
     void erasedRecord()
     {
-        OptionWindow ow(setup([] { appImage().fillRows(242, 243); }));
+        OptionWindow ow(setup([] { testImage().fillRows(242, 243); }));
         QCOMPARE(ow.edit("Text_Freq_b")->text(), QString("."));
         QCOMPARE(ow.rowHex(242), rowHex(Image(), 242));
         QCOMPARE(ow.combo("Combo_Band_B")->currentText(), QString("UHF"));
@@ -166,9 +167,9 @@ private slots:
     {
         OptionWindow ow(setup());
         qApp->setQuitOnLastWindowClosed(false);
-        auto main = std::make_unique<MDImain>();
+        auto main = std::make_unique<MDImain>(testDocument());
         main->show();
-        shell::registerWindow("frm_option", [] { return new frm_option; });
+        shell::registerWindow("frm_option", [] { return new frm_option(testDocument()); });
         auto* w = qobject_cast<frm_option*>(shell::openWindow("frm_option"));
         QVERIFY(QTest::qWaitForWindowActive(main.get()));
         QLineEdit* f = w->findChild<QLineEdit*>("Text_Freq_b");
@@ -181,7 +182,7 @@ private slots:
         auto* frame = qobject_cast<QMdiSubWindow*>(w->parentWidget());
         main->mdiArea()->setActiveSubWindow(nullptr);  // leaving the empty field enters the lower limit
         QCOMPARE(f->text(), QString("400.02500"));
-        encode_vfo_frequency(appImage(), Vfo::B, u"438.50000");
+        encode_vfo_frequency(testImage(), Vfo::B, u"438.50000");
         main->mdiArea()->setActiveSubWindow(frame);
         QCOMPARE(f->text(), QString("438.50000"));
         shell::closeAllWindows();
@@ -191,7 +192,7 @@ private slots:
 
     void listsStore()
     {
-        OptionWindow ow(setup([] { appImage().set(243, 0, 0xFF), appImage().set(243, 1, 0xFF); }));
+        OptionWindow ow(setup([] { testImage().set(243, 0, 0xFF), testImage().set(243, 1, 0xFF); }));
         QCOMPARE(ow.combo("Combo_r_ctdcs_b")->currentText(), QString("OFF"));
         QCOMPARE(ow.rowHex(243).left(5), QByteArray("FF FF"));  // shown "OFF", kept
         QComboBox* tone = ow.combo("Combo_t_ctdcs_b");
@@ -202,9 +203,9 @@ private slots:
         ow.combo("Combo_offset_b")->setCurrentIndex(1);
         QCOMPARE(ow.rowHex(242).mid(24, 17), QByteArray("00 00 00 00 05 00"));
         QTest::keyClick(ow.combo("Combo_sft_d_b"), Qt::Key_Down);
-        QCOMPARE(appImage().at(243, 10), uint8_t(1));
+        QCOMPARE(testImage().at(243, 10), uint8_t(1));
         QTest::keyClicks(ow.combo("Combo_step_b"), "5");  // typed keys discarded
-        QCOMPARE(appImage().at(243, 11), uint8_t(0));
+        QCOMPARE(testImage().at(243, 11), uint8_t(0));
     }
 };
 

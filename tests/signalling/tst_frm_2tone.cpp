@@ -2,6 +2,7 @@
 // headings in both languages, the tab strip, transmit cells, receive rules,
 // the tone fields, the lists, Default, and opening on bad images.
 #include "editor_window.h"
+#include "test_document.h"
 
 #include "editors/signalling/frm_2tone.h"
 
@@ -127,8 +128,8 @@ private slots:
         QTest::keyClick(box, Qt::Key_Backspace);  // not accepted
         t.clickCell("MSF_Encode", 6, 1);
         QCOMPARE(t.cell("MSF_Encode", 4, 2), shown);
-        QCOMPARE(rowHex(appImage(), 724).mid(24, 5), bytes);
-        QCOMPARE(rowHex(appImage(), 724).left(5), QByteArray("FF FF"));
+        QCOMPARE(rowHex(testImage(), 724).mid(24, 5), bytes);
+        QCOMPARE(rowHex(testImage(), 724).left(5), QByteArray("FF FF"));
         QCOMPARE(t.prompts.all, refused ? QList<PromptRecord>{kRangeEnglish} : QList<PromptRecord>{});
         // The box moved to the clicked cell, with that cell's text.
         QCOMPARE(box->text(), t.cell("MSF_Encode", 6, 1));
@@ -146,7 +147,7 @@ private slots:
         QTest::keyClick(box, Qt::Key_Delete);
         t.clickCell("MSF_Encode", 0, 0);
         QVERIFY(!box->isVisible());
-        QCOMPARE(rowHex(appImage(), 720).left(5), QByteArray("00 00"));
+        QCOMPARE(rowHex(testImage(), 720).left(5), QByteArray("00 00"));
         QCOMPARE(t.cell("MSF_Encode", 0, 1), QString());
         QVERIFY(t.prompts.all.isEmpty());
     }
@@ -160,30 +161,30 @@ private slots:
         t.clickCell("MSF_Decode", 2, 1);
         QCOMPARE(list->currentText(), QString("A-B"));
         QCOMPARE(list->count(), 12);
-        QCOMPARE(int(appImage().at(738, 0)), 0);
+        QCOMPARE(int(testImage().at(738, 0)), 0);
         t.choose(list, 9);
-        QCOMPARE(int(appImage().at(738, 0)), 9);
+        QCOMPARE(int(testImage().at(738, 0)), 9);
         QTest::keyClicks(list, "B");  // typing is discarded
         QCOMPARE(list->currentText(), QString("D-A"));
         // The response cell preselects "2.Transpond".
         t.clickCell("MSF_Decode", 2, 2);
         QCOMPARE(t.cell("MSF_Decode", 2, 1), QString("D-A"));
         QCOMPARE(list->currentText(), QString("2.Transpond"));
-        QCOMPARE(int(appImage().at(738, 1)), 2);
+        QCOMPARE(int(testImage().at(738, 1)), 2);
         // The alert cell stores the number chosen.
         t.clickCell("MSF_Decode", 2, 3);
-        QCOMPARE(int(appImage().at(738, 2)), 1);
+        QCOMPARE(int(testImage().at(738, 2)), 1);
         t.choose(list, 15);
-        QCOMPARE(int(appImage().at(738, 2)), 16);
+        QCOMPARE(int(testImage().at(738, 2)), 16);
         t.clickCell("MSF_Decode", 2, 0);
         QVERIFY(!list->isVisible());
         QCOMPARE(t.cell("MSF_Decode", 2, 3), QString("16"));
-        QCOMPARE(rowHex(appImage(), 738), QByteArray("09 02 10 FF FF FF FF FF FF FF FF FF FF FF FF FF"));
+        QCOMPARE(rowHex(testImage(), 738), QByteArray("09 02 10 FF FF FF FF FF FF FF FF FF FF FF FF FF"));
         // A response chosen for a rule without a pair is emptied on screen.
         t.clickCell("MSF_Decode", 2, 5);
         t.clickCell("MSF_Decode", 2, 0);
         QCOMPARE(t.cell("MSF_Decode", 2, 5), QString());
-        QCOMPARE(int(appImage().at(738, 4)), 2);
+        QCOMPARE(int(testImage().at(738, 4)), 2);
         QCOMPARE(t.cell("MSF_Decode", 2, 4), QString());
     }
 
@@ -192,11 +193,11 @@ private slots:
     {
         TwoToneWindow t;
         t.find<QTabWidget>("TabStrip1")->setCurrentIndex(1);
-        const Image before = appImage();
+        const Image before = testImage();
         t.doubleClickCell("MSF_Decode", 13, 0);
         for (int c = 1; c < 13; ++c)
             QCOMPARE(t.cell("MSF_Decode", 13, c), QString());
-        QVERIFY(appImage() == before);
+        QVERIFY(testImage() == before);
         QCOMPARE(t.edit("Text_A")->text(), QString("2200.0"));
         QCOMPARE(t.find<QGroupBox>("Frame_Dec_xx")->title(), QString(" 14 Decode 2 Tone Frequency"));
         t.w->refresh();
@@ -234,14 +235,14 @@ private slots:
         QTest::keyClick(e, Qt::Key_Backspace);  // not accepted
         QCOMPARE(e->text(), keys.left(7));
         t.focusAway(t.combo("Combo_Dec_Res_Time"));
-        const QByteArray r = rowHex(appImage(), toneRow);
+        const QByteArray r = rowHex(testImage(), toneRow);
         QCOMPARE(r.mid(6 * k, 5) + " " + r.mid(24 + 6 * k, 5), bytes);
         QCOMPARE(t.prompts.all, refused ? QList<PromptRecord>{kRangeEnglish} : QList<PromptRecord>{});
         if (refused) {
             QCOMPARE(e->text(), QString());
             QTRY_VERIFY(e->hasFocus());  // the focus comes back
         } else {
-            QCOMPARE(e->text(), two_tone::tone_text(appImage(), toneRow - 751, k));
+            QCOMPARE(e->text(), two_tone::tone_text(testImage(), toneRow - 751, k));
         }
     }
 
@@ -262,20 +263,20 @@ private slots:
 
     void lists()
     {
-        TwoToneWindow t([] { appImage().set(735, 1, 0xFF), appImage().set(767, 0, 0xFF); });
+        TwoToneWindow t([] { testImage().set(735, 1, 0xFF), testImage().set(767, 0, 0xFF); });
         QCOMPARE(t.combo("Combo_Enc_ys2")->currentText(), QString("1000"));
         QCOMPARE(t.combo("Combo_Dec_Res_Time")->currentText(), QString("15000"));
-        QCOMPARE(rowHex(appImage(), 735).left(8), QByteArray("3C FF 1E"));  // shown as the last entry, kept
+        QCOMPARE(rowHex(testImage(), 735).left(8), QByteArray("3C FF 1E"));  // shown as the last entry, kept
         t.choose(t.combo("Combo_enc_ys3"), 7);
-        QCOMPARE(int(appImage().at(735, 2)), 7);
+        QCOMPARE(int(testImage().at(735, 2)), 7);
         t.choose(t.combo("Combo_Dec_Res_Time"), 0);
-        QCOMPARE(int(appImage().at(767, 0)), 0);
+        QCOMPARE(int(testImage().at(767, 0)), 0);
     }
 
     // Default hides the bar at 0, empties the label and lays the defaults.
     void defaultButton()
     {
-        TwoToneWindow t([] { appImage().fillRows(720, 767, 0x00); });
+        TwoToneWindow t([] { testImage().fillRows(720, 767, 0x00); });
         t.bar()->show();
         t.bar()->setValue(40);
         t.label()->setText("x");
@@ -286,7 +287,7 @@ private slots:
         Image expected;
         lay_startup_defaults(expected);
         for (int r = 720; r <= 767; ++r)
-            QCOMPARE(rowHex(appImage(), r), rowHex(expected, r));
+            QCOMPARE(rowHex(testImage(), r), rowHex(expected, r));
         QCOMPARE(t.cell("MSF_Encode", 11, 1), QString("2200.0"));
         QCOMPARE(t.cell("MSF_Decode", 14, 1), QString("D-A"));
     }
@@ -297,17 +298,17 @@ private slots:
         QFETCH(int, fill);
         const Image bad = filledImage(fill < 0 ? -1 : fill, quint32(-fill));
         const Image expected = bad;  // showing stores nothing
-        TwoToneWindow t([&] { appImage() = bad; });
-        QVERIFY(appImage() == expected);
+        TwoToneWindow t([&] { testImage() = bad; });
+        QVERIFY(testImage() == expected);
         for (int n = 1; n <= 15; ++n) {
-            QCOMPARE(t.cell("MSF_Encode", n - 1, 1), two_tone::tx_text(appImage(), n, 0));
+            QCOMPARE(t.cell("MSF_Encode", n - 1, 1), two_tone::tx_text(testImage(), n, 0));
             for (int c = 1; c < 13; ++c)
-                QCOMPARE(t.cell("MSF_Decode", n - 1, c), two_tone::rule_text(appImage(), n, c));
+                QCOMPARE(t.cell("MSF_Decode", n - 1, c), two_tone::rule_text(testImage(), n, c));
         }
-        QCOMPARE(t.edit("Text_C")->text(), two_tone::tone_text(appImage(), 1, 2));
+        QCOMPARE(t.edit("Text_C")->text(), two_tone::tone_text(testImage(), 1, 2));
         t.find<QTabWidget>("TabStrip1")->setCurrentIndex(1);
         t.w->refresh();
-        QVERIFY(appImage() == expected);
+        QVERIFY(testImage() == expected);
         QVERIFY(t.prompts.all.isEmpty());
     }
 };

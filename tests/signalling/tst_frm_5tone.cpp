@@ -2,6 +2,7 @@
 // headings in both languages, the standards grid and tone table, transmit
 // frames and standards, the settings, Default, and opening on bad images.
 #include "editor_window.h"
+#include "test_document.h"
 
 #include "editors/signalling/frm_5tone.h"
 
@@ -114,7 +115,7 @@ private slots:
         QCOMPARE(list->currentText(), QString("100"));
         QCOMPARE(list->count(), 19);
         t.choose(list, 18);
-        QCOMPARE(int(appImage().at(576, 0)), 18);
+        QCOMPARE(int(testImage().at(576, 0)), 18);
         QTest::keyClicks(list, "3");  // typing is discarded
         QCOMPARE(list->currentText(), QString("200"));
         t.clickCell("MSF_Chann", 12, 3);  // CCITT repeat tone
@@ -122,7 +123,7 @@ private slots:
         QCOMPARE(list->count(), 16);
         QCOMPARE(t.combo("Combo_stxh")->currentText(), QString("CCITT"));
         t.choose(list, 15);
-        QCOMPARE(int(appImage().at(588, 2)), 15);
+        QCOMPARE(int(testImage().at(588, 2)), 15);
         t.clickCell("MSF_Chann", 12, 0);
         QCOMPARE(t.cell("MSF_Chann", 12, 3), QString("F"));
         QVERIFY(!list->isVisible());
@@ -130,19 +131,19 @@ private slots:
         Image tables;
         five_tone::lay_tables(tables);
         for (int r = 512; r <= 574; ++r)
-            QCOMPARE(rowHex(appImage(), r), rowHex(tables, r));
+            QCOMPARE(rowHex(testImage(), r), rowHex(tables, r));
     }
 
     void storedOutsideTheLists()
     {
         FiveToneWindow t([] {
-            appImage().set(576, 0, 0xFF);
-            appImage().set(577, 1, 0x10);
-            appImage().set(593, 2, 0x20);
-            appImage().set(593, 15, 15);
-            appImage().set(607, 0, 0xFF);
-            appImage().set(607, 11, 0xFF);
-            appImage().set(607, 8, 99);
+            testImage().set(576, 0, 0xFF);
+            testImage().set(577, 1, 0x10);
+            testImage().set(593, 2, 0x20);
+            testImage().set(593, 15, 15);
+            testImage().set(607, 0, 0xFF);
+            testImage().set(607, 11, 0xFF);
+            testImage().set(607, 8, 99);
         });
         QCOMPARE(t.cell("MSF_Chann", 0, 1), QString("2570"));
         QCOMPARE(t.cell("MSF_Chann", 1, 2), QString(" "));
@@ -151,8 +152,8 @@ private slots:
         QCOMPARE(t.combo("Combo_Enc_ys1")->currentText(), QString("1000"));
         QCOMPARE(t.combo("Combo_Dec_Res_Time")->currentText(), QString("15000"));
         QCOMPARE(t.combo("Combo_Decode_Std")->currentText(), QString("MODAT"));
-        QCOMPARE(rowHex(appImage(), 607).left(35), QByteArray("FF 14 14 00 FF FF FF FF 63 01 06 FF"));  // kept
-        QCOMPARE(int(appImage().at(576, 0)), 0xFF);  // the grid stores nothing
+        QCOMPARE(rowHex(testImage(), 607).left(35), QByteArray("FF 14 14 00 FF FF FF FF 63 01 06 FF"));  // kept
+        QCOMPARE(int(testImage().at(576, 0)), 0xFF);  // the grid stores nothing
         // The tone length list shows the cell's text.
         t.clickCell("MSF_Chann", 0, 1);
         QCOMPARE(t.combo("Combo_edit")->currentText(), QString("2570"));
@@ -174,7 +175,7 @@ private slots:
         QCOMPARE(t.cell("MSF_Encode", 2, 1), QString("12345"));
         QVERIFY(box->hasFocus());
         QTest::keyClicks(box, "1a2");
-        QCOMPARE(rowHex(appImage(), 594).mid(15, 14), QByteArray("01 0A 02 FF FF"));
+        QCOMPARE(rowHex(testImage(), 594).mid(15, 14), QByteArray("01 0A 02 FF FF"));
         t.clickCell("MSF_Encode", 5, 3);
         QCOMPARE(t.prompts.all, QList<PromptRecord>{kFiveDigitsEnglish});
         QVERIFY(box->isVisible());
@@ -186,7 +187,7 @@ private slots:
         QCOMPARE(box->text(), QString("1a2bc"));
         QTest::keyClick(box, Qt::Key_Backspace);  // accepted here
         QTest::keyClicks(box, "F");
-        QCOMPARE(rowHex(appImage(), 594).mid(15, 14), QByteArray("01 0A 02 0B 0F"));
+        QCOMPARE(rowHex(testImage(), 594).mid(15, 14), QByteArray("01 0A 02 0B 0F"));
         t.clickCell("MSF_Encode", 2, 4);
         QCOMPARE(t.cell("MSF_Encode", 2, 2), QString("1A2BF"));
         QCOMPARE(t.prompts.all.size(), 1);
@@ -194,7 +195,7 @@ private slots:
         QVERIFY(standard->isVisible());
         QCOMPARE(standard->currentIndex(), -1);  // the entry has no standard yet
         t.choose(standard, 14);
-        QCOMPARE(int(appImage().at(594, 15)), 14);
+        QCOMPARE(int(testImage().at(594, 15)), 14);
         t.clickCell("MSF_Encode", 2, 0);
         QCOMPARE(t.cell("MSF_Encode", 2, 4), QString("MODAT"));
     }
@@ -210,12 +211,12 @@ private slots:
         QCOMPARE(box->text(), QString("12345"));
         for (int i = 0; i < 5; ++i)
             QTest::keyClick(box, Qt::Key_Backspace);
-        QCOMPARE(rowHex(appImage(), 592).left(14), QByteArray("FF FF FF FF FF"));
+        QCOMPARE(rowHex(testImage(), 592).left(14), QByteArray("FF FF FF FF FF"));
         t.clickCell("MSF_Encode", 3, 0);
         QVERIFY(t.prompts.all.isEmpty());
         for (int c = 1; c <= 4; ++c)
             QCOMPARE(t.cell("MSF_Encode", 0, c), QString());
-        QCOMPARE(rowHex(appImage(), 592).mid(15), QByteArray("03 04 05 06 07 05 06 07 08 09 00"));
+        QCOMPARE(rowHex(testImage(), 592).mid(15), QByteArray("03 04 05 06 07 05 06 07 08 09 00"));
     }
 
     void pasteLongerThanAFrame()
@@ -226,7 +227,7 @@ private slots:
         QLineEdit* box = t.edit("Text_Encode");
         t.paste(box, "ABCDEF12");
         QCOMPARE(box->text(), QString("ABCDE"));
-        QCOMPARE(rowHex(appImage(), 606).mid(30, 14), QByteArray("0A 0B 0C 0D 0E"));
+        QCOMPARE(rowHex(testImage(), 606).mid(30, 14), QByteArray("0A 0B 0C 0D 0E"));
     }
 
     void settings()
@@ -237,21 +238,21 @@ private slots:
         QVERIFY(t.check("Check_Decode_Disp_1")->isChecked());
         QVERIFY(t.check("Check_Decode_Disp_2")->isChecked());
         QTest::mouseClick(t.check("Check_Decode_Disp_0"), Qt::LeftButton);
-        QCOMPARE(int(appImage().at(607, 10)), 7);
+        QCOMPARE(int(testImage().at(607, 10)), 7);
         QTest::mouseClick(t.check("Check_Decode_HJ_0"), Qt::LeftButton);
-        QCOMPARE(int(appImage().at(607, 9)), 0);
+        QCOMPARE(int(testImage().at(607, 9)), 0);
         t.choose(t.combo("Combo_enc_ys3"), 100);
         t.choose(t.combo("Combo_Enc_ys4"), 2);
         t.choose(t.combo("Combo_Decode_Std"), 10);
         t.choose(t.combo("Combo_Dec_Res_Time"), 149);
-        QCOMPARE(rowHex(appImage(), 607), QByteArray("14 14 64 02 FF FF FF FF 0A 00 07 95 FF FF FF FF"));
+        QCOMPARE(rowHex(testImage(), 607), QByteArray("14 14 64 02 FF FF FF FF 0A 00 07 95 FF FF FF FF"));
         QTest::keyClicks(t.combo("Combo_Decode_Std"), "C");  // typing is discarded
-        QCOMPARE(int(appImage().at(607, 8)), 10);
+        QCOMPARE(int(testImage().at(607, 8)), 10);
     }
 
     void defaultButton()
     {
-        FiveToneWindow t([] { appImage().fillRows(512, 607, 0x00); });
+        FiveToneWindow t([] { testImage().fillRows(512, 607, 0x00); });
         t.bar()->show();
         t.label()->setText("x");
         t.clickButton("Command_def");
@@ -263,7 +264,7 @@ private slots:
         Image expected = filledImage(0x00);
         five_tone::load_defaults(expected);
         for (int r = 512; r <= 607; ++r)
-            QCOMPARE(rowHex(appImage(), r), rowHex(expected, r));
+            QCOMPARE(rowHex(testImage(), r), rowHex(expected, r));
     }
 
     void badImages_data() { addBadImages(); }
@@ -272,17 +273,17 @@ private slots:
         QFETCH(int, fill);
         const Image bad = filledImage(fill < 0 ? -1 : fill, quint32(-fill));
         const Image expected = bad;  // showing stores nothing
-        FiveToneWindow t([&] { appImage() = bad; });
-        QVERIFY(appImage() == expected);
+        FiveToneWindow t([&] { testImage() = bad; });
+        QVERIFY(testImage() == expected);
         for (int n = 1; n <= 15; ++n) {
-            QCOMPARE(t.cell("MSF_Chann", n - 1, 1), five_tone::tone_length_text(appImage(), n - 1));
+            QCOMPARE(t.cell("MSF_Chann", n - 1, 1), five_tone::tone_length_text(testImage(), n - 1));
             for (int f = 0; f < 3; ++f)
-                QCOMPARE(t.cell("MSF_Encode", n - 1, f + 1), five_tone::frame_text(appImage(), n, f));
-            QCOMPARE(t.cell("MSF_Encode", n - 1, 4), five_tone::entry_standard_text(appImage(), n));
+                QCOMPARE(t.cell("MSF_Encode", n - 1, f + 1), five_tone::frame_text(testImage(), n, f));
+            QCOMPARE(t.cell("MSF_Encode", n - 1, 4), five_tone::entry_standard_text(testImage(), n));
         }
         toEncodeTab(t);
         t.w->refresh();
-        QVERIFY(appImage() == expected);
+        QVERIFY(testImage() == expected);
         QVERIFY(t.prompts.all.isEmpty());
     }
 };

@@ -3,6 +3,7 @@
 // field, the lists, the identity control and rights boxes, Default, and
 // opening on bad images.
 #include "editor_window.h"
+#include "test_document.h"
 
 #include "editors/signalling/frm_dtmf.h"
 #include "image/dtmf.h"
@@ -113,12 +114,12 @@ private slots:
         QFETCH(QString, keys);
         QFETCH(QByteArray, stored);
         QFETCH(QString, shownAfter);
-        DtmfWindow d([&] { appImage().fillRows(row, row); });
+        DtmfWindow d([&] { testImage().fillRows(row, row); });
         QLineEdit* e = d.edit(field);
         d.type(e, keys.left(1));
-        QCOMPARE(appImage().at(row, 0), dtmf_code(keys.at(0).unicode()));  // stored at the first key
+        QCOMPARE(testImage().at(row, 0), dtmf_code(keys.at(0).unicode()));  // stored at the first key
         QTest::keyClicks(e, keys.mid(1));
-        QCOMPARE(rowHex(appImage(), row), stored);
+        QCOMPARE(rowHex(testImage(), row), stored);
         d.focusAway(d.edit("Text_XC") == e ? d.edit("Text_JT") : d.edit("Text_XC"));
         QCOMPARE(e->text(), shownAfter);
     }
@@ -136,7 +137,7 @@ private slots:
         e->home(false);
         QTest::keyClick(e, Qt::Key_Delete);
         QCOMPARE(e->text(), QString("0202"));
-        QCOMPARE(rowHex(appImage(), 656).left(11), QByteArray("0A 02 0A 02"));
+        QCOMPARE(rowHex(testImage(), 656).left(11), QByteArray("0A 02 0A 02"));
         e->end(false);
         QTest::keyClicks(e, "1234567890123");  // the 17th character is dropped
         QCOMPARE(e->text(), QString("0202123456789012"));
@@ -145,7 +146,7 @@ private slots:
         QCOMPARE(e->text(), QString("#123456789012"));
         e->selectAll();
         QTest::keyClick(e, Qt::Key_Delete);
-        QCOMPARE(rowHex(appImage(), 656), rowHex(Image(), 0));  // an empty field stores all FF
+        QCOMPARE(rowHex(testImage(), 656), rowHex(Image(), 0));  // an empty field stores all FF
     }
 
     // Pasted text longer than the row: the first 16 characters are stored
@@ -156,7 +157,7 @@ private slots:
         QLineEdit* e = d.edit("Text_KJ");
         d.paste(e, "11112222333344445555");
         QCOMPARE(e->text(), QString("1111222233334444"));
-        QCOMPARE(rowHex(appImage(), 677), QByteArray("01 01 01 01 02 02 02 02 03 03 03 03 04 04 04 04"));
+        QCOMPARE(rowHex(testImage(), 677), QByteArray("01 01 01 01 02 02 02 02 03 03 03 03 04 04 04 04"));
     }
 
     // Show runs when a code field loses the focus: what changed in the image
@@ -166,13 +167,13 @@ private slots:
         DtmfWindow d;
         QLineEdit* e = d.edit("Text_MID");
         d.type(e, "9");
-        appImage().set(675, 3, 0x20);  // stun: 5 0 5, FF-like gap, then 0x20
-        appImage().set(675, 4, 0x07);
-        dtmf::set_tx_code(appImage(), 9, u"*9");
+        testImage().set(675, 3, 0x20);  // stun: 5 0 5, FF-like gap, then 0x20
+        testImage().set(675, 4, 0x07);
+        dtmf::set_tx_code(testImage(), 9, u"*9");
         d.focusAway(d.combo("Combo_Enc_ys1"));
         QCOMPARE(d.edit("Text_tx_Encode_8")->text(), QString("*9"));
         QCOMPARE(d.edit("Text_YY")->text(), QString("5057"));
-        QCOMPARE(rowHex(appImage(), 675).left(14), QByteArray("05 0A 05 20 07"));
+        QCOMPARE(rowHex(testImage(), 675).left(14), QByteArray("05 0A 05 20 07"));
         QCOMPARE(e->text(), QString("606069"));
     }
 
@@ -196,52 +197,52 @@ private slots:
         QFETCH(int, stored);
         QFETCH(QString, shown);
         QFETCH(int, choice);
-        DtmfWindow d([&] { appImage().set(row, byte, uint8_t(stored)); });
+        DtmfWindow d([&] { testImage().set(row, byte, uint8_t(stored)); });
         QComboBox* c = d.combo(name);
         QCOMPARE(c->currentText(), shown);
-        QCOMPARE(int(appImage().at(row, byte)), stored);  // shown as the last entry, kept
+        QCOMPARE(int(testImage().at(row, byte)), stored);  // shown as the last entry, kept
         QTest::keyClicks(c, "1");  // typing is discarded
         QCOMPARE(c->currentText(), shown);
         d.choose(c, choice);
-        QCOMPARE(int(appImage().at(row, byte)), choice);
+        QCOMPARE(int(testImage().at(row, byte)), choice);
     }
 
     void groupCallAndSeparator()
     {
-        DtmfWindow d([] { appImage().set(687, 5, 5); });  // a code outside the list
+        DtmfWindow d([] { testImage().set(687, 5, 5); });  // a code outside the list
         QCOMPARE(d.combo("Combo_Dec_qh")->currentText(), QString("*"));
         QCOMPARE(d.combo("Combo_Dec_Space_Code")->currentText(), QString("5"));
         QTest::keyClicks(d.combo("Combo_Dec_Space_Code"), "#");
         QCOMPARE(d.combo("Combo_Dec_Space_Code")->currentText(), QString("5"));
         d.choose(d.combo("Combo_Dec_qh"), 5);  // "D"
         d.choose(d.combo("Combo_Dec_Space_Code"), 2);  // "A"
-        QCOMPARE(int(appImage().at(687, 4)), 0);
-        QCOMPARE(int(appImage().at(687, 5)), 13);
-        appImage().set(687, 4, 0x30);
+        QCOMPARE(int(testImage().at(687, 4)), 0);
+        QCOMPARE(int(testImage().at(687, 5)), 13);
+        testImage().set(687, 4, 0x30);
         d.w->refresh();
         QCOMPARE(d.combo("Combo_Dec_qh")->currentText(), QString());
-        QCOMPARE(int(appImage().at(687, 4)), 0x30);
+        QCOMPARE(int(testImage().at(687, 4)), 0x30);
     }
 
     void identityControl()
     {
-        DtmfWindow d([] { appImage().set(687, 1, 0x83), appImage().set(687, 2, 0xE3); });
+        DtmfWindow d([] { testImage().set(687, 1, 0x83), testImage().set(687, 2, 0xE3); });
         QCheckBox* ctrl = d.check("Check_Ctrl_En");
         QVERIFY(ctrl->isChecked());
         QTest::mouseClick(ctrl, Qt::LeftButton);
-        QCOMPARE(int(appImage().at(687, 0)), 0);
+        QCOMPARE(int(testImage().at(687, 0)), 0);
         for (const char* name : {"Text_MID", "Text_SID"})
             QVERIFY(!d.find<QWidget>(name)->isEnabled());
         for (int bit = 0; bit < 5; ++bit) {
             QVERIFY(!d.check(QString("Check_M_%1").arg(bit))->isEnabled());
             QVERIFY(!d.check(QString("Check_S_%1").arg(bit))->isEnabled());
         }
-        QCOMPARE(int(appImage().at(687, 1)), 0x83);
-        QCOMPARE(int(appImage().at(687, 2)), 0xE3);
+        QCOMPARE(int(testImage().at(687, 1)), 0x83);
+        QCOMPARE(int(testImage().at(687, 2)), 0xE3);
         d.w->refresh();
         QVERIFY(!d.edit("Text_MID")->isEnabled());
         QTest::mouseClick(ctrl, Qt::LeftButton);
-        QCOMPARE(int(appImage().at(687, 0)), 1);
+        QCOMPARE(int(testImage().at(687, 0)), 1);
         QVERIFY(d.edit("Text_SID")->isEnabled());
         QVERIFY(d.check("Check_S_4")->isEnabled());
     }
@@ -249,18 +250,18 @@ private slots:
     // A box shows its bit and sets or clears only that bit.
     void rightsAndStateBoxes()
     {
-        DtmfWindow d([] { appImage().set(687, 1, 0x83), appImage().set(687, 3, 0xF0); });
+        DtmfWindow d([] { testImage().set(687, 1, 0x83), testImage().set(687, 3, 0xF0); });
         QVERIFY(d.check("Check_M_1")->isChecked());
         QVERIFY(!d.check("Check_M_2")->isChecked());
         QTest::mouseClick(d.check("Check_M_3"), Qt::LeftButton);  // kill
-        QCOMPARE(int(appImage().at(687, 1)), 0x8B);
+        QCOMPARE(int(testImage().at(687, 1)), 0x8B);
         QTest::mouseClick(d.check("Check_Tx"), Qt::LeftButton);
-        QCOMPARE(int(appImage().at(687, 3)), 0xF2);
+        QCOMPARE(int(testImage().at(687, 3)), 0xF2);
     }
 
     void defaultButton()
     {
-        DtmfWindow d([] { appImage().fillRows(656, 687, 0x00); });
+        DtmfWindow d([] { testImage().fillRows(656, 687, 0x00); });
         d.type(d.edit("Text_tx_Encode_2"), "123");
         d.clickButton("Command_def");
         QCOMPARE(d.edit("Text_tx_Encode_0")->text(), QString("20202"));
@@ -275,7 +276,7 @@ private slots:
         Image expected = filledImage(0x00);
         lay_startup_defaults(expected);
         for (int r = 656; r <= 687; ++r)
-            QCOMPARE(rowHex(appImage(), r), rowHex(expected, r));
+            QCOMPARE(rowHex(testImage(), r), rowHex(expected, r));
         QVERIFY(d.prompts.all.isEmpty());
     }
 
@@ -288,15 +289,15 @@ private slots:
         const Image bad = filledImage(fill < 0 ? -1 : fill, quint32(-fill));
         const Image expected = bad;  // showing stores nothing
         const dtmf::Settings shown = dtmf::decode(bad);
-        DtmfWindow d([&] { appImage() = bad; });
-        QVERIFY(appImage() == expected);
+        DtmfWindow d([&] { testImage() = bad; });
+        QVERIFY(testImage() == expected);
         for (int i = 0; i < 15; ++i)
             QCOMPARE(d.edit(QString("Text_tx_Encode_%1").arg(i))->text(), shown.txCodes[size_t(i)]);
         QCOMPARE(d.combo("Combo_Enc_ys2")->currentIndex(), shown.offTime);
         QCOMPARE(d.combo("Combo_Dec_qh")->currentText(), shown.groupCall);
         QCOMPARE(d.edit("Text_MID")->isEnabled(), shown.control);
         d.w->refresh();
-        QVERIFY(appImage() == expected);
+        QVERIFY(testImage() == expected);
         QVERIFY(d.prompts.all.isEmpty());
     }
 };

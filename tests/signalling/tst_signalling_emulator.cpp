@@ -4,6 +4,7 @@
 // Default and a read back. Then the whole-radio write, against the radio
 // model, always carrying the constant 5-tone tables.
 #include "editor_window.h"
+#include "test_document.h"
 #include "emulator_rig.h"
 #include "model_line.h"
 
@@ -58,11 +59,11 @@ template <class W>
 void readAndWriteThrough(EmulatorRig& rig, const Case& c)
 {
     const auto opening = [&] {
-        appImage().fill(0x11);
-        appImage().fillRows(c.writeRows.first, c.writeRows.last, 0x00);  // rows a read must not reach keep 00
+        testImage().fill(0x11);
+        testImage().fillRows(c.writeRows.first, c.writeRows.last, 0x00);  // rows a read must not reach keep 00
     };
     EditorWindow<W> w({.prepare = opening, .realLink = true});
-    const Image opened = appImage();  // after the first Show
+    const Image opened = testImage();  // after the first Show
 
     QVERIFY(rig.run(*w.w, "Command_read", w.prompts));
     QCOMPARE(w.prompts.texts(), QStringList{"Complete reading the data from transceiver."});
@@ -70,17 +71,17 @@ void readAndWriteThrough(EmulatorRig& rig, const Case& c)
     const Image radio = rig.memory();
     for (int r = 0; r < Image::kRows; ++r) {
         const bool read = r >= c.readRows.first && r <= c.readRows.last;
-        QVERIFY2(std::ranges::equal(appImage().row(r), read ? radio.row(r) : opened.row(r)), qPrintable(QString::number(r)));
+        QVERIFY2(std::ranges::equal(testImage().row(r), read ? radio.row(r) : opened.row(r)), qPrintable(QString::number(r)));
     }
 
     // Every row of the region goes back, in order, each to its address.
-    appImage().set(c.writeRows.last, 15, 0x5A);  // a byte no editor field holds
+    testImage().set(c.writeRows.last, 15, 0x5A);  // a byte no editor field holds
     QVERIFY(rig.run(*w.w, "Command_write", w.prompts));
     QCOMPARE(rig.log(), expectedLog('X', c.writeRows.address(), c.writeRows.count(), 16));
     const Image after = rig.memory();
     for (int r = 0; r < Image::kRows; ++r) {
         const bool written = r >= c.writeRows.first && r <= c.writeRows.last;
-        QVERIFY2(std::ranges::equal(after.row(r), written ? appImage().row(r) : radio.row(r)), qPrintable(QString::number(r)));
+        QVERIFY2(std::ranges::equal(after.row(r), written ? testImage().row(r) : radio.row(r)), qPrintable(QString::number(r)));
     }
     QCOMPARE(int(after.at(c.writeRows.last, 15)), 0x5A);
 }
@@ -174,13 +175,13 @@ private slots:
         line.install();
         setPortNumber(1);
         registerWindows();
-        for (auto& b : appImage().bytes())
+        for (auto& b : testImage().bytes())
             b = 0x3C;
-        Image expected = appImage();
+        Image expected = testImage();
         five_tone::lay_tables(expected);
         CapturedPrompts prompts;
         {
-            Form_Comm_Write writer;
+            Form_Comm_Write writer(testDocument());
             writer.show();
             QTest::mouseClick(writer.findChild<QPushButton*>("Command_Write"), Qt::LeftButton);
             QVERIFY(clock.runUntil([&] { return !prompts.all.isEmpty(); }));

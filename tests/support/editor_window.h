@@ -7,9 +7,10 @@
 // and the band limits back.
 //
 //   EditorWindow<frm_dtmf> d;
-//   EditorWindow<frm_option> o({.prepare = [] { appImage().set(241, 2, 0xD3); }, .chinese = true});
+//   EditorWindow<frm_option> o({.prepare = [] { testImage().set(241, 2, 0xD3); }, .chinese = true});
 
 #include "fake_link.h"
+#include "test_document.h"
 #include "prompts.h"
 
 #include "editors/defaults.h"
@@ -96,7 +97,7 @@ struct EditorWindow {
         rebuildCallAlertList();
         setBandLimits(setup.limits);
         clearStatusPanels();
-        lay_startup_defaults(appImage());
+        lay_startup_defaults(testDocument());
         if (setup.prepare)
             setup.prepare();
         if (!setup.realLink) {
@@ -107,7 +108,7 @@ struct EditorWindow {
                 return std::unique_ptr<SerialPort>(std::move(p));
             });
         }
-        w = std::make_unique<W>();
+        w = std::make_unique<W>(testDocument());
         w->show();
         w->activateWindow();
         if (!QTest::qWaitForWindowActive(w.get()))
@@ -235,7 +236,7 @@ struct EditorWindow {
             QTest::keyClick(f, Qt::Key_Tab);
     }
 
-    QByteArray rowHex(int row) const { return test::rowHex(appImage(), row); }
+    QByteArray rowHex(int row) const { return test::rowHex(testImage(), row); }
 };
 
 }  // namespace vx::test

@@ -10,6 +10,7 @@
 //   QCOMPARE(rig.log(), expected);
 
 #include "fake_link.h"
+#include "test_document.h"
 #include "prompts.h"
 
 #include "emulator/pty_radio.h"
