@@ -101,6 +101,12 @@ private slots:
         QTest::mouseClick(report->findChild<QPushButton*>("Command_import"), Qt::LeftButton);
         QVERIFY(!reportWindow());
         QCOMPARE(cw.prompts.texts().last(), QString("Imported 2 channels ."));
+        // One edit, of channel and name rows only.
+        const EditRecord& e = testDocument().record().back();
+        QCOMPARE(e.name.en, QString("Import channels"));
+        QVERIFY(!e.rows.empty());
+        for (const RowChange& c : e.rows)
+            QVERIFY(overlaps({c.row, c.row}, region::channels) || overlaps({c.row, c.row}, region::names));
         QCOMPARE(cw.cell(kGrid, 1, ColName), QString("MURS1"));  // the grid shows them at once
         QCOMPARE(cw.cell(kGrid, 3, ColRx), QString("154.60000"));
         QCOMPARE(cw.cell(kGrid, 3, ColDecode), QString("100.0"));

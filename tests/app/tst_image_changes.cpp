@@ -77,6 +77,13 @@ private slots:
         QTest::mouseClick(dialog.findChild<QPushButton*>("Command_enter"), Qt::LeftButton);
         QCOMPARE(five.prompts.texts(), QStringList{"Succeed fold the parameter from file."});
         QVERIFY(testImage() == otherImage());
+        // The load is one edit: the rows that differ, before and after.
+        const EditRecord& e = testDocument().record().back();
+        QCOMPARE(e.name.en, QString("Load data file"));
+        QCOMPARE(e.name.zh, QString::fromUtf8("打开数据文件"));
+        for (const RowChange& c : e.rows)
+            QVERIFY(std::ranges::equal(c.after, otherImage().row(c.row)) && !std::ranges::equal(c.before, c.after));
+        QVERIFY(std::ranges::any_of(e.rows, [](const RowChange& c) { return c.row == 752; }));  // 2-tone entry 1
 
         QCOMPARE(two.cell("MSF_Encode", 0, 1), QString("1000.0"));
         QCOMPARE(five.cell("MSF_Encode", 0, 1), QString("54321"));

@@ -110,6 +110,15 @@ private slots:
         QCOMPARE(cw.rowHex(kEmpty), QByteArray("00 00 55 14 00 00 55 14 00 00 00 00 00 00 00 04"));
         QVERIFY(cw.prompts.all.isEmpty());
         QVERIFY(!cw.edit(kText)->isVisible());
+        // One edit of the channel's record row, named by channel and column;
+        // its name row, FF before and after, is not in it.
+        const EditRecord& e = cw.doc.record().back();
+        QCOMPARE(e.name.en, QString("Channel 10 RX Frequency"));
+        QCOMPARE(e.name.zh, QString::fromUtf8("信道 10 接收频率(MHZ)"));
+        QCOMPARE(int(e.rows.size()), 1);
+        QCOMPARE(e.rows[0].row, kEmpty);
+        QVERIFY(std::ranges::all_of(e.rows[0].before, [](uint8_t b) { return b == 0xFF; }));
+        QVERIFY(std::ranges::equal(e.rows[0].after, testImage().row(kEmpty)));
     }
 
     void receiveChangeMakesTransmitFollow()

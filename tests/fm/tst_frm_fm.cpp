@@ -173,11 +173,23 @@ private slots:
             QCOMPARE(f.w->cellText(p, 2), QString());
             QCOMPARE(presetHex(p), QByteArray("00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"));
         }
+        const size_t edits = f.doc.record().size();
         f.clickButton("Command_default");
         QCOMPARE(f.w->cellText(3, 1), QString());
         QCOMPARE(f.w->cellText(14, 1), QString("100.70000"));
         QCOMPARE(f.w->cellText(14, 2), QString("DNZS3"));
         QVERIFY(f.prompts.all.isEmpty());
+        // Default is one edit of the presets' rows, 00 before, the presets after.
+        QCOMPARE(f.doc.record().size(), edits + 1);
+        const EditRecord& e = f.doc.record().back();
+        QVERIFY2(e.name.en.endsWith(" Default"), qPrintable(e.name.en));
+        QVERIFY(e.name.zh.endsWith(QString::fromUtf8(" 默认值")));
+        QVERIFY(!e.rows.empty());
+        for (const RowChange& c : e.rows) {
+            QVERIFY(c.row >= region::fmPresets.first && c.row <= region::fmPresets.last);
+            QCOMPARE(c.before[0], uint8_t(0x00));
+            QVERIFY(std::ranges::equal(c.after, testImage().row(c.row)));
+        }
     }
 
     // The grid follows the image when the window is activated or focused.

@@ -155,6 +155,38 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    // Two radios in one process: each editor edits its own document, and the
+    // other document neither changes nor records anything.
+    void twoEditorsOnTwoDocuments()
+    {
+        RadioDocument radioA;
+        RadioDocument radioB;
+        EditorSetup a = setup();
+        a.doc = &radioA;
+        EditorSetup b = setup();
+        b.doc = &radioB;
+        OptionWindow first(a);
+        OptionWindow second(b);
+        const Image startB = radioB.image();
+        first.choose(first.combo("Combo_Sql_le"), 3);
+        QCOMPARE(radioA.image().at(224, 2), uint8_t(3));
+        QVERIFY(radioB.image() == startB);
+        QVERIFY(radioB.record().empty());
+        second.choose(second.combo("Combo_Sql_le"), 8);
+        second.choose(second.combo("Combo_tot"), 1);
+        QCOMPARE(radioB.image().at(224, 2), uint8_t(8));
+        QCOMPARE(radioB.image().at(224, 5), uint8_t(1));
+        QCOMPARE(radioA.image().at(224, 2), uint8_t(3));
+        QCOMPARE(radioA.image().at(224, 5), uint8_t(5));
+        QCOMPARE(first.combo("Combo_Sql_le")->currentText(), QString("3"));
+        QCOMPARE(second.combo("Combo_Sql_le")->currentText(), QString("8"));
+        // Each choice one edit named by the window and the setting's label.
+        QCOMPARE(radioA.record().back().name.en, QString("Optional Features Squelch Level"));
+        QCOMPARE(radioB.record().back().name.en, QString("Optional Features Time Out Timer(TOT)[S]"));
+        QCOMPARE(int(radioB.record().back().rows.size()), 1);
+        QCOMPARE(radioB.record().back().rows[0].row, 224);
+    }
+
     void listsAndChecks()
     {
         OptionWindow ow(setup());

@@ -80,24 +80,28 @@ struct EditorSetup {
     BandLimits limits = kDefaultBandLimits;
     // The application's own serial ports and timers instead of the fakes.
     bool realLink = false;
+    // The radio the window works on; the test program's shared one when
+    // null.
+    RadioDocument* doc = nullptr;
 };
 
 template <class W>
 struct EditorWindow {
     static_assert(std::is_base_of_v<RegionEditor, W>);
 
+    RadioDocument& doc;
     VirtualClock clock;
     FakePort* port = nullptr;  // the newest port the window made
     CapturedPrompts prompts;
     std::unique_ptr<W> w;
 
-    explicit EditorWindow(EditorSetup setup = {})
+    explicit EditorWindow(EditorSetup setup = {}) : doc(setup.doc ? *setup.doc : testDocument())
     {
         setChinese(setup.chinese);
         rebuildCallAlertList();
-        setBandLimits(setup.limits);
+        doc.setBandLimits(setup.limits);
         clearStatusPanels();
-        lay_startup_defaults(testDocument());
+        lay_startup_defaults(doc);
         if (setup.prepare)
             setup.prepare();
         if (!setup.realLink) {
@@ -108,7 +112,7 @@ struct EditorWindow {
                 return std::unique_ptr<SerialPort>(std::move(p));
             });
         }
-        w = std::make_unique<W>(testDocument());
+        w = std::make_unique<W>(doc);
         w->show();
         w->activateWindow();
         if (!QTest::qWaitForWindowActive(w.get()))
@@ -122,7 +126,7 @@ struct EditorWindow {
         setTimerFactory({});
         setChinese(false);
         rebuildCallAlertList();
-        resetBandLimits();
+        doc.setBandLimits(kDefaultBandLimits);
     }
     EditorWindow(const EditorWindow&) = delete;
     EditorWindow& operator=(const EditorWindow&) = delete;
@@ -236,7 +240,7 @@ struct EditorWindow {
             QTest::keyClick(f, Qt::Key_Tab);
     }
 
-    QByteArray rowHex(int row) const { return test::rowHex(testImage(), row); }
+    QByteArray rowHex(int row) const { return test::rowHex(doc.image(), row); }
 };
 
 }  // namespace vx::test

@@ -1,0 +1,162 @@
+// The radio document: every edit recorded with the rows it changed and
+// announced to the windows; its parts per document.
+#include "image/radio_document.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace vx;
+
+namespace {
+
+const EditName kName{QStringLiteral("名"), QStringLiteral("Name")};
+
+QByteArray hex(const std::array<uint8_t, Image::kRowBytes>& row)
+{
+    return QByteArray(reinterpret_cast<const char*>(row.data()), int(row.size())).toHex(' ').toUpper();
+}
+
+struct Counter {
+    int value = 0;
+};
+
+}  // namespace
+
+class TstRadioDocument : public QObject {
+    Q_OBJECT
+private slots:
+    // What an edit changed, and only that, is recorded and announced: rows
+    // named but unchanged are neither.
+    void editsRecordTheirRows_data()
+    {
+        QTest::addColumn<QList<int>>("written");  // rows the change writes 0x11 into
+        QTest::addColumn<QList<int>>("recorded");
+        QTest::addColumn<QStringList>("announced");  // "first-last"
+        QTest::newRow("one byte") << QList<int>{5} << QList<int>{5} << QStringList{"5-5"};
+        QTest::newRow("nothing") << QList<int>{} << QList<int>{} << QStringList{};
+        QTest::newRow("runs") << QList<int>{3, 4, 7} << QList<int>{3, 4, 7} << QStringList{"3-4", "7-7"};
+        QTest::newRow("the same value") << QList<int>{-9} << QList<int>{} << QStringList{};  // 9 holds FF: FF written
+    }
+    void editsRecordTheirRows()
+    {
+        QFETCH(QList<int>, written);
+        QFETCH(QList<int>, recorded);
+        QFETCH(QStringList, announced);
+        RadioDocument doc;
+        QObject window;
+        QStringList seen;
+        connect(&doc, &RadioDocument::changed, this, [&](int first, int last, const QObject* source) {
+            QCOMPARE(source, &window);
+            seen << QStringLiteral("%1-%2").arg(first).arg(last);
+        });
+        const bool changed = doc.edit(kName, region::Rows{0, 9}, [&](Image& image) {
+            for (int r : written)
+                image.set(std::abs(r), 2, r < 0 ? 0xFF : 0x11);
+        }, &window);
+        QCOMPARE(changed, !recorded.isEmpty());
+        QCOMPARE(seen, announced);
+        if (recorded.isEmpty()) {
+            QVERIFY(doc.record().empty());
+            return;
+        }
+        QCOMPARE(int(doc.record().size()), 1);
+        const EditRecord& e = doc.record().front();
+        QCOMPARE(e.name.en, QString("Name"));
+        QList<int> rows;
+        for (const RowChange& c : e.rows) {
+            rows << c.row;
+            QCOMPARE(hex(c.before), QByteArray("FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF"));
+            QCOMPARE(hex(c.after), QByteArray("FF FF 11 FF FF FF FF FF FF FF FF FF FF FF FF FF"));
+        }
+        QCOMPARE(rows, recorded);
+    }
+
+    // A load or a read replaces rows as one edit; unchanged rows are not in
+    // it, and the edit names the rows of both runs.
+    void replaceIsOneEdit()
+    {
+        RadioDocument doc;
+        Image loaded;
+        loaded.set(0, 0, 1);
+        loaded.set(500, 15, 2);
+        loaded.set(1024, 0, 3);
+        QVERIFY(doc.replace(edits::loadDataFile(), loaded));
+        QVERIFY(doc.image() == loaded);
+        QCOMPARE(int(doc.record().size()), 1);
+        QCOMPARE(doc.record().back().name.en, QString("Load data file"));
+        QCOMPARE(int(doc.record().back().rows.size()), 3);
+        QVERIFY(!doc.replace(edits::loadDataFile(), loaded));  // the same again changes nothing
+        QCOMPARE(int(doc.record().size()), 1);
+
+        // Only the named runs change, once each even when they overlap.
+        Image other;
+        other.fill(0x22);
+        QVERIFY(doc.edit(edits::importChannels(), {{0, 3}, {2, 5}, {256, 256}}, [&](Image& image) {
+            for (int r : {0, 1, 2, 3, 4, 5, 256})
+                image.setRow(r, other.row(r));
+        }));
+        QList<int> rows;
+        for (const RowChange& c : doc.record().back().rows)
+            rows << c.row;
+        QCOMPARE(rows, (QList<int>{0, 1, 2, 3, 4, 5, 256}));
+        QCOMPARE(doc.image().at(6, 0), uint8_t(0xFF));
+    }
+
+    // The record keeps the newest edits within its bound, the newest always.
+    void recordIsBounded()
+    {
+        RadioDocument doc;
+        const int edits = int(RadioDocument::kRecordedRows / Image::kRows) + 3;
+        for (int i = 0; i < edits; ++i) {
+            Image next;
+            next.fill(uint8_t(i));
+            doc.replace(kName, next);
+        }
+        size_t rows = 0;
+        for (const EditRecord& e : doc.record())
+            rows += e.rows.size();
+        QVERIFY(rows <= RadioDocument::kRecordedRows);
+        QCOMPARE(doc.record().back().rows.front().after[0], uint8_t(edits - 1));
+        QVERIFY(int(doc.record().size()) < edits);
+    }
+
+    // Start-up contents are no edit: the record empties and windows hear
+    // that every row changed.
+    void startIsNoEdit()
+    {
+        RadioDocument doc;
+        doc.edit(kName, region::Rows{0, 0}, [](Image& image) { image.set(0, 0, 0); });
+        QSignalSpy spy(&doc, &RadioDocument::changed);
+        Image fresh;
+        fresh.set(7, 7, 7);
+        doc.start(fresh);
+        QVERIFY(doc.record().empty());
+        QVERIFY(doc.image() == fresh);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toInt(), 0);
+        QCOMPARE(spy.at(0).at(1).toInt(), Image::kRows - 1);
+    }
+
+    // Two documents are two radios: their images, limits, ports and parts
+    // are their own.
+    void documentsAreIndependent()
+    {
+        RadioDocument a;
+        RadioDocument b;
+        a.edit(kName, region::Rows{1, 1}, [](Image& image) { image.set(1, 1, 0x42); });
+        QCOMPARE(b.image().at(1, 1), uint8_t(0xFF));
+        QSignalSpy limitsB(&b, &RadioDocument::bandLimitsChanged);
+        a.setBandLimits({136, 174, 400, 480});
+        QCOMPARE(b.bandLimits(), kDefaultBandLimits);
+        QCOMPARE(limitsB.count(), 0);
+        a.setPortNumber(5);
+        QCOMPARE(b.portNumber(), 1);
+        a.part<Counter>().value = 3;
+        QCOMPARE(b.part<Counter>().value, 0);
+        QCOMPARE(a.part<Counter>().value, 3);
+        QCOMPARE(&a.part<Counter>(), &a.part<Counter>());
+    }
+};
+
+QTEST_MAIN(TstRadioDocument)
+#include "tst_radio_document.moc"
