@@ -222,8 +222,6 @@ inline constexpr Text vfoLine{"%1  %2 MHz (%3)  频差 %4 %5  步进 %6  接收�
 inline constexpr Text options{"可选参数", "Options"};
 inline constexpr Text on{"开", "on"};
 inline constexpr Text off{"关", "off"};
-inline constexpr Text message{"开机显示字符  \"%1\" / \"%2\"", "Power-on message  \"%1\" / \"%2\""};
-inline constexpr Text codes{"ANI %1   PTT-ID 开始 %2   PTT-ID 结束 %3", "ANI %1   PTT-ID begin %2   PTT-ID end %3"};
 }  // namespace show
 
 // ports.

@@ -87,15 +87,17 @@ void showOptions(const Image& image, QTextStream& out)
     OptionBlock block;
     block.load(image);
     out << Qt::endl << T::options.str() << Qt::endl;
-    for (const GeneralSetting& s : kGeneralSettings)
-        out << QStringLiteral("%1 %2").arg(QLatin1String(s.control), -14).arg(entry(*s.list, setting_position(block, s))) << Qt::endl;
-    for (const CheckSetting& c : kCheckSettings)
-        out << QStringLiteral("%1 %2").arg(QLatin1String(c.control), -22).arg(check_state(block, c) ? T::on.str() : T::off.str()) << Qt::endl;
-    out << T::message.str().arg(message_text(block, MessageLine::Upper), message_text(block, MessageLine::Lower))
-        << Qt::endl;
-    out << T::codes.str()
-               .arg(code_text(block, CodeString::Ani), code_text(block, CodeString::PttIdBegin), code_text(block, CodeString::PttIdEnd))
-        << Qt::endl;
+    // One line a setting, by the label the window shows; the two message
+    // lines share one.
+    for (const Setting& s : kSettings) {
+        QString value;
+        switch (s.kind) {
+        case SettingKind::List: value = entry(*s.list, setting_position(block, s)); break;
+        case SettingKind::OnOff: value = check_state(block, s) ? T::on.str() : T::off.str(); break;
+        case SettingKind::Text: value = QLatin1Char('"') + text_value(block, s) + QLatin1Char('"'); break;
+        }
+        out << QStringLiteral("%1 %2").arg(s.label.str().trimmed(), -24).arg(value) << Qt::endl;
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "editors/channels/channel_codec.h"
 #include "editors/fm/fm_codec.h"
 #include "editors/options/frm_option_texts.h"
+#include "editors/options/option_settings.h"
 #include "editors/options/option_codec.h"
 #include "editors/options/option_lists.h"
 #include "editors/signalling/dtmf_codec.h"
@@ -191,6 +192,7 @@ struct Key {
     std::function<QString(const Image&)> get;
     std::function<Refusal(Image&, const QString&)> set;
     QString values;
+    QString oldKey{};  // what files of version 15.8.25 call it, when not `key`
 };
 
 struct MapSection {
@@ -290,50 +292,29 @@ O::OptionBlock blockOf(const Image& image)
     return block;
 }
 
+// A setting of a row (image/setting.h), in the record laid over `rows`.
+Key settingKey(const vx::Setting& s, region::Rows rows)
+{
+    return {QLatin1String(s.key),
+            [&s, rows](const Image& image) { return s.value(RecordView(image, rows)); },
+            [&s, rows](Image& image, const QString& text) -> Refusal {
+                if (s.setValue(RecordRef(image, rows), text))
+                    return std::nullopt;
+                switch (s.kind) {
+                case SettingKind::List: return notOneOf(text, s.list->entries(false));
+                case SettingKind::OnOff: return QStringLiteral("\"%1\" is not on or off").arg(text);
+                case SettingKind::Text: break;
+                }
+                return QStringLiteral("\"%1\" is not %2").arg(text, s.values(false).remove(QLatin1Char('`')));
+            },
+            s.values(false), s.oldKey ? QLatin1String(s.oldKey) : QString()};
+}
+
 std::vector<Key> optionKeys()
 {
     std::vector<Key> out;
-    for (int i = 0; i < O::kGeneralCount; ++i) {
-        const O::GeneralSetting* s = &O::kGeneralSettings[i];
-        out.push_back(listKey(trimmedEn(option_texts::kListLabels[i].caption), [s] { return s->list->entries(false); },
-                              [s](const Image& image) { return O::setting_position(blockOf(image), *s); },
-                              [s](Image& image, int p) {
-                                  O::OptionBlock b = blockOf(image);
-                                  O::store_setting(b, image, *s, p);
-                              }));
-    }
-    for (int i = 0; i < int(std::size(O::kCheckSettings)); ++i) {
-        const O::CheckSetting* c = &O::kCheckSettings[i];
-        out.push_back(onOffKey(trimmedEn(option_texts::kCheckCaptions[i]), [c](const Image& image) { return O::check_state(blockOf(image), *c); },
-                               [c](Image& image, bool on) {
-                                   O::OptionBlock b = blockOf(image);
-                                   O::store_check(b, image, *c, on);
-                               }));
-    }
-    for (const auto line : {O::MessageLine::Upper, O::MessageLine::Lower}) {
-        const QString key = trimmedEn(option_texts::kMessageLabel) + (line == O::MessageLine::Upper ? QStringLiteral(" 1") : QStringLiteral(" 2"));
-        out.push_back({key, [line](const Image& image) { return O::message_text(blockOf(image), line); },
-                       [line](Image& image, const QString& text) -> Refusal {
-                           const bool codable = std::ranges::all_of(text, [](QChar ch) { return O::message_code(ch.unicode()) != O::kMessageEmpty || ch == QLatin1Char(' '); });
-                           if (text.size() > O::kMessageCells || !codable)
-                               return QStringLiteral("\"%1\" is not six characters of 0-9, A-Z, +, - and space").arg(text);
-                           O::OptionBlock b = blockOf(image);
-                           O::store_message(image, b, line, text);
-                           return std::nullopt;
-                       },
-                       QStringLiteral("up to six of 0-9, A-Z, `+`, `-` and space")});
-    }
-    const std::tuple<O::CodeString, const Text*, int, int> codes[] = {
-        {O::CodeString::Ani, &option_texts::kAniLabel, 3, 5},
-        {O::CodeString::PttIdBegin, &option_texts::kBeginLabel, 1, 16},
-        {O::CodeString::PttIdEnd, &option_texts::kEndLabel, 1, 16},
-    };
-    for (const auto& [c, label, low, high] : codes)
-        out.push_back(dtmfKey(trimmedEn(*label), low, high, [c](const Image& image) { return O::code_text(blockOf(image), c); },
-                              [c](Image& image, const QString& text) {
-                                  O::OptionBlock b = blockOf(image);
-                                  O::store_code(image, b, c, text);
-                              }));
+    for (const vx::Setting& s : O::kSettings)
+        out.push_back(settingKey(s, O::kBlockRows));
     return out;
 }
 
@@ -734,11 +715,15 @@ void applyMap(const YAML::Node& node, const MapSection& section, Image& image, A
     std::set<QString> seen;
     for (const auto& pair : node) {
         const QString key = qs(pair.first.Scalar()).trimmed();
-        if (!seen.insert(key.toLower()).second) {
+        // The key, or the caption files of version 15.8.25 carry in its place.
+        const auto it = std::ranges::find_if(section.keys, [&](const Key& k) {
+            return k.key.compare(key, Qt::CaseInsensitive) == 0 || (!k.oldKey.isEmpty() && k.oldKey.compare(key, Qt::CaseInsensitive) == 0);
+        });
+        // A setting named twice, by either of its names, is refused.
+        if (!seen.insert(it == section.keys.end() ? key.toLower() : it->key).second) {
             result.problems.push_back(at(pair.first, QStringLiteral("\"%1\" is given twice").arg(key)));
             continue;
         }
-        const auto it = std::ranges::find_if(section.keys, [&](const Key& k) { return k.key.compare(key, Qt::CaseInsensitive) == 0; });
         if (it == section.keys.end()) {
             result.problems.push_back(at(pair.first, unknownKey(key, known)));
             continue;
@@ -817,7 +802,7 @@ QString reference()
         const MapSection& section = mapSections()[i];
         out += QStringLiteral("\n**%1**: %2:\n\n| key | values |\n|---|---|\n").arg(section.name, intro[i]);
         struct Row {
-            QString key, pattern, values;
+            QString key, pattern, values, oldKey;
             QList<int> numbers;
         };
         std::vector<Row> rows;
@@ -826,7 +811,7 @@ QString reference()
             const QString pattern = m.hasMatch() ? QString(k.key).replace(m.capturedStart(), m.capturedLength(), QStringLiteral("N")) : k.key;
             auto it = std::ranges::find_if(rows, [&](const Row& r) { return m.hasMatch() && r.pattern == pattern && r.values == k.values; });
             if (it == rows.end()) {
-                rows.push_back({k.key, pattern, k.values, {}});
+                rows.push_back({k.key, pattern, k.values, k.oldKey, {}});
                 it = rows.end() - 1;
             }
             if (m.hasMatch())
@@ -835,6 +820,8 @@ QString reference()
         for (const Row& r : rows) {
             if (r.numbers.size() > 1)
                 out += QStringLiteral("| `%1` (N = %2-%3) | %4 |\n").arg(r.pattern).arg(r.numbers.first()).arg(r.numbers.last()).arg(r.values);
+            else if (!r.oldKey.isEmpty())
+                out += QStringLiteral("| `%1` (earlier `%2`) | %3 |\n").arg(r.key, r.oldKey, r.values);
             else
                 out += QStringLiteral("| `%1` | %2 |\n").arg(r.key, r.values);
         }

@@ -27,7 +27,7 @@ namespace T = option_texts;
 
 namespace {
 
-constexpr int kGeneralRows = (kGeneralCount + 1) / 2;
+constexpr int kGeneralRows = (kListCount + 1) / 2;
 
 // A message line refuses keys while its trimmed text is longer than six
 // characters, a code field while its text is longer than 15; Backspace and
@@ -35,8 +35,6 @@ constexpr int kGeneralRows = (kGeneralCount + 1) / 2;
 const FieldRule kMessageKeys{.maxBefore = 6, .countTrimmed = true};
 const FieldRule kCodeKeys{.maxBefore = 15};
 
-constexpr MessageLine kLines[] = {MessageLine::Upper, MessageLine::Lower};
-constexpr CodeString kCodes[] = {CodeString::Ani, CodeString::PttIdBegin, CodeString::PttIdEnd};
 
 QComboBox* makeCombo(QWidget* parent, const char* name)
 {
@@ -73,103 +71,94 @@ void frm_option::build()
     columns->setSpacing(12);
 
     // Left: the general lists in two columns, the message lines and the
-    // codes under them.
+    // codes under them. Every control is made from its row.
     auto* left = new QVBoxLayout;
     left->setSpacing(6);
     auto* general = new QGridLayout;
     general->setHorizontalSpacing(6);
     general->setVerticalSpacing(3);
-    for (int i = 0; i < kGeneralCount; ++i) {
-        const GeneralSetting& s = kGeneralSettings[i];
-        QComboBox* combo = makeCombo(content_, s.control);
-        if (s.list == &lists::channel)
-            combo->setModel(channelModel_);
-        else
-            combo->addItems(s.list->entries(zh));
-        combo->setCurrentIndex(-1);  // empty until the first refresh
-        connect(combo, &QComboBox::currentIndexChanged, this, [this, i](int position) {
-            if (position >= 0)
-                edit(T::kListLabels[i].caption,
-                     [&](Image& image) { store_setting(copy(), image, kGeneralSettings[i], position); });
-        });
-        auto* label = new QLabel(content_);
-        label->setObjectName(QString::fromLatin1(T::kListLabels[i].label));
-        label->setBuddy(combo);
-        lists_[size_t(i)] = combo;
-        listLabels_[size_t(i)] = label;
-        const int column = i / kGeneralRows * 2;
-        general->addWidget(label, i % kGeneralRows, column);
-        general->addWidget(combo, i % kGeneralRows, column + 1);
+    int list = 0;
+    int check = 0;
+    int text = 0;
+    for (const Setting& s : kSettings) {
+        switch (s.kind) {
+        case SettingKind::List: {
+            QComboBox* combo = makeCombo(content_, s.control);
+            if (s.list == &lists::channel)
+                combo->setModel(channelModel_);
+            else
+                combo->addItems(s.list->entries(zh));
+            combo->setCurrentIndex(-1);  // empty until the first refresh
+            connect(combo, &QComboBox::currentIndexChanged, this, [this, row = &s](int position) {
+                if (position >= 0)
+                    edit(row->label, [&](Image& image) { store_setting(copy(), image, *row, position); });
+            });
+            const int i = list++;
+            lists_[size_t(i)] = {combo, makeLabel(s.labelControl, combo), &s};
+            general->addWidget(lists_[size_t(i)].label, i % kGeneralRows, i / kGeneralRows * 2);
+            general->addWidget(combo, i % kGeneralRows, i / kGeneralRows * 2 + 1);
+            break;
+        }
+        case SettingKind::OnOff: {
+            QCheckBox* box = ui::makeCheck(content_, QString::fromLatin1(s.control));
+            connect(box, &QCheckBox::toggled, this, [this, row = &s](bool on) {
+                edit(row->label, [&](Image& image) { store_check(copy(), image, *row, on); });
+            });
+            checks_[size_t(check++)] = {box, &s};
+            break;
+        }
+        case SettingKind::Text: {
+            const int i = text++;
+            const bool message = s.text == &kMessageText;
+            const FieldRule& rule = message ? kMessageKeys : kCodeKeys;
+            QLineEdit* field = makeField(s.control, message ? rule.maxBefore + 1 : s.text == &kAniText ? 6 : 0, rule);
+            texts_[size_t(i)] = {field, s.labelControl ? makeLabel(s.labelControl, field) : nullptr, &s};
+            connect(field, &QLineEdit::textEdited, this, [this, i, row = &s](const QString& typed) {
+                typedIn_[size_t(i)] = true;
+                edit(row->label, [&](Image& image) { store_text(copy(), image, *row, typed); });
+            });
+            // Leaving a field the user typed in stores it once more from what
+            // it shows: a message line centred without spaces (all spaces
+            // when nothing shows), a code without the characters that have
+            // no code, the rest moved up. Leaving a field nobody typed in
+            // stores nothing.
+            onLeavingField(field, [this, i, message, row = &s] {
+                if (std::exchange(typedIn_[size_t(i)], false))
+                    edit(row->label, [&](Image& image) { store_text(copy(), image, *row, text_value(copy(), *row)); });
+                if (message)
+                    refresh();
+                else
+                    ui::showText(texts_[size_t(i)].edit, text_value(copy(), *row));
+            });
+            break;
+        }
+        }
     }
     general->setColumnStretch(1, 1);
     general->setColumnStretch(3, 1);
     left->addLayout(general);
-
-    for (size_t i = 0; i < messages_.size(); ++i) {
-        const MessageLine line = kLines[i];
-        messages_[i] = makeField(i == 0 ? "Text_PON_MSG_U" : "Text_PON_MSG_D", kMessageKeys.maxBefore + 1, kMessageKeys);
-        // Leaving a line the user typed in stores it once more from what it
-        // shows (centred, without spaces; all spaces when nothing shows) and
-        // shows that. Leaving a line nobody typed in stores nothing.
-        onLeavingField(messages_[i], [this, i, line] {
-            if (std::exchange(typedIn_[i], false))
-                edit(T::kMessageLabel, [&](Image& image) { store_message(image, copy(), line, message_text(copy(), line)); });
-            refresh();
-        });
-        connect(messages_[i], &QLineEdit::textEdited, this, [this, i, line](const QString& text) {
-            typedIn_[i] = true;
-            edit(T::kMessageLabel, [&](Image& image) { store_message(image, copy(), line, text); });
-        });
-    }
-    const char* codeNames[] = {"Text_ANI", "Text_PttId_Begin", "Text_PttId_End"};
-    for (size_t i = 0; i < codes_.size(); ++i) {
-        const CodeString code = kCodes[i];
-        codes_[i] = makeField(codeNames[i], i == 0 ? 6 : 0, kCodeKeys);
-        connect(codes_[i], &QLineEdit::textEdited, this, [this, i, code](const QString& text) {
-            typedIn_[messages_.size() + i] = true;
-            edit(codeLabel(code), [&](Image& image) { store_code(image, copy(), code, text); });
-        });
-        // Leaving a code the user typed in stores it from what it shows: the
-        // characters without a code are gone, the rest moved up.
-        onLeavingField(codes_[i], [this, i, code] {
-            if (std::exchange(typedIn_[messages_.size() + i], false)) {
-                edit(codeLabel(code), [&](Image& image) { store_code(image, copy(), code, code_text(copy(), code)); });
-                ui::showText(codes_[i], code_text(copy(), code));
-            }
-        });
-    }
-    auto makeLabel = [this](const char* name, QWidget* buddy) {
-        auto* label = new QLabel(content_);
-        label->setObjectName(QString::fromLatin1(name));
-        label->setBuddy(buddy);
-        return label;
-    };
-    onLeavingField(codes_[0], [this] {
+    onLeavingField(texts_[kAni].edit, [this] {
         if (!checkingAni_)
             checkAni();
     });
-    messageLabel_ = makeLabel("Label_Ponmsg_Txt", messages_[0]);
-    aniLabel_ = makeLabel("Label_ANI", codes_[0]);
-    beginLabel_ = makeLabel("Label_Send_Begin", codes_[1]);
-    endLabel_ = makeLabel("Label_Send_End", codes_[2]);
 
     //   Power-On Message    [line 1] [line 2]  ANI [code]
     //   Press PTT to Send   [code                       ]
     //   Release PTT to Send [code                       ]
-    auto* texts = new QGridLayout;
-    texts->setHorizontalSpacing(6);
-    texts->setVerticalSpacing(3);
-    texts->addWidget(messageLabel_, 0, 0);
-    texts->addWidget(messages_[0], 0, 1);
-    texts->addWidget(messages_[1], 0, 2);
-    texts->addWidget(aniLabel_, 0, 3);
-    texts->addWidget(codes_[0], 0, 4);
-    texts->addWidget(beginLabel_, 1, 0);
-    texts->addWidget(codes_[1], 1, 1, 1, 4);
-    texts->addWidget(endLabel_, 2, 0);
-    texts->addWidget(codes_[2], 2, 1, 1, 4);
-    texts->setColumnStretch(4, 1);
-    left->addLayout(texts);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(3);
+    grid->addWidget(texts_[kMessage1].label, 0, 0);
+    grid->addWidget(texts_[kMessage1].edit, 0, 1);
+    grid->addWidget(texts_[kMessage2].edit, 0, 2);
+    grid->addWidget(texts_[kAni].label, 0, 3);
+    grid->addWidget(texts_[kAni].edit, 0, 4);
+    grid->addWidget(texts_[kBegin].label, 1, 0);
+    grid->addWidget(texts_[kBegin].edit, 1, 1, 1, 4);
+    grid->addWidget(texts_[kEnd].label, 2, 0);
+    grid->addWidget(texts_[kEnd].edit, 2, 1, 1, 4);
+    grid->setColumnStretch(4, 1);
+    left->addLayout(grid);
     left->addStretch(1);
     columns->addLayout(left, 1);
 
@@ -185,13 +174,8 @@ void frm_option::build()
     }
     auto* checks = new QGridLayout;
     checks->setVerticalSpacing(3);
-    for (size_t c = 0; c < checks_.size(); ++c) {
-        QCheckBox* box = ui::makeCheck(content_, QString::fromLatin1(kCheckSettings[c].control));
-        connect(box, &QCheckBox::toggled, this,
-                [this, c](bool on) { edit(T::kCheckCaptions[c], [&](Image& image) { store_check(copy(), image, kCheckSettings[c], on); }); });
-        checks_[c] = box;
-        checks->addWidget(box, int(c) / 2, int(c) % 2);
-    }
+    for (size_t c = 0; c < checks_.size(); ++c)
+        checks->addWidget(checks_[c].box, int(c) / 2, int(c) % 2);
     right->addLayout(checks);
     right->addStretch(1);
     columns->addLayout(right, 1);
@@ -207,17 +191,24 @@ QLineEdit* frm_option::makeField(const char* name, int shownChars, const FieldRu
     return edit;
 }
 
+QLabel* frm_option::makeLabel(const char* name, QWidget* buddy)
+{
+    auto* label = new QLabel(content_);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setBuddy(buddy);
+    return label;
+}
+
 void frm_option::caption()
 {
     RegionEditor::caption();
-    for (int i = 0; i < kGeneralCount; ++i)
-        listLabels_[size_t(i)]->setText(T::kListLabels[i].caption);
-    for (size_t c = 0; c < checks_.size(); ++c)
-        checks_[c]->setText(T::kCheckCaptions[c]);
-    messageLabel_->setText(T::kMessageLabel);
-    aniLabel_->setText(T::kAniLabel);
-    beginLabel_->setText(T::kBeginLabel);
-    endLabel_->setText(T::kEndLabel);
+    for (const ListControl& l : lists_)
+        l.label->setText(l.row->label);
+    for (const CheckControl& c : checks_)
+        c.box->setText(c.row->label);
+    for (const TextControl& t : texts_)
+        if (t.label)
+            t.label->setText(t.row->label);
     for (VfoPanel* p : panels_)
         p->caption();
 }
@@ -232,14 +223,12 @@ void frm_option::display()
     // last shown.
     OptionBlock& block = copy();
     block.load(image());
-    for (int i = 0; i < kGeneralCount; ++i)
-        ui::select(lists_[size_t(i)], setting_position(block, kGeneralSettings[i]));
-    for (size_t c = 0; c < checks_.size(); ++c)
-        ui::setChecked(checks_[c], check_state(block, kCheckSettings[c]));
-    for (size_t i = 0; i < messages_.size(); ++i)
-        ui::showText(messages_[i], message_text(block, kLines[i]));
-    for (size_t i = 0; i < codes_.size(); ++i)
-        ui::showText(codes_[i], code_text(block, kCodes[i]));
+    for (const ListControl& l : lists_)
+        ui::select(l.combo, setting_position(block, *l.row));
+    for (const CheckControl& c : checks_)
+        ui::setChecked(c.box, check_state(block, *c.row));
+    for (const TextControl& t : texts_)
+        ui::showText(t.edit, text_value(block, *t.row));
     for (VfoPanel* p : panels_)
         p->display();
 }
@@ -250,7 +239,7 @@ void frm_option::display()
 // "99999", so texts such as 1A2 pass; a radio's stored codes may rely on it.
 void frm_option::checkAni()
 {
-    const QString t = codes_[0]->text().trimmed();
+    const QString t = texts_[kAni].edit->text().trimmed();
     const qsizetype length = t.toUcs4().size();
     const Text* message = nullptr;
     if (length < 3 || length > 5)
@@ -260,7 +249,7 @@ void frm_option::checkAni()
     if (!message)
         return;
     checkingAni_ = true;
-    QPointer<QLineEdit> ani = codes_[0];
+    QPointer<QLineEdit> ani = texts_[kAni].edit;
     prompt(T::kAniTitle, PromptIcon::Warning, *message);
     if (ani) {
         checkingAni_ = false;
@@ -272,16 +261,6 @@ void frm_option::checkAni()
 // ---------------------------------------------------------------- buttons
 
 void frm_option::loadDefaults(Image& image) { lay_down_defaults(image, copy()); }
-
-const Text& frm_option::codeLabel(CodeString code)
-{
-    switch (code) {
-    case CodeString::Ani: return T::kAniLabel;
-    case CodeString::PttIdBegin: return T::kBeginLabel;
-    case CodeString::PttIdEnd: break;
-    }
-    return T::kEndLabel;
-}
 
 EditName frm_option::vfoName(Vfo v) const
 {

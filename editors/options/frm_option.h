@@ -48,28 +48,39 @@ private:
     void loadDefaults(Image& image) override;
     // The document's working copy of the option block.
     options::OptionBlock& copy() const;
-    static const Text& codeLabel(options::CodeString code);
     EditName vfoName(options::Vfo v) const;
 
     void build();
     // A text field with room for `shownChars` characters.
     QLineEdit* makeField(const char* name, int shownChars, const FieldRule& rule);
+    QLabel* makeLabel(const char* name, QWidget* buddy);
     void checkAni();
 
     QWidget* content_ = nullptr;
     QStringListModel* toneModel_ = nullptr;
     QStringListModel* offsetModel_ = nullptr;
     QStringListModel* channelModel_ = nullptr;
-    std::array<QComboBox*, options::kGeneralCount> lists_{};
-    std::array<QLabel*, options::kGeneralCount> listLabels_{};
-    std::array<QCheckBox*, std::size(options::kCheckSettings)> checks_{};
-    std::array<QLineEdit*, 2> messages_{};
-    std::array<bool, 5> typedIn_{};  // a message line or code typed in since it was entered
-    std::array<QLineEdit*, 3> codes_{};
-    QLabel* messageLabel_ = nullptr;
-    QLabel* aniLabel_ = nullptr;
-    QLabel* beginLabel_ = nullptr;
-    QLabel* endLabel_ = nullptr;
+    // Each control with its label and the row it was made from.
+    struct ListControl {
+        QComboBox* combo = nullptr;
+        QLabel* label = nullptr;
+        const Setting* row = nullptr;
+    };
+    struct CheckControl {
+        QCheckBox* box = nullptr;
+        const Setting* row = nullptr;
+    };
+    struct TextControl {
+        QLineEdit* edit = nullptr;
+        QLabel* label = nullptr;  // the second message line has none
+        const Setting* row = nullptr;
+    };
+    // The text fields in row order.
+    enum TextField { kMessage1, kMessage2, kAni, kBegin, kEnd };
+    std::array<ListControl, options::kListCount> lists_{};
+    std::array<CheckControl, options::kCheckCount> checks_{};
+    std::array<TextControl, options::kTextCount> texts_{};
+    std::array<bool, options::kTextCount> typedIn_{};  // typed in since it was entered
     std::array<VfoPanel*, 2> panels_{};
     bool checkingAni_ = false;
 };

@@ -5,18 +5,6 @@
 
 namespace vx::options {
 
-QStringList Choices::entries(bool inChinese) const
-{
-    QStringList out;
-    out.reserve(count());
-    for (int i = 0; i < fixedCount; ++i)
-        out << fixed[size_t(i)].in(inChinese);
-    const QString before = QString::fromLatin1(prefix);
-    for (int i = 0; i < numbers; ++i)
-        out << before + QStringLiteral("%1").arg(first + i * step, digits, 10, QLatin1Char('0'));
-    return out;
-}
-
 const QStringList& offset_labels()
 {
     static const QStringList labels = [] {

@@ -447,8 +447,8 @@ private slots:
         QCOMPARE(lines.size(), 4);
         QVERIFY2(lines[0].startsWith("channel 0: receive 155.02500") && lines[0].endsWith("-> empty"), qPrintable(d.out));
         QVERIFY(lines[1].startsWith("channel 10: empty -> receive 145.60000, transmit 145.00000, decode 88.5"));
-        QCOMPARE(lines[2], QStringLiteral("options.Squelch Level: 5 -> 3"));
-        QVERIFY(lines[3].startsWith("options.Power-On Message 1: "));
+        QCOMPARE(lines[2], QStringLiteral("options.squelch_level: 5 -> 3"));
+        QVERIFY(lines[3].startsWith("options.power_on_message_1: "));
         QCOMPARE(cli({QStringLiteral("diff"), path("base.dat"), path("fleet.yaml")}).out, d.out);
 
         QFile bad(path("bad.yaml"));
@@ -457,7 +457,7 @@ private slots:
         bad.close();
         const Run b = cli({QStringLiteral("apply-conf"), path("base.dat"), path("bad.yaml"), QStringLiteral("-o"), path("badconf.dat")});
         QCOMPARE(b.code, 5);
-        QVERIFY2(b.err.contains("line 2, column 3: unknown key \"Squelch\" (did you mean \"Squelch Level\"?)"), qPrintable(b.err));
+        QVERIFY2(b.err.contains("line 2, column 3: unknown key \"Squelch\" (did you mean \"squelch_level\"?)"), qPrintable(b.err));
         QVERIFY(!QFile::exists(path("badconf.dat")));
     }
 

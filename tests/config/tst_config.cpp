@@ -76,15 +76,22 @@ Image randomImage(uint32_t seed)
     }
     options::OptionBlock block;
     block.load(image);
-    for (const options::GeneralSetting& s : options::kGeneralSettings)
-        options::store_setting(block, image, s, int(rng() % s.list->count()));
-    for (const options::CheckSetting& c : options::kCheckSettings)
-        options::store_check(block, image, c, rng() % 2);
-    options::store_message(image, block, options::MessageLine::Upper, pick("HELO12+-", int(rng() % 7)));
-    options::store_message(image, block, options::MessageLine::Lower, pick("QX270", int(rng() % 7)));
-    options::store_code(image, block, options::CodeString::Ani, pick("0123456789ABCD", 3 + int(rng() % 3)));
-    options::store_code(image, block, options::CodeString::PttIdBegin, pick("0123456789*#", 1 + int(rng() % 16)));
-    options::store_code(image, block, options::CodeString::PttIdEnd, pick("98765", 1 + int(rng() % 16)));
+    // Every option row, from the rows: a list position, a check, a text of
+    // what the row's kind of text takes.
+    for (const vx::Setting& s : options::kSettings) {
+        switch (s.kind) {
+        case SettingKind::List: options::store_setting(block, image, s, int(rng() % s.list->count())); break;
+        case SettingKind::OnOff: options::store_check(block, image, s, rng() % 2); break;
+        case SettingKind::Text: {
+            const bool message = s.text == &options::kMessageText;
+            const QString text = message ? pick("HELO12+-", int(rng() % 7))
+                                 : s.text == &options::kAniText ? pick("0123456789ABCD", 3 + int(rng() % 3))
+                                                                : pick("0123456789*#", 1 + int(rng() % 16));
+            options::store_text(block, image, s, text);
+            break;
+        }
+        }
+    }
     using L = options::VfoLayout;
     for (const options::Vfo v : {options::Vfo::A, options::Vfo::B}) {
         const bool vhf = rng() % 2;
@@ -215,15 +222,15 @@ private slots:
         QVERIFY2(r.ok(), qPrintable(firstProblem(r)));
         QCOMPARE(r.settings, 4);
         const QStringList lines = diff_images(base, image);
-        QVERIFY2(lines.filter(QRegularExpression("^options.Squelch Level: .* -> 3$")).size() == 1, qPrintable(lines.join('\n')));
-        QVERIFY(lines.filter(QRegularExpression("^options.Power-On Message 1: .* -> CLUB$")).size() == 1);
-        const std::vector<Setting> before = settings_of(base), after = settings_of(image);
-        for (const Setting& s : after) {
-            const bool named = (s.section == "options" && (s.key == "Squelch Level" || s.key == "Power-On Message 1"))
+        QVERIFY2(lines.filter(QRegularExpression("^options.squelch_level: .* -> 3$")).size() == 1, qPrintable(lines.join('\n')));
+        QVERIFY(lines.filter(QRegularExpression("^options.power_on_message_1: .* -> CLUB$")).size() == 1);
+        const std::vector<config::Setting> before = settings_of(base), after = settings_of(image);
+        for (const config::Setting& s : after) {
+            const bool named = (s.section == "options" && (s.key == "squelch_level" || s.key == "power_on_message_1"))
                                || (s.section == "channels" && s.item == 150);
             if (named)
                 continue;
-            const auto it = std::ranges::find_if(before, [&](const Setting& b) { return b.section == s.section && b.item == s.item && b.key == s.key; });
+            const auto it = std::ranges::find_if(before, [&](const config::Setting& b) { return b.section == s.section && b.item == s.item && b.key == s.key; });
             QVERIFY2(it != before.end() && it->value == s.value, qPrintable(s.section + " " + QString::number(s.item) + " " + s.key));
         }
         QCOMPARE(channels::decode_channel(image, 150)[channels::ColName], QString("FLEET"));
@@ -241,7 +248,7 @@ private slots:
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("reason");
         QTest::newRow("syntax") << QByteArray("options:\n  Squelch Level: [3\n") << 3 << 1 << "end of sequence flow";
-        QTest::newRow("unknown key, nearest suggested") << QByteArray("options:\n  Squelsh Level: 3\n") << 2 << 3 << "did you mean \"Squelch Level\"";
+        QTest::newRow("unknown key, nearest suggested") << QByteArray("options:\n  Squelsh Level: 3\n") << 2 << 3 << "did you mean \"squelch_level\"";
         QTest::newRow("unknown section") << QByteArray("channel:\n  - number: 1\n") << 1 << 1 << "did you mean \"channels\"";
         QTest::newRow("wrong type") << QByteArray("options:\n  Squelch Level: [3, 4]\n") << 2 << 18 << "single value";
         QTest::newRow("not a list entry") << QByteArray("options:\n  Squelch Level: \"11\"\n") << 2 << 18 << "is not one of";
@@ -314,7 +321,7 @@ private slots:
         Image b = a;
         options::OptionBlock block;
         block.load(b);
-        const options::GeneralSetting& beep = options::kGeneralSettings[5];
+        const vx::Setting& beep = *options::setting_of("Combo_Beep");
         options::store_setting(block, b, beep, options::setting_position(block, beep) == 0 ? 1 : 0);
         int channel = 0;
         while (channels::is_empty(a, channel))
@@ -332,7 +339,7 @@ private slots:
 
         const QStringList lines = diff_images(a, b);
         QCOMPARE(lines.size(), 7);
-        const QStringList starts{QStringLiteral("channel %1 power: ").arg(channel), "fm preset 2", "options.Beep: ", "vfo a.TX Power: ",
+        const QStringList starts{QStringLiteral("channel %1 power: ").arg(channel), "fm preset 2", "options.beep: ", "vfo a.TX Power: ",
                                  "dtmf.RX Disable: ", "2-tone.Reset_Time (MS): ", "5-tone.5 TONE Decode Standard: "};
         for (int i = 0; i < 7; ++i)
             QVERIFY2(lines[i].startsWith(starts[i]), qPrintable(lines.join('\n')));

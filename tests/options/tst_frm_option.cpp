@@ -102,8 +102,9 @@ private slots:
         if (seed == -1) {
             QCOMPARE(ow.combo("Combo_Pri_Ch")->currentText(), QString("CH-199"));
             QCOMPARE(ow.combo("Combo_tot")->currentText(), QString("600"));
-            for (const CheckSetting& c : kCheckSettings)
-                QVERIFY(ow.find<QCheckBox>(c.control)->isChecked());
+            for (const vx::Setting& c : kSettings)
+                if (c.kind == SettingKind::OnOff)
+                    QVERIFY(ow.find<QCheckBox>(c.control)->isChecked());
             QCOMPARE(ow.edit("Text_Freq_a")->text(), QString("."));  // as stored
             QCOMPARE(ow.combo("Combo_Band_A")->currentText(), QString("UHF"));
             QCOMPARE(ow.combo("Combo_Offset_A")->currentText(), QString("99.950MHZ"));

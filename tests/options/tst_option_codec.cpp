@@ -27,20 +27,11 @@ std::array<uint8_t, N> bytesOf(std::initializer_list<int> values)
     return out;
 }
 
-const GeneralSetting& setting(const char* control)
+const vx::Setting& setting(const char* control)
 {
-    for (const GeneralSetting& s : kGeneralSettings)
-        if (QByteArray(s.control) == control)
-            return s;
+    if (const vx::Setting* s = setting_of(control))
+        return *s;
     qFatal("no setting %s", control);
-}
-
-const CheckSetting& check(const char* control)
-{
-    for (const CheckSetting& c : kCheckSettings)
-        if (QByteArray(c.control) == control)
-            return c;
-    qFatal("no check %s", control);
 }
 
 }  // namespace
@@ -93,7 +84,7 @@ private slots:
         QFETCH(int, count);
         QFETCH(QStringList, english);
         QFETCH(QStringList, chinese);
-        const GeneralSetting& s = setting(control.toLatin1());
+        const vx::Setting& s = setting(control.toLatin1());
         QCOMPARE(s.list->count(), count);
         for (const auto& [inChinese, expected] : {std::pair{false, english}, std::pair{true, chinese}}) {
             const QStringList e = s.list->entries(inChinese);
@@ -121,7 +112,7 @@ private slots:
         QFETCH(QString, control);
         QFETCH(int, stored);
         QFETCH(QString, shown);
-        const GeneralSetting& s = setting(control.toLatin1());
+        const vx::Setting& s = setting(control.toLatin1());
         Image image;
         image.fill(0x33);
         image.set(224 + s.byte / 16, s.byte % 16, uint8_t(stored));
@@ -161,7 +152,7 @@ private slots:
         QFETCH(bool, shown);
         QFETCH(bool, set);
         QFETCH(int, after);
-        const CheckSetting& c = check(control.toLatin1());
+        const vx::Setting& c = setting(control.toLatin1());
         Image image;
         image.set(232, c.byte - 128, uint8_t(before));
         OptionBlock block;
