@@ -47,7 +47,7 @@ namespace vx::config {
 struct Setting {
     QString section;  // "channels", "fm presets", "options", "vfo a", "vfo b", "dtmf", "2-tone", "5-tone"
     int item = -1;    // channel number or preset; -1 in options
-    QString key;      // "receive", "Squelch Level", ...
+    QString key;      // "receive", "squelch_level", ...
     QString value;
     bool operator==(const Setting&) const = default;
 };

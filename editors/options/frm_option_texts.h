@@ -9,59 +9,8 @@ namespace vx::option_texts {
 
 inline constexpr Text kTitle{"可选参数编辑", "Optional Features"};
 
-// The label of each general list, in the order of kGeneralSettings.
-struct ListLabel {
-    const char* control;
-    const char* label;
-    Text caption;
-};
-inline constexpr ListLabel kListLabels[] = {
-    {"Combo_Tdr", "Label_Tdr", {"双频守侯", "TDR"}},
-    {"Combo_Sql_le", "Label_Sql", {"静噪电平", "Squelch Level"}},
-    {"Combo_tot", "Label_Tot", {"发射超时定时器（秒）", "Time Out Timer(TOT)[S]"}},
-    {"Combo_Toa", "Label_Toa", {"发射结束预警（秒）", "APO[minutes]"}},
-    {"Combo_Abr", "Label_Abr", {"自动背光", "ABR"}},
-    {"Combo_Beep", "Label_Beep", {"操作提示音", "Beep"}},
-    {"Combo_Dtmfst", "Label_Stdtmf", {"DTMF侧音", "DTMF-ST"}},
-    {"Combo_Bcl", "Label_Bcl", {"遇忙禁发", "BCL"}},
-    {"Combo_Sc_Add", "Label_Sc_Add", {"扫描添加", "Scan Add"}},
-    {"Combo_Pri_Sc", "Label_Pri_Sc", {"优先扫描", "Moni Priority Channel"}},
-    {"Combo_Pri_Ch", "Label_Pri_CH", {"优先信道", "Priority Channel"}},
-    {"Combo_Sc_rev", "Label_Scan_rev", {"扫描方式", "Scan_Rev"}},
-    {"Combo_Ptt_id", "Label_ptt_id", {"PTT_ID", "PTT_ID"}},
-    {"Combo_Ptt_lt", "Label_Ptt_Lt", {"发ID延迟", "PTT_Delay"}},
-    {"Combo_Emc_Tp", "Label_Emc_tp", {"报警模式", "Alarm Type"}},
-    {"Combo_Emc_Ch", "Label_Emc_ch", {"报警信道", "Alarm Channel"}},
-    {"Combo_ring", "Label_Ring", {"振铃时间", "Ring_Time"}},
-    {"Combo_MDF_A", "Label_MDF_A", {"A 段信道显示方式", "A Channel Disp Way"}},
-    {"Combo_MDF_B", "Label_MDF_B", {"B 段信道显示方式", "B Channel Disp Way"}},
-    {"Combo_Autolk", "Label_Autolk", {"自动锁", "Channel Synchronous"}},
-    {"Combo_PonMsg", "Label_Ponmsg", {"开机显示", "Power-On Message"}},
-    {"Combo_wt_led", "Label_WT_LED", {"守侯背光", "Wait Back Light"}},
-    {"Combo_rx_led", "Label_RX_LED", {"接收背光", "RX Back Light"}},
-    {"Combo_tx_led", "Label_TX_LED", {"发射背光", "TX Back Light"}},
-    {"Combo_ANI_L", "Label_ANI_L", {"身份码长", "Lang"}},
-    {"Combo_REP_S", "Label_REP_S", {"中继激活信令", "Relay Signal "}},
-    {"Combo_REP_M", "Label_REP_M", {"中继转发条件", "Relay Condition "}},
-    {"Combo_TDR_AB", "Label_Tdr_AB", {"双守返回主频", "TDR_AB "}},
-    {"Combo_STE", "Label_STE", {"尾音消除", "STE"}},
-    {"Combo_RP_STE", "Label_RP_STE", {"过中继消尾音", "RP_STE"}},
-    {"Combo_RPT_DL", "Label_RPT_DL", {"过中继证实音", "RPT_DL"}},
-};
-
-// Check boxes, in the order of kCheckSettings; one caption in both languages.
-inline constexpr Text kCheckCaptions[] = {
-    {"VFO/MR En", "VFO/MR En"},
-    {"Menu En for CH MODE", "Menu En for CH MODE"},
-    {"Reset En for CH MODE", "Reset En for CH MODE"},
-    {"channel  mode ", "channel  mode "},
-};
-
-// Text fields and their labels.
-inline constexpr Text kMessageLabel{"开机显示字符", "Power-On Message"};
-inline constexpr Text kAniLabel{"身份码", "ANI"};
-inline constexpr Text kBeginLabel{"按下发码", "Press PTT to Send"};
-inline constexpr Text kEndLabel{"松开发码", "Release PTT to Send"};
+// The lists', check boxes' and text fields' captions are their rows' labels
+// (option_settings.h).
 
 // The ANI check.
 inline constexpr Text kAniTitle{"操作提示", "Operate Prompt"};

@@ -4,6 +4,7 @@
 // refused with its line and column, and diff names what differs.
 #include "editors/channels/channel_codec.h"
 #include "test_document.h"
+#include "editors/channels/datafile.h"
 #include "editors/config/config.h"
 #include "editors/defaults.h"
 #include "editors/fm/fm_codec.h"
@@ -303,6 +304,33 @@ private slots:
     }
 
     // The README's reference is what the code generates.
+    // A file written by version 15.8.25 (options by their captions) applies
+    // exactly as that version applied it; a new export names the frozen keys
+    // and applies to the same bytes.
+    void earlierVersionsFileApplies()
+    {
+        const QString dir = QStringLiteral(OLD_FILES);
+        Image base, expected;
+        QVERIFY(datafile::load(dir + "/base.dat", base).ok());
+        QVERIFY(datafile::load(dir + "/applied.dat", expected).ok());
+        QFile file(dir + "/radio.yaml");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray old = file.readAll();
+        QVERIFY(old.contains("\n  Squelch Level: ") && old.contains("\n  Time Out Timer(TOT)[S]: "));
+        Image image = base;
+        const Applied r = apply_config(old, image, kDefaultBandLimits);
+        QVERIFY2(r.ok(), qPrintable(firstProblem(r)));
+        for (int row = 0; row < Image::kRows; ++row)
+            QVERIFY2(std::ranges::equal(image.row(row), expected.row(row)), qPrintable(QString::number(row)));
+
+        const QByteArray now = export_config(expected);
+        QVERIFY(now.contains("\n  squelch_level: \"3\"") && now.contains("\n  time_out_timer: \"180\""));
+        QVERIFY(!now.contains("Squelch Level"));
+        Image again = base;
+        QVERIFY(apply_config(now, again, kDefaultBandLimits).ok());
+        QVERIFY(again == expected);
+    }
+
     void readmeReferenceIsCurrent()
     {
         QFile readme(QStringLiteral(README_PATH));

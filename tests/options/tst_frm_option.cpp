@@ -17,6 +17,8 @@
 
 #include <QApplication>
 #include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSet>
 
 using namespace vx;
 using namespace vx::options;
@@ -154,6 +156,46 @@ private slots:
         QCOMPARE(w->findChild<QLineEdit*>("Text_PON_MSG_D")->text(), QString("QX-270"));
         shell::closeAllWindows();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Every row stands for one control of the window, captioned with its
+    // label, stored within the option block, with a default its list has,
+    // under a key of its own that no earlier key of another row can reach.
+    void everyRowIsItsControl()
+    {
+        OptionWindow ow(setup());
+        QSet<QString> keys, controls;
+        const QRegularExpression frozen("^[a-z][a-z0-9_]*$");
+        for (const vx::Setting& s : kSettings) {
+            const QString key = QLatin1String(s.key);
+            QVERIFY2(frozen.match(key).hasMatch(), s.key);
+            QVERIFY2(!keys.contains(key), s.key);
+            keys << key;
+            QVERIFY2(!controls.contains(QLatin1String(s.control)), s.control);
+            controls << QLatin1String(s.control);
+            QVERIFY2(s.byte >= 0 && s.byte < kBlockSize, s.key);
+            switch (s.kind) {
+            case SettingKind::List:
+                QVERIFY2(s.list && (s.fallback == kNoDefault || (s.fallback >= 0 && s.fallback < s.list->count())), s.key);
+                QCOMPARE(ow.combo(s.control)->count(), s.list->count());
+                break;
+            case SettingKind::OnOff:
+                QCOMPARE(ow.check(s.control)->text(), s.label.str());
+                QVERIFY2(s.bit < 8, s.key);
+                break;
+            case SettingKind::Text:
+                QVERIFY2(s.text && s.byte + (s.text == &kMessageText ? kMessageCells : 16) <= kBlockSize, s.key);
+                ow.edit(s.control);
+                break;
+            }
+            if (s.labelControl)
+                QCOMPARE(ow.find<QLabel>(s.labelControl)->text(), s.label.str());
+        }
+        for (const vx::Setting& s : kSettings)
+            if (s.oldKey)
+                for (const vx::Setting& other : kSettings)
+                    QVERIFY2(&other == &s || QString::fromLatin1(s.oldKey).compare(QLatin1String(other.key), Qt::CaseInsensitive) != 0,
+                             s.oldKey);
     }
 
     // Two radios in one process: each editor edits its own document, and the
