@@ -207,9 +207,12 @@ private:
     int line_ = 1;
 };
 
+// A field's text; bytes that are not UTF-8 read as U+FFFD and clear `valid`.
+// Stateless: a sequence the field ends before finishing is such a byte too,
+// not one the decoder holds back for more input and then forgets.
 QString utf8(const QByteArray& bytes, bool* valid = nullptr)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decoder.decode(bytes);
     if (valid)
         *valid = !decoder.hasError();
