@@ -574,8 +574,7 @@ void apply(const Row& r, Image& image)
         set_choice(image, n, ColBandwidth, r.narrow ? 1 : 0);
     if ((now[ColScanAdd] == QLatin1String("OFF")) != r.skip)
         set_choice(image, n, ColScanAdd, r.skip ? 0 : 1);
-    if ((now[ColPower] == QLatin1String("LOW")) != r.low)
-        set_choice(image, n, ColPower, r.low ? 1 : 0);
+    set_power(image, n, r.low);
     if (now[ColName] != r.name)
         set_name(image, n, r.name);
 }
