@@ -1,6 +1,7 @@
 #include "editors/channels/channel_csv.h"
 
 #include "editors/channels/channel_codec.h"
+#include "editors/channels/channel_csv_line.h"
 #include "editors/channels/channel_csv_reader.h"
 #include "editors/channels/channel_csv_texts.h"
 #include "image/codecs.h"
@@ -11,7 +12,9 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <map>
+#include <numeric>
 #include <optional>
 #include <set>
 
@@ -22,283 +25,6 @@ namespace {
 namespace T = csv_text;
 using O = ChannelOffsets;
 using namespace csv_parts;
-
-// ------------------------------------------------------------------- parsing
-
-// One channel line, checked.
-struct Row {
-    int line = 0;
-    int location = -1;     // -1: to be placed (renumber)
-    QString locationIn;    // as the file gives it
-    QString nameIn;        // as the file gives it, trimmed
-    QString nameFull;      // fit mode: showable, not cut
-    QString name;          // as it will be stored
-    Hz rx = 0;
-    std::optional<Hz> tx;
-    ToneValue decode, encode;
-    bool narrow = false;
-    bool skip = false;
-    bool low = false;
-};
-
-// What checking one line found: refusals (fit mode skips the line for
-// them) and adaptations (fit mode makes them; strict mode refuses instead).
-struct LineCheck {
-    QStringList refusals;
-    QStringList adaptations;
-    bool locationOutside = false;
-};
-
-class LineParser {
-public:
-    LineParser(const CsvOptions& options, const std::array<int, kUsed>& columns, bool decimalComma)
-        : o_(options), columns_(columns), decimalComma_(decimalComma)
-    {
-    }
-
-    std::optional<Row> parse(const Record& record, LineCheck& check)
-    {
-        rec_ = &record;
-        check_ = &check;
-        Row r;
-        r.line = record.line;
-        location(r);
-        name(r);
-        frequencies(r);
-        tones(r);
-        choices(r);
-        if (!check.refusals.isEmpty())
-            return std::nullopt;
-        return r;
-    }
-
-private:
-    QByteArray raw(Col c) const
-    {
-        const int i = columns_[c];
-        return i >= 0 && size_t(i) < rec_->fields.size() ? rec_->fields[size_t(i)] : QByteArray();
-    }
-    QString text(Col c) const { return utf8(raw(c)).trimmed(); }
-
-    void refuse(const QString& reason) { check_->refusals << reason; }
-    // A change fit mode makes; strict mode refuses the line for `strict`.
-    void adapt(const QString& strict, const QString& note)
-    {
-        if (o_.fit)
-            check_->adaptations << note;
-        else
-            refuse(strict);
-    }
-
-    void location(Row& r)
-    {
-        const QString t = text(Location);
-        r.locationIn = t;
-        bool ok = false;
-        const int n = t.toInt(&ok);
-        if (ok && valid_channel(n)) {
-            r.location = n;
-        } else if ((ok || t.isEmpty()) && o_.renumber) {
-            r.location = -1;
-        } else {
-            refuse(T::location.str().arg(t));
-            check_->locationOutside = ok || t.isEmpty();
-        }
-    }
-
-    void name(Row& r)
-    {
-        bool valid = true;
-        QString t = utf8(raw(Name), &valid).trimmed();
-        if (!valid) {
-            adapt(T::nameBytes.str(), T::nameBytesDropped.str());
-            t.remove(QChar(QChar::ReplacementCharacter));
-            t = t.trimmed();
-        }
-        r.nameIn = t;
-        if (o_.fit) {
-            r.nameFull = showable_name(t);
-            r.name = r.nameFull.left(kNameLength);  // made unique once every line is read
-        } else if (QList<uint> chars = t.toUcs4(); chars.size() > kNameLength) {
-            refuse(T::nameLong.str().arg(t));
-        } else if (!storable_name(t)) {
-            refuse(T::nameCharacter.str().arg(t));
-        } else {
-            r.name = name_entry(t);
-        }
-    }
-
-    std::optional<Hz> frequency(const QString& t, const Text& what)
-    {
-        const auto hz = parseMhz(t, decimalComma_);
-        if (!hz) {
-            refuse(T::notFrequency.str().arg(what.str(), t));
-            return std::nullopt;
-        }
-        const BandLimits& l = o_.limits;
-        if (!in_enter_range(double(*hz) / 1e6, l)) {
-            refuse(T::outsideLimits.str().arg(what.str(), mhzText(*hz, 6)).arg(l.aLow).arg(l.aHigh).arg(l.bLow).arg(l.bHigh));
-            return std::nullopt;
-        }
-        if (!onRaster(*hz)) {
-            refuse(T::offRaster.str().arg(what.str(), mhzText(*hz, 6)));
-            return std::nullopt;
-        }
-        return hz;
-    }
-
-    void frequencies(Row& r)
-    {
-        const auto rx = frequency(text(Frequency), T::receiveWhat);
-        if (rx)
-            r.rx = *rx;
-        const QString duplex = text(Duplex).toLower();
-        if (duplex.isEmpty()) {
-            r.tx = r.rx;
-        } else if (duplex == u"off") {
-            r.tx.reset();
-        } else if (duplex == u"+" || duplex == u"-" || duplex == u"split") {
-            const auto offset = parseMhz(text(Offset), decimalComma_);
-            if (!offset) {
-                refuse(T::notFrequency.str().arg(QStringLiteral("Offset"), text(Offset)));
-            } else if (rx) {
-                const Hz tx = duplex == u"split" ? *offset : duplex == u"+" ? r.rx + *offset : r.rx - *offset;
-                if (const auto checked = frequency(mhzText(std::max<Hz>(tx, 0), 6), T::transmitWhat))
-                    r.tx = *checked;
-            }
-        } else {
-            refuse(T::duplex.str().arg(text(Duplex)));
-        }
-    }
-
-    std::optional<ToneValue> ctcss(Col c)
-    {
-        const QString t = text(c);
-        const auto hz = parseMhz(t, decimalComma_);  // the same decimal reading, in Hz
-        const int tenths = hz ? int(*hz / 100'000) : -1;
-        if (!hz || *hz % 100'000 != 0 || !typed_tone_in_range(tenths / 10.0)) {
-            refuse(T::ctcss.str().arg(QLatin1String(kUsedNames[c]), t));
-            return std::nullopt;
-        }
-        return ToneValue{ToneValue::Ctcss, tenths, 0};
-    }
-
-    // DCS code of column c with polarity letter `side` (0 sent, 1 decoded) of
-    // DtcsPolarity; an empty polarity is NN.
-    std::optional<ToneValue> dcs(Col c, int side)
-    {
-        const QString code = text(c);
-        QString pol = text(DtcsPolarity).toUpper();
-        if (pol.isEmpty())
-            pol = QStringLiteral("NN");
-        const bool digits = !code.isEmpty() && code.size() <= 3
-                            && std::ranges::all_of(code, [](QChar ch) { return ch >= QLatin1Char('0') && ch <= QLatin1Char('7'); });
-        const auto normal = digits ? tones::index_of(QStringLiteral("D%1N").arg(code.toInt(), 3, 10, QLatin1Char('0'))) : std::nullopt;
-        if (!normal) {
-            refuse(T::dcs.str().arg(QLatin1String(kUsedNames[c]), code));
-            return std::nullopt;
-        }
-        if (pol.size() != 2 || !QStringLiteral("NR").contains(pol[0]) || !QStringLiteral("NR").contains(pol[1])) {
-            refuse(T::polarity.str().arg(text(DtcsPolarity)));
-            return std::nullopt;
-        }
-        const int index = pol[side] == QLatin1Char('N') ? *normal : *normal - tones::kFirstDcsNormal + tones::kFirstDcsInverted;
-        return ToneValue{ToneValue::Dcs, 0, index};
-    }
-
-    void tones(Row& r)
-    {
-        const QString mode = text(ToneMode).toLower();
-        const auto set = [](ToneValue& to, const std::optional<ToneValue>& t) {
-            if (t)
-                to = *t;
-        };
-        if (mode.isEmpty()) {
-        } else if (mode == u"tone") {
-            set(r.encode, ctcss(RTone));
-        } else if (mode == u"tsql") {
-            const auto t = ctcss(CTone);
-            set(r.encode, t);
-            set(r.decode, t);
-        } else if (mode == u"dtcs") {
-            set(r.encode, dcs(DtcsCode, 0));
-            set(r.decode, dcs(DtcsCode, 1));
-        } else if (mode == u"cross") {
-            QString cross = text(CrossMode).toLower();
-            if (cross.isEmpty())
-                cross = QStringLiteral("tone->tone");  // the older layouts have no CrossMode
-            const QStringList sides = cross.split(QStringLiteral("->"));
-            const auto known = [](const QString& s) { return s.isEmpty() || s == u"tone" || s == u"dtcs"; };
-            if (sides.size() != 2 || !known(sides[0]) || !known(sides[1]) || (sides[0].isEmpty() && sides[1].isEmpty())) {
-                refuse(T::crossMode.str().arg(text(CrossMode)));
-                return;
-            }
-            if (sides[0] == u"tone")
-                set(r.encode, ctcss(RTone));
-            else if (sides[0] == u"dtcs")
-                set(r.encode, dcs(DtcsCode, 0));
-            if (sides[1] == u"tone")
-                set(r.decode, ctcss(CTone));
-            else if (sides[1] == u"dtcs")
-                set(r.decode, dcs(RxDtcsCode, 1));
-        } else {
-            refuse(T::toneMode.str().arg(text(ToneMode)));
-        }
-        if (!r.tx && r.encode.kind != ToneValue::Off && check_->refusals.isEmpty()) {
-            adapt(T::noTransmitTone.str(), T::transmitToneDropped.str());
-            r.encode = {};
-        }
-    }
-
-    // Power as High, Low or a wattage; nullopt for anything else.
-    std::optional<bool> lowPower(QString p) const
-    {
-        p = p.toLower();
-        if (p.isEmpty() || p == u"high")
-            return false;
-        if (p == u"low")
-            return true;
-        if (p.endsWith(QLatin1Char('w')))
-            p = p.chopped(1).trimmed();
-        const auto mw = parseMhz(p, true);  // the same decimal reading; here in millionths of a watt
-        if (!mw)
-            return std::nullopt;
-        return *mw <= 10'000'000;  // 10 W and below
-    }
-
-    void choices(Row& r)
-    {
-        const QString mode = text(Mode).toLower();
-        if (mode == u"nfm")
-            r.narrow = true;
-        else if (!mode.isEmpty() && mode != u"fm")
-            refuse(T::mode.str().arg(text(Mode)));
-
-        const QString skip = text(Skip).toLower();
-        if (skip == u"s")
-            r.skip = true;
-        else if (skip == u"p")
-            adapt(T::skip.str().arg(text(Skip)), T::priorityRead.str().arg(text(Skip)));
-        else if (!skip.isEmpty())
-            refuse(T::skip.str().arg(text(Skip)));
-
-        const QString power = text(Power);
-        if (const auto low = lowPower(power)) {
-            r.low = *low;
-        } else if (const QString p = power.toLower(); p == u"mid" || p == u"med" || p == u"medium") {
-            adapt(T::power.str().arg(power), T::powerRead.str().arg(power));
-            r.low = true;
-        } else {
-            refuse(T::power.str().arg(power));
-        }
-    }
-
-    const CsvOptions& o_;
-    const std::array<int, kUsed>& columns_;
-    bool decimalComma_;
-    const Record* rec_ = nullptr;
-    LineCheck* check_ = nullptr;
-};
 
 // ------------------------------------------------------------------- writing
 
@@ -364,6 +90,10 @@ public:
         int channelLines = 0;
         std::vector<Row> rows;
         while (reader.next(record)) {
+            if (decided() && found() >= kMaxCsvNotes) {
+                result_.stoppedAfter = record.line - 1;
+                break;
+            }
             if (!faultless(record)) {
                 if (!header)
                     return;  // no header to read the rest by
@@ -381,7 +111,7 @@ public:
                 continue;
             ++channelLines;
             LineCheck check;
-            LineParser parser(o_, columns_, sep != ',');
+            LineParser parser(o_, columns_, sep != ',', !kept(record.line));
             const auto row = parser.parse(record, check);
             renumberHelps_ = renumberHelps_ || check.locationOutside;
             if (!row) {
@@ -391,16 +121,17 @@ public:
             }
             for (const QString& a : check.adaptations)
                 note(CsvNote::Adapted, record.line, a);
-            rows.push_back(*row);
+            if (placeable(*row))
+                rows.push_back(*row);
         }
         if (!header)
             return note(CsvNote::Refused, 1, T::empty.str());
-        checkLocations(rows);
+        placeRenumbered(rows);
         if (o_.fit)
             fitNames(rows);
         if (!hard_ && !refusedLines_ && rows.empty())
             note(CsvNote::Refused, headerLine_, channelLines == 0 ? T::noChannels.str() : T::noneImportable.str());
-        std::ranges::stable_sort(result_.notes, {}, &CsvNote::line);
+        keepFirstNotes();
         if (!result_.ok())
             return;
         Image copy = image;
@@ -422,11 +153,40 @@ public:
 private:
     void note(CsvNote::Kind kind, int line, const QString& text, bool lineRefusal = false)
     {
-        result_.notes.push_back({kind, line, text});
+        ++result_.found[kind];
         if (kind == CsvNote::Refused && !lineRefusal)
             hard_ = true;
         refusedLines_ = refusedLines_ || (kind == CsvNote::Refused && lineRefusal);
+        if (!kept(line)) {
+            ++result_.more;
+            return;
+        }
+        result_.notes.push_back({kind, line, text});
+        if (result_.notes.size() >= 4 * size_t(kMaxCsvNotes))
+            keepFirstNotes();
     }
+
+    // Whether a note of `line` can be among the first kept: not once as many
+    // notes of earlier lines, or of the same line found before, are kept.
+    bool kept(int line) const { return line < cutLine_; }
+
+    int found() const { return std::accumulate(result_.found.begin(), result_.found.end(), 0); }
+
+    // Only the first notes by line are kept, whatever order they were found
+    // in (placing and names note earlier lines after the reading).
+    void keepFirstNotes()
+    {
+        std::ranges::stable_sort(result_.notes, {}, &CsvNote::line);
+        if (result_.notes.size() >= size_t(kMaxCsvNotes)) {
+            result_.more += int(result_.notes.size()) - kMaxCsvNotes;
+            result_.notes.resize(kMaxCsvNotes);
+            cutLine_ = result_.notes.back().line;
+        }
+    }
+
+    // Refused whatever the rest of the file holds: a fault of the file in any
+    // mode, a refused line in strict mode.
+    bool decided() const { return hard_ || (!o_.fit && refusedLines_); }
 
     // Faults of the file itself: refused in every mode.
     bool faultless(const Record& r)
@@ -435,6 +195,7 @@ private:
         case Record::None: return true;
         case Record::TooLong: note(CsvNote::Refused, r.line, T::tooLong.str().arg(r.length).arg(kMaxCsvLine)); break;
         case Record::Unclosed: note(CsvNote::Refused, r.line, T::unclosed.str()); break;
+        case Record::QuotedTooLong: note(CsvNote::Refused, r.line, T::quotedTooLong.str().arg(kMaxCsvLine)); break;
         case Record::Binary: note(CsvNote::Refused, r.line, T::binary.str()); break;
         }
         return false;
@@ -469,31 +230,43 @@ private:
     // More fields than the header names are refused unless they are empty.
     bool fieldsFit(const Record& r)
     {
-        const auto filled = std::count_if(r.fields.begin(), r.fields.end(), [](const QByteArray& f) { return !f.trimmed().isEmpty(); });
+        const auto filled = std::count_if(r.fields.begin(), r.fields.end(), [](const QByteArray& f) { return !blankField(f); });
         const bool extra = std::any_of(r.fields.begin() + std::min<qsizetype>(headerCount_, qsizetype(r.fields.size())), r.fields.end(),
-                                       [](const QByteArray& f) { return !f.trimmed().isEmpty(); });
+                                       [](const QByteArray& f) { return !blankField(f); });
         if (!extra)
             return true;
         note(CsvNote::Refused, r.line, T::extraFields.str().arg(filled).arg(headerCount_));
         return false;
     }
 
-    // Every location once; with renumber, the lines without one placed in
-    // the first free channels in file order.
-    void checkLocations(std::vector<Row>& rows)
+    // Every location once, checked as the lines are read (a second line for
+    // a location refuses the file, so at most 200 lines with a location are
+    // kept); with renumber, a line without one beyond the 200th can never be
+    // placed and is left out at once.
+    bool placeable(const Row& r)
     {
-        std::map<int, int> taken;  // location -> line
-        for (const Row& r : rows) {
-            if (r.location < 0)
-                continue;
-            if (const auto [it, fresh] = taken.emplace(r.location, r.line); !fresh)
+        if (r.location >= 0) {
+            if (const auto [it, fresh] = taken_.emplace(r.location, r.line); !fresh) {
                 note(CsvNote::Refused, r.line, T::duplicateLocation.str().arg(r.location).arg(it->second));
+                return false;
+            }
+            return true;
         }
+        if (++unplaced_ <= kChannels)
+            return true;
+        note(o_.fit ? CsvNote::Skipped : CsvNote::Refused, r.line, T::tooManyLines.str(), true);
+        return false;
+    }
+
+    // With renumber, the lines without a location placed in the first free
+    // channels in file order.
+    void placeRenumbered(std::vector<Row>& rows)
+    {
         int next = 0;
         std::vector<Row> kept;
         for (Row& r : rows) {
             if (r.location < 0) {
-                while (next < kChannels && taken.count(next))
+                while (next < kChannels && taken_.count(next))
                     ++next;
                 if (next == kChannels) {
                     note(o_.fit ? CsvNote::Skipped : CsvNote::Refused, r.line, T::tooManyLines.str(), true);
@@ -501,7 +274,7 @@ private:
                 }
                 note(CsvNote::Adapted, r.line, T::placed.str().arg(r.locationIn).arg(next));
                 r.location = next;
-                taken.emplace(next, r.line);
+                taken_.emplace(next, r.line);
             }
             kept.push_back(r);
         }
@@ -543,30 +316,12 @@ private:
     bool hard_ = false;
     bool refusedLines_ = false;
     bool renumberHelps_ = false;
+    std::map<int, int> taken_;  // location -> line
+    int unplaced_ = 0;          // lines without a location (renumber)
+    int cutLine_ = std::numeric_limits<int>::max();  // notes of this line on are counted, not kept
 };
 
 }  // namespace
-
-
-bool CsvImport::ok() const { return count(CsvNote::Refused) == 0; }
-
-int CsvImport::count(CsvNote::Kind kind) const
-{
-    return int(std::ranges::count(notes, kind, &CsvNote::kind));
-}
-
-QStringList CsvImport::report() const
-{
-    QStringList out;
-    for (const CsvNote& n : notes) {
-        const Text& form = n.kind == CsvNote::Refused   ? T::lineRefused
-                           : n.kind == CsvNote::Skipped ? T::lineSkipped
-                           : n.kind == CsvNote::Adapted ? T::lineAdapted
-                                                        : T::lineNote;
-        out << form.str().arg(n.line).arg(n.text);
-    }
-    return out;
-}
 
 CsvImport import_csv(const QByteArray& csv, Image& image, const CsvOptions& options)
 {

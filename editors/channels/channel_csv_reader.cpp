@@ -67,6 +67,11 @@ bool onRaster(Hz hz) { return hz % kHzPerUnit == 0 && snap_to_raster(mhzText(hz,
 // too, not one the decoder holds back for more input and then forgets.
 QString utf8(const QByteArray& bytes, bool* valid)
 {
+    if (std::ranges::all_of(bytes, [](char c) { return uchar(c) < 0x80; })) {  // most fields, at once
+        if (valid)
+            *valid = true;
+        return QString::fromLatin1(bytes);
+    }
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decoder.decode(bytes);
     if (valid)

@@ -7,10 +7,12 @@
 #include "image/codecs.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace vx::channels::csv_parts {
@@ -45,8 +47,11 @@ bool onRaster(Hz hz);
 
 // ------------------------------------------------------------------- reading
 
+// Empty or only white space.
+inline bool blankField(QByteArrayView f) { return f.trimmed().isEmpty(); }
+
 struct Record {
-    enum Fault { None, TooLong, Unclosed, Binary };
+    enum Fault { None, TooLong, Unclosed, QuotedTooLong, Binary };
     int line = 0;  // where it starts
     std::vector<QByteArray> fields;
     Fault fault = None;
@@ -54,7 +59,7 @@ struct Record {
 
     bool blank() const
     {
-        return std::ranges::all_of(fields, [](const QByteArray& f) { return f.trimmed().isEmpty(); });
+        return std::ranges::all_of(fields, blankField);
     }
 };
 
@@ -69,14 +74,16 @@ public:
     {
         if (pos_ >= d_.size())
             return false;
-        r = Record{};
+        r.fields.clear();  // its room is used again
+        r.fault = Record::None;
+        r.length = 0;
         r.line = line_;
         const qsizetype start = pos_;
         QByteArray field;
         bool quoted = false, wasQuoted = false;
         while (pos_ < d_.size()) {
             if (pos_ - start > kMaxCsvLine)
-                return skipLongLine(r, start);
+                return skipLongLine(r, start, quoted);
             const char c = d_.at(pos_);
             if (quoted) {
                 if (c == '"' && peek(1) == '"') {
@@ -96,8 +103,7 @@ public:
                     ++pos_;
                 }
             } else if (c == sep_) {
-                r.fields.push_back(field);
-                field.clear();
+                r.fields.push_back(std::exchange(field, QByteArray()));
                 wasQuoted = false;
                 ++pos_;
             } else if (c == '\r' || c == '\n') {
@@ -105,9 +111,9 @@ public:
                 if (c == '\r' && peek(0) == '\n')
                     ++pos_;
                 ++line_;
-                r.fields.push_back(field);
+                r.fields.push_back(std::move(field));
                 return finish(r);
-            } else if (c == '"' && !wasQuoted && field.trimmed().isEmpty()) {
+            } else if (c == '"' && !wasQuoted && blankField(field)) {
                 quoted = wasQuoted = true;
                 field.clear();
                 ++pos_;
@@ -134,12 +140,15 @@ private:
         return true;
     }
 
-    // Past the end of the physical line, without reading its fields.
-    bool skipLongLine(Record& r, qsizetype start)
+    // Past the end of the physical line the record began on, without reading
+    // its fields; a quoted field that ran on over further lines is reported
+    // as such, and reading goes on from the next line after the record's first.
+    bool skipLongLine(Record& r, qsizetype start, bool quoted)
     {
         const auto from = d_.cbegin() + start;
         const auto end = std::find_if(from, d_.cend(), [](char c) { return c == '\r' || c == '\n'; });
-        r.fault = Record::TooLong;
+        line_ = r.line;
+        r.fault = quoted && end - from <= kMaxCsvLine ? Record::QuotedTooLong : Record::TooLong;
         r.length = end - from;
         r.fields.clear();
         pos_ = end - d_.cbegin();
