@@ -4,7 +4,6 @@
 #include "app/file_dialog_texts.h"
 #include "editors/channels/channel_codec.h"
 #include "editors/channels/channel_csv_texts.h"
-#include "editors/channels/datafile.h"
 #include "image/image.h"
 #include "image/tables.h"
 #include "ui/geometry.h"
@@ -14,7 +13,6 @@
 
 #include <QCheckBox>
 #include <QClipboard>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -34,22 +32,29 @@ const QString kExtension = QStringLiteral(".csv");
 
 void report(const QString& message) { warn(file_dialog_text::promptTitle, message); }
 
+// The wait cursor while a file is checked; a large valid list takes a
+// moment, and the cursor is restored however the check ends.
+class BusyCursor {
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
 // Reads the file and opens the report window on it; the image is not
 // touched here.
 bool importFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        report(text::cannotRead);
+    const channels::CsvFile file = channels::read_csv_file(path);
+    if (!file.ok()) {
+        report(file.error == channels::CsvFile::TooLarge
+                   ? text::tooLarge.str().arg(channels::file_size_text(file.size), channels::file_size_text(channels::kMaxCsvBytes))
+                   : text::cannotRead.str());
         return false;
     }
-    if (file.size() > datafile::kMaxFileBytes) {
-        report(text::tooLarge);
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
     if (auto* window = qobject_cast<Form_csv_report*>(shell::reopenWindow(window::kCsvReport))) {
-        window->setFile(QFileInfo(path).fileName(), bytes);
+        window->setFile(QFileInfo(path).fileName(), file.bytes);
         return true;
     }
     return false;
@@ -154,7 +159,10 @@ channels::CsvOptions Form_csv_report::options() const
 void Form_csv_report::evaluate()
 {
     Image scratch = doc_.image();
-    result_ = channels::import_csv(bytes_, scratch, options());
+    {
+        const BusyCursor busy;
+        result_ = channels::import_csv(bytes_, scratch, options());
+    }
     const int adapted = result_.count(channels::CsvNote::Adapted);
     const int skipped = result_.count(channels::CsvNote::Skipped);
     summary_->setText(result_.ok() ? text::summary.str().arg(result_.channels).arg(adapted).arg(skipped) : text::refused.str());
@@ -169,7 +177,11 @@ void Form_csv_report::evaluate()
 void Form_csv_report::accept()
 {
     Image scratch = doc_.image();
-    const channels::CsvImport r = channels::import_csv(bytes_, scratch, options());
+    channels::CsvImport r;
+    {
+        const BusyCursor busy;
+        r = channels::import_csv(bytes_, scratch, options());
+    }
     if (!r.ok()) {
         evaluate();
         return;

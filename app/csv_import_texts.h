@@ -14,7 +14,8 @@ inline constexpr Text exportName{"导出文件名：", "Export File:"};
 inline constexpr Text nameMessage{"文件名无效 ", "The file name is not valid. "};
 inline constexpr Text extensionMessage{"文件名应以 .csv 结尾 ！", "The file name must end in .csv ."};
 inline constexpr Text cannotRead{"文件无法读取，信道未改动 ！", "Can not read the file, no channel was changed ."};
-inline constexpr Text tooLarge{"文件太大，信道未改动 ！", "The file is too large, no channel was changed ."};
+inline constexpr Text tooLarge{"文件大小为 %1，信道列表最大为 %2，文件未读取，信道未改动 ！",
+                               "The file is %1; a channel list is at most %2. The file was not read, no channel was changed ."};
 inline constexpr Text exported{"已导出 %1 个信道 ！", "Exported %1 channels ."};
 inline constexpr Text cannotWrite{"文件无法写入，未导出 ！", "Can not write the file, nothing was exported ."};
 

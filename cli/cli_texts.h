@@ -66,6 +66,7 @@ inline constexpr Text cannotMake{"无法建立此文件（%1）", "the file cann
 
 inline constexpr Text loadFailed{"无法读取数据文件 %1：%2", "Cannot load the data file %1: %2"};
 inline constexpr Text saveFailed{"无法保存数据文件 %1：%2", "Cannot save the data file %1: %2"};
+inline constexpr Text csvUnreadable{"无法读取信道列表 %1：%2", "Cannot read the channel list %1: %2"};
 inline constexpr Text csvFailed{"CSV 文件有错误，未写入任何文件：", "The CSV file has errors; nothing was written:"};
 inline constexpr Text csvImported{"导入 %1 个信道到 %2", "Imported %1 channels into %2"};
 

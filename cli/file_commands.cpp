@@ -177,12 +177,12 @@ int importCsvCommand(const QCommandLineParser& p, const QStringList& a)
     Image image;
     if (!loadFile(a[0], image))
         return kExitFile;
-    QFile csvFile(a[1]);
-    if (!csvFile.open(QIODevice::ReadOnly) || csvFile.size() > datafile::kMaxFileBytes) {
-        err() << T::loadFailed.str().arg(a[1], csvFile.isOpen() ? T::tooLarge.str() : T::loadUnreadable.str()) << Qt::endl;
+    const channels::CsvFile csvFile = channels::read_csv_file(a[1]);
+    if (!csvFile.ok()) {
+        err() << T::csvUnreadable.str().arg(a[1], csvFile.reason()) << Qt::endl;
         return kExitFile;
     }
-    const channels::CsvImport r = channels::import_csv(csvFile.readAll(), image, options);
+    const channels::CsvImport r = channels::import_csv(csvFile.bytes, image, options);
     if (!r.ok()) {
         err() << T::csvFailed.str() << Qt::endl;
         for (const QString& line : r.report())

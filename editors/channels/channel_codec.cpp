@@ -32,7 +32,6 @@ QStringList signalCodes()
 constexpr Bits choiceBits(int column)
 {
     switch (column) {
-    case ColPower: return O::power;
     case ColBandwidth: return O::bandwidth;
     case ColPttId: return O::pttId;
     case ColBusyLock: return O::busyLock;
@@ -112,7 +111,7 @@ ChannelTexts decode_channel(const Image& image, int n)
     t[ColOptionalSignal] = choiceText(ColOptionalSignal, field(O::optionalSignal));
     t[ColSpeakerMute] = choiceText(ColSpeakerMute, field(O::speakerMute));
     t[ColScrambler] = choiceText(ColScrambler, field(O::scrambler));
-    t[ColPower] = choiceText(ColPower, field(O::powerRead) == 1 ? 1 : 0);
+    t[ColPower] = choiceText(ColPower, low_power(image, n) ? 1 : 0);
     t[ColPttId] = choiceText(ColPttId, field(O::pttId));
     t[ColScanAdd] = choiceText(ColScanAdd, field(O::scanAdd));
     t[ColBusyLock] = choiceText(ColBusyLock, field(O::busyLock));
@@ -208,7 +207,24 @@ void set_choice(Image& image, int n, int column, int p)
         return;
     if (p < 0 || p >= choices(column).size())
         return;
+    if (column == ColPower)
+        return set_power(image, n, p == 1);
     choiceBits(column).put(RecordRef(image, record_row(n)), p);
+}
+
+bool low_power(const Image& image, int n)
+{
+    return valid_channel(n) && O::powerRead.get(RecordView(image, record_row(n))) == 1;
+}
+
+void set_power(Image& image, int n, bool low)
+{
+    if (!valid_channel(n) || low_power(image, n) == low)
+        return;
+    const RecordRef rec(image, record_row(n));
+    O::power.put(rec, low ? 1 : 0);
+    if (low)
+        O::powerBit2.put(rec, 0);
 }
 
 QString name_entry(QStringView text)

@@ -11,7 +11,8 @@
 //   12     | 0-3  | signal code 0..14 ("1".."15")   4-7 kept
 //   13     | 0-3  | optional signal                 4-7 speaker mute
 //   14     | 0-1  | power (reads LOW only when bits 0-2 are 001)
-//          | 2-3  | kept                            4-7 scrambler
+//          | 2    | kept, except that setting LOW clears it
+//          | 3    | kept                            4-7 scrambler
 //   15     | 0-1  | PTT-ID   2 scan add   3 busy lock   4-5 kept
 //          | 6    | bandwidth (1 = narrow)           7 kept
 //
@@ -54,8 +55,15 @@ struct ChannelOffsets {
     static constexpr Bits signalCode{12, 0, 4};
     static constexpr Bits optionalSignal{13, 0, 4};
     static constexpr Bits speakerMute{13, 4, 4};
+    // Power is stored in bits 0-1 (0 HIGH, 1 LOW) but reads LOW only when
+    // bits 0-2 are 001, so bit 2 decides too. Written only by set_power: the
+    // power the byte already reads changes nothing (a file's own export
+    // imports back byte for byte); LOW stores 001 in bits 0-2, clearing bit 2
+    // where it was set, so that it reads LOW; HIGH where the byte reads LOW
+    // stores 0 in bits 0-1. Bits 3-7 are always kept.
     static constexpr Bits power{14, 0, 2};
     static constexpr Bits powerRead{14, 0, 3};  // LOW only when these read 1
+    static constexpr Bits powerBit2{14, 2, 1};
     static constexpr Bits scrambler{14, 4, 4};
     static constexpr Bits pttId{15, 0, 2};
     static constexpr Bits scanAdd{15, 2, 1};
@@ -135,9 +143,15 @@ enum class Tone { Decode, Encode };
 void set_tone(Image& image, int n, Tone which, int index);
 // A typed CTCSS tone in Hz; a decode tone is copied to the encode tone.
 void set_tone_value(Image& image, int n, Tone which, double hz);
-// List position p of column 6..14; other bits of the byte are kept. A
-// position outside the column's list does nothing.
+// List position p of column 6..14; other bits of the byte are kept (power
+// goes through set_power). A position outside the column's list does nothing.
 void set_choice(Image& image, int n, int column, int p);
+// The power every surface sets (the grid, the CSV import, the text
+// configuration): afterwards it reads as set, and a power the channel already
+// reads leaves byte 14 as it is. See ChannelOffsets::power.
+void set_power(Image& image, int n, bool low);
+// Whether channel n's power reads LOW.
+bool low_power(const Image& image, int n);
 
 // ---------------------------------------------------------------- typed values
 // The rules a typed frequency or tone meets, wherever it is typed (the grid,

@@ -53,6 +53,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <vector>
 
 namespace vx::channels {
@@ -85,8 +86,16 @@ struct CsvOptions {
     bool renumber = false;
 };
 
+// The report keeps at most this many notes, the first by line; the rest
+// are counted.
+inline constexpr int kMaxCsvNotes = 50;
+
 struct CsvImport {
-    std::vector<CsvNote> notes;  // in line order
+    std::vector<CsvNote> notes;  // in line order, at most kMaxCsvNotes
+    int more = 0;                // notes found beyond those kept
+    // The last line read when reading stopped early because the rest of the
+    // file could not change the outcome; 0 when the whole file was read.
+    int stoppedAfter = 0;
     int channels = 0;            // channels imported
     // When refused: the channels fit mode (with the same renumber) would
     // import, 0 when it would refuse too; and whether --renumber would place
@@ -94,19 +103,51 @@ struct CsvImport {
     int fitChannels = 0;
     bool renumberHelps = false;
 
+    // Notes of each kind found, kept or not.
+    std::array<int, 4> found{};
+
     bool ok() const;
     int count(CsvNote::Kind kind) const;
-    // "line 3: skipped: ...", one a note, in the language in force.
+    // "line 3: skipped: ...", one a kept note, in the language in force; then
+    // "and N more problems" and where reading stopped, when it applies.
     QStringList report() const;
 };
 
 // Lines longer than this are refused without being read further.
 inline constexpr int kMaxCsvLine = 4096;
 
+// A channel list larger than this is refused from its size, before it is
+// read: 200 channels make under 50 KB, so 4 MB leaves room for any spreadsheet
+// layout (UTF-16, long comments) while every file is imported or refused in
+// well under a second. Import keeps its time and memory in proportion to the
+// file below the bound and stops reading once the outcome is decided.
+inline constexpr qint64 kMaxCsvBytes = 4'000'000;
+
+struct CsvFile {
+    enum Error { None, CannotOpen, TooLarge };
+    Error error = None;
+    qint64 size = 0;  // bytes, as far as known
+    QByteArray bytes;
+
+    bool ok() const { return error == None; }
+    // Why the file was not read, in the language in force: "the file is
+    // 104.9 MB (104857600 bytes); a channel list is at most 4.0 MB ...".
+    QString reason() const;
+};
+
+// "104.9 MB (104857600 bytes)", in the language in force.
+QString file_size_text(qint64 bytes);
+
+// Reads the channel list at `path` for import. A file over kMaxCsvBytes is
+// refused from its size without being read; one whose size the file system
+// does not give (a pipe, a device) is read no further than the bound.
+CsvFile read_csv_file(const QString& path);
+
 // Replaces the channels of `image` (rows 0..199 and 256..455) with those the
 // CSV lists; every other row is left as it was, and channels the CSV does
 // not list become empty. Every line is checked first: with any refusal,
-// `image` is not touched and every refused line is reported.
+// `image` is not touched. The first kMaxCsvNotes notes are kept and the rest
+// counted; reading stops once the file is refused whatever follows.
 CsvImport import_csv(const QByteArray& csv, Image& image, const CsvOptions& options = {});
 
 }  // namespace vx::channels

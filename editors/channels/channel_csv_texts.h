@@ -19,6 +19,7 @@ inline constexpr Text unknownColumn{"不认识的列 \"%1\"，已忽略", "the c
 inline constexpr Text tooLong{"该行长 %1 字节，最多读取 %2 字节", "the line is %1 bytes long; at most %2 are read"};
 inline constexpr Text binary{"该行含有不是文本的字节", "the line holds bytes that are not text"};
 inline constexpr Text unclosed{"引号内的字段没有结束", "a quoted field is not closed"};
+inline constexpr Text quotedTooLong{"引号内的字段超过 %1 字节仍未结束", "a quoted field runs on past %1 bytes without being closed"};
 inline constexpr Text extraFields{"该行有 %1 个非空字段，标题行只有 %2 列", "the line has %1 fields that are not empty, the header %2 columns"};
 inline constexpr Text duplicateLocation{"信道号 %1 出现了两次（第一次在第 %2 行）", "Location %1 is given twice (first on line %2)"};
 inline constexpr Text tooManyLines{"已有 200 个信道，此行放不下", "the radio's 200 channels are taken; this line has no place"};
@@ -56,11 +57,19 @@ inline constexpr Text powerRead{"Power \"%1\" 按低功率导入", "Power \"%1\"
 inline constexpr Text priorityRead{"Skip \"%1\"（优先扫描）按参加扫描导入", "Skip \"%1\" (priority scan) read as scanned"};
 inline constexpr Text placed{"Location %1 放入信道 %2", "Location %1 placed in channel %2"};
 
+// The file as a whole, before it is read.
+inline constexpr Text fileUnreadable{"文件不存在或无法读取", "the file is missing or cannot be read"};
+inline constexpr Text fileTooLarge{"文件大小为 %1，信道列表最大为 %2：未读取", "the file is %1; a channel list is at most %2: it was not read"};
+inline constexpr Text fileSize{"%1 MB（%2 字节）", "%1 MB (%2 bytes)"};
+
 // The report.
 inline constexpr Text lineRefused{"第 %1 行：%2", "line %1: %2"};
 inline constexpr Text lineSkipped{"第 %1 行：已跳过：%2", "line %1: skipped: %2"};
 inline constexpr Text lineAdapted{"第 %1 行：已调整：%2", "line %1: adapted: %2"};
 inline constexpr Text lineNote{"第 %1 行：%2", "line %1: %2"};
+inline constexpr Text moreProblems{"另有 %1 个问题", "and %1 more problems"};
+inline constexpr Text oneMoreProblem{"另有 1 个问题", "and 1 more problem"};
+inline constexpr Text stoppedAfter{"第 %1 行之后未再读取：文件其余部分不会改变结果", "not read after line %1: the rest of the file cannot change the outcome"};
 inline constexpr Text fitWould{"使用 --fit 时会导入 %1 个信道：名称被调整，对讲机无法存放的行被跳过。",
                                "With --fit, %1 channels would be imported: names adapted, and the lines the radio cannot hold skipped."};
 inline constexpr Text renumberWould{"使用 --renumber 时，0-199 以外的信道号会放入空闲信道。",

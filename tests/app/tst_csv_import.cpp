@@ -15,7 +15,9 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -154,6 +156,49 @@ private slots:
         QCOMPARE(report->findChild<QLabel*>("Label_summary")->text(), QString("This file cannot be imported; no channel was changed:"));
         QCOMPARE(report->findChild<QPlainTextEdit*>("Text_report")->toPlainText(), QString("line 3: Location 1 is given twice (first on line 2)"));
         QVERIFY(testImage() == before);
+    }
+
+    // Issue 29: choosing a 100 MB log file as a channel list answers at once
+    // with its size, without reading it; no report window opens.
+    void aLargeFileIsRefusedFromItsSize()
+    {
+        EditorWindow<frm_chann> cw;
+        const Image before = testImage();
+        QFile log(dir_.filePath("syslog.csv"));
+        QVERIFY(log.open(QIODevice::WriteOnly));
+        log.write("Dec 10 09:46:39 host kernel: usb 1-1: new full-speed USB device\n");
+        QVERIFY(log.resize(100'000'000));
+        log.close();
+        Form_import_csv dialog(testDocument());
+        QElapsedTimer clock;
+        clock.start();
+        choose(dialog, "syslog.csv");
+        QVERIFY(clock.elapsed() < 10'000);  // a sanity limit: it is not read
+        QVERIFY(!reportWindow());
+        QCOMPARE(cw.prompts.texts().last(), QString("The file is 100.0 MB (100000000 bytes); a channel list is at most 4.0 MB (4000000 bytes). "
+                                                    "The file was not read, no channel was changed ."));
+        QVERIFY(testImage() == before);
+    }
+
+    // A large file that imports: the report comes, and the wait cursor shown
+    // while it was checked is gone again.
+    void aLargeValidFileImports()
+    {
+        EditorWindow<frm_chann> cw;
+        QByteArray csv = "Location,Name,Frequency\n";
+        for (int n = 0; n < kChannels; ++n)
+            csv += QByteArray::number(n) + ",CH" + QByteArray::number(n) + "," + QByteArray::number(145.0 + n * 0.025, 'f', 3) + "\n";
+        csv += QByteArray(kMaxCsvBytes - csv.size(), '\n');  // rows of nothing, as spreadsheets leave them
+        write("big.csv", csv);
+        Form_import_csv dialog(testDocument());
+        choose(dialog, "big.csv");
+        Form_csv_report* report = reportWindow();
+        QVERIFY(report);
+        QVERIFY(report->findChild<QLabel*>("Label_summary")->text().startsWith("200 channels will replace"));
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QTest::mouseClick(report->findChild<QPushButton*>("Command_import"), Qt::LeftButton);
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QCOMPARE(cw.cell(kGrid, 199, ColName), QString("CH199"));
     }
 
     void exportWritesTheChannels()

@@ -121,7 +121,7 @@ private slots:
         QTest::addColumn<int>("byte");
         QTest::addColumn<int>("before");
         QTest::addColumn<int>("after");
-        QTest::newRow("power low keeps 2-7") << int(ColPower) << 1 << 14 << 0xFE << 0xFD;
+        QTest::newRow("power low keeps 3-7") << int(ColPower) << 1 << 14 << 0xFA << 0xF9;
         QTest::newRow("bandwidth N") << int(ColBandwidth) << 1 << 15 << 0xBF << 0xFF;
         QTest::newRow("ptt EOT") << int(ColPttId) << 2 << 15 << 0xFF << 0xFE;
         QTest::newRow("busy lock off") << int(ColBusyLock) << 0 << 15 << 0xFF << 0xF7;
@@ -142,6 +142,40 @@ private slots:
         img.set(3, byte, uint8_t(before));
         set_choice(img, 3, column, p);
         QCOMPARE(int(img.at(3, byte)), after);
+    }
+
+    // Power reads LOW only for 001 in bits 0-2: setting it makes it read as
+    // set, and setting what it reads changes nothing.
+    void setPower_data()
+    {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<bool>("low");
+        QTest::addColumn<int>("after");
+        QTest::newRow("LOW where 000") << 0x10 << true << 0x11;
+        QTest::newRow("LOW where 011") << 0x13 << true << 0x11;
+        QTest::newRow("LOW where 101 clears bit 2") << 0x55 << true << 0x51;
+        QTest::newRow("LOW where 110 clears bit 2") << 0xFE << true << 0xF9;
+        QTest::newRow("LOW where 111 clears bit 2") << 0x0F << true << 0x09;
+        QTest::newRow("LOW where it reads LOW") << 0xE9 << true << 0xE9;
+        QTest::newRow("HIGH where 101") << 0x55 << false << 0x55;
+        QTest::newRow("HIGH where 011") << 0xD7 << false << 0xD7;
+        QTest::newRow("HIGH where 000") << 0x00 << false << 0x00;
+        QTest::newRow("HIGH where it reads LOW") << 0xE1 << false << 0xE0;
+        QTest::newRow("HIGH where it reads LOW, bit 3 kept") << 0x19 << false << 0x18;
+    }
+    void setPower()
+    {
+        QFETCH(int, before);
+        QFETCH(bool, low);
+        QFETCH(int, after);
+        Image img = plain();
+        img.set(3, 14, uint8_t(before));
+        set_power(img, 3, low);
+        QCOMPARE(int(img.at(3, 14)), after);
+        QCOMPARE(low_power(img, 3), low);
+        set_choice(img, 3, ColPower, low ? 0 : 1);  // and back, through the grid's setter
+        set_choice(img, 3, ColPower, low ? 1 : 0);
+        QCOMPARE(low_power(img, 3), low);
     }
 
     void setName_data()

@@ -495,8 +495,10 @@ private slots:
     void moreLinesThanChannels()
     {
         QByteArray csv = "Location,Frequency\n";
-        for (int i = 0; i < 203; ++i)
-            csv += "999,145.5\n";
+        for (int i = 0; i < 197; ++i)
+            csv += QByteArray::number(i) + ",145.5\n";
+        for (int i = 0; i < 6; ++i)
+            csv += "999,145.5\n";  // three placed, three left over
         Image image;
         const CsvImport r = import_csv(csv, image, {.fit = true, .renumber = true});
         QVERIFY2(r.ok(), qPrintable(firstRefusal(r)));

@@ -332,6 +332,35 @@ private slots:
         QCOMPARE(int(testImage().at(0, byte)), value);
     }
 
+    // Regression: choosing LOW on a channel whose byte 14 has bit 2 set
+    // stored 01 in bits 0-1, and the channel still read HIGH.
+    void chosenPowerReadsBackAsSet_data()
+    {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("after");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("LOW where bits 0-2 are 101") << 0x15 << int(Qt::Key_Down) << 0x11 << "LOW";
+        QTest::newRow("LOW where bits 0-2 are 110") << 0x06 << int(Qt::Key_Down) << 0x01 << "LOW";
+        QTest::newRow("HIGH where it reads LOW") << 0x19 << int(Qt::Key_Up) << 0x18 << "HIGH";
+    }
+    void chosenPowerReadsBackAsSet()
+    {
+        QFETCH(int, before);
+        QFETCH(int, key);
+        QFETCH(int, after);
+        QFETCH(QString, shown);
+        ChannWindow cw;
+        testImage().set(record_row(0), 14, uint8_t(before));
+        cw.w->refresh();
+        cw.clickCell(kGrid, 0, ColPower);
+        QTest::keyClick(cw.combo(kList), Qt::Key(key));
+        leaveCell(cw, 1);
+        QCOMPARE(int(testImage().at(record_row(0), 14)), after);
+        QCOMPARE(cw.cell(kGrid, 0, ColPower), shown);
+        QCOMPARE(decode_channel(testImage(), 0)[ColPower], shown);
+    }
+
     void names_data()
     {
         QTest::addColumn<int>("channel");

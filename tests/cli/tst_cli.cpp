@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -543,6 +544,46 @@ private slots:
         Image imported;
         QVERIFY(datafile::load(path("stock.dat"), imported).ok());
         QCOMPARE(channels::decode_channel(imported, 1)[channels::ColName], QStringLiteral("MURS1"));
+    }
+
+    // Issue 29: a file over the size bound is refused with its size; one of
+    // millions of bad lines just under it gets a short report, at once.
+    void importCsvIsBounded()
+    {
+        Image image;
+        lay_startup_defaults(image);
+        QCOMPARE(datafile::save(image, path("f.dat")), datafile::SaveError::None);
+        QFile big(path("big.csv"));
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        QVERIFY(big.resize(12'000'000));
+        big.close();
+        const Run large = cli({QStringLiteral("import-csv"), path("f.dat"), path("big.csv"), QStringLiteral("-o"), path("big.dat")});
+        QCOMPARE(large.code, 5);
+        QVERIFY2(large.err.contains("the file is 12.0 MB (12000000 bytes); a channel list is at most 4.0 MB"), qPrintable(large.err));
+        QVERIFY(!QFile::exists(path("big.dat")));
+
+        QFile lines(path("lines.csv"));
+        QVERIFY(lines.open(QIODevice::WriteOnly));
+        QByteArray csv = "Location,Name,Frequency\n";
+        csv += QByteArray(channels::kMaxCsvBytes - csv.size(), 'A');
+        for (qsizetype i = csv.indexOf('A') + 1; i < csv.size(); i += 2)
+            csv[i] = '\n';
+        lines.write(csv);
+        lines.close();
+        for (const QStringList& mode : {QStringList{}, QStringList{QStringLiteral("--fit")}}) {
+            QElapsedTimer clock;
+            clock.start();
+            const Run r = cli(QStringList{QStringLiteral("import-csv"), path("f.dat"), path("lines.csv"), QStringLiteral("-o"), path("lines.dat")} + mode);
+            QVERIFY(clock.elapsed() < 60'000);  // a sanity limit; bench/csv_import measures
+            QCOMPARE(r.code, 5);
+            const QStringList err = r.err.split('\n', Qt::SkipEmptyParts);
+            QVERIFY2(err.size() <= channels::kMaxCsvNotes + 3, qPrintable(r.err));
+            if (mode.isEmpty())  // refused at line 2: the rest is not read
+                QVERIFY2(err.last().startsWith("  not read after line 26: "), qPrintable(err.last()));
+            else  // a good line might follow: every line is read and counted
+                QCOMPARE(err.last(), QStringLiteral("  and %1 more problems").arg((channels::kMaxCsvBytes - 24) / 2 * 2 + 1 - channels::kMaxCsvNotes));
+            QVERIFY(!QFile::exists(path("lines.dat")));
+        }
     }
 };
 

@@ -3,7 +3,7 @@
 // defaults), a partial file changes only what it names, every bad file is
 // refused with its line and column, and diff names what differs.
 #include "editors/channels/channel_codec.h"
-#include "test_document.h"
+#include "editors/channels/channel_csv.h"
 #include "editors/channels/datafile.h"
 #include "editors/config/config.h"
 #include "editors/defaults.h"
@@ -13,6 +13,7 @@
 #include "editors/signalling/dtmf_codec.h"
 #include "editors/signalling/five_tone_codec.h"
 #include "editors/signalling/two_tone_codec.h"
+#include "test_document.h"
 #include "emulator/radio_model.h"
 #include "image/tables.h"
 #include "image/tones.h"
@@ -204,6 +205,48 @@ private slots:
         QVERIFY2(fromDefaults.ok(), qPrintable(firstProblem(fromDefaults)));
         QCOMPARE(settings_of(fresh), settings_of(x));
         QVERIFY2(diff_images(x, fresh).filter(QRegularExpression("^(channel|fm|options)")).isEmpty(), qPrintable(diff_images(x, fresh).join('\n')));
+    }
+
+    // Regression: where bit 2 of a channel's byte 14 was set, re-applying or
+    // re-importing the image's own export was feared to change its power bits;
+    // neither the YAML nor the CSV may change a byte.
+    void ownExportChangesNoByte_data()
+    {
+        QTest::addColumn<uint32_t>("seed");
+        for (uint32_t seed = 1; seed <= 8; ++seed)
+            QTest::addRow("random image %u", seed) << seed;
+    }
+    void ownExportChangesNoByte()
+    {
+        QFETCH(uint32_t, seed);
+        Image x = randomImage(seed);
+        std::mt19937 rng(seed);
+        for (int n = 0; n < channels::kChannels; ++n)  // any byte 14: power, the bits kept, the scrambler
+            if (!channels::is_empty(x, n))
+                x.set(channels::record_row(n), 14, uint8_t(rng() % 256));
+
+        Image yaml = x;
+        const Applied applied = apply_config(export_config(x), yaml, kDefaultBandLimits);
+        QVERIFY2(applied.ok(), qPrintable(firstProblem(applied)));
+        QVERIFY2(yaml == x, qPrintable(diff_images(x, yaml).join('\n')));
+
+        QVERIFY(channels::export_problems(x).empty());
+        Image csv = x;
+        QVERIFY(channels::import_csv(channels::export_csv(x), csv).ok());
+        QVERIFY2(csv == x, qPrintable(diff_images(x, csv).join('\n')));
+
+        // Every power turned over reads back turned over, through both.
+        const auto swapped = [](QByteArray text, const QByteArray& high, const QByteArray& low) {
+            return text.replace(high, "\x01").replace(low, high).replace("\x01", low);
+        };
+        yaml = x;
+        QVERIFY(apply_config(swapped(export_config(x), "power: \"HIGH\"", "power: \"LOW\""), yaml, kDefaultBandLimits).ok());
+        csv = x;
+        QVERIFY(channels::import_csv(swapped(channels::export_csv(x), ",High,", ",Low,"), csv).ok());
+        for (int n = 0; n < channels::kChannels; ++n)
+            if (!channels::is_empty(x, n))
+                for (const Image* turned : {&yaml, &csv})
+                    QCOMPARE(channels::low_power(*turned, n), !channels::low_power(x, n));
     }
 
     // A fleet file names a squelch level, a power-on message and a channel;
