@@ -3,7 +3,7 @@
 #include "app/csv_import_texts.h"
 #include "app/file_dialog_texts.h"
 #include "editors/channels/channel_codec.h"
-#include "editors/channels/channel_csv_texts.h"
+#include "interchange/csv/channel_csv_texts.h"
 #include "image/image.h"
 #include "image/tables.h"
 #include "ui/geometry.h"

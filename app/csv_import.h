@@ -6,7 +6,7 @@
 // user presses Import. Export writes the channels in the current layout.
 
 #include "app/file_dialog.h"
-#include "editors/channels/channel_csv.h"
+#include "interchange/csv/channel_csv.h"
 
 #include <QByteArray>
 #include <QString>

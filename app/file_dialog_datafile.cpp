@@ -3,7 +3,7 @@
 
 #include "app/file_dialog.h"
 #include "app/file_dialog_texts.h"
-#include "editors/channels/datafile.h"
+#include "interchange/datafile.h"
 #include "image/image.h"
 #include "ui/prompt.h"
 #include "ui/window_names.h"

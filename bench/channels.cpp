@@ -2,7 +2,7 @@
 // grid, offscreen) and saving and loading a ".dat" data file.
 #include "image/radio_document.h"
 #include "editors/channels/channel_codec.h"
-#include "editors/channels/datafile.h"
+#include "interchange/datafile.h"
 #include "editors/channels/frm_chann.h"
 #include "image/image.h"
 

@@ -5,7 +5,7 @@
 //   config [--rounds N]
 
 #include "editors/channels/channel_codec.h"
-#include "editors/config/config.h"
+#include "interchange/config/config.h"
 #include "editors/defaults.h"
 
 #include <QCoreApplication>

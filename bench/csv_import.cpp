@@ -3,7 +3,7 @@
 // just under the size a channel list may have, in strict and fit mode, and
 // prints the peak resident memory of the process after each.
 #include "csv_shapes.h"
-#include "editors/channels/channel_csv.h"
+#include "interchange/csv/channel_csv.h"
 #include "image/image.h"
 
 #include <QElapsedTimer>

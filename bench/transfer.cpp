@@ -10,7 +10,7 @@
 #include "image/radio_document.h"
 #include "app/windows.h"
 #include "editors/channels/channel_codec.h"
-#include "editors/channels/datafile.h"
+#include "interchange/datafile.h"
 #include "editors/defaults.h"
 #include "emulator/pty_radio.h"
 #include "link/engine.h"

@@ -6,7 +6,7 @@
 #include "cli/programmer.h"
 #include "cli/progress.h"
 #include "cli/trace_port.h"
-#include "editors/channels/datafile.h"
+#include "interchange/datafile.h"
 #include "editors/defaults.h"
 #include "image/language.h"
 #include "link/identification.h"

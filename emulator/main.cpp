@@ -1,7 +1,7 @@
 // radio-emulator: answers like the transceiver on a pseudo-terminal that it
 // publishes as COM n, until SIGINT or SIGTERM.
 
-#include "editors/channels/datafile.h"
+#include "interchange/datafile.h"
 #include "emulator/pty_radio.h"
 #include "link/portmap.h"
 

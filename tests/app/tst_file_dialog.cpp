@@ -4,7 +4,7 @@
 #include "files.h"
 #include "test_document.h"
 #include "app/file_dialog.h"
-#include "editors/channels/datafile.h"
+#include "interchange/datafile.h"
 #include "image/image.h"
 #include "image/language.h"
 #include "prompts.h"

@@ -7,7 +7,7 @@
 
 #include "app/file_dialog.h"
 #include "app/form_comm.h"
-#include "editors/channels/datafile.h"
+#include "interchange/datafile.h"
 #include "editors/defaults.h"
 #include "editors/signalling/five_tone_codec.h"
 #include "editors/signalling/frm_2tone.h"

@@ -4,8 +4,8 @@
 #include "test_parts.h"
 
 #include "editors/channels/channel_codec.h"
-#include "editors/channels/channel_csv.h"
-#include "editors/channels/datafile.h"
+#include "interchange/csv/channel_csv.h"
+#include "interchange/datafile.h"
 #include "editors/defaults.h"
 #include "link/portmap.h"
 #include "link/whole_radio.h"

@@ -1,6 +1,6 @@
 // The emulated radio on a real pseudo-terminal, driven by the product's
 // transfer engine over its Qt serial port and timers.
-#include "editors/channels/datafile.h"
+#include "interchange/datafile.h"
 #include "test_document.h"
 #include "emulator/pty_radio.h"
 #include "link/engine.h"

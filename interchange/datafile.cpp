@@ -1,4 +1,4 @@
-#include "editors/channels/datafile.h"
+#include "interchange/datafile.h"
 
 #include <QFile>
 #include <QFileInfo>

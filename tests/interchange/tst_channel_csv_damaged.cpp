@@ -4,7 +4,7 @@
 #include "csv_shapes.h"
 
 #include "editors/channels/channel_codec.h"
-#include "editors/channels/channel_csv.h"
+#include "interchange/csv/channel_csv.h"
 #include "image/language.h"
 
 #include <QElapsedTimer>

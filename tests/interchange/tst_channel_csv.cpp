@@ -3,7 +3,7 @@
 // round trip back into a data file, fit mode and renumbering, and every bad
 // file refused with its line number and nothing written.
 #include "editors/channels/channel_codec.h"
-#include "editors/channels/channel_csv.h"
+#include "interchange/csv/channel_csv.h"
 #include "image/language.h"
 #include "image/tones.h"
 

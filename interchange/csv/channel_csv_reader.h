@@ -3,7 +3,7 @@
 // read by name, frequencies in exact hertz, and the reader that splits a file
 // into records. Internal to editors/channels.
 
-#include "editors/channels/channel_csv.h"
+#include "interchange/csv/channel_csv.h"
 #include "image/codecs.h"
 
 #include <QByteArray>

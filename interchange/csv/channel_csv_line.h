@@ -4,9 +4,9 @@
 // Internal to editors/channels (the import).
 
 #include "editors/channels/channel_codec.h"
-#include "editors/channels/channel_csv.h"
-#include "editors/channels/channel_csv_reader.h"
-#include "editors/channels/channel_csv_texts.h"
+#include "interchange/csv/channel_csv.h"
+#include "interchange/csv/channel_csv_reader.h"
+#include "interchange/csv/channel_csv_texts.h"
 #include "image/codecs.h"
 #include "image/tones.h"
 

@@ -1,7 +1,7 @@
 // The import's result as a report, and reading a channel list file within
 // the size bound.
-#include "editors/channels/channel_csv.h"
-#include "editors/channels/channel_csv_texts.h"
+#include "interchange/csv/channel_csv.h"
+#include "interchange/csv/channel_csv_texts.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #include "editors/channels/channel_codec.h"
-#include "editors/channels/channel_csv.h"
-#include "editors/channels/channel_csv_reader.h"
+#include "interchange/csv/channel_csv.h"
+#include "interchange/csv/channel_csv_reader.h"
 #include "image/record.h"
 #include "image/tones.h"
 

@@ -1,6 +1,6 @@
 // The ".dat" data file: layout byte for byte, malformed files, atomic save.
 #include "files.h"
-#include "editors/channels/datafile.h"
+#include "interchange/datafile.h"
 
 #include <QDir>
 #include <QFile>

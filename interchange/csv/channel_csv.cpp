@@ -1,9 +1,9 @@
-#include "editors/channels/channel_csv.h"
+#include "interchange/csv/channel_csv.h"
 
 #include "editors/channels/channel_codec.h"
-#include "editors/channels/channel_csv_line.h"
-#include "editors/channels/channel_csv_reader.h"
-#include "editors/channels/channel_csv_texts.h"
+#include "interchange/csv/channel_csv_line.h"
+#include "interchange/csv/channel_csv_reader.h"
+#include "interchange/csv/channel_csv_texts.h"
 #include "image/codecs.h"
 #include "image/record.h"
 #include "image/tones.h"

@@ -3,9 +3,9 @@
 // defaults), a partial file changes only what it names, every bad file is
 // refused with its line and column, and diff names what differs.
 #include "editors/channels/channel_codec.h"
-#include "editors/channels/channel_csv.h"
-#include "editors/channels/datafile.h"
-#include "editors/config/config.h"
+#include "interchange/csv/channel_csv.h"
+#include "interchange/datafile.h"
+#include "interchange/config/config.h"
 #include "editors/defaults.h"
 #include "editors/fm/fm_codec.h"
 #include "editors/options/option_codec.h"

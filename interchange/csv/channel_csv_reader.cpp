@@ -1,4 +1,4 @@
-#include "editors/channels/channel_csv_reader.h"
+#include "interchange/csv/channel_csv_reader.h"
 
 #include "editors/channels/channel_codec.h"
 

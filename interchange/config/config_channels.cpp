@@ -1,0 +1,146 @@
+#include "interchange/config/config_sections.h"
+
+#include "editors/channels/channel_codec.h"
+#include "editors/fm/fm_codec.h"
+#include "editors/options/frm_option_texts.h"
+#include "editors/options/option_codec.h"
+#include "editors/options/option_lists.h"
+#include "editors/options/option_settings.h"
+#include "editors/signalling/dtmf_codec.h"
+#include "editors/signalling/five_tone_codec.h"
+#include "editors/signalling/frm_2tone_texts.h"
+#include "editors/signalling/frm_5tone_texts.h"
+#include "editors/signalling/frm_dtmf_texts.h"
+#include "editors/signalling/two_tone_codec.h"
+#include "image/codecs.h"
+#include "image/dtmf.h"
+#include "image/tones.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <optional>
+
+namespace vx::config {
+
+using namespace channels;
+namespace O = options;
+
+// --------------------------------------------------------------- channels
+
+namespace {
+
+// A frequency as the grid takes it on Enter, and on the raster it snaps to.
+std::optional<QString> channelFrequency(const QString& text, const BandLimits& limits)
+{
+    bool ok = false;
+    const double mhz = text.trimmed().toDouble(&ok);
+    if (!ok || !in_enter_range(mhz, limits))
+        return std::nullopt;
+    const QString entered = entered_frequency(text.trimmed());
+    const Units10Hz units = frequency_units(entered);
+    if (snap_to_raster(entered) != units || frequency_text(units) != entered)
+        return std::nullopt;
+    return entered;
+}
+
+Refusal setTone(Image& image, int n, field::Tone16le at, const QString& text)
+{
+    TonePair pair;
+    if (const auto index = tones::index_of(text)) {
+        pair = encode_tone_index(*index);
+    } else {
+        bool ok = false;
+        const double hz = text.toDouble(&ok);
+        if (!ok || !typed_tone_in_range(hz) || std::abs(hz * 10 - std::round(hz * 10)) > 1e-6)
+            return QStringLiteral("\"%1\" is not a tone of the list (OFF, 67.0 .. 254.1, D023N .. D754I) or a CTCSS tone of 60.0 to 259.9 Hz").arg(text);
+        pair = encode_tone_value(hz);
+    }
+    at.put(RecordRef(image, record_row(n)), pair);
+    return std::nullopt;
+}
+
+}  // namespace
+
+Refusal setChannelField(Image& image, int n, int column, const QString& text, const BandLimits& limits)
+{
+    const auto badFrequency = [&] {
+        const BandLimits& l = limits;
+        return QStringLiteral("\"%1\" is not a frequency of %2-%3 or %4-%5 MHz on the 2.5 or 6.25 kHz raster")
+            .arg(text)
+            .arg(l.aLow)
+            .arg(l.aHigh)
+            .arg(l.bLow)
+            .arg(l.bHigh);
+    };
+    switch (column) {
+    case ColRx: {
+        const auto f = channelFrequency(text, limits);
+        if (!f)
+            return badFrequency();
+        if (is_empty(image, n)) {
+            delete_channel(image, n);
+            new_channel(image, n);
+            set_rx(image, n, *f);
+        } else {
+            set_rx_only(image, n, *f);
+        }
+        return std::nullopt;
+    }
+    case ColTx: {
+        if (text.compare(QLatin1String("off"), Qt::CaseInsensitive) == 0) {
+            remove_tx(image, n);
+            return std::nullopt;
+        }
+        const auto f = channelFrequency(text, limits);
+        if (!f)
+            return badFrequency();
+        set_tx(image, n, *f);
+        return std::nullopt;
+    }
+    case ColDecode: return setTone(image, n, ChannelOffsets::decodeTone, text);
+    case ColEncode: return setTone(image, n, ChannelOffsets::encodeTone, text);
+    case ColName:
+        if (!storable_name(text))
+            return QStringLiteral("\"%1\" is not a name of up to six letters and digits").arg(text);
+        set_name(image, n, text);
+        return std::nullopt;
+    default: {
+        const QStringList entries = choices(column);
+        const auto it = std::ranges::find_if(entries, [&](const QString& e) { return e.compare(text, Qt::CaseInsensitive) == 0; });
+        if (it == entries.end())
+            return QStringLiteral("\"%1\" is not one of %2").arg(text, entries.join(QStringLiteral(", ")));
+        set_choice(image, n, column, int(it - entries.begin()));
+        return std::nullopt;
+    }
+    }
+}
+
+// A column's text as the configuration writes it.
+QString shown(const ChannelTexts& texts, int column)
+{
+    const QString& t = texts[size_t(column)];
+    return column == ColTx && t.isEmpty() ? QStringLiteral("off") : t;
+}
+
+// ------------------------------------------------------------- FM presets
+
+Refusal setPreset(Image& image, int p, const QString& key, const QString& text)
+{
+    const fm::PresetTexts now = fm::decode_preset(image, p);
+    if (key == u"frequency") {
+        if (!fm::in_band(text) || fm::frequency_entry(text) != text)
+            return QStringLiteral("\"%1\" is not a frequency of 87.00000 to 108.00000 MHz with five decimals").arg(text);
+        fm::encode_preset(image, p, text, now.name);
+        return std::nullopt;
+    }
+    if (fm::name_too_long(text) || fm::name_entry(text) != text)
+        return QStringLiteral("\"%1\" is not a name of up to six characters in upper case").arg(text);
+    if (now.frequency.isEmpty())
+        return QStringLiteral("an empty preset has no name; give its frequency first");
+    fm::encode_preset(image, p, now.frequency, text);
+    return std::nullopt;
+}
+
+
+}  // namespace vx::config

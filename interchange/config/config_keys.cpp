@@ -1,0 +1,214 @@
+#include "interchange/config/config_sections.h"
+
+#include "editors/channels/channel_codec.h"
+#include "editors/fm/fm_codec.h"
+#include "editors/options/frm_option_texts.h"
+#include "editors/options/option_codec.h"
+#include "editors/options/option_lists.h"
+#include "editors/options/option_settings.h"
+#include "editors/signalling/dtmf_codec.h"
+#include "editors/signalling/five_tone_codec.h"
+#include "editors/signalling/frm_2tone_texts.h"
+#include "editors/signalling/frm_5tone_texts.h"
+#include "editors/signalling/frm_dtmf_texts.h"
+#include "editors/signalling/two_tone_codec.h"
+#include "image/codecs.h"
+#include "image/dtmf.h"
+#include "image/tones.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <optional>
+
+namespace vx::config {
+
+using namespace channels;
+namespace O = options;
+
+// ------------------------------------------------------- keyed sections
+
+QString trimmedEn(const Text& t) { return QString::fromUtf8(t.en).trimmed(); }
+
+// A value of `entries`, found without regard to case or surrounding spaces.
+std::optional<int> entryOf(const QStringList& entries, const QString& text)
+{
+    const auto it = std::ranges::find_if(entries, [&](const QString& e) { return e.trimmed().compare(text.trimmed(), Qt::CaseInsensitive) == 0; });
+    return it == entries.end() ? std::nullopt : std::optional<int>(int(it - entries.begin()));
+}
+
+// The values of a list for messages and the reference: all of a short one,
+// the ends of a long one.
+QString listed(const QStringList& entries)
+{
+    QStringList quoted;
+    for (const QString& e : entries)
+        quoted << QLatin1Char('`') + e.trimmed() + QLatin1Char('`');
+    if (quoted.size() > 12)
+        return QStringLiteral("%1, %2, ... %3 (%4 values)").arg(quoted[0], quoted[1], quoted.last()).arg(quoted.size());
+    return quoted.join(QStringLiteral(", "));
+}
+
+Refusal notOneOf(const QString& text, const QStringList& entries) { return QStringLiteral("\"%1\" is not one of %2").arg(text, listed(entries)); }
+
+// A list stored as its position through `put`, read through `get`.
+Key listKey(const QString& key, std::function<QStringList()> entries, std::function<int(const Image&)> get,
+            std::function<void(Image&, int)> put)
+{
+    return {key, [entries, get](const Image& image) { return entries().value(get(image)).trimmed(); },
+            [entries, put](Image& image, const QString& text, const BandLimits&) -> Refusal {
+                const auto p = entryOf(entries(), text);
+                if (!p)
+                    return notOneOf(text, entries());
+                put(image, *p);
+                return std::nullopt;
+            },
+            listed(entries())};
+}
+
+Key onOffKey(const QString& key, std::function<bool(const Image&)> get, std::function<void(Image&, bool)> put)
+{
+    return {key, [get](const Image& image) { return get(image) ? QStringLiteral("on") : QStringLiteral("off"); },
+            [put](Image& image, const QString& text, const BandLimits&) -> Refusal {
+                const QString t = text.toLower();
+                if (t != u"on" && t != u"off")
+                    return QStringLiteral("\"%1\" is not on or off").arg(text);
+                put(image, t == u"on");
+                return std::nullopt;
+            },
+            QStringLiteral("`on`, `off`")};
+}
+
+// `k`, which also takes an empty value: `clear` stores that.
+Key orEmpty(Key k, std::function<void(Image&)> clear)
+{
+    k.set = [set = k.set, clear](Image& image, const QString& text, const BandLimits& limits) -> Refusal {
+        if (!text.isEmpty())
+            return set(image, text, limits);
+        clear(image);
+        return std::nullopt;
+    };
+    k.values = QStringLiteral("empty, ") + k.values;
+    return k;
+}
+
+// A grid's column headings without their alignment marks (^ < >).
+QStringList gridHeadings(const Text& t)
+{
+    QStringList out;
+    for (QString h : QString::fromUtf8(t.en).split(QLatin1Char('|')))
+        out << h.remove(QLatin1Char('^')).remove(QLatin1Char('<')).remove(QLatin1Char('>')).trimmed();
+    return out;
+}
+
+// DTMF characters (0-9, A-D, *, #), `low` to `high` of them, or none.
+Key dtmfKey(const QString& key, int low, int high, std::function<QString(const Image&)> get, std::function<void(Image&, const QString&)> put)
+{
+    return {key, std::move(get),
+            [low, high, put](Image& image, const QString& text, const BandLimits&) -> Refusal {
+                const bool digits = std::ranges::all_of(text, [](QChar ch) { return dtmf_code(ch.unicode()) != kDtmfNone; });
+                if (!digits || (!text.isEmpty() && text.size() < low) || text.size() > high)
+                    return QStringLiteral("\"%1\" is not empty or %2 to %3 DTMF characters (0-9, A-D, *, #)").arg(text).arg(low).arg(high);
+                put(image, text.toUpper());
+                return std::nullopt;
+            },
+            QStringLiteral("empty, or %1 to %2 DTMF characters (0-9, A-D, `*`, `#`)").arg(low).arg(high)};
+}
+
+O::OptionBlock blockOf(const Image& image)
+{
+    O::OptionBlock block;
+    block.load(image);
+    return block;
+}
+
+// A setting of a row (image/setting.h), in the record laid over `rows`.
+Key settingKey(const vx::Setting& s, region::Rows rows)
+{
+    return {QLatin1String(s.key),
+            [&s, rows](const Image& image) { return s.value(RecordView(image, rows)); },
+            [&s, rows](Image& image, const QString& text, const BandLimits&) -> Refusal {
+                if (s.setValue(RecordRef(image, rows), text))
+                    return std::nullopt;
+                switch (s.kind) {
+                case SettingKind::List: return notOneOf(text, s.list->entries(false));
+                case SettingKind::OnOff: return QStringLiteral("\"%1\" is not on or off").arg(text);
+                case SettingKind::Text: break;
+                }
+                return QStringLiteral("\"%1\" is not %2").arg(text, s.values(false).remove(QLatin1Char('`')));
+            },
+            s.values(false), s.oldKey ? QLatin1String(s.oldKey) : QString()};
+}
+
+std::vector<Key> optionKeys()
+{
+    std::vector<Key> out;
+    for (const vx::Setting& s : O::kSettings)
+        out.push_back(settingKey(s, O::kBlockRows));
+    return out;
+}
+
+// The panel's labels; the band and the range follow from the frequency.
+std::vector<Key> vfoKeys(O::Vfo v)
+{
+    using L = O::VfoLayout;
+    const auto caption = [](int control) { return trimmedEn(option_texts::kVfoControls[control].caption); };
+    const auto list = [v, caption](int control, field::List8 f, const O::Choices* choices) {
+        return listKey(caption(control), [choices] { return choices->entries(false); },
+                       [v, f](const Image& image) { return f.get(O::vfo_view(image, v)); },
+                       [v, f](Image& image, int p) { f.put(O::vfo_ref(image, v), p); });
+    };
+    const auto tone = [v, caption](int control, field::Tone16le f) {
+        Key k = listKey(caption(control), [] { return O::vfo_tone_entries(false); }, [](const Image&) { return 0; },
+                        [v, f](Image& image, int p) { f.put(O::vfo_ref(image, v), O::encode_vfo_tone(p)); });
+        k.get = [v, f](const Image& image) {
+            const TonePair p = f.pair(O::vfo_view(image, v));
+            const O::VfoTone t = O::decode_vfo_tone(p.low, p.high);
+            return t.position >= 0 ? O::vfo_tone_entries(false).value(t.position) : t.text;
+        };
+        return k;
+    };
+    std::vector<Key> out;
+    out.push_back({caption(0), [v](const Image& image) { return O::vfo_frequency(image, v); },
+                   [v](Image& image, const QString& text, const BandLimits& band) -> Refusal {
+                       bool ok = false;
+                       const double mhz = text.toDouble(&ok);
+                       const O::VfoLimits limits = O::vfo_limits(mhz < 300, band);
+                       const O::VfoEntry entry = O::vfo_frequency_entry(text, limits);
+                       if (!ok || entry.outOfRange || mhz < limits.lower || mhz > limits.upper)
+                           return QStringLiteral("\"%1\" is not a frequency within the band limits").arg(text);
+                       O::encode_vfo_frequency(image, v, entry.text);
+                       return std::nullopt;
+                   },
+                   QStringLiteral("MHz within band A's or band B's limits, stored on the panel's 250 Hz grid")});
+    out.push_back(list(3, L::power, &O::lists::power));
+    out.push_back(tone(4, L::rxTone));
+    out.push_back(tone(5, L::txTone));
+    out.push_back(list(6, L::bandwidth, &O::lists::bandwidth));
+    out.push_back(list(7, L::shiftDirection, &O::lists::shiftDirection));
+    out.push_back(list(8, L::step, &O::lists::step));
+    out.push_back(listKey(caption(9), [] { return O::offset_labels(); }, [v](const Image& image) { return O::vfo_offset(image, v); },
+                          [v](Image& image, int p) { O::encode_offset(image, v, O::offset_label(p)); }));
+    out.push_back(list(10, L::optionalSignal, &O::lists::optionalSignal));
+    out.push_back(list(11, L::signalCode, &O::lists::signalCode));
+    out.push_back(list(12, L::speakerMute, &O::lists::speakerMute));
+    out.push_back(list(13, L::scrambler, &O::lists::scrambler));
+    return out;
+}
+
+
+// The sections that are maps of labels, in document order.
+const std::vector<MapSection>& mapSections()
+{
+    static const std::vector<MapSection> sections{
+        {QStringLiteral("options"), optionKeys()},
+        {QStringLiteral("vfo a"), vfoKeys(O::Vfo::A)},
+        {QStringLiteral("vfo b"), vfoKeys(O::Vfo::B)},
+        {QStringLiteral("dtmf"), dtmfKeys()},
+        {QStringLiteral("2-tone"), twoToneKeys()},
+        {QStringLiteral("5-tone"), fiveToneKeys()},
+    };
+    return sections;
+}
+
+}  // namespace vx::config

@@ -1,0 +1,101 @@
+#pragma once
+// What the text configuration's files share, not for use outside them: the
+// channel and preset setters, the keyed sections (one Key a setting: its
+// key, shown value, setter and values), and the sections themselves.
+
+#include "interchange/config/config.h"
+
+#include "editors/channels/channel_codec.h"
+#include "editors/options/option_codec.h"
+#include "image/record.h"
+#include "image/setting.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace vx::config {
+
+// What a setter says: nothing when it stored the value, else why not.
+using Refusal = std::optional<QString>;
+
+inline const QString kChannelSection = QStringLiteral("channels");
+inline const QString kPresetSection = QStringLiteral("fm presets");
+
+// --------------------------------------------------------------- channels
+
+struct ChannelField {
+    const char* key;
+    int column;
+};
+// In the order they are applied: receive before transmit, so a channel
+// that was empty gets its transmit frequency from the receive frequency.
+inline constexpr ChannelField kChannelFields[] = {
+    {"receive", channels::ColRx},
+    {"transmit", channels::ColTx},
+    {"decode", channels::ColDecode},
+    {"encode", channels::ColEncode},
+    {"power", channels::ColPower},
+    {"bandwidth", channels::ColBandwidth},
+    {"ptt id", channels::ColPttId},
+    {"busy lock", channels::ColBusyLock},
+    {"scan add", channels::ColScanAdd},
+    {"signal code", channels::ColSignalCode},
+    {"optional signal", channels::ColOptionalSignal},
+    {"speaker mute", channels::ColSpeakerMute},
+    {"scrambler", channels::ColScrambler},
+    {"name", channels::ColName},
+};
+
+// Stores a channel's field from its text, frequencies checked against
+// `limits`.
+Refusal setChannelField(Image& image, int n, int column, const QString& text, const BandLimits& limits);
+// The text a channel's field shows in the file.
+QString shown(const channels::ChannelTexts& texts, int column);
+// Stores a preset's "frequency" or "name".
+Refusal setPreset(Image& image, int p, const QString& key, const QString& text);
+
+// ------------------------------------------------------- keyed sections
+
+// One setting of a map section: its key, its shown value, how a value is
+// stored, and the values it takes (for the reference).
+struct Key {
+    QString key;
+    std::function<QString(const Image&)> get;
+    std::function<Refusal(Image&, const QString&, const BandLimits&)> set;
+    QString values;
+    QString oldKey{};  // what files of version 15.8.25 call it, when not `key`
+};
+
+struct MapSection {
+    QString name;
+    std::vector<Key> keys;
+};
+
+// The sections that are maps of labels, in document order.
+const std::vector<MapSection>& mapSections();
+
+QString trimmedEn(const Text& t);
+// A value of `entries`, found without regard to case or surrounding spaces.
+std::optional<int> entryOf(const QStringList& entries, const QString& text);
+QString listed(const QStringList& entries);
+Refusal notOneOf(const QString& text, const QStringList& entries);
+Key listKey(const QString& key, std::function<QStringList()> entries, std::function<int(const Image&)> get,
+            std::function<void(Image&, int)> put);
+Key onOffKey(const QString& key, std::function<bool(const Image&)> get, std::function<void(Image&, bool)> put);
+Key orEmpty(Key k, std::function<void(Image&)> clear);
+QStringList gridHeadings(const Text& t);
+Key dtmfKey(const QString& key, int low, int high, std::function<QString(const Image&)> get,
+            std::function<void(Image&, const QString&)> put);
+Key settingKey(const vx::Setting& s, region::Rows rows);
+
+std::vector<Key> optionKeys();
+std::vector<Key> vfoKeys(options::Vfo v);
+std::vector<Key> dtmfKeys();
+std::vector<Key> twoToneKeys();
+std::vector<Key> fiveToneKeys();
+
+}  // namespace vx::config
