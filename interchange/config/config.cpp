@@ -1,6 +1,7 @@
 #include "interchange/config/config.h"
 
 #include "interchange/config/config_sections.h"
+#include "interchange/config/config_texts.h"
 #include "editors/channels/channel_codec.h"
 #include "editors/fm/fm_codec.h"
 
@@ -61,14 +62,14 @@ QString nearest(const QString& key, const QStringList& known)
 
 QString unknownKey(const QString& key, const QStringList& known)
 {
-    return QStringLiteral("unknown key \"%1\" (did you mean \"%2\"?)").arg(key, nearest(key, known));
+    return text::unknownKey.str().arg(key, nearest(key, known));
 }
 
 // A scalar value as text; nullopt (with a problem) for a list or a map.
 std::optional<QString> scalar(const YAML::Node& node, std::vector<Problem>& problems)
 {
     if (!node.IsScalar()) {
-        problems.push_back(at(node, QStringLiteral("a single value is wanted here")));
+        problems.push_back(at(node, text::singleValue));
         return std::nullopt;
     }
     return qs(node.Scalar()).trimmed();
@@ -79,24 +80,24 @@ void applyItem(const YAML::Node& item, Image& image, bool channel, std::set<int>
 {
     std::vector<Problem>& problems = result.problems;
     if (!item.IsMap()) {
-        problems.push_back(at(item, QStringLiteral("each item is a map with its %1").arg(channel ? "number" : "preset")));
+        problems.push_back(at(item, channel ? text::channelItem : text::presetItem));
         return;
     }
     const char* idKey = channel ? "number" : "preset";
     const YAML::Node id = item[idKey];
     if (!id) {
-        problems.push_back(at(item, QStringLiteral("the item has no \"%1\"").arg(QLatin1String(idKey))));
+        problems.push_back(at(item, text::itemWithout.str().arg(QLatin1String(idKey))));
         return;
     }
     bool ok = false;
     const auto idText = scalar(id, problems);
     const int n = idText ? idText->toInt(&ok) : -1;
     if (!ok || (channel ? !valid_channel(n) : !fm::valid_preset(n))) {
-        problems.push_back(at(id, channel ? QStringLiteral("a channel number is 0 to 199") : QStringLiteral("a preset is 1 to 16")));
+        problems.push_back(at(id, channel ? text::channelNumber : text::presetNumber));
         return;
     }
     if (!seen.insert(n).second) {
-        problems.push_back(at(id, QStringLiteral("%1 %2 is given twice").arg(channel ? "channel" : "preset").arg(n)));
+        problems.push_back(at(id, (channel ? text::channelTwice : text::presetTwice).str().arg(n)));
         return;
     }
     QStringList known{QString::fromLatin1(idKey), QStringLiteral("empty")};
@@ -116,9 +117,9 @@ void applyItem(const YAML::Node& item, Image& image, bool channel, std::set<int>
     if (const auto it = values.find(QStringLiteral("empty")); it != values.end()) {
         const auto v = scalar(it->second, problems);
         if (v && *v != u"true")
-            problems.push_back(at(it->second, QStringLiteral("empty takes true")));
+            problems.push_back(at(it->second, text::emptyTakesTrue));
         else if (v && values.size() > 1)
-            problems.push_back(at(it->second, QStringLiteral("an empty %1 has no other settings").arg(channel ? "channel" : "preset")));
+            problems.push_back(at(it->second, channel ? text::emptyChannelAlone : text::emptyPresetAlone));
         else if (v) {
             ++result.settings;
             if (channel && !is_empty(image, n))
@@ -139,7 +140,7 @@ void applyItem(const YAML::Node& item, Image& image, bool channel, std::set<int>
                 continue;
             ++result.settings;
             if (f.column != ColRx && is_empty(image, n)) {
-                problems.push_back(at(it->second, QStringLiteral("channel %1 is empty: give its receive frequency first").arg(n)));
+                problems.push_back(at(it->second, text::receiveFirst.str().arg(n)));
                 continue;
             }
             if (!is_empty(image, n) && shown(now, f.column) == *v)
@@ -169,7 +170,7 @@ void applyItem(const YAML::Node& item, Image& image, bool channel, std::set<int>
 void applyMap(const YAML::Node& node, const MapSection& section, Image& image, const BandLimits& limits, Applied& result)
 {
     if (!node.IsMap()) {
-        result.problems.push_back(at(node, QStringLiteral("%1 is a map of labels and values").arg(section.name)));
+        result.problems.push_back(at(node, text::sectionIsMap.str().arg(section.name)));
         return;
     }
     QStringList known;
@@ -184,7 +185,7 @@ void applyMap(const YAML::Node& node, const MapSection& section, Image& image, c
         });
         // A setting named twice, by either of its names, is refused.
         if (!seen.insert(it == section.keys.end() ? key.toLower() : it->key).second) {
-            result.problems.push_back(at(pair.first, QStringLiteral("\"%1\" is given twice").arg(key)));
+            result.problems.push_back(at(pair.first, text::keyTwice.str().arg(key)));
             continue;
         }
         if (it == section.keys.end()) {
@@ -211,11 +212,11 @@ std::optional<Problem> plainText(const QByteArray& text)
     int line = 1, column = 1;
     for (QChar c : decoded) {
         if (c == QChar::ReplacementCharacter && decoder.hasError())
-            return Problem{line, column, QStringLiteral("the file is not UTF-8 text")};
+            return Problem{line, column, text::notUtf8};
         if (c == QLatin1Char('\t'))
-            return Problem{line, column, QStringLiteral("a tab; YAML indents with spaces")};
+            return Problem{line, column, text::tab};
         if (c.unicode() == 0)
-            return Problem{line, column, QStringLiteral("a NUL byte; the file is not text")};
+            return Problem{line, column, text::nulByte};
         if (c == QLatin1Char('\n')) {
             ++line;
             column = 1;
@@ -224,7 +225,7 @@ std::optional<Problem> plainText(const QByteArray& text)
         }
     }
     if (decoder.hasError())
-        return Problem{line, column, QStringLiteral("the file is not UTF-8 text")};
+        return Problem{line, column, text::notUtf8};
     return std::nullopt;
 }
 
@@ -303,11 +304,11 @@ Applied apply_config(const QByteArray& text, Image& image, const BandLimits& lim
 {
     Applied result;
     if (text.size() > kMaxConfigBytes) {
-        result.problems.push_back({0, 0, QStringLiteral("the file is %1 bytes; at most %2 are read").arg(text.size()).arg(kMaxConfigBytes)});
+        result.problems.push_back({0, 0, text::fileTooLarge.str().arg(text.size()).arg(kMaxConfigBytes)});
         return result;
     }
     if (text.trimmed().isEmpty()) {
-        result.problems.push_back({1, 1, QStringLiteral("the file is empty: it names no setting")});
+        result.problems.push_back({1, 1, text::fileEmpty});
         return result;
     }
     if (const auto p = plainText(text)) {
@@ -322,7 +323,7 @@ Applied apply_config(const QByteArray& text, Image& image, const BandLimits& lim
         return result;
     }
     if (!root.IsMap()) {
-        result.problems.push_back(at(root, QStringLiteral("the file is a map of sections: channels, fm presets, options")));
+        result.problems.push_back(at(root, text::notSections));
         return result;
     }
     Image copy = image;
@@ -333,7 +334,7 @@ Applied apply_config(const QByteArray& text, Image& image, const BandLimits& lim
     for (const auto& pair : root) {
         const QString key = qs(pair.first.Scalar());
         if (!sections.insert(key).second) {
-            result.problems.push_back(at(pair.first, QStringLiteral("the section \"%1\" is given twice").arg(key)));
+            result.problems.push_back(at(pair.first, text::sectionTwice.str().arg(key)));
             continue;
         }
         const auto map = std::ranges::find_if(mapSections(), [&](const MapSection& m) { return m.name == key; });
@@ -341,7 +342,7 @@ Applied apply_config(const QByteArray& text, Image& image, const BandLimits& lim
             applyMap(pair.second, *map, copy, limits, result);
         } else if (key == kChannelSection || key == kPresetSection) {
             if (!pair.second.IsSequence()) {
-                result.problems.push_back(at(pair.second, QStringLiteral("%1 is a list").arg(key)));
+                result.problems.push_back(at(pair.second, text::sectionIsList.str().arg(key)));
                 continue;
             }
             std::set<int> seen;

@@ -374,6 +374,34 @@ private slots:
         QVERIFY(again == expected);
     }
 
+    // The problems speak the language in force, as the command line's
+    // --lang zh asks.
+    void problemsInBothLanguages_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("chinese");
+        QTest::newRow("unknown key") << QByteArray("options:\n  Squelsh Level: 3\n") << "unknown key" << QString::fromUtf8("不认识的键");
+        QTest::newRow("channel number") << QByteArray("channels:\n  - number: 300\n") << "a channel number is 0 to 199"
+                                        << QString::fromUtf8("信道号为 0 至 199");
+        QTest::newRow("tab") << QByteArray("options:\n\tbeep: ON\n") << "a tab" << QString::fromUtf8("制表符");
+        QTest::newRow("empty") << QByteArray("\n") << "the file is empty" << QString::fromUtf8("文件是空的");
+    }
+    void problemsInBothLanguages()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, english);
+        QFETCH(QString, chinese);
+        for (const bool zh : {false, true}) {
+            setChinese(zh);
+            Image image;
+            const Applied r = apply_config(text, image, kDefaultBandLimits);
+            setChinese(false);
+            QVERIFY(!r.ok());
+            QVERIFY2(r.problems[0].text.contains(zh ? chinese : english), qPrintable(r.problems[0].text));
+        }
+    }
+
     void readmeReferenceIsCurrent()
     {
         QFile readme(QStringLiteral(README_PATH));

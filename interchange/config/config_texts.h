@@ -1,0 +1,44 @@
+#pragma once
+// Every problem text of the text configuration, in both languages: the
+// file's form, the sections and items, and why a value is refused. %1.. are
+// filled in when the text is made, in the language in force then (the
+// command line's --lang). YAML syntax errors are yaml-cpp's own words.
+
+#include "image/language.h"
+
+namespace vx::config::text {
+
+// ---------------------------------------------------------------- the file
+inline constexpr Text fileTooLarge{"文件有 %1 字节；最多读取 %2 字节", "the file is %1 bytes; at most %2 are read"};
+inline constexpr Text fileEmpty{"文件是空的：没有给出任何设置", "the file is empty: it names no setting"};
+inline constexpr Text notUtf8{"文件不是 UTF-8 文本", "the file is not UTF-8 text"};
+inline constexpr Text tab{"制表符；YAML 用空格缩进", "a tab; YAML indents with spaces"};
+inline constexpr Text nulByte{"NUL 字节；文件不是文本", "a NUL byte; the file is not text"};
+inline constexpr Text notSections{"文件应是各节的映射：channels、fm presets、options 等",
+                                  "the file is a map of sections: channels, fm presets, options"};
+inline constexpr Text sectionTwice{"\"%1\" 节出现了两次", "the section \"%1\" is given twice"};
+inline constexpr Text sectionIsList{"%1 是一个列表", "%1 is a list"};
+inline constexpr Text sectionIsMap{"%1 是标签与取值的映射", "%1 is a map of labels and values"};
+inline constexpr Text unknownKey{"不认识的键 \"%1\"（是否指 \"%2\"？）", "unknown key \"%1\" (did you mean \"%2\"?)"};
+inline constexpr Text keyTwice{"\"%1\" 出现了两次", "\"%1\" is given twice"};
+inline constexpr Text singleValue{"此处应是单个取值", "a single value is wanted here"};
+
+// ---------------------------------------------------------------- items
+inline constexpr Text channelItem{"每一项是一个含 number 的映射", "each item is a map with its number"};
+inline constexpr Text presetItem{"每一项是一个含 preset 的映射", "each item is a map with its preset"};
+inline constexpr Text itemWithout{"该项没有 \"%1\"", "the item has no \"%1\""};
+inline constexpr Text channelNumber{"信道号为 0 至 199", "a channel number is 0 to 199"};
+inline constexpr Text presetNumber{"预置号为 1 至 16", "a preset is 1 to 16"};
+inline constexpr Text channelTwice{"信道 %1 出现了两次", "channel %1 is given twice"};
+inline constexpr Text presetTwice{"预置 %1 出现了两次", "preset %1 is given twice"};
+inline constexpr Text emptyTakesTrue{"empty 只取 true", "empty takes true"};
+inline constexpr Text emptyChannelAlone{"空信道没有其他设置", "an empty channel has no other settings"};
+inline constexpr Text emptyPresetAlone{"空预置没有其他设置", "an empty preset has no other settings"};
+inline constexpr Text receiveFirst{"信道 %1 是空的：请先给出其接收频率", "channel %1 is empty: give its receive frequency first"};
+
+// ---------------------------------------------------------------- values
+// Channels, FM presets, options and the VFO panels.
+
+// The DTMF, 2-tone and 5-tone settings.
+
+}  // namespace vx::config::text
