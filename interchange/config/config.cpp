@@ -207,7 +207,9 @@ void applyMap(const YAML::Node& node, const MapSection& section, Image& image, c
 // their place.
 std::optional<Problem> plainText(const QByteArray& text)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8);
+    // Stateless: an unfinished sequence at the end of the file is an invalid
+    // byte like any other, not held back for more input and then lost.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString decoded = decoder.decode(text);
     int line = 1, column = 1;
     for (QChar c : decoded) {
@@ -228,7 +230,6 @@ std::optional<Problem> plainText(const QByteArray& text)
         return Problem{line, column, text::notUtf8};
     return std::nullopt;
 }
-
 
 }  // namespace
 
