@@ -302,8 +302,8 @@ private slots:
         QTest::newRow("tab") << QByteArray("options:\n\tSquelch Level: 3\n") << 2 << 1 << "tab";
         QTest::newRow("empty file") << QByteArray("\n  \n") << 1 << 1 << "empty";
         QTest::newRow("not UTF-8") << QByteArray("options:\n  ANI: \"\xFF\xFE\"\n") << 2 << 9 << "UTF-8";
-        // Regression: an unfinished sequence at the file's very end was held
-        // back by the decoder and lost, and the value before it applied.
+        // Regression: an unfinished sequence at the file's very end reached
+        // the value as a replacement character instead of being named.
         QTest::newRow("unfinished UTF-8 at the end") << QByteArray("options:\n  beep: ON\xC3") << 2 << 11 << "UTF-8";
         QTest::newRow("10 MB") << QByteArray(10 * 1024 * 1024, '#') << 0 << 0 << "at most";
         QTest::newRow("empty channel then a field") << QByteArray("channels:\n  - number: 7\n    empty: true\n    name: X\n") << 3 << 12 << "no other settings";
