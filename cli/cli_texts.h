@@ -160,7 +160,7 @@ inline constexpr Text fitDescription{"调整对讲机无法存放的名称，跳
                                      "Adapt names the radio cannot store and skip lines it cannot hold; every change and skipped line is listed."};
 inline constexpr Text renumberDescription{"把 Location 超出 0-199（或为空）的行按文件顺序放入空闲信道",
                                           "Place lines whose Location is outside 0-199 (or empty) in the first free channels, in file order."};
-inline constexpr Text limitsDescription{"导入检查所用的频段范围（MHz，默认 130,179,400,520）", "Band limits in MHz for the import checks (default 130,179,400,520)."};
+inline constexpr Text limitsDescription{"检查频率所用的频段范围（MHz，默认 130,179,400,520）", "Band limits in MHz the frequencies are checked against (default 130,179,400,520)."};
 
 inline constexpr Text portsSummary{"列出 COM1..COM12 通讯端口、各自打开的设备（来自端口表或 comN 链接）以及是否存在。",
                                    "Serial ports COM1..COM12, the device each opens (from the table or a comN link) and whether it is present."};

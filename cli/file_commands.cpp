@@ -120,10 +120,28 @@ std::optional<QByteArray> readConf(const QString& path)
     return f.readAll();
 }
 
-// Applies a configuration to an image; false after listing every problem.
-bool applyConf(const QString& path, const QByteArray& text, Image& image)
+// The band limits --limits gives (the defaults without it); nullopt after
+// a message when it is not four rising numbers.
+std::optional<BandLimits> limitsOf(const QCommandLineParser& p)
 {
-    const config::Applied r = config::apply_config(text, image, kDefaultBandLimits);
+    if (!p.isSet(kLimits))
+        return kDefaultBandLimits;
+    const QStringList parts = p.value(kLimits).split(QLatin1Char(','));
+    bool ok = parts.size() == 4;
+    double v[4] = {};
+    for (int i = 0; ok && i < 4; ++i)
+        v[i] = parts[i].toDouble(&ok);
+    if (!ok || !(v[0] < v[1] && v[1] < v[2] && v[2] < v[3])) {
+        err() << T::limitsOption.str() << Qt::endl;
+        return std::nullopt;
+    }
+    return BandLimits{v[0], v[1], v[2], v[3]};
+}
+
+// Applies a configuration to an image; false after listing every problem.
+bool applyConf(const QString& path, const QByteArray& text, Image& image, const BandLimits& limits)
+{
+    const config::Applied r = config::apply_config(text, image, limits);
     if (r.ok())
         return true;
     err() << T::confFailed.str().arg(path) << Qt::endl;
@@ -162,18 +180,10 @@ int importCsvCommand(const QCommandLineParser& p, const QStringList& a)
     channels::CsvOptions options;
     options.fit = p.isSet(kFit);
     options.renumber = p.isSet(kRenumber);
-    if (p.isSet(kLimits)) {
-        const QStringList parts = p.value(kLimits).split(QLatin1Char(','));
-        bool ok = parts.size() == 4;
-        double v[4] = {};
-        for (int i = 0; ok && i < 4; ++i)
-            v[i] = parts[i].toDouble(&ok);
-        if (!ok || !(v[0] < v[1] && v[1] < v[2] && v[2] < v[3])) {
-            err() << T::limitsOption.str() << Qt::endl;
-            return kExitUsage;
-        }
-        options.limits = {v[0], v[1], v[2], v[3]};
-    }
+    const std::optional<BandLimits> limits = limitsOf(p);
+    if (!limits)
+        return kExitUsage;
+    options.limits = *limits;
     Image image;
     if (!loadFile(a[0], image))
         return kExitFile;
@@ -215,11 +225,14 @@ int applyConfCommand(const QCommandLineParser& p, const QStringList& a)
         err() << T::needsOutputFor.str().arg(QStringLiteral("apply-conf")) << Qt::endl;
         return kExitUsage;
     }
+    const std::optional<BandLimits> limits = limitsOf(p);
+    if (!limits)
+        return kExitUsage;
     Image image;
     if (!loadFile(a[0], image))
         return kExitFile;
     const auto text = readConf(a[1]);
-    if (!text || !applyConf(a[1], *text, image))
+    if (!text || !applyConf(a[1], *text, image, *limits))
         return kExitFile;
     if (!saveFile(image, p.value(kOutput)))
         return kExitFile;
@@ -228,20 +241,23 @@ int applyConfCommand(const QCommandLineParser& p, const QStringList& a)
 }
 
 // diff A.dat B.dat, or A.dat CONF.yaml (A with the configuration applied).
-int diffCommand(const QCommandLineParser&, const QStringList& a)
+int diffCommand(const QCommandLineParser& p, const QStringList& a)
 {
+    const std::optional<BandLimits> limits = limitsOf(p);
+    if (!limits)
+        return kExitUsage;
     Image first;
     if (!loadFile(a[0], first))
         return kExitFile;
     Image second = first;
     if (a[1].endsWith(QLatin1String(".yaml"), Qt::CaseInsensitive) || a[1].endsWith(QLatin1String(".yml"), Qt::CaseInsensitive)) {
         const auto text = readConf(a[1]);
-        if (!text || !applyConf(a[1], *text, second))
+        if (!text || !applyConf(a[1], *text, second, *limits))
             return kExitFile;
     } else if (!loadFile(a[1], second)) {
         return kExitFile;
     }
-    const QStringList lines = config::diff_images(first, second);
+    const QStringList lines = config::diff_images(first, second, *limits);
     for (const QString& line : lines)
         out() << line << Qt::endl;
     return lines.isEmpty() ? kExitOk : kExitDiffers;

@@ -358,7 +358,7 @@ Applied apply_config(const QByteArray& text, Image& image, const BandLimits& lim
     return result;
 }
 
-QStringList diff_images(const Image& a, const Image& b)
+QStringList diff_images(const Image& a, const Image& b, const BandLimits& limits)
 {
     QStringList out;
     // The settings of each side by item: (section, item) -> key -> value, in
@@ -415,7 +415,7 @@ QStringList diff_images(const Image& a, const Image& b)
     // Bytes no named setting explains: a with every setting of b applied
     // still differs from b there.
     Image explained = a;
-    const Applied applied = apply_config(export_config(b), explained, kDefaultBandLimits);
+    const Applied applied = apply_config(export_config(b), explained, limits);
     for (int r = 0; r < Image::kRows; ++r) {
         if (std::ranges::equal(a.row(r), b.row(r)))
             continue;

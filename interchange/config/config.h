@@ -81,8 +81,9 @@ Applied apply_config(const QByteArray& text, Image& image, const BandLimits& lim
 QString reference();
 
 // The differing settings by name, one a line ("channel 12 transmit:
-// 145.60000 -> 145.62500", "options.Squelch Level: 3 -> 5"), then every row
+// 145.60000 -> 145.62500", "options.squelch_level: 3 -> 5"), then every row
 // whose bytes differ beyond what the named settings say, as raw rows.
-QStringList diff_images(const Image& a, const Image& b);
+// The frequencies of b are explained within `limits`.
+QStringList diff_images(const Image& a, const Image& b, const BandLimits& limits = kDefaultBandLimits);
 
 }  // namespace vx::config

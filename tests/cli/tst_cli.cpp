@@ -428,6 +428,38 @@ private slots:
 
     // export-conf, a partial apply-conf, diff by name with diff's exit codes,
     // a bad file named by line and column.
+    // apply-conf and diff check frequencies against --limits, as import-csv
+    // does (they once used the defaults whatever the radio's limits).
+    void configurationLimits_data()
+    {
+        QTest::addColumn<QStringList>("limits");
+        QTest::addColumn<int>("applyCode");
+        QTest::newRow("defaults refuse 200 MHz") << QStringList{} << 5;
+        QTest::newRow("a radio to 220 MHz") << QStringList{"--limits", "136,220,400,480"} << 0;
+        QTest::newRow("bad limits") << QStringList{"--limits", "136,220"} << 2;
+    }
+    void configurationLimits()
+    {
+        QFETCH(QStringList, limits);
+        QFETCH(int, applyCode);
+        Image image;
+        lay_startup_defaults(image);
+        QCOMPARE(datafile::save(image, path("limits.dat")), datafile::SaveError::None);
+        QFile conf(path("limits.yaml"));
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("channels:\n  - number: 3\n    receive: 200.0\n");
+        conf.close();
+        QFile::remove(path("limits-out.dat"));
+        const Run a = cli(QStringList{"apply-conf", path("limits.dat"), path("limits.yaml"), "-o", path("limits-out.dat")} + limits);
+        QCOMPARE(a.code, applyCode);
+        QCOMPARE(QFile::exists(path("limits-out.dat")), applyCode == 0);
+        const Run d = cli(QStringList{"diff", path("limits.dat"), path("limits.yaml")} + limits);
+        if (applyCode == 0)  // the change by name, no raw row
+            QCOMPARE(d.out.trimmed(), QStringLiteral("channel 3 receive: 400.02500 -> 200.00000"));
+        else
+            QCOMPARE(d.code, applyCode);
+    }
+
     void configurationCommands()
     {
         Image image;
