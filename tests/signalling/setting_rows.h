@@ -3,7 +3,10 @@
 // and grid columns give, and where a row's bytes lie.
 #include "editors/signalling/entry_column.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
+#include <QTableView>
 #include <QSet>
 #include <QTest>
 
@@ -51,5 +54,29 @@ inline void checkKeys(const RowKeys& k)
 
 // How many bytes from a row's byte on its setting holds.
 inline int heldBytes(const Setting& s, int textBytes) { return s.kind == SettingKind::Text ? textBytes : 1; }
+
+// Every column is its grid column or field: the grid's heading over the
+// column is the column's label, each entry's cell shows the entry's value
+// (a field shows the first entry's, which the window shows at first), and
+// the last entry's bytes lie in the region.
+template <class Window, size_t N>
+void checkColumns(const Window& w, const signalling::EntryColumn (&columns)[N], RecordView r, int regionBytes, bool inChinese)
+{
+    for (const signalling::EntryColumn& c : columns) {
+        QVERIFY2(c.cell.byte >= 0 && signalling::entry_setting(c, c.entries - 1).byte < regionBytes, c.cell.key);
+        QVERIFY2(c.cell.kind != SettingKind::Text || c.cell.text, c.cell.key);
+        if (c.column >= 0) {
+            const QAbstractItemModel* grid = w.grid(QString::fromLatin1(c.cell.control))->model();
+            QVERIFY2(c.column < grid->columnCount(), c.cell.key);
+            QCOMPARE(grid->headerData(c.column, Qt::Horizontal).toString(), c.cell.label.in(inChinese));
+            QCOMPARE(grid->rowCount(), c.entries);
+            for (int i = 0; i < c.entries; ++i)
+                QCOMPARE(grid->index(i, c.column).data().toString().trimmed(), signalling::entry_setting(c, i).value(r));
+        } else {
+            QCOMPARE(w.edit(QString::fromLatin1(c.cell.control))->text(), signalling::entry_setting(c, 0).value(r));
+            QCOMPARE(w.template find<QLabel>(QString::fromLatin1(c.cell.labelControl))->text(), c.cell.label.in(inChinese));
+        }
+    }
+}
 
 }  // namespace vx::test
