@@ -4,9 +4,12 @@
 #include "editors/signalling/entry_column.h"
 
 #include <QLabel>
+#include <QMap>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTableView>
+
+#include <algorithm>
 #include <QSet>
 #include <QTest>
 
@@ -55,13 +58,46 @@ inline void checkKeys(const RowKeys& k)
 // How many bytes from a row's byte on its setting holds.
 inline int heldBytes(const Setting& s, int textBytes) { return s.kind == SettingKind::Text ? textBytes : 1; }
 
+// Where settings lie: no two share a byte (check boxes: a bit), so that no
+// row was given another's offset.
+struct HeldBytes {
+    struct Held {
+        int byte, width, bit;
+        QString key;
+    };
+    QList<Held> held;
+    void add(const Setting& s, int width) { held.push_back({s.byte, width, s.kind == SettingKind::OnOff ? s.bit : -1, QLatin1String(s.key)}); }
+    void check() const
+    {
+        for (qsizetype i = 0; i < held.size(); ++i)
+            for (qsizetype j = i + 1; j < held.size(); ++j) {
+                const Held& a = held[i];
+                const Held& b = held[j];
+                const bool overlap = a.byte < b.byte + b.width && b.byte < a.byte + a.width;
+                QVERIFY2(!overlap || (a.bit >= 0 && b.bit >= 0 && a.bit != b.bit), qPrintable(a.key + QLatin1Char(' ') + b.key));
+            }
+    }
+};
+
 // Every column is its grid column or field: the grid's heading over the
 // column is the column's label, each entry's cell shows the entry's value
 // (a field shows the first entry's, which the window shows at first), and
-// the last entry's bytes lie in the region.
+// the last entry's bytes lie in the region. Every grid column but the
+// entries' own is one column row's.
 template <class Window, size_t N>
 void checkColumns(const Window& w, const signalling::EntryColumn (&columns)[N], RecordView r, int regionBytes, bool inChinese)
 {
+    QMap<QString, QList<int>> covered;
+    for (const signalling::EntryColumn& c : columns)
+        if (c.column >= 0)
+            covered[QString::fromLatin1(c.cell.control)] << c.column;
+    for (auto it = covered.begin(); it != covered.end(); ++it) {
+        QList<int> expected, shown = it.value();
+        for (int column = 1; column < w.grid(it.key())->model()->columnCount(); ++column)
+            expected << column;
+        std::ranges::sort(shown);
+        QCOMPARE(shown, expected);
+    }
     for (const signalling::EntryColumn& c : columns) {
         QVERIFY2(c.cell.byte >= 0 && signalling::entry_setting(c, c.entries - 1).byte < regionBytes, c.cell.key);
         QVERIFY2(c.cell.kind != SettingKind::Text || c.cell.text, c.cell.key);

@@ -332,8 +332,10 @@ private slots:
         const RecordView r = two_tone::view(testImage());
         const int regionBytes = two_tone::kRegion.count() * 16;
         RowKeys keys;
+        HeldBytes bytes;
         for (const Setting& s : two_tone::kSettings) {
             keys.add(s);
+            bytes.add(s, 1);
             QCOMPARE(s.kind, SettingKind::List);
             QVERIFY2(s.byte >= 0 && s.byte < regionBytes, s.key);
             QComboBox* combo = t.combo(s.control);
@@ -349,6 +351,18 @@ private slots:
         keys.add(two_tone::kTransmitColumns);
         keys.add(two_tone::kReceiveColumns);
         checkKeys(keys);
+        // A frequency is a word; a tone's period count lies eight bytes on.
+        for (const signalling::EntryColumn& c : two_tone::kTransmitColumns)
+            bytes.add(c.cell, 2);
+        for (const signalling::EntryColumn& c : two_tone::kReceiveColumns) {
+            bytes.add(c.cell, c.column >= 0 ? 1 : 2);
+            if (c.column < 0) {
+                Setting periods = c.cell;
+                periods.byte += 8;
+                bytes.add(periods, 2);
+            }
+        }
+        bytes.check();
     }
 };
 

@@ -307,8 +307,10 @@ private slots:
         const RecordView r = five_tone::view(testImage());
         const int regionBytes = five_tone::kRegion.count() * 16;
         RowKeys keys;
+        HeldBytes bytes;
         for (const Setting& s : five_tone::kSettings) {
             keys.add(s);
+            bytes.add(s, 1);
             QVERIFY2(s.byte >= 0 && s.byte < regionBytes, s.key);
             switch (s.kind) {
             case SettingKind::List: {
@@ -337,6 +339,11 @@ private slots:
         keys.add(five_tone::kStandardColumns);
         keys.add(five_tone::kEncodeColumns);
         checkKeys(keys);
+        for (const signalling::EntryColumn& c : five_tone::kStandardColumns)
+            bytes.add(c.cell, 1);
+        for (const signalling::EntryColumn& c : five_tone::kEncodeColumns)
+            bytes.add(c.cell, c.cell.text == &five_tone::kFrameText ? five_tone::kFrameDigits : 1);
+        bytes.check();
     }
 };
 

@@ -300,12 +300,14 @@ private slots:
         d.clickButton("Command_def");
         const RecordView r = dtmf::view(testImage());
         RowKeys keys;
+        HeldBytes bytes;
         QSet<QString> controls;
         for (const Setting& s : dtmf::kSettings) {
             keys.add(s);
             QVERIFY2(!controls.contains(QLatin1String(s.control)), s.control);
             controls << QLatin1String(s.control);
             const int held = heldBytes(s, s.text == &dtmf::kCodeText ? dtmf::kCodeLength : 1);
+            bytes.add(s, held);
             QVERIFY2(s.byte >= 0 && s.byte + held <= dtmf::kRegion.count() * 16, s.key);
             switch (s.kind) {
             case SettingKind::List: {
@@ -336,6 +338,7 @@ private slots:
                 QCOMPARE(d.find<QLabel>(s.labelControl)->text(), s.label.in(inChinese));
         }
         checkKeys(keys);
+        bytes.check();
     }
 
     // Stored bytes outside every range: the window opens, shows what it can
