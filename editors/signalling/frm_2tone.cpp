@@ -28,7 +28,6 @@
 namespace vx {
 
 namespace T = two_tone_texts;
-using two_tone::Layout;
 using two_tone::RuleField;
 using ui::titleHeight;
 

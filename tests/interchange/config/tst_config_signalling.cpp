@@ -5,6 +5,7 @@
 #include "editors/signalling/five_tone_settings.h"
 #include "editors/signalling/two_tone_settings.h"
 #include "interchange/config/config.h"
+#include "image/language.h"
 
 #include <QMap>
 #include <QRandomGenerator>
@@ -122,6 +123,41 @@ private slots:
         }
         QCOMPARE(checked, 433);
         QVERIFY2(taken > 300, qPrintable(QString::number(taken)));  // most shown values are taken back
+    }
+
+    // A refused grid cell says why in the language in force, under either
+    // key, and leaves the image as it was.
+    void refusalsInBothLanguages_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("chinese");
+        QTest::newRow("transmit tone") << QByteArray("2-tone:\n  encode_3_tone_1: \"5\"\n") << "\"5\" is not empty, or 300.0 to 3000.0 Hz"
+                                       << QString::fromUtf8("\"5\" 不可取；可取：空，或 300.0 至 3000.0 Hz");
+        QTest::newRow("old key") << QByteArray("2-tone:\n  Encode Code 3 1st Frequency(HZ): \"5\"\n") << "is not empty, or 300.0"
+                                 << QString::fromUtf8("不可取");
+        QTest::newRow("pair") << QByteArray("2-tone:\n  decode_1_pair_2: \"A-A\"\n") << "\"A-A\" is not empty, A-B, A-C"
+                              << QString::fromUtf8("\"A-A\" 不可取；可取：空，A-B、A-C");
+        QTest::newRow("frame") << QByteArray("5-tone:\n  encode_2_frame_3: \"123\"\n") << "\"123\" is not empty, or five digits"
+                               << QString::fromUtf8("五个 0-9、A-F 的数字");
+        QTest::newRow("period") << QByteArray("5-tone:\n  zvei1_period: \"25\"\n") << "\"25\" is not one of `20`, `30`"
+                                << QString::fromUtf8("\"25\" 不是以下取值之一：`20`");
+    }
+    void refusalsInBothLanguages()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, english);
+        QFETCH(QString, chinese);
+        for (const bool zh : {false, true}) {
+            setChinese(zh);
+            Image image = randomSignalling(5);
+            const Image before = image;
+            const Applied r = apply_config(text, image, kDefaultBandLimits);
+            setChinese(false);
+            QVERIFY(!r.ok());
+            QVERIFY2(r.problems[0].text.contains(zh ? chinese : english), qPrintable(r.problems[0].text));
+            QVERIFY(image == before);
+        }
     }
 
     // A setting named by both its keys is refused, as one named twice.
