@@ -114,8 +114,8 @@ frm_2tone::frm_2tone(RadioDocument& doc, QWidget* parent)
 
     frameTones_ = new QGroupBox(frameDecode_);
     frameTones_->setObjectName(QStringLiteral("Frame_Dec_xx"));
-    // The tone fields are the receive columns that are no grid column, in
-    // the order A..D.
+    // The tone fields are the receive columns that are no grid column, laid
+    // out in their order; each shows and stores through its column row.
     int k = 0;
     for (const signalling::EntryColumn& c : two_tone::kReceiveColumns) {
         if (c.column >= 0 || k >= two_tone::kTones)
@@ -180,11 +180,13 @@ void frm_2tone::display()
     showTones(selected_);
 }
 
-// The tones of receive entry `entry` (0..14) in the four fields.
+// The tones of receive entry `entry` (0..14) in the four fields, each from
+// its column row.
 void frm_2tone::showTones(int entry)
 {
+    const RecordView r = two_tone::view(image());
     for (int k = 0; k < two_tone::kTones; ++k)
-        ui::showText(tones_[size_t(k)], two_tone::tone_text(image(), entry + 1, k));
+        ui::showText(tones_[size_t(k)], signalling::entry_setting(*toneColumns_[size_t(k)], entry).value(r));
 }
 
 void frm_2tone::selectEntry(int entry)
@@ -247,8 +249,10 @@ bool frm_2tone::eventFilter(QObject* watched, QEvent* event)
 void frm_2tone::commitTone(int k)
 {
     QLineEdit* field = tones_[size_t(k)];
-    bool refused = false;
-    edit([&](Image& image) { refused = two_tone::commit_tone(image, selected_ + 1, k, field->text()); });
+    // A refused text stores no tone (FF), as an empty one does.
+    const Setting tone = signalling::entry_setting(*toneColumns_[size_t(k)], selected_);
+    const bool refused = !tone.text->accepts(field->text());
+    edit([&](Image& image) { tone.text->put(two_tone::ref(image), tone.byte, field->text()); });
     if (refused) {
         rangeMessage();
         ui::showText(field, QString());
