@@ -2,6 +2,7 @@
 
 #include "editors/frame/editor_parts.h"
 #include "editors/signalling/frm_2tone_texts.h"
+#include "editors/signalling/two_tone_settings.h"
 #include "editors/signalling/signalling_frame.h"
 #include "editors/signalling/signalling_texts.h"
 #include "image/tables.h"
@@ -27,7 +28,6 @@
 namespace vx {
 
 namespace T = two_tone_texts;
-using two_tone::Layout;
 using two_tone::RuleField;
 using ui::titleHeight;
 
@@ -70,11 +70,10 @@ frm_2tone::frm_2tone(RadioDocument& doc, QWidget* parent)
              edit([&](Image& image) { two_tone::set_tx_freq(image, c.row + 1, c.column - 1, commit.hz); });
              refresh();
          }});
-    static constexpr const char* kDurationNames[3][2] = {
-        {"Label_1st", "Combo_Enc_ys1"}, {"Label_2nd", "Combo_Enc_ys2"}, {"Label_gap", "Combo_enc_ys3"}};
+    static constexpr const char* kDurations[3] = {"Combo_Enc_ys1", "Combo_Enc_ys2", "Combo_enc_ys3"};
     for (int i = 0; i < 3; ++i) {
-        durationLabels_[size_t(i)] = ui::makeLabel(frameEncode_, QString::fromLatin1(kDurationNames[i][0]));
-        durations_[size_t(i)] = makeList(frameEncode_, kDurationNames[i][1], two_tone::duration_entries(), Layout::duration(i));
+        durationLabels_[size_t(i)] = makeLabel(frameEncode_, row(kDurations[i]));
+        durations_[size_t(i)] = makeList(frameEncode_, row(kDurations[i]));
     }
 
     // Decode: the rules grid, the selected entry's tones and the reset time.
@@ -115,16 +114,21 @@ frm_2tone::frm_2tone(RadioDocument& doc, QWidget* parent)
 
     frameTones_ = new QGroupBox(frameDecode_);
     frameTones_->setObjectName(QStringLiteral("Frame_Dec_xx"));
-    static constexpr const char* kToneNames[two_tone::kTones][2] = {
-        {"Label_A_tone", "Text_A"}, {"Label_B_tone", "Text_B"}, {"Label_C_tone", "Text_C"}, {"Label_D_Tone", "Text_D"}};
-    for (int k = 0; k < two_tone::kTones; ++k) {
-        toneLabels_[size_t(k)] = ui::makeLabel(frameTones_, QString::fromLatin1(kToneNames[k][0]));
-        tones_[size_t(k)] = ui::makeField(frameTones_, QString::fromLatin1(kToneNames[k][1]));
+    // The tone fields are the receive columns that are no grid column, laid
+    // out in their order; each shows and stores through its column row.
+    int k = 0;
+    for (const signalling::EntryColumn& c : two_tone::kReceiveColumns) {
+        if (c.column >= 0 || k >= two_tone::kTones)
+            continue;
+        toneLabels_[size_t(k)] = ui::makeLabel(frameTones_, QString::fromLatin1(c.cell.labelControl));
+        toneColumns_[size_t(k)] = &c;
+        tones_[size_t(k)] = ui::makeField(frameTones_, QString::fromLatin1(c.cell.control));
         KeyRule::install(tones_[size_t(k)], kToneKeys);
         onLeavingField(tones_[size_t(k)], [this, k] { commitTone(k); });
+        ++k;
     }
-    resetLabel_ = ui::makeLabel(frameDecode_, QStringLiteral("Label_Reset"));
-    resetTime_ = makeList(frameDecode_, "Combo_Dec_Res_Time", two_tone::reset_time_entries(), Layout::resetTime);
+    resetLabel_ = makeLabel(frameDecode_, row("Combo_Dec_Res_Time"));
+    resetTime_ = makeList(frameDecode_, row("Combo_Dec_Res_Time"));
 
     for (int n = 0; n < two_tone::kEntries; ++n) {
         encodeGrid_->setText(n, 0, QString::number(n + 1));
@@ -136,10 +140,26 @@ frm_2tone::frm_2tone(RadioDocument& doc, QWidget* parent)
 
 frm_2tone::~frm_2tone() = default;
 
-QComboBox* frm_2tone::makeList(QWidget* parent, const char* name, const QStringList& entries, field::List8 f)
+const Setting& frm_2tone::row(const char* control)
 {
-    return frame::storedList(parent, QString::fromLatin1(name), entries, two_tone::kRegion, f,
-                             [this](const RadioDocument::Change& change) { edit(change); });
+    const Setting* s = two_tone::setting_of(QString::fromLatin1(control));
+    Q_ASSERT(s);
+    return *s;
+}
+
+QComboBox* frm_2tone::makeList(QWidget* parent, const Setting& s)
+{
+    QComboBox* combo = frame::storedList(parent, QString::fromLatin1(s.control), s.list->entries(), two_tone::kRegion, s.listField(),
+                                         [this](const RadioDocument::Change& change) { edit(change); });
+    lists_.push_back({combo, &s});
+    return combo;
+}
+
+QLabel* frm_2tone::makeLabel(QWidget* parent, const Setting& s)
+{
+    QLabel* label = ui::makeLabel(parent, QString::fromLatin1(s.labelControl));
+    labels_.push_back({label, &s});
+    return label;
 }
 
 // ---------------------------------------------------------------- showing
@@ -155,17 +175,18 @@ void frm_2tone::display()
         for (int c = 1; c < two_tone::kDecodeColumns; ++c)
             decodeGrid_->setText(n - 1, c, two_tone::rule_text(image, n, c));
     }
-    for (int i = 0; i < 3; ++i)
-        ui::select(durations_[size_t(i)], Layout::duration(i).get(r));
-    ui::select(resetTime_, Layout::resetTime.get(r));
+    for (const auto& [combo, s] : lists_)
+        ui::select(combo, s->position(r));
     showTones(selected_);
 }
 
-// The tones of receive entry `entry` (0..14) in the four fields.
+// The tones of receive entry `entry` (0..14) in the four fields, each from
+// its column row.
 void frm_2tone::showTones(int entry)
 {
+    const RecordView r = two_tone::view(image());
     for (int k = 0; k < two_tone::kTones; ++k)
-        ui::showText(tones_[size_t(k)], two_tone::tone_text(image(), entry + 1, k));
+        ui::showText(tones_[size_t(k)], signalling::entry_setting(*toneColumns_[size_t(k)], entry).value(r));
 }
 
 void frm_2tone::selectEntry(int entry)
@@ -183,15 +204,12 @@ void frm_2tone::caption()
     tabs_->setTabText(1, T::kTabDecode);
     frameEncode_->setTitle(T::kFrameEncode);
     frameDecode_->setTitle(T::kFrameDecode);
-    static constexpr Text kDurations[3] = {T::kFirstTone, T::kSecondTone, T::kGap};
-    for (int i = 0; i < 3; ++i)
-        durationLabels_[size_t(i)]->setText(kDurations[i]);
-    static constexpr Text kTones[two_tone::kTones] = {T::kToneA, T::kToneB, T::kToneC, T::kToneD};
+    for (const auto& [label, s] : labels_)
+        label->setText(s->label);
     for (int k = 0; k < two_tone::kTones; ++k)
-        toneLabels_[size_t(k)]->setText(kTones[k]);
-    resetLabel_->setText(T::kReset);
-    encodeGrid_->setHeadings(T::kEncodeHeadings);
-    decodeGrid_->setHeadings(T::kDecodeHeadings);
+        toneLabels_[size_t(k)]->setText(toneColumns_[size_t(k)]->cell.label);
+    encodeGrid_->setHeadings(signalling::grid_headings(two_tone::kEncodeFirstHeading, two_tone::kTransmitColumns, 3));
+    decodeGrid_->setHeadings(signalling::grid_headings(two_tone::kDecodeFirstHeading, two_tone::kReceiveColumns, two_tone::kDecodeColumns));
     frameTones_->setTitle(QLatin1Char(' ') + QString::number(selected_ + 1) + T::kDecodeFrequencies.str());
 }
 
@@ -231,8 +249,10 @@ bool frm_2tone::eventFilter(QObject* watched, QEvent* event)
 void frm_2tone::commitTone(int k)
 {
     QLineEdit* field = tones_[size_t(k)];
-    bool refused = false;
-    edit([&](Image& image) { refused = two_tone::commit_tone(image, selected_ + 1, k, field->text()); });
+    // A refused text stores no tone (FF), as an empty one does.
+    const Setting tone = signalling::entry_setting(*toneColumns_[size_t(k)], selected_);
+    const bool refused = !tone.text->accepts(field->text());
+    edit([&](Image& image) { tone.text->put(two_tone::ref(image), tone.byte, field->text()); });
     if (refused) {
         rangeMessage();
         ui::showText(field, QString());

@@ -7,10 +7,13 @@
 // 2-tone region; the window reads and writes that region on its own.
 
 #include "editors/frame/region_editor.h"
+#include "editors/signalling/entry_column.h"
 #include "editors/signalling/two_tone_codec.h"
 
 #include <array>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QComboBox;
 class QGroupBox;
@@ -43,7 +46,10 @@ private:
     void layOutEncode();
     void layOutDecode();
 
-    QComboBox* makeList(QWidget* parent, const char* name, const QStringList& entries, field::List8 f);
+    // The row of the control named `control` (two_tone_settings.h).
+    static const Setting& row(const char* control);
+    QComboBox* makeList(QWidget* parent, const Setting& s);
+    QLabel* makeLabel(QWidget* parent, const Setting& s);
     void onTab(int index);
     void selectEntry(int entry);
     void showTones(int entry);
@@ -64,8 +70,12 @@ private:
     QGroupBox* frameTones_ = nullptr;
     std::array<QLabel*, two_tone::kTones> toneLabels_{};
     std::array<QLineEdit*, two_tone::kTones> tones_{};
+    std::array<const signalling::EntryColumn*, two_tone::kTones> toneColumns_{};
     QLabel* resetLabel_ = nullptr;
     QComboBox* resetTime_ = nullptr;
+    // The lists and labels of rows, with their rows.
+    std::vector<std::pair<QComboBox*, const Setting*>> lists_;
+    std::vector<std::pair<QLabel*, const Setting*>> labels_;
 
     int selected_ = 0;
 };

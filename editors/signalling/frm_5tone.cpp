@@ -1,6 +1,7 @@
 #include "editors/signalling/frm_5tone.h"
 
 #include "editors/frame/editor_parts.h"
+#include "editors/signalling/five_tone_settings.h"
 #include "editors/signalling/frm_5tone_texts.h"
 #include "editors/signalling/signalling_frame.h"
 #include "editors/signalling/signalling_texts.h"
@@ -75,31 +76,25 @@ frm_5tone::frm_5tone(RadioDocument& doc, QWidget* parent)
     buildEncodeGrid();
     for (int n = 0; n < five_tone::kEntries; ++n)
         encodeGrid_->setText(n, EncNumber, QString::number(n + 1));
-    static constexpr const char* kTimingNames[five_tone::kTimingLists][2] = {
-        {"Label_enc_ys1", "Combo_Enc_ys1"},
-        {"Label_enc_ys2", "Combo_Enc_ys2"},
-        {"Label_enc_ys3", "Combo_enc_ys3"},
-        {"Label_enc_ys4", "Combo_Enc_ys4"},
-    };
+    static constexpr const char* kTimings[five_tone::kTimingLists] = {"Combo_Enc_ys1", "Combo_Enc_ys2", "Combo_enc_ys3", "Combo_Enc_ys4"};
     for (int i = 0; i < five_tone::kTimingLists; ++i) {
-        timingLabels_[size_t(i)] = makeLabel(frameEncode_, QString::fromLatin1(kTimingNames[i][0]));
-        timings_[size_t(i)] = makeList(frameEncode_, QString::fromLatin1(kTimingNames[i][1]), five_tone::timing_entries(),
-                                       Layout::timing(i));
+        timingLabels_[size_t(i)] = rowLabel(frameEncode_, row(kTimings[i]));
+        timings_[size_t(i)] = makeList(frameEncode_, row(kTimings[i]));
     }
-    decodeStdLabel_ = makeLabel(frameEncode_, QStringLiteral("Label_Decode_Std"));
-    decodeStd_ = makeList(frameEncode_, QStringLiteral("Combo_Decode_Std"), names, Layout::decodeStandard);
+    // The decoding standard is stored as its position in the list.
+    const Setting& standard = row("Combo_Decode_Std");
+    decodeStdLabel_ = rowLabel(frameEncode_, standard);
+    decodeStd_ = frame::storedList(frameEncode_, QString::fromLatin1(standard.control), names, five_tone::kRegion,
+                                   field::List8{standard.byte, five_tone::kStandards},
+                                   [this](const RadioDocument::Change& change) { edit(change); });
     callLabel_ = makeLabel(frameEncode_, QStringLiteral("Label_Decode_HJ"));
     dispLabel_ = makeLabel(frameEncode_, QStringLiteral("Label_Decode_Disp"));
     for (int f = 0; f < five_tone::kFrames; ++f) {
-        callFrames_[size_t(f)] = ui::makeCheck(frameEncode_, QStringLiteral("Check_Decode_HJ_%1").arg(f));
-        dispFrames_[size_t(f)] = ui::makeCheck(frameEncode_, QStringLiteral("Check_Decode_Disp_%1").arg(f));
-        connect(callFrames_[size_t(f)], &QCheckBox::clicked, this,
-                [this, f](bool on) { edit([&](Image& image) { Layout::callFrame(f).put(five_tone::ref(image), on); }); });
-        connect(dispFrames_[size_t(f)], &QCheckBox::clicked, this,
-                [this, f](bool on) { edit([&](Image& image) { Layout::displayFrame(f).put(five_tone::ref(image), on); }); });
+        callFrames_[size_t(f)] = makeCheck(frameEncode_, row(QStringLiteral("Check_Decode_HJ_%1").arg(f)));
+        dispFrames_[size_t(f)] = makeCheck(frameEncode_, row(QStringLiteral("Check_Decode_Disp_%1").arg(f)));
     }
-    resetLabel_ = makeLabel(frameEncode_, QStringLiteral("Label_Reset_Time"));
-    resetTime_ = makeList(frameEncode_, QStringLiteral("Combo_Dec_Res_Time"), five_tone::reset_time_entries(), Layout::resetTime);
+    resetLabel_ = rowLabel(frameEncode_, row("Combo_Dec_Res_Time"));
+    resetTime_ = makeList(frameEncode_, row("Combo_Dec_Res_Time"));
 
     // A tab change drops the open cell editors.
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { cancelCellEditing(); });
@@ -193,10 +188,34 @@ void frm_5tone::buildEncodeGrid()
     onLeavingField(encodeCells_->textBox(), [this] { refresh(); });  // Show when it loses the focus
 }
 
-QComboBox* frm_5tone::makeList(QWidget* parent, const QString& name, const QStringList& entries, field::List8 f)
+const Setting& frm_5tone::row(const QString& control)
 {
-    return frame::storedList(parent, name, entries, five_tone::kRegion, f,
-                             [this](const RadioDocument::Change& change) { edit(change); });
+    const Setting* s = five_tone::setting_of(control);
+    Q_ASSERT(s);
+    return *s;
+}
+
+QComboBox* frm_5tone::makeList(QWidget* parent, const Setting& s)
+{
+    QComboBox* combo = frame::storedList(parent, QString::fromLatin1(s.control), s.list->entries(), five_tone::kRegion, s.listField(),
+                                         [this](const RadioDocument::Change& change) { edit(change); });
+    lists_.push_back({combo, &s});
+    return combo;
+}
+
+QLabel* frm_5tone::rowLabel(QWidget* parent, const Setting& s)
+{
+    QLabel* label = makeLabel(parent, QString::fromLatin1(s.labelControl));
+    labels_.push_back({label, &s});
+    return label;
+}
+
+QCheckBox* frm_5tone::makeCheck(QWidget* parent, const Setting& s)
+{
+    QCheckBox* box = ui::makeCheck(parent, QString::fromLatin1(s.control));
+    connect(box, &QCheckBox::clicked, this, [this, row = &s](bool on) { edit([&](Image& image) { row->setOn(five_tone::ref(image), on); }); });
+    checks_.push_back({box, &s});
+    return box;
 }
 
 // ---------------------------------------------------------------- showing
@@ -216,14 +235,11 @@ void frm_5tone::display()
         encodeGrid_->setText(n - 1, EncStandard, five_tone::entry_standard_text(image, n));
     }
     const RecordView r = five_tone::view(image);
-    for (int i = 0; i < five_tone::kTimingLists; ++i)
-        ui::select(timings_[size_t(i)], Layout::timing(i).get(r));
+    for (const auto& [combo, s] : lists_)
+        ui::select(combo, s->position(r));
     ui::select(decodeStd_, Layout::decodeStandard.get(r));
-    ui::select(resetTime_, Layout::resetTime.get(r));
-    for (int f = 0; f < five_tone::kFrames; ++f) {
-        ui::setChecked(callFrames_[size_t(f)], Layout::callFrame(f).get(r));
-        ui::setChecked(dispFrames_[size_t(f)], Layout::displayFrame(f).get(r));
-    }
+    for (const auto& [box, s] : checks_)
+        ui::setChecked(box, s->on(r));
 }
 
 void frm_5tone::showStandard(int s)
@@ -240,20 +256,14 @@ void frm_5tone::caption()
     frameStd_->setTitle(T::kFrameStd);
     stdNameLabel_->setText(T::kStdName);
     frameEncode_->setTitle(T::kFrameEncode);
-    static constexpr Text kTimings[five_tone::kTimingLists] = {T::kDelay1, T::kDelay2, T::kDelay3, T::kFirstDigitExtend};
-    for (int i = 0; i < five_tone::kTimingLists; ++i)
-        timingLabels_[size_t(i)]->setText(kTimings[i]);
-    decodeStdLabel_->setText(T::kDecodeStd);
+    for (const auto& [label, s] : labels_)
+        label->setText(s->label);
     callLabel_->setText(T::kDecodeCall);
     dispLabel_->setText(T::kDecodeDisp);
-    static constexpr Text kFrameTexts[five_tone::kFrames] = {T::kFrame1, T::kFrame2, T::kFrame3};
-    for (int f = 0; f < five_tone::kFrames; ++f) {
-        callFrames_[size_t(f)]->setText(kFrameTexts[f]);
-        dispFrames_[size_t(f)]->setText(kFrameTexts[f]);
-    }
-    resetLabel_->setText(T::kResetTime);
-    stdGrid_->setHeadings(T::kStandardHeadings);
-    encodeGrid_->setHeadings(T::kEncodeHeadings);
+    for (const auto& [box, s] : checks_)
+        box->setText(s->label);
+    stdGrid_->setHeadings(signalling::grid_headings(five_tone::kStandardFirstHeading, five_tone::kStandardColumns, kStdColumns));
+    encodeGrid_->setHeadings(signalling::grid_headings(five_tone::kEncodeFirstHeading, five_tone::kEncodeColumns, kEncodeColumns));
 }
 
 bool frm_5tone::eventFilter(QObject* watched, QEvent* event)

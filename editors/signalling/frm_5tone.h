@@ -10,9 +10,12 @@
 
 #include "editors/frame/region_editor.h"
 #include "editors/signalling/five_tone_codec.h"
+#include "image/setting.h"
 
 #include <array>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -44,7 +47,12 @@ private:
     void layOutStandards(const QRect& r);
     void layOutEncode(const QRect& r);
 
-    QComboBox* makeList(QWidget* parent, const QString& name, const QStringList& entries, field::List8 f);
+    // The row of the control named `control` (five_tone_settings.h).
+    static const Setting& row(const QString& control);
+    static const Setting& row(const char* control) { return row(QString::fromLatin1(control)); }
+    QComboBox* makeList(QWidget* parent, const Setting& s);
+    QLabel* rowLabel(QWidget* parent, const Setting& s);
+    QCheckBox* makeCheck(QWidget* parent, const Setting& s);
     void showStandard(int s);
     void buildStandardsGrid();
     void buildEncodeGrid();
@@ -71,6 +79,10 @@ private:
     std::array<QCheckBox*, five_tone::kFrames> dispFrames_{};
     QLabel* resetLabel_ = nullptr;
     QComboBox* resetTime_ = nullptr;
+    // The lists, check boxes and labels of rows, with their rows.
+    std::vector<std::pair<QComboBox*, const Setting*>> lists_;
+    std::vector<std::pair<QCheckBox*, const Setting*>> checks_;
+    std::vector<std::pair<QLabel*, const Setting*>> labels_;
 };
 
 }  // namespace vx

@@ -1,6 +1,7 @@
 #include "editors/signalling/frm_dtmf.h"
 
 #include "editors/frame/editor_parts.h"
+#include "editors/signalling/dtmf_settings.h"
 #include "editors/signalling/frm_dtmf_texts.h"
 #include "editors/signalling/signalling_frame.h"
 #include "ui/controls.h"
@@ -21,8 +22,6 @@
 namespace vx {
 
 namespace T = dtmf_texts;
-using dtmf::Identity;
-using dtmf::Layout;
 
 namespace {
 
@@ -57,6 +56,20 @@ frm_dtmf::frm_dtmf(RadioDocument& doc, QWidget* parent)
     auto label = [](QWidget* parent, const QString& name, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
         return ui::makeLabel(parent, name, align);
     };
+    // The label of a row, captioned from it.
+    auto rowLabel = [this](QWidget* parent, const char* control, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+        const Setting& s = row(control);
+        QLabel* l = ui::makeLabel(parent, QString::fromLatin1(s.labelControl), align);
+        labels_.push_back({l, &s});
+        return l;
+    };
+    auto check = [this](QWidget* parent, const Setting& s) {
+        QCheckBox* box = ui::makeCheck(parent, QString::fromLatin1(s.control));
+        checks_.push_back({box, &s});
+        connect(box, &QCheckBox::clicked, this,
+                [this, row = &s](bool on) { edit([&](Image& image) { row->setOn(dtmf::ref(image), on); }); });
+        return box;
+    };
 
     // Transmit codes.
     frameEncode_ = frame("Frame_Encode");
@@ -65,66 +78,48 @@ frm_dtmf::frm_dtmf(RadioDocument& doc, QWidget* parent)
     for (int i = 0; i < dtmf::kTxCodes; ++i) {
         numbers_[size_t(i)] = label(frameEncode_, QStringLiteral("Label_xh_%1").arg(i), Qt::AlignCenter);
         numbers_[size_t(i)]->setText(QString::number(i + 1));
-        txCodes_[size_t(i)] = makeCodeField(frameEncode_, QStringLiteral("Text_tx_Encode_%1").arg(i),
-                                            [n = i + 1](Image& image, QStringView t) { dtmf::set_tx_code(image, n, t); });
+        txCodes_[size_t(i)] = makeCodeField(frameEncode_, row(QStringLiteral("Text_tx_Encode_%1").arg(i)));
     }
-    labelOnTime_ = label(frameEncode_, QStringLiteral("Label_dtmf_ontime"));
-    labelOffTime_ = label(frameEncode_, QStringLiteral("Label_dtmf_offtime"));
-    onTime_ = makeList(frameEncode_, "Combo_Enc_ys1", dtmf::on_off_time_entries(), Layout::onTime);
-    offTime_ = makeList(frameEncode_, "Combo_Enc_ys2", dtmf::on_off_time_entries(), Layout::offTime);
+    labelOnTime_ = rowLabel(frameEncode_, "Combo_Enc_ys1");
+    labelOffTime_ = rowLabel(frameEncode_, "Combo_Enc_ys2");
+    onTime_ = makeList(frameEncode_, row("Combo_Enc_ys1"));
+    offTime_ = makeList(frameEncode_, row("Combo_Enc_ys2"));
 
     // Decode codes and timings.
     frameDecode_ = frame("Frame_Decode");
-    static constexpr const char* kDecodeNames[dtmf::kDecodeCodes][2] = {
-        {"Label_xc", "Text_XC"}, {"Label_jt", "Text_JT"}, {"Label_bj", "Text_BJ"},
-        {"Label_yy", "Text_YY"}, {"Label_yb", "Text_YB"}, {"Label_kj", "Text_KJ"},
-    };
+    static constexpr const char* kDecodeFields[dtmf::kDecodeCodes] = {"Text_XC", "Text_JT", "Text_BJ", "Text_YY", "Text_YB", "Text_KJ"};
     for (int k = 0; k < dtmf::kDecodeCodes; ++k) {
-        decodes_[size_t(k)].label = label(frameDecode_, QString::fromLatin1(kDecodeNames[k][0]));
-        decodes_[size_t(k)].edit = makeCodeField(frameDecode_, QString::fromLatin1(kDecodeNames[k][1]),
-                                                 [k](Image& image, QStringView t) { dtmf::set_decode(image, k, t); });
+        decodes_[size_t(k)].label = rowLabel(frameDecode_, kDecodeFields[k]);
+        decodes_[size_t(k)].edit = makeCodeField(frameDecode_, row(kDecodeFields[k]));
     }
-    labelGroup_ = label(frameDecode_, QStringLiteral("Label_Group_code"));
-    labelSpace_ = label(frameDecode_, QStringLiteral("Label_Dec_Space_Code"));
-    labelDelay_ = label(frameDecode_, QStringLiteral("Label_Rece_End_ProcDelay"));
-    labelReset_ = label(frameDecode_, QStringLiteral("Label_Reset_Time"));
-    groupCall_ = makeCharacterList(frameDecode_, "Combo_Dec_qh", dtmf::set_group_call);
-    separator_ = makeCharacterList(frameDecode_, "Combo_Dec_Space_Code", dtmf::set_separator);
-    decodeDelay_ = makeList(frameDecode_, "Combo_Dec_Proc_Ys", dtmf::decode_delay_entries(), Layout::decodeDelay);
-    resetTime_ = makeList(frameDecode_, "Combo_Dec_Res_Time", dtmf::reset_time_entries(), Layout::resetTime);
+    labelGroup_ = rowLabel(frameDecode_, "Combo_Dec_qh");
+    labelSpace_ = rowLabel(frameDecode_, "Combo_Dec_Space_Code");
+    labelDelay_ = rowLabel(frameDecode_, "Combo_Dec_Proc_Ys");
+    labelReset_ = rowLabel(frameDecode_, "Combo_Dec_Res_Time");
+    groupCall_ = makeCharacterList(frameDecode_, row("Combo_Dec_qh"));
+    separator_ = makeCharacterList(frameDecode_, row("Combo_Dec_Space_Code"));
+    decodeDelay_ = makeList(frameDecode_, row("Combo_Dec_Proc_Ys"));
+    resetTime_ = makeList(frameDecode_, row("Combo_Dec_Res_Time"));
 
     // Control identities and their rights.
     frameCtrl_ = frame("Frame_Ctrl");
-    control_ = ui::makeCheck(frameCtrl_, QStringLiteral("Check_Ctrl_En"));
-    connect(control_, &QCheckBox::clicked, this, [this](bool on) {
-        edit([on](Image& image) { dtmf::set_control(image, on); });
-        applyEnabling(on);
-    });
+    control_ = check(frameCtrl_, row("Check_Ctrl_En"));
+    connect(control_, &QCheckBox::clicked, this, &frm_dtmf::applyEnabling);
     heading1_ = label(frameCtrl_, QStringLiteral("Label_xcjtyyybkj_1"));
     heading2_ = label(frameCtrl_, QStringLiteral("Label_xcjtyyybkj_2"));
-    master_.label = label(frameCtrl_, QStringLiteral("Label_PID"), Qt::AlignCenter);
-    vice_.label = label(frameCtrl_, QStringLiteral("Label_SID"), Qt::AlignCenter);
-    master_.edit = makeCodeField(frameCtrl_, QStringLiteral("Text_MID"),
-                                 [](Image& image, QStringView t) { dtmf::set_identity(image, Identity::Master, t); });
-    vice_.edit = makeCodeField(frameCtrl_, QStringLiteral("Text_SID"),
-                               [](Image& image, QStringView t) { dtmf::set_identity(image, Identity::Vice, t); });
+    master_.label = rowLabel(frameCtrl_, "Text_MID", Qt::AlignCenter);
+    vice_.label = rowLabel(frameCtrl_, "Text_SID", Qt::AlignCenter);
+    master_.edit = makeCodeField(frameCtrl_, row("Text_MID"));
+    vice_.edit = makeCodeField(frameCtrl_, row("Text_SID"));
     for (int bit = 0; bit < dtmf::kRightsBoxes; ++bit) {
-        masterRights_[size_t(bit)] = ui::makeCheck(frameCtrl_, QStringLiteral("Check_M_%1").arg(bit));
-        viceRights_[size_t(bit)] = ui::makeCheck(frameCtrl_, QStringLiteral("Check_S_%1").arg(bit));
-        connect(masterRights_[size_t(bit)], &QCheckBox::clicked, this,
-                [this, bit](bool on) { edit([&](Image& image) { dtmf::set_right(image, Identity::Master, bit, on); }); });
-        connect(viceRights_[size_t(bit)], &QCheckBox::clicked, this,
-                [this, bit](bool on) { edit([&](Image& image) { dtmf::set_right(image, Identity::Vice, bit, on); }); });
+        masterRights_[size_t(bit)] = check(frameCtrl_, row(QStringLiteral("Check_M_%1").arg(bit)));
+        viceRights_[size_t(bit)] = check(frameCtrl_, row(QStringLiteral("Check_S_%1").arg(bit)));
     }
 
     // What the radio may do.
     frameState_ = frame("Frame_State");
-    rxDisable_ = ui::makeCheck(frameState_, QStringLiteral("Check_RX"));
-    txDisable_ = ui::makeCheck(frameState_, QStringLiteral("Check_Tx"));
-    connect(rxDisable_, &QCheckBox::clicked, this,
-            [this](bool on) { edit([&](Image& image) { dtmf::set_disabled(image, dtmf::Disable::Receive, on); }); });
-    connect(txDisable_, &QCheckBox::clicked, this,
-            [this](bool on) { edit([&](Image& image) { dtmf::set_disabled(image, dtmf::Disable::Transmit, on); }); });
+    rxDisable_ = check(frameState_, row("Check_RX"));
+    txDisable_ = check(frameState_, row("Check_Tx"));
 
     caption();
 }
@@ -133,39 +128,49 @@ frm_dtmf::~frm_dtmf() = default;
 
 // ---------------------------------------------------------------- controls
 
-QLineEdit* frm_dtmf::makeCodeField(QWidget* parent, const QString& name, std::function<void(Image&, QStringView)> store)
+const Setting& frm_dtmf::row(const QString& control)
 {
-    QLineEdit* edit = ui::makeField(parent, name);
+    const Setting* s = dtmf::setting_of(control);
+    Q_ASSERT(s);
+    return *s;
+}
+
+QLineEdit* frm_dtmf::makeCodeField(QWidget* parent, const Setting& s)
+{
+    QLineEdit* edit = ui::makeField(parent, QString::fromLatin1(s.control));
     KeyRule::install(edit, kCodeKeys);
     onLeavingField(edit, [this] { refresh(); });  // Show when it loses the focus
-    codeFields_.push_back({edit, std::move(store)});
+    codeFields_.push_back({edit, &s});
     const size_t index = codeFields_.size() - 1;
     connect(edit, &QLineEdit::textEdited, this, [this, index](const QString& text) { codeEdited(codeFields_[index], text); });
     return edit;
 }
 
-QComboBox* frm_dtmf::makeList(QWidget* parent, const char* name, const QStringList& entries, field::List8 f)
+QComboBox* frm_dtmf::makeList(QWidget* parent, const Setting& s)
 {
-    return frame::storedList(parent, QString::fromLatin1(name), entries, dtmf::kRegion, f,
-                             [this](const RadioDocument::Change& change) { edit(change); });
+    QComboBox* combo = frame::storedList(parent, QString::fromLatin1(s.control), s.list->entries(), dtmf::kRegion, s.listField(),
+                                         [this](const RadioDocument::Change& change) { edit(change); });
+    lists_.push_back({combo, &s});
+    return combo;
 }
 
 // The group-call and separator lists show the stored character, in the list
 // or not; a choice stores the chosen character's digit code.
-QComboBox* frm_dtmf::makeCharacterList(QWidget* parent, const char* name, void (*store)(Image&, char32_t))
+QComboBox* frm_dtmf::makeCharacterList(QWidget* parent, const Setting& s)
 {
     auto* combo = new QComboBox(parent);
-    combo->setObjectName(QString::fromLatin1(name));
+    combo->setObjectName(QString::fromLatin1(s.control));
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
     combo->addItems(dtmf::group_call_entries());
     discardTyping(combo);  // after setEditable: its field takes no typing either
-    connect(combo, &QComboBox::activated, this, [this, combo, store](int position) {
+    connect(combo, &QComboBox::activated, this, [this, combo, row = &s](int position) {
         const QString text = combo->itemText(position);
         if (!text.isEmpty())
-            edit([&](Image& image) { store(image, text.at(0).unicode()); });
+            edit([&](Image& image) { row->text->put(dtmf::ref(image), row->byte, text); });
     });
+    characters_.push_back({combo, &s});
     return combo;
 }
 
@@ -173,7 +178,7 @@ QComboBox* frm_dtmf::makeCharacterList(QWidget* parent, const char* name, void (
 // keeps pasted text within what the row holds.
 void frm_dtmf::codeEdited(const CodeField& field, const QString& text)
 {
-    edit([&](Image& image) { field.store(image, text); });
+    edit([&](Image& image) { field.row->text->put(dtmf::ref(image), field.row->byte, text); });
 }
 
 void frm_dtmf::applyEnabling(bool on)
@@ -191,55 +196,35 @@ void frm_dtmf::applyEnabling(bool on)
 
 void frm_dtmf::display()
 {
-    const dtmf::Settings s = dtmf::decode(image());
-    for (int i = 0; i < dtmf::kTxCodes; ++i)
-        ui::showText(txCodes_[size_t(i)], s.txCodes[size_t(i)]);
-    for (int k = 0; k < dtmf::kDecodeCodes; ++k)
-        ui::showText(decodes_[size_t(k)].edit, s.decodes[size_t(k)]);
-    ui::showText(master_.edit, s.master);
-    ui::showText(vice_.edit, s.vice);
-    ui::select(onTime_, s.onTime);
-    ui::select(offTime_, s.offTime);
-    ui::select(decodeDelay_, s.decodeDelay);
-    ui::select(resetTime_, s.resetTime);
-    ui::showListText(groupCall_, s.groupCall);
-    ui::showListText(separator_, s.separator);
-    ui::setChecked(control_, s.control);
-    for (int bit = 0; bit < dtmf::kRightsBoxes; ++bit) {
-        ui::setChecked(masterRights_[size_t(bit)], s.masterRights & (1u << bit));
-        ui::setChecked(viceRights_[size_t(bit)], s.viceRights & (1u << bit));
-    }
-    ui::setChecked(rxDisable_, s.rxDisabled);
-    ui::setChecked(txDisable_, s.txDisabled);
-    applyEnabling(s.control);
+    const RecordView r = dtmf::view(image());
+    for (const CodeField& f : codeFields_)
+        ui::showText(f.edit, f.row->value(r));
+    for (const auto& [combo, s] : lists_)
+        ui::select(combo, s->position(r));
+    for (const auto& [combo, s] : characters_)
+        ui::showListText(combo, s->value(r));
+    for (const auto& [box, s] : checks_)
+        ui::setChecked(box, s->on(r));
+    applyEnabling(row("Check_Ctrl_En").on(r));
 }
 
+// The rights boxes have no caption of their own: the headings above them
+// name them.
 void frm_dtmf::caption()
 {
     RegionEditor::caption();
     frameEncode_->setTitle(T::kFrameEncode);
     labelNumber_->setText(T::kEncodeNumber);
     labelCode_->setText(T::kEncodeCode);
-    labelOnTime_->setText(T::kOnTime);
-    labelOffTime_->setText(T::kOffTime);
     frameDecode_->setTitle(T::kFrameDecode);
-    static constexpr Text kDecodeLabels[dtmf::kDecodeCodes] = {T::kInspection, T::kMonitor, T::kAlarm,
-                                                              T::kStun,       T::kKill,    T::kRevive};
-    for (int k = 0; k < dtmf::kDecodeCodes; ++k)
-        decodes_[size_t(k)].label->setText(kDecodeLabels[k]);
-    labelGroup_->setText(T::kGroupCode);
-    labelSpace_->setText(T::kSpaceCode);
-    labelDelay_->setText(T::kProcDelay);
-    labelReset_->setText(T::kResetTime);
     frameCtrl_->setTitle(T::kFrameCtrl);
-    control_->setText(T::kControlEnable);
     heading1_->setText(T::kRightsHeading1);
     heading2_->setText(T::kRightsHeading2);
-    master_.label->setText(T::kMasterId);
-    vice_.label->setText(T::kViceId);
     frameState_->setTitle(T::kFrameState);
-    rxDisable_->setText(T::kRxDisable);
-    txDisable_->setText(T::kTxDisable);
+    for (const auto& [label, s] : labels_)
+        label->setText(s->label);
+    for (QCheckBox* box : {control_, rxDisable_, txDisable_})
+        box->setText(row(box->objectName()).label);
 }
 
 // ---------------------------------------------------------------- layout

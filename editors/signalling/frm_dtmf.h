@@ -9,9 +9,10 @@
 
 #include "editors/signalling/dtmf_codec.h"
 #include "editors/frame/region_editor.h"
+#include "image/setting.h"
 
 #include <array>
-#include <functional>
+#include <utility>
 #include <optional>
 #include <vector>
 
@@ -30,10 +31,10 @@ public:
     ~frm_dtmf() override;
 
 private:
-    // A code field and what it stores into.
+    // A code field and its row.
     struct CodeField {
         QLineEdit* edit = nullptr;
-        std::function<void(Image&, QStringView)> store;
+        const Setting* row = nullptr;
     };
     struct LabelledEdit {
         QLabel* label = nullptr;
@@ -47,9 +48,12 @@ private:
     void caption() override;
     void layOutContent(const QRect& area) override;
 
-    QLineEdit* makeCodeField(QWidget* parent, const QString& name, std::function<void(Image&, QStringView)> store);
-    QComboBox* makeList(QWidget* parent, const char* name, const QStringList& entries, field::List8 f);
-    QComboBox* makeCharacterList(QWidget* parent, const char* name, void (*store)(Image&, char32_t));
+    // The row of the control named `control` (dtmf_settings.h).
+    static const Setting& row(const QString& control);
+    static const Setting& row(const char* control) { return row(QString::fromLatin1(control)); }
+    QLineEdit* makeCodeField(QWidget* parent, const Setting& s);
+    QComboBox* makeList(QWidget* parent, const Setting& s);
+    QComboBox* makeCharacterList(QWidget* parent, const Setting& s);
     void codeEdited(const CodeField& field, const QString& text);
     void applyEnabling(bool on);
     void layOutEncode(const QRect& r);
@@ -91,7 +95,12 @@ private:
     QCheckBox* rxDisable_ = nullptr;
     QCheckBox* txDisable_ = nullptr;
 
+    // Every control of a row, with its row: filled and captioned from it.
     std::vector<CodeField> codeFields_;
+    std::vector<std::pair<QComboBox*, const Setting*>> lists_;
+    std::vector<std::pair<QComboBox*, const Setting*>> characters_;
+    std::vector<std::pair<QCheckBox*, const Setting*>> checks_;
+    std::vector<std::pair<QLabel*, const Setting*>> labels_;
 };
 
 }  // namespace vx

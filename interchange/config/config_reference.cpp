@@ -55,30 +55,44 @@ QString reference()
         QStringLiteral("a map of the 5-tone window's settings, the grid cells by standard or entry and column heading (the "
                        "constant frequency tables are not settings)"),
     };
-    // Keys that differ only in an entry number are one row: "Code N" with
-    // the numbers it takes.
-    static const QRegularExpression number(QStringLiteral("\\b(\\d+)\\b"));
+    // Keys that differ only in an entry number are one row: "code_N" with
+    // the numbers it takes. A number stands between spaces or underscores.
+    static const QRegularExpression number(QStringLiteral("(?<![^ _])(\\d+)(?![^ _])"));
+    const auto patternOf = [](const QString& key, const QString& n) {
+        if (n.isEmpty())
+            return key;
+        const QRegularExpression at(QStringLiteral("(?<![^ _])%1(?![^ _])").arg(n));
+        const QRegularExpressionMatch m = at.match(key);
+        return m.hasMatch() ? QString(key).replace(m.capturedStart(), m.capturedLength(), QStringLiteral("N")) : key;
+    };
     for (size_t i = 0; i < mapSections().size(); ++i) {
         const MapSection& section = mapSections()[i];
         out += QStringLiteral("\n**%1**: %2:\n\n| key | values |\n|---|---|\n").arg(section.name, intro[i]);
         struct Row {
-            QString key, pattern, values, oldKey;
+            QString key, pattern, values, oldKey, oldPattern;
             QList<int> numbers;
         };
         std::vector<Row> rows;
         for (const Key& k : section.keys) {
             const QRegularExpressionMatch m = number.match(k.key);
-            const QString pattern = m.hasMatch() ? QString(k.key).replace(m.capturedStart(), m.capturedLength(), QStringLiteral("N")) : k.key;
-            auto it = std::ranges::find_if(rows, [&](const Row& r) { return m.hasMatch() && r.pattern == pattern && r.values == k.values; });
+            const QString n = m.hasMatch() ? m.captured(1) : QString();
+            const QString pattern = patternOf(k.key, n);
+            const QString oldPattern = patternOf(k.oldKey, n);
+            auto it = std::ranges::find_if(rows, [&](const Row& r) {
+                return m.hasMatch() && r.pattern == pattern && r.values == k.values && r.oldPattern == oldPattern;
+            });
             if (it == rows.end()) {
-                rows.push_back({k.key, pattern, k.values, k.oldKey, {}});
+                rows.push_back({k.key, pattern, k.values, k.oldKey, oldPattern, {}});
                 it = rows.end() - 1;
             }
             if (m.hasMatch())
-                it->numbers << m.captured(1).toInt();
+                it->numbers << n.toInt();
         }
         for (const Row& r : rows) {
-            if (r.numbers.size() > 1)
+            if (r.numbers.size() > 1 && !r.oldKey.isEmpty())
+                out += QStringLiteral("| `%1` (N = %2-%3, earlier `%4`) | %5 |\n")
+                           .arg(r.pattern).arg(r.numbers.first()).arg(r.numbers.last()).arg(r.oldPattern, r.values);
+            else if (r.numbers.size() > 1)
                 out += QStringLiteral("| `%1` (N = %2-%3) | %4 |\n").arg(r.pattern).arg(r.numbers.first()).arg(r.numbers.last()).arg(r.values);
             else if (!r.oldKey.isEmpty())
                 out += QStringLiteral("| `%1` (earlier `%2`) | %3 |\n").arg(r.key, r.oldKey, r.values);

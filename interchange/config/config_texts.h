@@ -39,6 +39,9 @@ inline constexpr Text receiveFirst{"信道 %1 是空的：请先给出其接收�
 // ---------------------------------------------------------------- values
 // Channels, FM presets, options and the VFO panels.
 
-// The DTMF, 2-tone and 5-tone settings.
+// The DTMF, 2-tone and 5-tone settings: %1 the value, %2 what the setting
+// takes.
+inline constexpr Text signallingNotOneOf{"\"%1\" 不是以下取值之一：%2", "\"%1\" is not one of %2"};
+inline constexpr Text signallingNotValue{"\"%1\" 不可取；可取：%2", "\"%1\" is not %2"};
 
 }  // namespace vx::config::text

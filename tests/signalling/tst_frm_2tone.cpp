@@ -2,9 +2,11 @@
 // headings in both languages, the tab strip, transmit cells, receive rules,
 // the tone fields, the lists, Default, and opening on bad images.
 #include "editor_window.h"
+#include "setting_rows.h"
 #include "test_document.h"
 
 #include "editors/signalling/frm_2tone.h"
+#include "editors/signalling/two_tone_settings.h"
 
 #include <QGroupBox>
 #include <QTabWidget>
@@ -310,6 +312,57 @@ private slots:
         t.w->refresh();
         QVERIFY(testImage() == expected);
         QVERIFY(t.prompts.all.isEmpty());
+    }
+
+    // Every row is its control and every column its grid column or tone
+    // field: labels and headings are the rows' labels, lists hold the rows'
+    // entries and Default lays the rows' defaults, every cell and field
+    // shows its entry's value, and the bytes lie in the region.
+    void everyRowIsItsControl_data()
+    {
+        QTest::addColumn<bool>("inChinese");
+        QTest::newRow("English") << false;
+        QTest::newRow("Chinese") << true;
+    }
+    void everyRowIsItsControl()
+    {
+        QFETCH(bool, inChinese);
+        TwoToneWindow t({.prepare = [] { testImage().fillRows(720, 767, 0x00); }, .chinese = inChinese});
+        t.clickButton("Command_def");
+        const RecordView r = two_tone::view(testImage());
+        const int regionBytes = two_tone::kRegion.count() * 16;
+        RowKeys keys;
+        HeldBytes bytes;
+        for (const Setting& s : two_tone::kSettings) {
+            keys.add(s);
+            bytes.add(s, 1);
+            QCOMPARE(s.kind, SettingKind::List);
+            QVERIFY2(s.byte >= 0 && s.byte < regionBytes, s.key);
+            QComboBox* combo = t.combo(s.control);
+            QCOMPARE(combo->count(), s.list->count());
+            QCOMPARE(combo->itemText(combo->count() - 1), s.list->entries(inChinese).last());
+            QVERIFY2(s.fallback >= 0 && s.fallback < s.list->count(), s.key);
+            QCOMPARE(s.position(r), s.fallback);
+            QCOMPARE(combo->currentIndex(), s.fallback);
+            QCOMPARE(t.find<QLabel>(s.labelControl)->text(), s.label.in(inChinese));
+        }
+        checkColumns(t, two_tone::kTransmitColumns, r, regionBytes, inChinese);
+        checkColumns(t, two_tone::kReceiveColumns, r, regionBytes, inChinese);
+        keys.add(two_tone::kTransmitColumns);
+        keys.add(two_tone::kReceiveColumns);
+        checkKeys(keys);
+        // A frequency is a word; a tone's period count lies eight bytes on.
+        for (const signalling::EntryColumn& c : two_tone::kTransmitColumns)
+            bytes.add(c.cell, 2);
+        for (const signalling::EntryColumn& c : two_tone::kReceiveColumns) {
+            bytes.add(c.cell, c.column >= 0 ? 1 : 2);
+            if (c.column < 0) {
+                Setting periods = c.cell;
+                periods.byte += 8;
+                bytes.add(periods, 2);
+            }
+        }
+        bytes.check();
     }
 };
 

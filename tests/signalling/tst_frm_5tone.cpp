@@ -2,8 +2,10 @@
 // headings in both languages, the standards grid and tone table, transmit
 // frames and standards, the settings, Default, and opening on bad images.
 #include "editor_window.h"
+#include "setting_rows.h"
 #include "test_document.h"
 
+#include "editors/signalling/five_tone_settings.h"
 #include "editors/signalling/frm_5tone.h"
 
 #include <QGroupBox>
@@ -285,6 +287,63 @@ private slots:
         t.w->refresh();
         QVERIFY(testImage() == expected);
         QVERIFY(t.prompts.all.isEmpty());
+    }
+
+    // Every row is its control and every column its grid column: labels,
+    // box texts and headings are the rows' labels, lists hold the rows'
+    // entries and Default lays the rows' defaults, every control and cell
+    // shows its value, and the bytes lie in the region.
+    void everyRowIsItsControl_data()
+    {
+        QTest::addColumn<bool>("inChinese");
+        QTest::newRow("English") << false;
+        QTest::newRow("Chinese") << true;
+    }
+    void everyRowIsItsControl()
+    {
+        QFETCH(bool, inChinese);
+        FiveToneWindow t({.prepare = [] { testImage().fillRows(576, 607, 0x00); }, .chinese = inChinese});
+        t.clickButton("Command_def");
+        const RecordView r = five_tone::view(testImage());
+        const int regionBytes = five_tone::kRegion.count() * 16;
+        RowKeys keys;
+        HeldBytes bytes;
+        for (const Setting& s : five_tone::kSettings) {
+            keys.add(s);
+            bytes.add(s, 1);
+            QVERIFY2(s.byte >= 0 && s.byte < regionBytes, s.key);
+            switch (s.kind) {
+            case SettingKind::List: {
+                QComboBox* combo = t.combo(s.control);
+                QCOMPARE(combo->count(), s.list->count());
+                QCOMPARE(combo->itemText(combo->count() - 1), s.list->entries(inChinese).last());
+                QVERIFY2(s.fallback >= 0 && s.fallback < s.list->count(), s.key);
+                QCOMPARE(s.position(r), s.fallback);
+                QCOMPARE(combo->currentIndex(), s.fallback);
+                break;
+            }
+            case SettingKind::OnOff:
+                QCOMPARE(t.check(s.control)->text(), s.label.in(inChinese));
+                QCOMPARE(t.check(s.control)->isChecked(), s.on(r));
+                break;
+            case SettingKind::Text:
+                QVERIFY2(s.text, s.key);
+                QCOMPARE(t.combo(s.control)->currentText(), s.value(r));
+                break;
+            }
+            if (s.labelControl)
+                QCOMPARE(t.find<QLabel>(s.labelControl)->text(), s.label.in(inChinese));
+        }
+        checkColumns(t, five_tone::kStandardColumns, r, regionBytes, inChinese);
+        checkColumns(t, five_tone::kEncodeColumns, r, regionBytes, inChinese);
+        keys.add(five_tone::kStandardColumns);
+        keys.add(five_tone::kEncodeColumns);
+        checkKeys(keys);
+        for (const signalling::EntryColumn& c : five_tone::kStandardColumns)
+            bytes.add(c.cell, 1);
+        for (const signalling::EntryColumn& c : five_tone::kEncodeColumns)
+            bytes.add(c.cell, c.cell.text == &five_tone::kFrameText ? five_tone::kFrameDigits : 1);
+        bytes.check();
     }
 };
 

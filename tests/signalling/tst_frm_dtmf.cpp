@@ -3,8 +3,10 @@
 // field, the lists, the identity control and rights boxes, Default, and
 // opening on bad images.
 #include "editor_window.h"
+#include "setting_rows.h"
 #include "test_document.h"
 
+#include "editors/signalling/dtmf_settings.h"
 #include "editors/signalling/frm_dtmf.h"
 #include "image/dtmf.h"
 
@@ -278,6 +280,65 @@ private slots:
         for (int r = 656; r <= 687; ++r)
             QCOMPARE(rowHex(testImage(), r), rowHex(expected, r));
         QVERIFY(d.prompts.all.isEmpty());
+    }
+
+    // Every row is its control: the control exists, its label (a check box's
+    // own text) shows the row's label, a list holds the row's entries and
+    // Default lays the row's default, every control shows its row's value,
+    // and the bytes lie in the region. The rights boxes are captioned by the
+    // headings above them.
+    void everyRowIsItsControl_data()
+    {
+        QTest::addColumn<bool>("inChinese");
+        QTest::newRow("English") << false;
+        QTest::newRow("Chinese") << true;
+    }
+    void everyRowIsItsControl()
+    {
+        QFETCH(bool, inChinese);
+        DtmfWindow d({.prepare = [] { testImage().fillRows(656, 687, 0x00); }, .chinese = inChinese});
+        d.clickButton("Command_def");
+        const RecordView r = dtmf::view(testImage());
+        RowKeys keys;
+        HeldBytes bytes;
+        QSet<QString> controls;
+        for (const Setting& s : dtmf::kSettings) {
+            keys.add(s);
+            QVERIFY2(!controls.contains(QLatin1String(s.control)), s.control);
+            controls << QLatin1String(s.control);
+            const int held = heldBytes(s, s.text == &dtmf::kCodeText ? dtmf::kCodeLength : 1);
+            bytes.add(s, held);
+            QVERIFY2(s.byte >= 0 && s.byte + held <= dtmf::kRegion.count() * 16, s.key);
+            switch (s.kind) {
+            case SettingKind::List: {
+                QComboBox* combo = d.combo(s.control);
+                QCOMPARE(combo->count(), s.list->count());
+                QCOMPARE(combo->itemText(combo->count() - 1), s.list->entries(inChinese).last());
+                QVERIFY2(s.fallback >= 0 && s.fallback < s.list->count(), s.key);
+                QCOMPARE(s.position(r), s.fallback);
+                QCOMPARE(combo->currentIndex(), s.fallback);
+                break;
+            }
+            case SettingKind::OnOff: {
+                const bool right = QByteArray(s.control).startsWith("Check_M_") || QByteArray(s.control).startsWith("Check_S_");
+                QCOMPARE(d.check(s.control)->text(), right ? QString() : s.label.in(inChinese));
+                QCOMPARE(d.check(s.control)->isChecked(), s.on(r));
+                QVERIFY2(s.bit < 8, s.key);
+                break;
+            }
+            case SettingKind::Text:
+                QVERIFY2(s.text, s.key);
+                if (auto* field = d.w->findChild<QLineEdit*>(s.control))  // a code field; else a character list
+                    QCOMPARE(field->text(), s.value(r));
+                else
+                    QCOMPARE(d.combo(s.control)->currentText(), s.value(r));
+                break;
+            }
+            if (s.labelControl)
+                QCOMPARE(d.find<QLabel>(s.labelControl)->text(), s.label.in(inChinese));
+        }
+        checkKeys(keys);
+        bytes.check();
     }
 
     // Stored bytes outside every range: the window opens, shows what it can

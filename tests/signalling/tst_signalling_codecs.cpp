@@ -3,6 +3,8 @@
 // texts and commits; 5-tone tables, dividers, frames and digits; the
 // defaults of all three; and what showing stores back on bad images.
 #include "editors/signalling/dtmf_codec.h"
+#include "editors/signalling/five_tone_settings.h"
+#include "editors/signalling/two_tone_settings.h"
 #include "editors/signalling/five_tone_codec.h"
 #include "editors/signalling/two_tone_codec.h"
 #include "image/dtmf.h"
@@ -445,6 +447,86 @@ private slots:
         for (int r = 593; r <= 605; ++r)
             QCOMPARE(rowHex(image, r), rowHex(Image(), r));
         QCOMPARE(rowHex(image, 607), QByteArray("14 14 14 00 FF FF FF FF 00 01 06 3B FF FF FF FF"));
+    }
+
+    // A grid column's row shows, entry by entry, what the window's grid or
+    // field shows, and stores what the window stores: the text
+    // configuration and the windows cannot disagree.
+    void columnRowsShowTheCodec_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed = 1; seed <= 4; ++seed)
+            QTest::newRow(qPrintable(QString("random %1").arg(seed))) << seed;
+    }
+    void columnRowsShowTheCodec()
+    {
+        using signalling::entry_setting;
+        QFETCH(quint32, seed);
+        const Image image = randomImage(seed);
+        const RecordView w = two_tone::view(image);
+        const RecordView f = five_tone::view(image);
+        for (int i = 0; i < 15; ++i) {
+            const int n = i + 1;
+            for (const signalling::EntryColumn& c : two_tone::kTransmitColumns)
+                QCOMPARE(entry_setting(c, i).value(w), two_tone::tx_text(image, n, c.column - 1));
+            for (const signalling::EntryColumn& c : two_tone::kReceiveColumns) {
+                const int tone = c.cell.control[5] - 'A';  // Text_A .. Text_D
+                QCOMPARE(entry_setting(c, i).value(w),
+                         c.column >= 0 ? two_tone::rule_text(image, n, c.column) : two_tone::tone_text(image, n, tone));
+            }
+            for (const signalling::EntryColumn& c : five_tone::kEncodeColumns)
+                QCOMPARE(entry_setting(c, i).value(f), c.column == 4 ? five_tone::entry_standard_text(image, n)
+                                                                     : five_tone::frame_text(image, n, c.column - 1).trimmed());
+        }
+        for (int st = 0; st < five_tone::kStandards; ++st) {
+            const QStringList lengths = five_tone::tone_length_entries();
+            QCOMPARE(entry_setting(five_tone::kStandardColumns[0], st).value(f),
+                     lengths.value(std::min<int>(f.u8(five_tone::Layout::toneLength(st).offset), int(lengths.size()) - 1)));
+            QCOMPARE(entry_setting(five_tone::kStandardColumns[1], st).value(f), five_tone::group_tone_text(image, st).trimmed());
+            QCOMPARE(entry_setting(five_tone::kStandardColumns[2], st).value(f), five_tone::repeat_tone_text(image, st).trimmed());
+        }
+    }
+
+    void columnRowsStoreAsTheCodec_data()
+    {
+        QTest::addColumn<QString>("text");
+        for (const char* t : {"1000", "1000.5", "1001.5", "299.9", "300", "3000", "3000.4", "3000.6", "", " ", "abc", "12345",
+                              "abcde", "1234", "12G45", " 0F0F0 "})
+            QTest::newRow(t) << QString::fromLatin1(t);
+    }
+    void columnRowsStoreAsTheCodec()
+    {
+        using signalling::entry_setting;
+        QFETCH(QString, text);
+        const Image start = randomImage(9);
+        for (const int i : {0, 6, 14}) {
+            const int n = i + 1;
+            for (const signalling::EntryColumn& c : two_tone::kTransmitColumns) {
+                Image byRow = start, byCodec = start;
+                const two_tone::TxCommit commit = two_tone::tx_commit(text);
+                QCOMPARE(entry_setting(c, i).setValue(two_tone::ref(byRow), text), !commit.refused);
+                two_tone::set_tx_freq(byCodec, n, c.column - 1, commit.hz);
+                if (!commit.refused)
+                    QVERIFY(byRow == byCodec);
+            }
+            for (const signalling::EntryColumn& c : two_tone::kReceiveColumns) {
+                if (c.column >= 0)
+                    continue;
+                Image byRow = start, byCodec = start;
+                const bool refused = two_tone::commit_tone(byCodec, n, c.cell.control[5] - 'A', text);
+                QCOMPARE(entry_setting(c, i).setValue(two_tone::ref(byRow), text), !refused);
+                if (!refused)
+                    QVERIFY(byRow == byCodec);
+            }
+            for (const signalling::EntryColumn& c : five_tone::kEncodeColumns) {
+                if (c.column == 4)
+                    continue;
+                Image byRow = start, byCodec = start;
+                five_tone::set_frame(byCodec, n, c.column - 1, text);
+                if (entry_setting(c, i).setValue(five_tone::ref(byRow), text))
+                    QVERIFY(byRow == byCodec);
+            }
+        }
     }
 };
 

@@ -442,7 +442,7 @@ private slots:
         const QStringList lines = diff_images(a, b);
         QCOMPARE(lines.size(), 7);
         const QStringList starts{QStringLiteral("channel %1 power: ").arg(channel), "fm preset 2", "options.beep: ", "vfo a.TX Power: ",
-                                 "dtmf.RX Disable: ", "2-tone.Reset_Time (MS): ", "5-tone.5 TONE Decode Standard: "};
+                                 "dtmf.rx_disable: ", "2-tone.reset_time: ", "5-tone.decode_standard: "};
         for (int i = 0; i < 7; ++i)
             QVERIFY2(lines[i].startsWith(starts[i]), qPrintable(lines.join('\n')));
         QVERIFY(diff_images(a, a).isEmpty());
