@@ -438,7 +438,7 @@ private slots:
 
         const QStringList lines = diff_images(a, b);
         QCOMPARE(lines.size(), 7);
-        const QStringList starts{QStringLiteral("channel %1 power: ").arg(channel), "fm preset 2", "options.beep: ", "vfo a.TX Power: ",
+        const QStringList starts{QStringLiteral("channel %1 power: ").arg(channel), "fm preset 2", "options.beep: ", "vfo a.tx_power: ",
                                  "dtmf.RX Disable: ", "2-tone.Reset_Time (MS): ", "5-tone.5 TONE Decode Standard: "};
         for (int i = 0; i < 7; ++i)
             QVERIFY2(lines[i].startsWith(starts[i]), qPrintable(lines.join('\n')));
