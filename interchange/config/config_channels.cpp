@@ -1,4 +1,5 @@
 #include "interchange/config/config_sections.h"
+#include "interchange/config/config_texts.h"
 
 #include "editors/channels/channel_codec.h"
 #include "editors/fm/fm_codec.h"
@@ -53,7 +54,7 @@ Refusal setTone(Image& image, int n, field::Tone16le at, const QString& text)
         bool ok = false;
         const double hz = text.toDouble(&ok);
         if (!ok || !typed_tone_in_range(hz) || std::abs(hz * 10 - std::round(hz * 10)) > 1e-6)
-            return QStringLiteral("\"%1\" is not a tone of the list (OFF, 67.0 .. 254.1, D023N .. D754I) or a CTCSS tone of 60.0 to 259.9 Hz").arg(text);
+            return text::notTone.str().arg(text);
         pair = encode_tone_value(hz);
     }
     at.put(RecordRef(image, record_row(n)), pair);
@@ -66,7 +67,7 @@ Refusal setChannelField(Image& image, int n, int column, const QString& text, co
 {
     const auto badFrequency = [&] {
         const BandLimits& l = limits;
-        return QStringLiteral("\"%1\" is not a frequency of %2-%3 or %4-%5 MHz on the 2.5 or 6.25 kHz raster")
+        return text::notChannelFrequency.str()
             .arg(text)
             .arg(l.aLow)
             .arg(l.aHigh)
@@ -102,14 +103,14 @@ Refusal setChannelField(Image& image, int n, int column, const QString& text, co
     case ColEncode: return setTone(image, n, ChannelOffsets::encodeTone, text);
     case ColName:
         if (!storable_name(text))
-            return QStringLiteral("\"%1\" is not a name of up to six letters and digits").arg(text);
+            return text::notChannelName.str().arg(text);
         set_name(image, n, text);
         return std::nullopt;
     default: {
         const QStringList entries = choices(column);
         const auto it = std::ranges::find_if(entries, [&](const QString& e) { return e.compare(text, Qt::CaseInsensitive) == 0; });
         if (it == entries.end())
-            return QStringLiteral("\"%1\" is not one of %2").arg(text, entries.join(QStringLiteral(", ")));
+            return text::notOneOf.str().arg(text, entries.join(QStringLiteral(", ")));
         set_choice(image, n, column, int(it - entries.begin()));
         return std::nullopt;
     }
@@ -130,14 +131,14 @@ Refusal setPreset(Image& image, int p, const QString& key, const QString& text)
     const fm::PresetTexts now = fm::decode_preset(image, p);
     if (key == u"frequency") {
         if (!fm::in_band(text) || fm::frequency_entry(text) != text)
-            return QStringLiteral("\"%1\" is not a frequency of 87.00000 to 108.00000 MHz with five decimals").arg(text);
+            return text::notPresetFrequency.str().arg(text);
         fm::encode_preset(image, p, text, now.name);
         return std::nullopt;
     }
     if (fm::name_too_long(text) || fm::name_entry(text) != text)
-        return QStringLiteral("\"%1\" is not a name of up to six characters in upper case").arg(text);
+        return text::notPresetName.str().arg(text);
     if (now.frequency.isEmpty())
-        return QStringLiteral("an empty preset has no name; give its frequency first");
+        return text::presetNameFirst.str();
     fm::encode_preset(image, p, now.frequency, text);
     return std::nullopt;
 }

@@ -1,4 +1,5 @@
 #include "interchange/config/config_sections.h"
+#include "interchange/config/config_texts.h"
 
 #include "editors/channels/channel_codec.h"
 #include "editors/fm/fm_codec.h"
@@ -50,7 +51,7 @@ QString listed(const QStringList& entries)
     return quoted.join(QStringLiteral(", "));
 }
 
-Refusal notOneOf(const QString& text, const QStringList& entries) { return QStringLiteral("\"%1\" is not one of %2").arg(text, listed(entries)); }
+Refusal notOneOf(const QString& text, const QStringList& entries) { return text::notOneOf.str().arg(text, listed(entries)); }
 
 // A list stored as its position through `put`, read through `get`.
 Key listKey(const QString& key, std::function<QStringList()> entries, std::function<int(const Image&)> get,
@@ -73,7 +74,7 @@ Key onOffKey(const QString& key, std::function<bool(const Image&)> get, std::fun
             [put](Image& image, const QString& text, const BandLimits&) -> Refusal {
                 const QString t = text.toLower();
                 if (t != u"on" && t != u"off")
-                    return QStringLiteral("\"%1\" is not on or off").arg(text);
+                    return text::notOnOff.str().arg(text);
                 put(image, t == u"on");
                 return std::nullopt;
             },
@@ -109,7 +110,7 @@ Key dtmfKey(const QString& key, int low, int high, std::function<QString(const I
             [low, high, put](Image& image, const QString& text, const BandLimits&) -> Refusal {
                 const bool digits = std::ranges::all_of(text, [](QChar ch) { return dtmf_code(ch.unicode()) != kDtmfNone; });
                 if (!digits || (!text.isEmpty() && text.size() < low) || text.size() > high)
-                    return QStringLiteral("\"%1\" is not empty or %2 to %3 DTMF characters (0-9, A-D, *, #)").arg(text).arg(low).arg(high);
+                    return text::notDtmf.str().arg(text).arg(low).arg(high);
                 put(image, text.toUpper());
                 return std::nullopt;
             },
@@ -133,10 +134,10 @@ Key settingKey(const vx::Setting& s, region::Rows rows)
                     return std::nullopt;
                 switch (s.kind) {
                 case SettingKind::List: return notOneOf(text, s.list->entries(false));
-                case SettingKind::OnOff: return QStringLiteral("\"%1\" is not on or off").arg(text);
+                case SettingKind::OnOff: return text::notOnOff.str().arg(text);
                 case SettingKind::Text: break;
                 }
-                return QStringLiteral("\"%1\" is not %2").arg(text, s.values(false).remove(QLatin1Char('`')));
+                return text::notValue.str().arg(text, s.values(chinese()).remove(QLatin1Char('`')));
             },
             s.values(false), s.oldKey ? QLatin1String(s.oldKey) : QString()};
 }
@@ -177,7 +178,7 @@ std::vector<Key> vfoKeys(O::Vfo v)
                     const O::VfoLimits limits = O::vfo_limits(mhz < 300, band);
                     const O::VfoEntry entry = O::vfo_frequency_entry(text, limits);
                     if (!ok || entry.outOfRange || mhz < limits.lower || mhz > limits.upper)
-                        return QStringLiteral("\"%1\" is not a frequency within the band limits").arg(text);
+                        return text::notVfoFrequency.str().arg(text);
                     O::encode_vfo_frequency(image, v, entry.text);
                     return std::nullopt;
                 },
