@@ -63,7 +63,7 @@ Refusal setTone(Image& image, int n, field::Tone16le at, const QString& text)
 
 }  // namespace
 
-Refusal setChannelField(Image& image, int n, int column, const QString& text, const BandLimits& limits)
+Refusal setChannelField(Image& image, int n, const ChannelColumn& column, const QString& text, const BandLimits& limits)
 {
     const auto badFrequency = [&] {
         const BandLimits& l = limits;
@@ -74,47 +74,60 @@ Refusal setChannelField(Image& image, int n, int column, const QString& text, co
             .arg(l.bLow)
             .arg(l.bHigh);
     };
-    switch (column) {
-    case ColRx: {
-        const auto f = channelFrequency(text, limits);
-        if (!f)
-            return badFrequency();
-        if (is_empty(image, n)) {
-            delete_channel(image, n);
-            new_channel(image, n);
-            set_rx(image, n, *f);
+    switch (column.hook) {
+    case ColumnHook::Frequency:
+        if (column.id == ColRx) {
+            const auto f = channelFrequency(text, limits);
+            if (!f)
+                return badFrequency();
+            if (is_empty(image, n)) {
+                delete_channel(image, n);
+                new_channel(image, n);
+                set_rx(image, n, *f);
+            } else {
+                set_rx_only(image, n, *f);
+            }
         } else {
-            set_rx_only(image, n, *f);
+            if (text.compare(QLatin1String("off"), Qt::CaseInsensitive) == 0) {
+                remove_tx(image, n);
+                return std::nullopt;
+            }
+            const auto f = channelFrequency(text, limits);
+            if (!f)
+                return badFrequency();
+            set_tx(image, n, *f);
         }
         return std::nullopt;
-    }
-    case ColTx: {
-        if (text.compare(QLatin1String("off"), Qt::CaseInsensitive) == 0) {
-            remove_tx(image, n);
-            return std::nullopt;
-        }
-        const auto f = channelFrequency(text, limits);
-        if (!f)
-            return badFrequency();
-        set_tx(image, n, *f);
-        return std::nullopt;
-    }
-    case ColDecode: return setTone(image, n, ChannelOffsets::decodeTone, text);
-    case ColEncode: return setTone(image, n, ChannelOffsets::encodeTone, text);
-    case ColName:
+    case ColumnHook::Tone:
+        return setTone(image, n, column.id == ColDecode ? ChannelOffsets::decodeTone : ChannelOffsets::encodeTone, text);
+    case ColumnHook::Name:
         if (!storable_name(text))
             return text::notChannelName.str().arg(text);
         set_name(image, n, text);
         return std::nullopt;
-    default: {
-        const QStringList entries = choices(column);
-        const auto it = std::ranges::find_if(entries, [&](const QString& e) { return e.compare(text, Qt::CaseInsensitive) == 0; });
-        if (it == entries.end())
-            return text::notOneOf.str().arg(text, entries.join(QStringLiteral(", ")));
-        set_choice(image, n, column, int(it - entries.begin()));
-        return std::nullopt;
+    case ColumnHook::Power:
+    case ColumnHook::Choice:
+    case ColumnHook::Number:
+    case ColumnHook::Band: break;
     }
-    }
+    const QStringList entries = choices(column.id);
+    const auto it = std::ranges::find_if(entries, [&](const QString& e) { return e.compare(text, Qt::CaseInsensitive) == 0; });
+    if (it == entries.end())
+        return text::notOneOf.str().arg(text, entries.join(QStringLiteral(", ")));
+    set_choice(image, n, column.id, int(it - entries.begin()));
+    return std::nullopt;
+}
+
+const std::vector<ChannelColumn>& channelFields()
+{
+    static const std::vector<ChannelColumn> fields = [] {
+        std::vector<ChannelColumn> out;
+        for (const ChannelColumn& c : kChannelColumns)
+            if (c.key)
+                out.push_back(c);
+        return out;
+    }();
+    return fields;
 }
 
 // A column's text as the configuration writes it.
@@ -126,10 +139,15 @@ QString shown(const ChannelTexts& texts, int column)
 
 // ------------------------------------------------------------- FM presets
 
-Refusal setPreset(Image& image, int p, const QString& key, const QString& text)
+QString presetValue(const fm::PresetTexts& texts, PresetField field)
+{
+    return field == PresetField::Frequency ? texts.frequency : texts.name;
+}
+
+Refusal setPreset(Image& image, int p, PresetField field, const QString& text)
 {
     const fm::PresetTexts now = fm::decode_preset(image, p);
-    if (key == u"frequency") {
+    if (field == PresetField::Frequency) {
         if (!fm::in_band(text) || fm::frequency_entry(text) != text)
             return text::notPresetFrequency.str().arg(text);
         fm::encode_preset(image, p, text, now.name);
