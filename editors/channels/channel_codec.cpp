@@ -4,6 +4,7 @@
 
 #include "image/codecs.h"
 #include "image/tones.h"
+#include "image/typed_values.h"
 
 #include <algorithm>
 
@@ -129,6 +130,13 @@ void set_tone(Image& image, int n, Tone which, int index)
     if (!valid_channel(n) || !tones::valid(index))
         return;
     writeTone(image, n, which, encode_tone_index(index));
+}
+
+void set_tone_pair(Image& image, int n, Tone which, TonePair pair)
+{
+    if (!valid_channel(n))
+        return;
+    writeTone(image, n, which, pair);
 }
 
 void set_tone_value(Image& image, int n, Tone which, double hz)
@@ -257,7 +265,7 @@ void load_factory_channels(Image& image)
         TonePair tone;
     };
     constexpr TonePair kNoTone{0xFF, 0xFF};
-    auto ctcss = [](int tenths) { return TonePair{uint8_t(tenths % 256), uint8_t(tenths / 256)}; };
+    constexpr auto ctcss = encode_ctcss;
     const Factory factory[] = {
         {0, "155.025", ctcss(670)},  {1, "136.1", ctcss(1000)},  {2, "173.95", ctcss(1273)},
         {3, "400.025", ctcss(2035)}, {4, "479.95", kNoTone},     {5, "436.5", ctcss(2503)},

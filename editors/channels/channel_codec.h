@@ -141,6 +141,9 @@ void remove_tx(Image& image, int n);
 enum class Tone { Decode, Encode };
 // Tone list entry `index`; a decode tone is copied to the encode tone.
 void set_tone(Image& image, int n, Tone which, int index);
+// A tone pair as a reader gave it (image/typed_values.h); a decode tone is
+// copied to the encode tone.
+void set_tone_pair(Image& image, int n, Tone which, TonePair pair);
 // A typed CTCSS tone in Hz; a decode tone is copied to the encode tone.
 void set_tone_value(Image& image, int n, Tone which, double hz);
 // List position p of column 6..14; other bits of the byte are kept (power
