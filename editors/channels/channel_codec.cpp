@@ -309,14 +309,4 @@ QString entered_frequency(QStringView typed)
 
 QString lower_limit_text(const BandLimits& l) { return frequency_text_mhz(l.aLow); }
 
-bool typed_tone_in_range(double hz) { return hz >= 60 && hz <= 259.9; }
-
-QString typed_tone_text(double hz)
-{
-    QString s = QString::number(hz, 'g', 15);
-    if (!s.contains(QLatin1Char('.')))
-        s += QStringLiteral(".0");
-    return s;
-}
-
 }  // namespace vx::channels

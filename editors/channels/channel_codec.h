@@ -171,11 +171,7 @@ bool in_leave_range(double mhz, const BandLimits& limits);
 QString entered_frequency(QStringView typed);
 // What replaces an out-of-range frequency: the band A lower limit.
 QString lower_limit_text(const BandLimits& limits);
-// A typed CTCSS tone is a value of 60.0 to 259.9 Hz.
-bool typed_tone_in_range(double hz);
-// A typed tone as the cell shows it: its shortest decimal text, ".0"
-// appended when whole.
-QString typed_tone_text(double hz);
+// A typed tone is read by read_tone (image/typed_values.h).
 
 // The name as it is stored: the text trimmed, its first six characters upper
 // case; a digit or letter A..Z is stored, any other character leaves FF.

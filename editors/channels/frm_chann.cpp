@@ -5,6 +5,7 @@
 #include "image/codecs.h"
 #include "image/tables.h"
 #include "image/tones.h"
+#include "image/typed_values.h"
 #include "ui/cell_editing.h"
 #include "ui/controls.h"
 #include "ui/geometry.h"
@@ -254,16 +255,9 @@ void frm_chann::leaveTone(int n, int column, const QString& typed)
     if (text == comboEntered_.trimmed())
         return;
     const Tone which = column == ColDecode ? Tone::Decode : Tone::Encode;
-    const double v = number_value(text);
-    if (typed_tone_in_range(v)) {
-        setCell(n, column, typed_tone_text(v));
-        editChannel(n, column, [&](Image& image) { set_tone_value(image, n, which, v); });
-        showChannel(n);
-        return;
-    }
-    if (const auto index = tones::index_of(text)) {
-        editChannel(n, column, [&](Image& image) { set_tone(image, n, which, *index); });
-        setCell(n, column, tones::label(*index));
+    if (const auto tone = read_tone(text, Acceptance::Snap)) {
+        setCell(n, column, tone->text);
+        editChannel(n, column, [&](Image& image) { set_tone_pair(image, n, which, tone->pair); });
         showChannel(n);
     }
 }

@@ -16,6 +16,7 @@
 #include "image/codecs.h"
 #include "image/dtmf.h"
 #include "image/tones.h"
+#include "image/typed_values.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,33 +32,22 @@ namespace O = options;
 
 namespace {
 
-// A frequency as the grid takes it on Enter, and on the raster it snaps to.
+// A frequency as a file gives it: the exact decimal MHz, within the range
+// the grid's Enter takes, on the raster (nothing cut off or snapped).
 std::optional<QString> channelFrequency(const QString& text, const BandLimits& limits)
 {
-    bool ok = false;
-    const double mhz = text.trimmed().toDouble(&ok);
-    if (!ok || !in_enter_range(mhz, limits))
+    const auto hz = read_decimal_millionths(text);
+    if (!hz || !in_enter_range(double(*hz) / 1e6, limits) || !on_raster_hz(*hz))
         return std::nullopt;
-    const QString entered = entered_frequency(text.trimmed());
-    const Units10Hz units = frequency_units(entered);
-    if (snap_to_raster(entered) != units || frequency_text(units) != entered)
-        return std::nullopt;
-    return entered;
+    return frequency_text(Units10Hz(*hz / 10));
 }
 
 Refusal setTone(Image& image, int n, field::Tone16le at, const QString& text)
 {
-    TonePair pair;
-    if (const auto index = tones::index_of(text)) {
-        pair = encode_tone_index(*index);
-    } else {
-        bool ok = false;
-        const double hz = text.toDouble(&ok);
-        if (!ok || !typed_tone_in_range(hz) || std::abs(hz * 10 - std::round(hz * 10)) > 1e-6)
-            return text::notTone.str().arg(text);
-        pair = encode_tone_value(hz);
-    }
-    at.put(RecordRef(image, record_row(n)), pair);
+    const auto tone = read_tone(text, Acceptance::Refuse);
+    if (!tone)
+        return text::notTone.str().arg(text);
+    at.put(RecordRef(image, record_row(n)), tone->pair);
     return std::nullopt;
 }
 

@@ -50,10 +50,8 @@ std::optional<int64_t> oldParseMhz(QString text, bool decimalComma)
 
 QString oldMhzText(int64_t hz, int decimals)
 {
-    int64_t div = 1;
-    for (int i = decimals; i < 6; ++i)
-        div *= 10;
-    return QStringLiteral("%1.%2").arg(hz / 1'000'000).arg((hz % 1'000'000) / div, decimals, 10, QLatin1Char('0'));
+    QString frac = QString::number(hz % 1'000'000).rightJustified(6, QLatin1Char('0'));
+    return QString::number(hz / 1'000'000) + QLatin1Char('.') + frac.left(decimals);
 }
 
 bool oldOnRaster(int64_t hz) { return hz % 10 == 0 && snap_to_raster(oldMhzText(hz, 6)) == hz / 10; }
