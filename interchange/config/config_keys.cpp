@@ -17,6 +17,7 @@
 #include "image/codecs.h"
 #include "image/dtmf.h"
 #include "image/tones.h"
+#include "image/typed_values.h"
 
 #include <algorithm>
 #include <cmath>
@@ -173,11 +174,11 @@ std::vector<Key> vfoKeys(O::Vfo v)
     const auto frequency = [v](const O::VfoSetting& row) -> Key {
         return {QLatin1String(row.row.key), [v](const Image& image) { return O::vfo_frequency(image, v); },
                 [v](Image& image, const QString& text, const BandLimits& band) -> Refusal {
-                    bool ok = false;
-                    const double mhz = text.toDouble(&ok);
+                    const auto millionths = read_decimal_millionths(text);
+                    const double mhz = millionths ? double(*millionths) / 1e6 : 0;
                     const O::VfoLimits limits = O::vfo_limits(mhz < 300, band);
                     const O::VfoEntry entry = O::vfo_frequency_entry(text, limits);
-                    if (!ok || entry.outOfRange || mhz < limits.lower || mhz > limits.upper)
+                    if (!millionths || entry.outOfRange || mhz < limits.lower || mhz > limits.upper)
                         return text::notVfoFrequency.str().arg(text);
                     O::encode_vfo_frequency(image, v, entry.text);
                     return std::nullopt;

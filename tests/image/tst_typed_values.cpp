@@ -2,6 +2,7 @@
 // (kept here as they were): on many inputs, each surface takes the same
 // texts and stores the same bytes, apart from the file rules listed.
 #include "editors/channels/channel_codec.h"
+#include "editors/options/vfo_codec.h"
 #include "image/tables.h"
 #include "image/tones.h"
 #include "image/typed_values.h"
@@ -87,6 +88,23 @@ std::optional<Units10Hz> oldYamlFrequency(const QString& text, const BandLimits&
     if (snap_to_raster(entered) != units || frequency_text(units) != entered)
         return std::nullopt;
     return units;
+}
+
+// The text configuration's VFO frequency: the stored text, when taken.
+std::optional<QString> vfoFrequency(const QString& text, const BandLimits& band, bool exact)
+{
+    bool ok = false;
+    double mhz = text.toDouble(&ok);
+    if (exact) {
+        const auto m = read_decimal_millionths(text);
+        ok = m.has_value();
+        mhz = m ? double(*m) / 1e6 : 0;
+    }
+    const options::VfoLimits limits = options::vfo_limits(mhz < 300, band);
+    const options::VfoEntry entry = options::vfo_frequency_entry(text, limits);
+    if (!ok || entry.outOfRange || mhz < limits.lower || mhz > limits.upper)
+        return std::nullopt;
+    return entry.text;
 }
 
 std::optional<TonePair> oldYamlTone(const QString& text)
@@ -186,7 +204,8 @@ private slots:
         }
     }
 
-    // The text configuration's frequencies and tones: what both take is
+    // The text configuration's channel and VFO frequencies and channel
+    // tones: what both take is
     // stored alike; a file's digits finer than what is stored are refused
     // now (they were cut off), and so are more than four whole digits, a
     // sign and an exponent; a
@@ -213,6 +232,11 @@ private slots:
             } else if (now || before) {
                 QVERIFY2(now ? leadingZero(t) : finer(t, 5) || longWhole(t) || notDecimal(t), qPrintable(t));
             }
+            const auto vfoBefore = vfoFrequency(t, limits, false), vfoNow = vfoFrequency(t, limits, true);
+            if (vfoNow && vfoBefore)
+                QCOMPARE(*vfoNow, *vfoBefore);
+            else if (vfoNow || vfoBefore)
+                QVERIFY2(vfoNow ? leadingZero(t) : finer(t, 6) || longWhole(t) || notDecimal(t), qPrintable(t));
             const auto toneBefore = oldYamlTone(t);
             const auto toneNow = read_tone(t, Acceptance::Refuse);
             if (toneNow && toneBefore) {
