@@ -1,7 +1,7 @@
 #pragma once
 // The controls of a VFO panel, one row each (image/setting.h), in the
-// panel's order (two to a line). Offsets are bytes of the VFO record
-// (vfo_codec.h). A row names panel A's control and label; panel B's names
+// panel's order (two to a line). Offsets are the VFO record's bytes as
+// its layout names them (vfo_codec.h). A row names panel A's control and label; panel B's names
 // are beside it.
 //
 // What a row cannot say is its hook: the frequency (typed, checked against
@@ -44,48 +44,50 @@ struct VfoSetting {
 constexpr region::Rows vfo_rows(Vfo v) { return {vfo_row(v), vfo_row(v) + 1}; }
 
 using VK = SettingKind;
+using L = VfoLayout;  // the bytes, as the record's layout draws them
 
 inline constexpr VfoSetting kVfoSettings[] = {
     {{.key = "frequency", .label = {"当前频率", "Frequency"}, .control = "Text_Freq_a", .labelControl = "Label_Freq_a",
-      .kind = VK::Text, .byte = 0, .oldKey = "Frequency"},
+      .kind = VK::Text, .byte = L::frequency.offset, .oldKey = "Frequency"},
      "Text_Freq_b", "Label_Freq_b", VfoHook::Frequency},
-    {{.key = "band", .label = {"频段", "Band"}, .control = "Combo_Band_A", .labelControl = "Label_Band_A", .byte = 0,
+    {{.key = "band", .label = {"频段", "Band"}, .control = "Combo_Band_A", .labelControl = "Label_Band_A",
+      .byte = L::frequency.offset,
       .list = &lists::band},
      "Combo_Band_B", "Label_Band_B", VfoHook::Band},
     {{.key = "range", .label = {"频率范围", "Freq Range"}, .control = "Text_Range_A", .labelControl = "Label_Range_A",
       .kind = VK::Text},
      "Text_Range_B", "Label_Range_B", VfoHook::Range},
     {{.key = "tx_power", .label = {"发射功率", "TX Power"}, .control = "Combo_txp_a", .labelControl = "Label_Txp_a",
-      .byte = 25, .list = &lists::power, .oldKey = "TX Power"},
+      .byte = L::power.offset, .list = &lists::power, .oldKey = "TX Power"},
      "Combo_txp_b", "Label_txp_b"},
     {{.key = "rx_tone", .label = {"接收哑音", "RX QT/DQT"}, .control = "Combo_r_ctdcs_a", .labelControl = "Label_r_ctdcs_a",
-      .byte = 16, .oldKey = "RX QT/DQT"},
+      .byte = L::rxTone.offset, .oldKey = "RX QT/DQT"},
      "Combo_r_ctdcs_b", "Label_r_ctdcs_b", VfoHook::Tone},
     {{.key = "tx_tone", .label = {"发射哑音", "TX QT/DQT"}, .control = "Combo_t_ctdcs_a", .labelControl = "Label_t_ctdcs_a",
-      .byte = 18, .oldKey = "TX QT/DQT"},
+      .byte = L::txTone.offset, .oldKey = "TX QT/DQT"},
      "Combo_t_ctdcs_b", "Label_t_ctdcs_b", VfoHook::Tone},
-    {{.key = "bandwidth", .label = {"信道带宽", "W/N"}, .control = "Combo_wn_a", .labelControl = "Label_wn_a", .byte = 24,
+    {{.key = "bandwidth", .label = {"信道带宽", "W/N"}, .control = "Combo_wn_a", .labelControl = "Label_wn_a", .byte = L::bandwidth.offset,
       .list = &lists::bandwidth, .oldKey = "W/N"},
      "Combo_wn_b", "Label_wn_b"},
     {{.key = "shift_direction", .label = {"频差方向", "SFT_D"}, .control = "Combo_sft_d_a", .labelControl = "Label_sft_d_a",
-      .byte = 26, .list = &lists::shiftDirection, .oldKey = "SFT_D"},
+      .byte = L::shiftDirection.offset, .list = &lists::shiftDirection, .oldKey = "SFT_D"},
      "Combo_sft_d_b", "Label_sft_d_b"},
     {{.key = "step", .label = {"步进频率", "Step Frequency"}, .control = "Combo_step_a", .labelControl = "Label_step_a",
-      .byte = 27, .list = &lists::step, .oldKey = "Step Frequency"},
+      .byte = L::step.offset, .list = &lists::step, .oldKey = "Step Frequency"},
      "Combo_step_b", "Label_step_b"},
     {{.key = "offset", .label = {"频差频率", "Offset"}, .control = "Combo_Offset_A", .labelControl = "Label_Offset_A",
-      .byte = VfoLayout::offsetDigits, .oldKey = "Offset"},
+      .byte = L::offsetDigits, .oldKey = "Offset"},
      "Combo_offset_b", "Label_Offset_B", VfoHook::Offset},
     {{.key = "optional_signal", .label = {"可选信令", "Optional Signal"}, .control = "Combo_Optsig_a",
-      .labelControl = "Label_Optsig_a", .byte = 22, .list = &lists::optionalSignal, .oldKey = "Optional Signal"},
+      .labelControl = "Label_Optsig_a", .byte = L::optionalSignal.offset, .list = &lists::optionalSignal, .oldKey = "Optional Signal"},
      "Combo_OptSig_b", "Label_OptSig_b"},
     {{.key = "signal_code", .label = {"信令编码", "Signal Code"}, .control = "Combo_S_info_a", .labelControl = "Label_S_info_a",
-      .byte = 20, .list = &lists::signalCode, .oldKey = "Signal Code"},
+      .byte = L::signalCode.offset, .list = &lists::signalCode, .oldKey = "Signal Code"},
      "Combo_S_info_b", "Label_S_info_b"},
     {{.key = "speaker_mute", .label = {"信令关系", "Speak Mute"}, .control = "Combo_Spmute_a", .labelControl = "Label_Spmute_a",
-      .byte = 21, .list = &lists::speakerMute, .oldKey = "Speak Mute"},
+      .byte = L::speakerMute.offset, .list = &lists::speakerMute, .oldKey = "Speak Mute"},
      "Combo_Spmute_b", "Label_Spmute_b"},
-    {{.key = "scrambler", .label = {"扰频", "SCR"}, .control = "Combo_Scr_a", .labelControl = "Label_scr_a", .byte = 23,
+    {{.key = "scrambler", .label = {"扰频", "SCR"}, .control = "Combo_Scr_a", .labelControl = "Label_scr_a", .byte = L::scrambler.offset,
       .list = &lists::scrambler, .oldKey = "SCR"},
      "Combo_Scr_b", "Label_Scr_b"},
 };

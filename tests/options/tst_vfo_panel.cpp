@@ -16,6 +16,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <array>
+
 using namespace vx;
 using namespace vx::options;
 using namespace vx::test;
@@ -80,8 +82,10 @@ private slots:
 
     // Every row of both panels: its control and label exist under the
     // panel's names and carry the row's caption in either language, its
-    // bytes lie in the record, its key is frozen-form and unique, and a list
-    // entry chosen lands at the row's byte (a row with a wrong byte fails).
+    // bytes lie in the record and are no other row's, its key is
+    // frozen-form and unique, and a list
+    // entry chosen lands at the row's byte and nowhere else (a row whose
+    // byte is another's, or whose list writes more than its byte, fails).
     void everyRowIsItsControl_data()
     {
         QTest::addColumn<bool>("chinese");
@@ -95,6 +99,15 @@ private slots:
         constexpr int kRecordBytes = 32;
         QSet<QString> keys, names;
         const QRegularExpression frozen("^[a-z][a-z0-9_]*$");
+        std::array<const char*, kRecordBytes> owner{};  // which row's bytes these are
+        for (const VfoSetting& s : kVfoSettings) {
+            const int width = s.hook == VfoHook::Frequency ? 8 : s.hook == VfoHook::Tone ? 2 : s.hook == VfoHook::Offset ? 6 : 1;
+            if (s.inFile())
+                for (int b = s.row.byte; b < s.row.byte + width; ++b) {
+                    QVERIFY2(b < kRecordBytes && !owner[size_t(b)], s.row.key);
+                    owner[size_t(b)] = s.row.key;
+                }
+        }
         for (const VfoSetting& s : kVfoSettings) {
             const QString key = QLatin1String(s.row.key);
             QVERIFY2(frozen.match(key).hasMatch(), s.row.key);
@@ -127,8 +140,12 @@ private slots:
                     QComboBox* combo = ow.combo(s.control(v));
                     QCOMPARE(combo->count(), s.row.list->count());
                     const int last = combo->count() - 1;
+                    const Image before = ow.doc.image();
                     ow.choose(combo, combo->currentIndex() == last ? 0 : last);
-                    QCOMPARE(int(ow.doc.image().at(row + s.row.byte / 16, s.row.byte % 16)), combo->currentIndex());
+                    for (int b = 0; b < kRecordBytes; ++b) {  // its byte, and no other, holds the choice
+                        const uint8_t now = ow.doc.image().at(row + b / 16, b % 16);
+                        QCOMPARE(int(now), b == s.row.byte ? combo->currentIndex() : int(before.at(row + b / 16, b % 16)));
+                    }
                     break;
                 }
                 }
