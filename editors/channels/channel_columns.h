@@ -2,9 +2,10 @@
 // The channel grid's columns, one row each, in the grid's order: the frozen
 // key the text configuration carries, the heading in both languages, the
 // grid's width, where the record holds the value (or the hook that reads and
-// writes it) and the drop-down list. The grid, the text configuration, its
-// reference and the command line's show read these rows; nothing else
-// describes a column.
+// writes it) and the drop-down list. The grid, the record codec, the text
+// configuration and its reference read these rows; nothing else describes a
+// column. (The command line's show and the channel list's CSV layout name
+// columns of their own: they pick cells by column id.)
 
 #include "editors/channels/channel_codec.h"
 #include "image/language.h"
