@@ -15,23 +15,39 @@ namespace {
 
 namespace T = cli_text::show;
 
+// The columns of the channel grid a channel line shows, by column id, with
+// show's own short headings; an empty cell shows "-".
+struct ShownColumn {
+    channels::Column id;
+    const Text* heading;  // null: the literal "W/N"
+    int width;            // 0: the rest of the line
+};
+const ShownColumn kShownColumns[] = {
+    {channels::ColRx, &T::rxMhz, 10},   {channels::ColTx, &T::txMhz, 10},       {channels::ColDecode, &T::decode, 7},
+    {channels::ColEncode, &T::encode, 7}, {channels::ColPower, &T::power, 5}, {channels::ColBandwidth, nullptr, 3},
+    {channels::ColName, &T::name, 0},
+};
+
 void showChannels(const Image& image, QTextStream& out)
 {
     using namespace channels;
     out << T::channels.str() << Qt::endl;
-    out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8").arg(T::number.str(), -4).arg(T::rxMhz.str(), -10)
-               .arg(T::txMhz.str(), -10).arg(T::decode.str(), -7).arg(T::encode.str(), -7)
-               .arg(T::power.str(), -5).arg(QStringLiteral("W/N"), -3).arg(T::name.str())
-        << Qt::endl;
+    QString heading = QStringLiteral("%1").arg(T::number.str(), -4);
+    for (const ShownColumn& c : kShownColumns)
+        heading += QLatin1Char(' ') + QStringLiteral("%1").arg(c.heading ? c.heading->str() : QStringLiteral("W/N"), -c.width);
+    out << heading << Qt::endl;
     int shown = 0;
     for (int n = 0; n < kChannels; ++n) {
         if (is_empty(image, n))
             continue;
         const ChannelTexts t = decode_channel(image, n);
-        out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8").arg(n, -4).arg(t[ColRx], -10).arg(t[ColTx].isEmpty() ? QStringLiteral("-") : t[ColTx], -10)
-                   .arg(t[ColDecode], -7).arg(t[ColEncode].isEmpty() ? QStringLiteral("-") : t[ColEncode], -7).arg(t[ColPower], -5)
-                   .arg(t[ColBandwidth], -3).arg(t[ColName])
-            << Qt::endl;
+        QString line = QStringLiteral("%1").arg(n, -4);
+        for (const ShownColumn& c : kShownColumns) {
+            const QString& cell = t[size_t(c.id)];
+            const bool dash = cell.isEmpty() && (c.id == ColTx || c.id == ColEncode);
+            line += QLatin1Char(' ') + QStringLiteral("%1").arg(dash ? QStringLiteral("-") : cell, -c.width);
+        }
+        out << line << Qt::endl;
         ++shown;
     }
     out << T::inUse.str().arg(shown).arg(kChannels) << Qt::endl;

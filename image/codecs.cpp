@@ -1,5 +1,7 @@
 #include "image/codecs.h"
 
+#include "image/typed_values.h"
+
 #include "image/tones.h"
 
 #include <algorithm>
@@ -198,7 +200,7 @@ TonePair encode_tone_index(int index)
     switch (tones::kind(index)) {
     case tones::Kind::Ctcss: {
         const uint16_t c = tones::code(index);
-        return {uint8_t(c % 256), uint8_t(c / 256)};
+        return encode_ctcss(c);
     }
     case tones::Kind::DcsNormal:
     case tones::Kind::DcsInverted: return {uint8_t(index - 50), 0};
@@ -212,7 +214,7 @@ TonePair encode_tone_value(double hz)
     // Nearest tenth of a hertz, halves to even.
     const double tenths = std::nearbyint(hz * 10.0);
     const int code = std::isfinite(tenths) ? int(std::clamp(tenths, 0.0, 65535.0)) : 0;
-    return {uint8_t(code % 256), uint8_t(code / 256)};
+    return encode_ctcss(code);
 }
 
 namespace {

@@ -1,7 +1,10 @@
 #include "editors/channels/channel_codec.h"
 
+#include "editors/channels/channel_columns.h"
+
 #include "image/codecs.h"
 #include "image/tones.h"
+#include "image/typed_values.h"
 
 #include <algorithm>
 
@@ -11,38 +14,6 @@ namespace {
 
 using O = ChannelOffsets;
 using N = NameOffsets;
-
-QStringList listOf(std::initializer_list<const char*> texts)
-{
-    QStringList out;
-    for (const char* t : texts)
-        out << QString::fromLatin1(t);
-    return out;
-}
-
-QStringList signalCodes()
-{
-    QStringList out;
-    for (int i = 1; i <= 15; ++i)
-        out << QString::number(i);
-    return out;
-}
-
-// The bit field each choice column writes.
-constexpr Bits choiceBits(int column)
-{
-    switch (column) {
-    case ColBandwidth: return O::bandwidth;
-    case ColPttId: return O::pttId;
-    case ColBusyLock: return O::busyLock;
-    case ColScanAdd: return O::scanAdd;
-    case ColSignalCode: return O::signalCode;
-    case ColOptionalSignal: return O::optionalSignal;
-    case ColSpeakerMute: return O::speakerMute;
-    case ColScrambler: return O::scrambler;
-    default: return Bits{0, 0, 0};
-    }
-}
 
 // The entry of `column`'s list at position v, blank past its end.
 QString choiceText(int column, int v)
@@ -60,33 +31,6 @@ void writeTone(Image& image, int n, Tone which, TonePair pair)
 }
 
 }  // namespace
-
-QStringList choices(int column)
-{
-    static const QStringList band{kBandText};
-    static const QStringList power = listOf({"HIGH", "LOW"});
-    static const QStringList bandwidth = listOf({"W", "N"});
-    static const QStringList pttId = listOf({"OFF", "BOT", "EOT", "BOTH"});
-    static const QStringList offOn = listOf({"OFF", "ON"});
-    static const QStringList codes = signalCodes();
-    static const QStringList optional = listOf({"OFF", "DTMF", "2TONE", "5TONE"});
-    static const QStringList mute = listOf({"QT", "AND", "OR"});
-    switch (column) {
-    case ColBand: return band;
-    case ColDecode:
-    case ColEncode: return tones::labels();
-    case ColPower: return power;
-    case ColBandwidth: return bandwidth;
-    case ColPttId: return pttId;
-    case ColBusyLock:
-    case ColScanAdd:
-    case ColScrambler: return offOn;
-    case ColSignalCode: return codes;
-    case ColOptionalSignal: return optional;
-    case ColSpeakerMute: return mute;
-    default: return {};
-    }
-}
 
 bool is_empty(const Image& image, int n)
 {
@@ -106,16 +50,10 @@ ChannelTexts decode_channel(const Image& image, int n)
         t[ColTx] = O::txFreq.get(rec);
         t[ColEncode] = O::encodeTone.get(rec);
     }
-    auto field = [&](Bits b) { return b.get(rec); };
-    t[ColSignalCode] = choiceText(ColSignalCode, field(O::signalCode));
-    t[ColOptionalSignal] = choiceText(ColOptionalSignal, field(O::optionalSignal));
-    t[ColSpeakerMute] = choiceText(ColSpeakerMute, field(O::speakerMute));
-    t[ColScrambler] = choiceText(ColScrambler, field(O::scrambler));
+    for (const ChannelColumn& c : kChannelColumns)
+        if (c.hook == ColumnHook::Choice)
+            t[size_t(c.id)] = choiceText(c.id, c.bits.get(rec));
     t[ColPower] = choiceText(ColPower, low_power(image, n) ? 1 : 0);
-    t[ColPttId] = choiceText(ColPttId, field(O::pttId));
-    t[ColScanAdd] = choiceText(ColScanAdd, field(O::scanAdd));
-    t[ColBusyLock] = choiceText(ColBusyLock, field(O::busyLock));
-    t[ColBandwidth] = choiceText(ColBandwidth, field(O::bandwidth));
     t[ColName] = N::name.get(RecordView(image, name_row(n)));
     return t;
 }
@@ -194,6 +132,13 @@ void set_tone(Image& image, int n, Tone which, int index)
     writeTone(image, n, which, encode_tone_index(index));
 }
 
+void set_tone_pair(Image& image, int n, Tone which, TonePair pair)
+{
+    if (!valid_channel(n))
+        return;
+    writeTone(image, n, which, pair);
+}
+
 void set_tone_value(Image& image, int n, Tone which, double hz)
 {
     if (!valid_channel(n))
@@ -207,9 +152,10 @@ void set_choice(Image& image, int n, int column, int p)
         return;
     if (p < 0 || p >= choices(column).size())
         return;
-    if (column == ColPower)
+    const ChannelColumn* c = channel_column(column);
+    if (c->hook == ColumnHook::Power)
         return set_power(image, n, p == 1);
-    choiceBits(column).put(RecordRef(image, record_row(n)), p);
+    c->bits.put(RecordRef(image, record_row(n)), p);
 }
 
 bool low_power(const Image& image, int n)
@@ -319,7 +265,7 @@ void load_factory_channels(Image& image)
         TonePair tone;
     };
     constexpr TonePair kNoTone{0xFF, 0xFF};
-    auto ctcss = [](int tenths) { return TonePair{uint8_t(tenths % 256), uint8_t(tenths / 256)}; };
+    constexpr auto ctcss = encode_ctcss;
     const Factory factory[] = {
         {0, "155.025", ctcss(670)},  {1, "136.1", ctcss(1000)},  {2, "173.95", ctcss(1273)},
         {3, "400.025", ctcss(2035)}, {4, "479.95", kNoTone},     {5, "436.5", ctcss(2503)},
@@ -362,15 +308,5 @@ QString entered_frequency(QStringView typed)
 }
 
 QString lower_limit_text(const BandLimits& l) { return frequency_text_mhz(l.aLow); }
-
-bool typed_tone_in_range(double hz) { return hz >= 60 && hz <= 259.9; }
-
-QString typed_tone_text(double hz)
-{
-    QString s = QString::number(hz, 'g', 15);
-    if (!s.contains(QLatin1Char('.')))
-        s += QStringLiteral(".0");
-    return s;
-}
 
 }  // namespace vx::channels

@@ -141,6 +141,9 @@ void remove_tx(Image& image, int n);
 enum class Tone { Decode, Encode };
 // Tone list entry `index`; a decode tone is copied to the encode tone.
 void set_tone(Image& image, int n, Tone which, int index);
+// A tone pair as a reader gave it (image/typed_values.h); a decode tone is
+// copied to the encode tone.
+void set_tone_pair(Image& image, int n, Tone which, TonePair pair);
 // A typed CTCSS tone in Hz; a decode tone is copied to the encode tone.
 void set_tone_value(Image& image, int n, Tone which, double hz);
 // List position p of column 6..14; other bits of the byte are kept (power
@@ -168,11 +171,7 @@ bool in_leave_range(double mhz, const BandLimits& limits);
 QString entered_frequency(QStringView typed);
 // What replaces an out-of-range frequency: the band A lower limit.
 QString lower_limit_text(const BandLimits& limits);
-// A typed CTCSS tone is a value of 60.0 to 259.9 Hz.
-bool typed_tone_in_range(double hz);
-// A typed tone as the cell shows it: its shortest decimal text, ".0"
-// appended when whole.
-QString typed_tone_text(double hz);
+// A typed tone is read by read_tone (image/typed_values.h).
 
 // The name as it is stored: the text trimmed, its first six characters upper
 // case; a digit or letter A..Z is stored, any other character leaves FF.

@@ -1,9 +1,11 @@
 #include "editors/channels/frm_chann.h"
 
+#include "editors/channels/channel_columns.h"
 #include "editors/channels/frm_chann_texts.h"
 #include "image/codecs.h"
 #include "image/tables.h"
 #include "image/tones.h"
+#include "image/typed_values.h"
 #include "ui/cell_editing.h"
 #include "ui/controls.h"
 #include "ui/geometry.h"
@@ -25,10 +27,6 @@ using ui::blank;
 
 namespace {
 
-// Column widths in twips.
-constexpr int kColumnTwips[kColumns] = {800, 1000, 1300, 1300, 1400, 1400, 900, 700,
-                                        800, 900,  900,  800,  800,  800,  600, 1100};
-
 // The tone columns' lists take digits, the point and D, N, I (lower case
 // taken as upper); Backspace stays, so a typo can be mended.
 const FieldRule kToneKeys{.accepted = QStringLiteral("0123456789.DNI"), .upperCase = true};
@@ -38,24 +36,14 @@ bool isTextColumn(int column) { return column == ColRx || column == ColTx || col
 
 void say(const Text& text) { warn(T::kPromptTitle, text); }
 
-// Column c's heading without its alignment mark.
-QString heading(bool zh, int column)
-{
-    const QStringList all = T::kHeadings.in(zh).split(QLatin1Char('|'));
-    QString h = column >= 0 && column < all.size() ? all[column] : QString();
-    if (!h.isEmpty() && QStringLiteral("^<>").contains(h[0]))
-        h.remove(0, 1);
-    return h.simplified();
-}
-
 }  // namespace
 
 frm_chann::frm_chann(RadioDocument& doc, QWidget* parent) : RegionEditor(makeDescriptor(), doc, parent)
 {
     grid_ = new TextGrid(QStringLiteral("MSF_Chann"), kChannels, kColumns, this);
     grid_->verticalHeader()->setDefaultSectionSize(twipsToPixels(300));
-    for (int c = 0; c < kColumns; ++c)
-        grid_->setColumnWidth(c, twipsToPixels(kColumnTwips[c]));
+    for (const ChannelColumn& c : kChannelColumns)
+        grid_->setColumnWidth(c.id, twipsToPixels(c.twips));
     grid_->lower();  // under the progress row
 
     cells_ = new CellEditing(grid_, {.textName = "Text_Edit",
@@ -76,7 +64,7 @@ frm_chann::~frm_chann() = default;
 void frm_chann::caption()
 {
     RegionEditor::caption();
-    grid_->setHeadings(T::kHeadings);
+    grid_->setHeadings(channel_headings(chinese()));
 }
 
 // The grid is as wide as the window / 1.02, centred, above the progress row.
@@ -115,8 +103,8 @@ void frm_chann::setCell(int n, int column, const QString& text) { grid_->setText
 
 void frm_chann::editChannel(int n, int column, const RadioDocument::Change& change)
 {
-    const EditName name{QStringLiteral("信道 %1 ").arg(n) + heading(true, column),
-                        QStringLiteral("Channel %1 ").arg(n) + heading(false, column)};
+    const EditName name{QStringLiteral("信道 %1 ").arg(n) + channel_heading(true, column),
+                        QStringLiteral("Channel %1 ").arg(n) + channel_heading(false, column)};
     document().edit(name, {{record_row(n), record_row(n)}, {name_row(n), name_row(n)}},
                     [&](Image& image) {
                         change(image);
@@ -267,16 +255,9 @@ void frm_chann::leaveTone(int n, int column, const QString& typed)
     if (text == comboEntered_.trimmed())
         return;
     const Tone which = column == ColDecode ? Tone::Decode : Tone::Encode;
-    const double v = number_value(text);
-    if (typed_tone_in_range(v)) {
-        setCell(n, column, typed_tone_text(v));
-        editChannel(n, column, [&](Image& image) { set_tone_value(image, n, which, v); });
-        showChannel(n);
-        return;
-    }
-    if (const auto index = tones::index_of(text)) {
-        editChannel(n, column, [&](Image& image) { set_tone(image, n, which, *index); });
-        setCell(n, column, tones::label(*index));
+    if (const auto tone = read_tone(text, Acceptance::Snap)) {
+        setCell(n, column, tone->text);
+        editChannel(n, column, [&](Image& image) { set_tone_pair(image, n, which, tone->pair); });
         showChannel(n);
     }
 }

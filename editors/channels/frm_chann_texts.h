@@ -22,7 +22,6 @@ inline constexpr Text kReadOk{"信道数据读出正常 ！", "Read Channel Data
 inline constexpr Text kWritingBefore{"正在写入  ", "Writeing  "};
 inline constexpr Text kWritingAfter{"  信道", "  Channel"};
 inline constexpr Text kWriteOk{"信道数据写入完毕 ！", "Channel Data Written ！"};
-// Grid headings: "|" separates columns, a leading "^" centres one.
-inline constexpr Text kHeadings{"^信道号|^ 工作频段 |^接收频率(MHZ)|^发射频率(MHZ)|^QT/DQT 解码|^QT/DQT 编码|^发射功率|^信道带宽|^PTT-ID|^繁忙锁定|^扫描添加|^信令码|^可选信令|^静音方式|^扰频|信 道 名 称", "^Channel|^  Band  |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^TX Power|^ W/N |^PTT-ID|^BusyLock|^Scan_Add|^SigCode|^Opisug|^Spmute|^SCR|^CH-Name"};
+// The grid's headings are its columns' rows (channel_columns.h).
 
 }  // namespace vx::chann_texts

@@ -28,32 +28,7 @@ inline constexpr Text kWriteDone{"向对讲机写入可选参数完毕 ！", "Co
 inline constexpr Text kPanelA{"Ａ段频率模式", "A Band Frequency Mode"};
 inline constexpr Text kPanelB{"Ｂ段频率模式", "B Band Frequency Mode"};
 
-// Every control of a panel: object names in panel A and B, label names,
-// caption.
-struct VfoControl {
-    const char* controlA;
-    const char* controlB;
-    const char* labelA;
-    const char* labelB;
-    Text caption;
-};
-// In the order VfoPanel::Part numbers them.
-inline constexpr VfoControl kVfoControls[] = {
-    {"Text_Freq_a", "Text_Freq_b", "Label_Freq_a", "Label_Freq_b", {"当前频率", "Frequency"}},
-    {"Combo_Band_A", "Combo_Band_B", "Label_Band_A", "Label_Band_B", {"频段", "Band"}},
-    {"Text_Range_A", "Text_Range_B", "Label_Range_A", "Label_Range_B", {"频率范围", "Freq Range"}},
-    {"Combo_txp_a", "Combo_txp_b", "Label_Txp_a", "Label_txp_b", {"发射功率", "TX Power"}},
-    {"Combo_r_ctdcs_a", "Combo_r_ctdcs_b", "Label_r_ctdcs_a", "Label_r_ctdcs_b", {"接收哑音", "RX QT/DQT"}},
-    {"Combo_t_ctdcs_a", "Combo_t_ctdcs_b", "Label_t_ctdcs_a", "Label_t_ctdcs_b", {"发射哑音", "TX QT/DQT"}},
-    {"Combo_wn_a", "Combo_wn_b", "Label_wn_a", "Label_wn_b", {"信道带宽", "W/N"}},
-    {"Combo_sft_d_a", "Combo_sft_d_b", "Label_sft_d_a", "Label_sft_d_b", {"频差方向", "SFT_D"}},
-    {"Combo_step_a", "Combo_step_b", "Label_step_a", "Label_step_b", {"步进频率", "Step Frequency"}},
-    {"Combo_Offset_A", "Combo_offset_b", "Label_Offset_A", "Label_Offset_B", {"频差频率", "Offset"}},
-    {"Combo_Optsig_a", "Combo_OptSig_b", "Label_Optsig_a", "Label_OptSig_b", {"可选信令", "Optional Signal"}},
-    {"Combo_S_info_a", "Combo_S_info_b", "Label_S_info_a", "Label_S_info_b", {"信令编码", "Signal Code"}},
-    {"Combo_Spmute_a", "Combo_Spmute_b", "Label_Spmute_a", "Label_Spmute_b", {"信令关系", "Speak Mute"}},
-    {"Combo_Scr_a", "Combo_Scr_b", "Label_scr_a", "Label_Scr_b", {"扰频", "SCR"}},
-};
+// The panels' captions are their rows' labels (vfo_settings.h).
 
 // Frequency messages.
 inline constexpr Text kFrequencyTitle{"操作提示", "Operate prompt"};

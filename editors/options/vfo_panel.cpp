@@ -14,7 +14,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace vx {
 
@@ -25,37 +27,9 @@ namespace {
 
 constexpr int kMaxFrequencyText = 9;
 
-// The lists of row 241, by part.
-const field::List8* recordList(VfoPanel::Part part)
-{
-    switch (part) {
-    case VfoPanel::Power: return &VfoLayout::power;
-    case VfoPanel::Bandwidth: return &VfoLayout::bandwidth;
-    case VfoPanel::Shift: return &VfoLayout::shiftDirection;
-    case VfoPanel::Step: return &VfoLayout::step;
-    case VfoPanel::OptionalSignal: return &VfoLayout::optionalSignal;
-    case VfoPanel::SignalCode: return &VfoLayout::signalCode;
-    case VfoPanel::SpeakerMute: return &VfoLayout::speakerMute;
-    case VfoPanel::Scrambler: return &VfoLayout::scrambler;
-    default: return nullptr;
-    }
-}
-
-const Choices* choicesOf(VfoPanel::Part part)
-{
-    switch (part) {
-    case VfoPanel::Band: return &lists::band;
-    case VfoPanel::Power: return &lists::power;
-    case VfoPanel::Bandwidth: return &lists::bandwidth;
-    case VfoPanel::Shift: return &lists::shiftDirection;
-    case VfoPanel::Step: return &lists::step;
-    case VfoPanel::OptionalSignal: return &lists::optionalSignal;
-    case VfoPanel::SignalCode: return &lists::signalCode;
-    case VfoPanel::SpeakerMute: return &lists::speakerMute;
-    case VfoPanel::Scrambler: return &lists::scrambler;
-    default: return nullptr;
-    }
-}
+// The row's position in the table: its control and label are kept in the
+// same order.
+size_t indexOf(const VfoSetting& row) { return size_t(&row - std::begin(kVfoSettings)); }
 
 // The frequency field takes a point into a text that is not blank, and a
 // digit while the trimmed text is at most eight characters; Backspace and
@@ -77,48 +51,53 @@ VfoPanel::VfoPanel(Vfo vfo, const Models& models, const RadioDocument& doc, std:
 
 void VfoPanel::build(const Models& models)
 {
-    const bool a = vfo_ == Vfo::A;
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(6, 1, 6, 3);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);
 
-    for (int p = 0; p < kParts; ++p) {
-        const auto part = Part(p);
-        const T::VfoControl& names = T::kVfoControls[p];
+    for (const VfoSetting& row : kVfoSettings) {
+        const size_t p = indexOf(row);
         QWidget* control = nullptr;
-        if (part == Frequency || part == Range) {
+        switch (row.hook) {
+        case VfoHook::Frequency:
+        case VfoHook::Range: {
             auto* edit = new QLineEdit(this);
-            edit->setReadOnly(part == Range);
+            edit->setReadOnly(row.hook == VfoHook::Range);
             control = edit;
-        } else if (part == RxTone || part == TxTone) {
-            auto* combo = new QComboBox(this);
-            combo->setModel(models.tones);
-            control = combo;
-        } else if (part == Offset) {
-            auto* combo = new QComboBox(this);
-            combo->setModel(models.offsets);
-            control = combo;
-        } else {
-            control = new QComboBox(this);
-            static_cast<QComboBox*>(control)->addItems(choicesOf(part)->entries());
+            break;
         }
-        control->setObjectName(QString::fromLatin1(a ? names.controlA : names.controlB));
+        case VfoHook::Tone:
+        case VfoHook::Offset: {
+            auto* combo = new QComboBox(this);
+            combo->setModel(row.hook == VfoHook::Tone ? models.tones : models.offsets);
+            control = combo;
+            break;
+        }
+        case VfoHook::Band:
+        case VfoHook::None: {
+            auto* combo = new QComboBox(this);
+            combo->addItems(row.row.list->entries());
+            control = combo;
+            break;
+        }
+        }
+        control->setObjectName(QString::fromLatin1(row.control(vfo_)));
         if (auto* combo = qobject_cast<QComboBox*>(control)) {
             combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
             combo->setMinimumContentsLength(6);
             combo->setMaxVisibleItems(12);
             combo->setCurrentIndex(-1);  // empty until the first refresh
             discardTyping(combo);
-            connect(combo, &QComboBox::currentIndexChanged, this, [this, part](int i) { listChosen(part, i); });
+            connect(combo, &QComboBox::currentIndexChanged, this, [this, &row](int i) { listChosen(row, i); });
         }
         auto* label = new QLabel(this);
-        label->setObjectName(QString::fromLatin1(a ? names.labelA : names.labelB));
+        label->setObjectName(QString::fromLatin1(row.labelControl(vfo_)));
         label->setBuddy(control);
-        controls_[size_t(p)] = control;
-        labels_[size_t(p)] = label;
-        grid->addWidget(label, p / 2, (p % 2) * 2);
-        grid->addWidget(control, p / 2, (p % 2) * 2 + 1);
+        controls_[p] = control;
+        labels_[p] = label;
+        grid->addWidget(label, int(p / 2), int(p % 2) * 2);
+        grid->addWidget(control, int(p / 2), int(p % 2) * 2 + 1);
     }
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
@@ -138,22 +117,30 @@ void VfoPanel::build(const Models& models)
     });
 }
 
-QLineEdit* VfoPanel::frequencyField() const { return static_cast<QLineEdit*>(controls_[Frequency]); }
+QWidget* VfoPanel::control(const VfoSetting& row) const { return controls_[indexOf(row)]; }
 
-QComboBox* VfoPanel::list(Part part) const { return qobject_cast<QComboBox*>(controls_[size_t(part)]); }
+QWidget* VfoPanel::hooked(VfoHook hook) const
+{
+    const auto it = std::ranges::find(kVfoSettings, hook, &VfoSetting::hook);
+    return it == std::end(kVfoSettings) ? nullptr : control(*it);
+}
+
+QLineEdit* VfoPanel::frequencyField() const { return static_cast<QLineEdit*>(hooked(VfoHook::Frequency)); }
+
+QComboBox* VfoPanel::list(VfoHook hook) const { return qobject_cast<QComboBox*>(hooked(hook)); }
 
 void VfoPanel::caption()
 {
     setTitle(vfo_ == Vfo::A ? T::kPanelA : T::kPanelB);
-    for (int p = 0; p < kParts; ++p)
-        labels_[size_t(p)]->setText(T::kVfoControls[p].caption);
+    for (const VfoSetting& row : kVfoSettings)
+        labels_[indexOf(row)]->setText(row.row.label);
 }
 
 // ---------------------------------------------------------------- limits
 
 bool VfoPanel::vhfSelected() const
 {
-    const int band = list(Band)->currentIndex();
+    const int band = list(VfoHook::Band)->currentIndex();
     return band < 0 ? vfo_is_vhf(doc_.image(), vfo_) : band == 0;
 }
 
@@ -167,8 +154,8 @@ QString VfoPanel::rangeText(double lower, double upper)
 
 void VfoPanel::showRange()
 {
-    if (list(Band)->currentIndex() >= 0)  // nothing to show before the first refresh
-        ui::showText(static_cast<QLineEdit*>(controls_[Range]), rangeText(lower(), upper()));
+    if (list(VfoHook::Band)->currentIndex() >= 0)  // nothing to show before the first refresh
+        ui::showText(static_cast<QLineEdit*>(hooked(VfoHook::Range)), rangeText(lower(), upper()));
 }
 
 // ---------------------------------------------------------------- refresh
@@ -178,41 +165,43 @@ void VfoPanel::display()
     const Image& image = doc_.image();
     const RecordView r = vfo_view(image, vfo_);
     ui::showText(frequencyField(), vfo_frequency(image, vfo_));
-    ui::select(list(Band), vfo_is_vhf(image, vfo_) ? 0 : 1);
-    ui::select(list(Offset), vfo_offset(image, vfo_));
-    showTone(RxTone, decode_vfo_tone(r.u8(16), r.u8(17)));
-    showTone(TxTone, decode_vfo_tone(r.u8(18), r.u8(19)));
-    for (const Part part : {SignalCode, SpeakerMute, OptionalSignal, Scrambler, Bandwidth, Power, Shift, Step})
-        ui::select(list(part), recordList(part)->get(r));
+    ui::select(list(VfoHook::Band), vfo_is_vhf(image, vfo_) ? 0 : 1);
+    ui::select(list(VfoHook::Offset), vfo_offset(image, vfo_));
+    for (const VfoSetting& row : kVfoSettings) {
+        if (row.hook == VfoHook::Tone) {
+            const TonePair p = vfo_tone_field(row).pair(r);
+            showTone(qobject_cast<QComboBox*>(control(row)), decode_vfo_tone(p.low, p.high));
+        } else if (row.hook == VfoHook::None) {
+            ui::select(qobject_cast<QComboBox*>(control(row)), row.row.position(r));
+        }
+    }
     showRange();
 }
 
 // A tone without an entry shows its text with no entry selected; its bytes
 // stay as they are until one is chosen.
-void VfoPanel::showTone(Part part, const VfoTone& tone)
+void VfoPanel::showTone(QComboBox* combo, const VfoTone& tone)
 {
-    QComboBox* combo = list(part);
     combo->setPlaceholderText(tone.position < 0 ? tone.text : QString());
     ui::select(combo, tone.position);
 }
 
-void VfoPanel::listChosen(Part part, int position)
+void VfoPanel::listChosen(const VfoSetting& row, int position)
 {
     if (position < 0)
         return;  // nothing chosen: nothing stored
-    if (part == Band) {
+    if (row.hook == VfoHook::Band) {
         bandChanged(true);
         return;
     }
     edit_([&](Image& image) {
-        switch (part) {
-        case Offset: encode_offset(image, vfo_, list(Offset)->itemText(position)); break;
-        case RxTone: VfoLayout::rxTone.put(vfo_ref(image, vfo_), encode_vfo_tone(position)); break;
-        case TxTone: VfoLayout::txTone.put(vfo_ref(image, vfo_), encode_vfo_tone(position)); break;
-        default:
-            if (const field::List8* f = recordList(part))
-                f->put(vfo_ref(image, vfo_), position);
-            break;
+        switch (row.hook) {
+        case VfoHook::Offset: encode_offset(image, vfo_, list(VfoHook::Offset)->itemText(position)); break;
+        case VfoHook::Tone: vfo_tone_field(row).put(vfo_ref(image, vfo_), encode_vfo_tone(position)); break;
+        case VfoHook::None: row.row.setPosition(vfo_ref(image, vfo_), position); break;
+        case VfoHook::Frequency:
+        case VfoHook::Band:
+        case VfoHook::Range: break;
         }
     });
 }
@@ -237,8 +226,8 @@ void VfoPanel::frequencyEntry(const QString& typed, bool refreshAfter)
     ui::showText(frequencyField(), e.text);
     edit_([&](Image& image) { encode_vfo_frequency(image, vfo_, e.text); });
     const int band = vfo_is_vhf(doc_.image(), vfo_) ? 0 : 1;
-    if (list(Band)->currentIndex() != band) {
-        ui::select(list(Band), band);
+    if (list(VfoHook::Band)->currentIndex() != band) {
+        ui::select(list(VfoHook::Band), band);
         bandChanged(false);
     }
     if (refreshAfter)

@@ -8,11 +8,13 @@
 // they stand at that moment (a new identification moves them).
 
 #include "editors/options/option_codec.h"
+#include "editors/options/vfo_settings.h"
 #include "image/radio_document.h"
 
 #include <QGroupBox>
 
 #include <array>
+#include <iterator>
 #include <functional>
 
 class QAbstractItemModel;
@@ -25,12 +27,7 @@ namespace vx {
 class VfoPanel final : public QGroupBox {
     Q_OBJECT
 public:
-    // The panel's controls, in the order of option_texts::kVfoControls.
-    enum Part {
-        Frequency, Band, Range, Power, RxTone, TxTone, Bandwidth,
-        Shift, Step, Offset, OptionalSignal, SignalCode, SpeakerMute, Scrambler,
-        kParts
-    };
+    static constexpr size_t kParts = std::size(options::kVfoSettings);
 
     // The lists' shared entries, built once by the window.
     struct Models {
@@ -45,7 +42,8 @@ public:
              Edit edit, QWidget* parent);
 
     options::Vfo vfo() const { return vfo_; }
-    QWidget* control(Part part) const { return controls_[size_t(part)]; }
+    // The control of `row`, a row of options::kVfoSettings.
+    QWidget* control(const options::VfoSetting& row) const;
     QLineEdit* frequencyField() const;
 
     void caption();
@@ -63,8 +61,9 @@ public:
 
 private:
     void build(const Models& models);
-    QComboBox* makeList(Part part, const QStringList& entries);
-    QComboBox* list(Part part) const;
+    // The control of the row with `hook` (the first, for the tones).
+    QWidget* hooked(options::VfoHook hook) const;
+    QComboBox* list(options::VfoHook hook) const;
 
     void frequencyChanged(const QString& text);
     // Leaving the field, or a band change: the text checked and stored, the
@@ -73,8 +72,8 @@ private:
     void frequencyEntry(const QString& typed, bool refreshAfter);
     void bandChanged(bool refreshAfter);
     void showRange();
-    void listChosen(Part part, int position);
-    void showTone(Part part, const options::VfoTone& tone);
+    void listChosen(const options::VfoSetting& row, int position);
+    void showTone(QComboBox* combo, const options::VfoTone& tone);
 
     const options::Vfo vfo_;
     const RadioDocument& doc_;

@@ -102,10 +102,11 @@ void applyItem(const YAML::Node& item, Image& image, bool channel, std::set<int>
     }
     QStringList known{QString::fromLatin1(idKey), QStringLiteral("empty")};
     if (channel)
-        for (const ChannelField& f : kChannelFields)
+        for (const ChannelColumn& f : channelFields())
             known << QLatin1String(f.key);
     else
-        known << QStringLiteral("frequency") << QStringLiteral("name");
+        for (const PresetColumn& f : kPresetColumns)
+            known << QLatin1String(f.key);
     std::map<QString, YAML::Node> values;
     for (const auto& pair : item) {
         const QString key = qs(pair.first.Scalar());
@@ -131,7 +132,7 @@ void applyItem(const YAML::Node& item, Image& image, bool channel, std::set<int>
     }
     if (channel) {
         ChannelTexts now = decode_channel(image, n);
-        for (const ChannelField& f : kChannelFields) {
+        for (const ChannelColumn& f : channelFields()) {
             const auto it = values.find(QLatin1String(f.key));
             if (it == values.end())
                 continue;
@@ -139,20 +140,20 @@ void applyItem(const YAML::Node& item, Image& image, bool channel, std::set<int>
             if (!v)
                 continue;
             ++result.settings;
-            if (f.column != ColRx && is_empty(image, n)) {
+            if (f.id != ColRx && is_empty(image, n)) {
                 problems.push_back(at(it->second, text::receiveFirst.str().arg(n)));
                 continue;
             }
-            if (!is_empty(image, n) && shown(now, f.column) == *v)
+            if (!is_empty(image, n) && shown(now, f.id) == *v)
                 continue;  // as it is: not a byte changes
-            if (const Refusal r = setChannelField(image, n, f.column, *v, limits))
+            if (const Refusal r = setChannelField(image, n, f, *v, limits))
                 problems.push_back(at(it->second, *r));
             now = decode_channel(image, n);
         }
         return;
     }
-    for (const QString& key : {QStringLiteral("frequency"), QStringLiteral("name")}) {
-        const auto it = values.find(key);
+    for (const PresetColumn& f : kPresetColumns) {
+        const auto it = values.find(QLatin1String(f.key));
         if (it == values.end())
             continue;
         const auto v = scalar(it->second, problems);
@@ -160,9 +161,9 @@ void applyItem(const YAML::Node& item, Image& image, bool channel, std::set<int>
             continue;
         ++result.settings;
         const fm::PresetTexts now = fm::decode_preset(image, n);
-        if ((key == u"frequency" ? now.frequency : now.name) == *v && !now.frequency.isEmpty())
+        if (presetValue(now, f.field) == *v && !now.frequency.isEmpty())
             continue;
-        if (const Refusal r = setPreset(image, n, key, *v))
+        if (const Refusal r = setPreset(image, n, f.field, *v))
             problems.push_back(at(it->second, *r));
     }
 }
@@ -242,10 +243,10 @@ std::vector<Setting> settings_of(const Image& image)
             continue;
         }
         const ChannelTexts texts = decode_channel(image, n);
-        for (const ChannelField& f : kChannelFields) {
-            if (f.column == ColEncode && texts[ColTx].isEmpty())
+        for (const ChannelColumn& f : channelFields()) {
+            if (f.id == ColEncode && texts[ColTx].isEmpty())
                 continue;  // no transmit frequency: the grid shows no encode tone
-            out.push_back({kChannelSection, n, QLatin1String(f.key), shown(texts, f.column)});
+            out.push_back({kChannelSection, n, QLatin1String(f.key), shown(texts, f.id)});
         }
     }
     for (int p = 1; p <= fm::kPresets; ++p) {
@@ -254,8 +255,8 @@ std::vector<Setting> settings_of(const Image& image)
             out.push_back({kPresetSection, p, QStringLiteral("empty"), QStringLiteral("true")});
             continue;
         }
-        out.push_back({kPresetSection, p, QStringLiteral("frequency"), t.frequency});
-        out.push_back({kPresetSection, p, QStringLiteral("name"), t.name});
+        for (const PresetColumn& f : kPresetColumns)
+            out.push_back({kPresetSection, p, QLatin1String(f.key), presetValue(t, f.field)});
     }
     for (const MapSection& section : mapSections())
         for (const Key& k : section.keys)

@@ -1,4 +1,5 @@
 #include "interchange/config/config_sections.h"
+#include "interchange/config/config_texts.h"
 
 #include "editors/channels/channel_codec.h"
 #include "editors/fm/fm_codec.h"
@@ -15,6 +16,7 @@
 #include "image/codecs.h"
 #include "image/dtmf.h"
 #include "image/tones.h"
+#include "image/typed_values.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,90 +32,92 @@ namespace O = options;
 
 namespace {
 
-// A frequency as the grid takes it on Enter, and on the raster it snaps to.
+// A frequency as a file gives it: the exact decimal MHz, within the range
+// the grid's Enter takes, on the raster (nothing cut off or snapped).
 std::optional<QString> channelFrequency(const QString& text, const BandLimits& limits)
 {
-    bool ok = false;
-    const double mhz = text.trimmed().toDouble(&ok);
-    if (!ok || !in_enter_range(mhz, limits))
+    const auto hz = read_decimal_millionths(text);
+    if (!hz || !in_enter_range(double(*hz) / 1e6, limits) || !on_raster_hz(*hz))
         return std::nullopt;
-    const QString entered = entered_frequency(text.trimmed());
-    const Units10Hz units = frequency_units(entered);
-    if (snap_to_raster(entered) != units || frequency_text(units) != entered)
-        return std::nullopt;
-    return entered;
+    return frequency_text(Units10Hz(*hz / 10));
 }
 
 Refusal setTone(Image& image, int n, field::Tone16le at, const QString& text)
 {
-    TonePair pair;
-    if (const auto index = tones::index_of(text)) {
-        pair = encode_tone_index(*index);
-    } else {
-        bool ok = false;
-        const double hz = text.toDouble(&ok);
-        if (!ok || !typed_tone_in_range(hz) || std::abs(hz * 10 - std::round(hz * 10)) > 1e-6)
-            return QStringLiteral("\"%1\" is not a tone of the list (OFF, 67.0 .. 254.1, D023N .. D754I) or a CTCSS tone of 60.0 to 259.9 Hz").arg(text);
-        pair = encode_tone_value(hz);
-    }
-    at.put(RecordRef(image, record_row(n)), pair);
+    const auto tone = read_tone(text, Acceptance::Refuse);
+    if (!tone)
+        return text::notTone.str().arg(text);
+    at.put(RecordRef(image, record_row(n)), tone->pair);
     return std::nullopt;
 }
 
 }  // namespace
 
-Refusal setChannelField(Image& image, int n, int column, const QString& text, const BandLimits& limits)
+Refusal setChannelField(Image& image, int n, const ChannelColumn& column, const QString& text, const BandLimits& limits)
 {
     const auto badFrequency = [&] {
         const BandLimits& l = limits;
-        return QStringLiteral("\"%1\" is not a frequency of %2-%3 or %4-%5 MHz on the 2.5 or 6.25 kHz raster")
+        return text::notChannelFrequency.str()
             .arg(text)
             .arg(l.aLow)
             .arg(l.aHigh)
             .arg(l.bLow)
             .arg(l.bHigh);
     };
-    switch (column) {
-    case ColRx: {
-        const auto f = channelFrequency(text, limits);
-        if (!f)
-            return badFrequency();
-        if (is_empty(image, n)) {
-            delete_channel(image, n);
-            new_channel(image, n);
-            set_rx(image, n, *f);
+    switch (column.hook) {
+    case ColumnHook::Frequency:
+        if (column.id == ColRx) {
+            const auto f = channelFrequency(text, limits);
+            if (!f)
+                return badFrequency();
+            if (is_empty(image, n)) {
+                delete_channel(image, n);
+                new_channel(image, n);
+                set_rx(image, n, *f);
+            } else {
+                set_rx_only(image, n, *f);
+            }
         } else {
-            set_rx_only(image, n, *f);
+            if (text.compare(QLatin1String("off"), Qt::CaseInsensitive) == 0) {
+                remove_tx(image, n);
+                return std::nullopt;
+            }
+            const auto f = channelFrequency(text, limits);
+            if (!f)
+                return badFrequency();
+            set_tx(image, n, *f);
         }
         return std::nullopt;
-    }
-    case ColTx: {
-        if (text.compare(QLatin1String("off"), Qt::CaseInsensitive) == 0) {
-            remove_tx(image, n);
-            return std::nullopt;
-        }
-        const auto f = channelFrequency(text, limits);
-        if (!f)
-            return badFrequency();
-        set_tx(image, n, *f);
-        return std::nullopt;
-    }
-    case ColDecode: return setTone(image, n, ChannelOffsets::decodeTone, text);
-    case ColEncode: return setTone(image, n, ChannelOffsets::encodeTone, text);
-    case ColName:
+    case ColumnHook::Tone:
+        return setTone(image, n, column.id == ColDecode ? ChannelOffsets::decodeTone : ChannelOffsets::encodeTone, text);
+    case ColumnHook::Name:
         if (!storable_name(text))
-            return QStringLiteral("\"%1\" is not a name of up to six letters and digits").arg(text);
+            return text::notChannelName.str().arg(text);
         set_name(image, n, text);
         return std::nullopt;
-    default: {
-        const QStringList entries = choices(column);
-        const auto it = std::ranges::find_if(entries, [&](const QString& e) { return e.compare(text, Qt::CaseInsensitive) == 0; });
-        if (it == entries.end())
-            return QStringLiteral("\"%1\" is not one of %2").arg(text, entries.join(QStringLiteral(", ")));
-        set_choice(image, n, column, int(it - entries.begin()));
-        return std::nullopt;
+    case ColumnHook::Power:
+    case ColumnHook::Choice:
+    case ColumnHook::Number:
+    case ColumnHook::Band: break;
     }
-    }
+    const QStringList entries = choices(column.id);
+    const auto it = std::ranges::find_if(entries, [&](const QString& e) { return e.compare(text, Qt::CaseInsensitive) == 0; });
+    if (it == entries.end())
+        return text::notOneOf.str().arg(text, entries.join(QStringLiteral(", ")));
+    set_choice(image, n, column.id, int(it - entries.begin()));
+    return std::nullopt;
+}
+
+const std::vector<ChannelColumn>& channelFields()
+{
+    static const std::vector<ChannelColumn> fields = [] {
+        std::vector<ChannelColumn> out;
+        for (const ChannelColumn& c : kChannelColumns)
+            if (c.key)
+                out.push_back(c);
+        return out;
+    }();
+    return fields;
 }
 
 // A column's text as the configuration writes it.
@@ -125,19 +129,24 @@ QString shown(const ChannelTexts& texts, int column)
 
 // ------------------------------------------------------------- FM presets
 
-Refusal setPreset(Image& image, int p, const QString& key, const QString& text)
+QString presetValue(const fm::PresetTexts& texts, PresetField field)
+{
+    return field == PresetField::Frequency ? texts.frequency : texts.name;
+}
+
+Refusal setPreset(Image& image, int p, PresetField field, const QString& text)
 {
     const fm::PresetTexts now = fm::decode_preset(image, p);
-    if (key == u"frequency") {
+    if (field == PresetField::Frequency) {
         if (!fm::in_band(text) || fm::frequency_entry(text) != text)
-            return QStringLiteral("\"%1\" is not a frequency of 87.00000 to 108.00000 MHz with five decimals").arg(text);
+            return text::notPresetFrequency.str().arg(text);
         fm::encode_preset(image, p, text, now.name);
         return std::nullopt;
     }
     if (fm::name_too_long(text) || fm::name_entry(text) != text)
-        return QStringLiteral("\"%1\" is not a name of up to six characters in upper case").arg(text);
+        return text::notPresetName.str().arg(text);
     if (now.frequency.isEmpty())
-        return QStringLiteral("an empty preset has no name; give its frequency first");
+        return text::presetNameFirst.str();
     fm::encode_preset(image, p, now.frequency, text);
     return std::nullopt;
 }

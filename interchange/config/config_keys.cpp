@@ -1,4 +1,5 @@
 #include "interchange/config/config_sections.h"
+#include "interchange/config/config_texts.h"
 
 #include "editors/channels/channel_codec.h"
 #include "editors/fm/fm_codec.h"
@@ -6,6 +7,7 @@
 #include "editors/options/option_codec.h"
 #include "editors/options/option_lists.h"
 #include "editors/options/option_settings.h"
+#include "editors/options/vfo_settings.h"
 #include "editors/signalling/dtmf_codec.h"
 #include "editors/signalling/five_tone_codec.h"
 #include "editors/signalling/frm_2tone_texts.h"
@@ -15,6 +17,7 @@
 #include "image/codecs.h"
 #include "image/dtmf.h"
 #include "image/tones.h"
+#include "image/typed_values.h"
 
 #include <algorithm>
 #include <cmath>
@@ -49,7 +52,7 @@ QString listed(const QStringList& entries)
     return quoted.join(QStringLiteral(", "));
 }
 
-Refusal notOneOf(const QString& text, const QStringList& entries) { return QStringLiteral("\"%1\" is not one of %2").arg(text, listed(entries)); }
+Refusal notOneOf(const QString& text, const QStringList& entries) { return text::notOneOf.str().arg(text, listed(entries)); }
 
 // A list stored as its position through `put`, read through `get`.
 Key listKey(const QString& key, std::function<QStringList()> entries, std::function<int(const Image&)> get,
@@ -72,7 +75,7 @@ Key onOffKey(const QString& key, std::function<bool(const Image&)> get, std::fun
             [put](Image& image, const QString& text, const BandLimits&) -> Refusal {
                 const QString t = text.toLower();
                 if (t != u"on" && t != u"off")
-                    return QStringLiteral("\"%1\" is not on or off").arg(text);
+                    return text::notOnOff.str().arg(text);
                 put(image, t == u"on");
                 return std::nullopt;
             },
@@ -108,7 +111,7 @@ Key dtmfKey(const QString& key, int low, int high, std::function<QString(const I
             [low, high, put](Image& image, const QString& text, const BandLimits&) -> Refusal {
                 const bool digits = std::ranges::all_of(text, [](QChar ch) { return dtmf_code(ch.unicode()) != kDtmfNone; });
                 if (!digits || (!text.isEmpty() && text.size() < low) || text.size() > high)
-                    return QStringLiteral("\"%1\" is not empty or %2 to %3 DTMF characters (0-9, A-D, *, #)").arg(text).arg(low).arg(high);
+                    return text::notDtmf.str().arg(text).arg(low).arg(high);
                 put(image, text.toUpper());
                 return std::nullopt;
             },
@@ -132,10 +135,10 @@ Key settingKey(const vx::Setting& s, region::Rows rows)
                     return std::nullopt;
                 switch (s.kind) {
                 case SettingKind::List: return notOneOf(text, s.list->entries(false));
-                case SettingKind::OnOff: return QStringLiteral("\"%1\" is not on or off").arg(text);
+                case SettingKind::OnOff: return text::notOnOff.str().arg(text);
                 case SettingKind::Text: break;
                 }
-                return QStringLiteral("\"%1\" is not %2").arg(text, s.values(false).remove(QLatin1Char('`')));
+                return text::notValue.str().arg(text, s.values(chinese()).remove(QLatin1Char('`')));
             },
             s.values(false), s.oldKey ? QLatin1String(s.oldKey) : QString()};
 }
@@ -148,18 +151,18 @@ std::vector<Key> optionKeys()
     return out;
 }
 
-// The panel's labels; the band and the range follow from the frequency.
+// The panel's rows that are settings of the record; the band and the range
+// follow from the frequency.
 std::vector<Key> vfoKeys(O::Vfo v)
 {
-    using L = O::VfoLayout;
-    const auto caption = [](int control) { return trimmedEn(option_texts::kVfoControls[control].caption); };
-    const auto list = [v, caption](int control, field::List8 f, const O::Choices* choices) {
-        return listKey(caption(control), [choices] { return choices->entries(false); },
-                       [v, f](const Image& image) { return f.get(O::vfo_view(image, v)); },
-                       [v, f](Image& image, int p) { f.put(O::vfo_ref(image, v), p); });
+    const region::Rows rows = O::vfo_rows(v);
+    const auto named = [](Key k, const vx::Setting& s) {
+        k.oldKey = s.oldKey ? QLatin1String(s.oldKey) : QString();
+        return k;
     };
-    const auto tone = [v, caption](int control, field::Tone16le f) {
-        Key k = listKey(caption(control), [] { return O::vfo_tone_entries(false); }, [](const Image&) { return 0; },
+    const auto tone = [v](const O::VfoSetting& row) {
+        const field::Tone16le f = O::vfo_tone_field(row);
+        Key k = listKey(QLatin1String(row.row.key), [] { return O::vfo_tone_entries(false); }, [](const Image&) { return 0; },
                         [v, f](Image& image, int p) { f.put(O::vfo_ref(image, v), O::encode_vfo_tone(p)); });
         k.get = [v, f](const Image& image) {
             const TonePair p = f.pair(O::vfo_view(image, v));
@@ -168,34 +171,38 @@ std::vector<Key> vfoKeys(O::Vfo v)
         };
         return k;
     };
+    const auto frequency = [v](const O::VfoSetting& row) -> Key {
+        return {QLatin1String(row.row.key), [v](const Image& image) { return O::vfo_frequency(image, v); },
+                [v](Image& image, const QString& text, const BandLimits& band) -> Refusal {
+                    const auto millionths = read_decimal_millionths(text);
+                    const double mhz = millionths ? double(*millionths) / 1e6 : 0;
+                    const O::VfoLimits limits = O::vfo_limits(mhz < 300, band);
+                    const O::VfoEntry entry = O::vfo_frequency_entry(text, limits);
+                    if (!millionths || entry.outOfRange || mhz < limits.lower || mhz > limits.upper)
+                        return text::notVfoFrequency.str().arg(text);
+                    O::encode_vfo_frequency(image, v, entry.text);
+                    return std::nullopt;
+                },
+                QStringLiteral("MHz within band A's or band B's limits, stored on the panel's 250 Hz grid")};
+    };
+    const auto offset = [v](const O::VfoSetting& row) {
+        return listKey(QLatin1String(row.row.key), [] { return O::offset_labels(); },
+                       [v](const Image& image) { return O::vfo_offset(image, v); },
+                       [v](Image& image, int p) { O::encode_offset(image, v, O::offset_label(p)); });
+    };
     std::vector<Key> out;
-    out.push_back({caption(0), [v](const Image& image) { return O::vfo_frequency(image, v); },
-                   [v](Image& image, const QString& text, const BandLimits& band) -> Refusal {
-                       bool ok = false;
-                       const double mhz = text.toDouble(&ok);
-                       const O::VfoLimits limits = O::vfo_limits(mhz < 300, band);
-                       const O::VfoEntry entry = O::vfo_frequency_entry(text, limits);
-                       if (!ok || entry.outOfRange || mhz < limits.lower || mhz > limits.upper)
-                           return QStringLiteral("\"%1\" is not a frequency within the band limits").arg(text);
-                       O::encode_vfo_frequency(image, v, entry.text);
-                       return std::nullopt;
-                   },
-                   QStringLiteral("MHz within band A's or band B's limits, stored on the panel's 250 Hz grid")});
-    out.push_back(list(3, L::power, &O::lists::power));
-    out.push_back(tone(4, L::rxTone));
-    out.push_back(tone(5, L::txTone));
-    out.push_back(list(6, L::bandwidth, &O::lists::bandwidth));
-    out.push_back(list(7, L::shiftDirection, &O::lists::shiftDirection));
-    out.push_back(list(8, L::step, &O::lists::step));
-    out.push_back(listKey(caption(9), [] { return O::offset_labels(); }, [v](const Image& image) { return O::vfo_offset(image, v); },
-                          [v](Image& image, int p) { O::encode_offset(image, v, O::offset_label(p)); }));
-    out.push_back(list(10, L::optionalSignal, &O::lists::optionalSignal));
-    out.push_back(list(11, L::signalCode, &O::lists::signalCode));
-    out.push_back(list(12, L::speakerMute, &O::lists::speakerMute));
-    out.push_back(list(13, L::scrambler, &O::lists::scrambler));
+    for (const O::VfoSetting& row : O::kVfoSettings) {
+        switch (row.hook) {
+        case O::VfoHook::None: out.push_back(settingKey(row.row, rows)); break;
+        case O::VfoHook::Frequency: out.push_back(named(frequency(row), row.row)); break;
+        case O::VfoHook::Tone: out.push_back(named(tone(row), row.row)); break;
+        case O::VfoHook::Offset: out.push_back(named(offset(row), row.row)); break;
+        case O::VfoHook::Band:
+        case O::VfoHook::Range: break;
+        }
+    }
     return out;
 }
-
 
 // The sections that are maps of labels, in document order.
 const std::vector<MapSection>& mapSections()

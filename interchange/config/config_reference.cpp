@@ -32,15 +32,15 @@ QString reference()
     QString out;
     out += QStringLiteral("**channels**: a list of maps, each with `number` (0-199) and either `empty: true` or any of:\n\n");
     out += QStringLiteral("| key | values |\n|---|---|\n");
-    for (const ChannelField& f : kChannelFields) {
+    for (const ChannelColumn& f : channelFields()) {
         QString v;
-        switch (f.column) {
+        switch (f.id) {
         case ColRx: v = QStringLiteral("MHz within the band limits, on the 2.5 or 6.25 kHz raster (`145.60000`)"); break;
         case ColTx: v = QStringLiteral("MHz as `receive`, or `off` (no transmit frequency)"); break;
         case ColDecode:
         case ColEncode: v = QStringLiteral("`OFF`, a CTCSS tone of 60.0 to 259.9 Hz (`88.5`), a DCS code `D023N` ... `D754I`"); break;
         case ColName: v = QStringLiteral("up to six letters and digits"); break;
-        default: v = listed(choices(f.column)); break;
+        default: v = listed(choices(f.id)); break;
         }
         out += QStringLiteral("| `%1` | %2 |\n").arg(QLatin1String(f.key), v);
     }

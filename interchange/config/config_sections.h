@@ -6,6 +6,8 @@
 #include "interchange/config/config.h"
 
 #include "editors/channels/channel_codec.h"
+#include "editors/channels/channel_columns.h"
+#include "editors/fm/fm_codec.h"
 #include "editors/options/option_codec.h"
 #include "image/record.h"
 #include "image/setting.h"
@@ -27,36 +29,18 @@ inline const QString kPresetSection = QStringLiteral("fm presets");
 
 // --------------------------------------------------------------- channels
 
-struct ChannelField {
-    const char* key;
-    int column;
-};
-// In the order they are applied: receive before transmit, so a channel
-// that was empty gets its transmit frequency from the receive frequency.
-inline constexpr ChannelField kChannelFields[] = {
-    {"receive", channels::ColRx},
-    {"transmit", channels::ColTx},
-    {"decode", channels::ColDecode},
-    {"encode", channels::ColEncode},
-    {"power", channels::ColPower},
-    {"bandwidth", channels::ColBandwidth},
-    {"ptt id", channels::ColPttId},
-    {"busy lock", channels::ColBusyLock},
-    {"scan add", channels::ColScanAdd},
-    {"signal code", channels::ColSignalCode},
-    {"optional signal", channels::ColOptionalSignal},
-    {"speaker mute", channels::ColSpeakerMute},
-    {"scrambler", channels::ColScrambler},
-    {"name", channels::ColName},
-};
+// The channel columns a file names (those with a key), in the grid's order,
+// which is the order they are applied in (channel_columns.h).
+const std::vector<channels::ChannelColumn>& channelFields();
 
 // Stores a channel's field from its text, frequencies checked against
 // `limits`.
-Refusal setChannelField(Image& image, int n, int column, const QString& text, const BandLimits& limits);
+Refusal setChannelField(Image& image, int n, const channels::ChannelColumn& column, const QString& text, const BandLimits& limits);
 // The text a channel's field shows in the file.
 QString shown(const channels::ChannelTexts& texts, int column);
-// Stores a preset's "frequency" or "name".
-Refusal setPreset(Image& image, int p, const QString& key, const QString& text);
+// A preset's field as the file shows it, and stored from its text.
+QString presetValue(const fm::PresetTexts& texts, channels::PresetField field);
+Refusal setPreset(Image& image, int p, channels::PresetField field, const QString& text);
 
 // ------------------------------------------------------- keyed sections
 

@@ -38,6 +38,21 @@ inline constexpr Text receiveFirst{"信道 %1 是空的：请先给出其接收�
 
 // ---------------------------------------------------------------- values
 // Channels, FM presets, options and the VFO panels.
+inline constexpr Text notOneOf{"\"%1\" 不是 %2 之一", "\"%1\" is not one of %2"};
+inline constexpr Text notOnOff{"\"%1\" 不是 on 或 off", "\"%1\" is not on or off"};
+inline constexpr Text notDtmf{"\"%1\" 不是空，也不是 %2 至 %3 个 DTMF 字符（0-9、A-D、*、#）",
+                              "\"%1\" is not empty or %2 to %3 DTMF characters (0-9, A-D, *, #)"};
+inline constexpr Text notValue{"\"%1\" 不是%2", "\"%1\" is not %2"};
+inline constexpr Text notVfoFrequency{"\"%1\" 不是频段限内的频率", "\"%1\" is not a frequency within the band limits"};
+inline constexpr Text notChannelFrequency{"\"%1\" 不是 %2-%3 或 %4-%5 MHz 内、2.5 或 6.25 kHz 步进上的频率",
+                                          "\"%1\" is not a frequency of %2-%3 or %4-%5 MHz on the 2.5 or 6.25 kHz raster"};
+inline constexpr Text notTone{"\"%1\" 不是列表中的哑音（OFF、67.0 .. 254.1、D023N .. D754I），也不是 60.0 至 259.9 Hz 的 CTCSS 哑音",
+                              "\"%1\" is not a tone of the list (OFF, 67.0 .. 254.1, D023N .. D754I) or a CTCSS tone of 60.0 to 259.9 Hz"};
+inline constexpr Text notChannelName{"\"%1\" 不是至多六个字母和数字的名称", "\"%1\" is not a name of up to six letters and digits"};
+inline constexpr Text notPresetFrequency{"\"%1\" 不是 87.00000 至 108.00000 MHz、五位小数的频率",
+                                         "\"%1\" is not a frequency of 87.00000 to 108.00000 MHz with five decimals"};
+inline constexpr Text notPresetName{"\"%1\" 不是至多六个大写字符的名称", "\"%1\" is not a name of up to six characters in upper case"};
+inline constexpr Text presetNameFirst{"空预置没有名称；请先给出其频率", "an empty preset has no name; give its frequency first"};
 
 // The DTMF, 2-tone and 5-tone settings: %1 the value, %2 what the setting
 // takes.

@@ -33,7 +33,7 @@ void putTone(Image& image, int n, field::Tone16le fieldAt, const ToneValue& t)
     const RecordRef rec(image, record_row(n));
     switch (t.kind) {
     case ToneValue::Off: fieldAt.put(rec, {0, 0}); break;
-    case ToneValue::Ctcss: fieldAt.put(rec, {uint8_t(t.tenths % 256), uint8_t(t.tenths / 256)}); break;
+    case ToneValue::Ctcss: fieldAt.put(rec, encode_ctcss(t.tenths)); break;
     case ToneValue::Dcs: fieldAt.putIndex(rec, t.index); break;
     case ToneValue::Other: break;
     }

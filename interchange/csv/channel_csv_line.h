@@ -133,7 +133,7 @@ private:
 
     std::optional<Hz> frequency(const QString& t, const Text& what)
     {
-        const auto hz = parseMhz(t, decimalComma_);
+        const auto hz = read_decimal_millionths(t, decimalComma_);
         if (!hz) {
             refuse([&] { return T::notFrequency.str().arg(what.str(), t); });
             return std::nullopt;
@@ -143,7 +143,7 @@ private:
             refuse([&] { return T::outsideLimits.str().arg(what.str(), mhzText(*hz, 6)).arg(l.aLow).arg(l.aHigh).arg(l.bLow).arg(l.bHigh); });
             return std::nullopt;
         }
-        if (!onRaster(*hz)) {
+        if (!on_raster_hz(*hz)) {
             refuse([&] { return T::offRaster.str().arg(what.str(), mhzText(*hz, 6)); });
             return std::nullopt;
         }
@@ -161,7 +161,7 @@ private:
         } else if (duplex == u"off") {
             r.tx.reset();
         } else if (duplex == u"+" || duplex == u"-" || duplex == u"split") {
-            const auto offset = parseMhz(text(Offset), decimalComma_);
+            const auto offset = read_decimal_millionths(text(Offset), decimalComma_);
             if (!offset) {
                 refuse([&] { return T::notFrequency.str().arg(QStringLiteral("Offset"), text(Offset)); });
             } else if (rx) {
@@ -177,13 +177,12 @@ private:
     std::optional<ToneValue> ctcss(Col c)
     {
         const QString t = text(c);
-        const auto hz = parseMhz(t, decimalComma_);  // the same decimal reading, in Hz
-        const int tenths = hz ? int(*hz / 100'000) : -1;
-        if (!hz || *hz % 100'000 != 0 || !typed_tone_in_range(tenths / 10.0)) {
+        const auto tenths = read_ctcss_tenths(t, Acceptance::Refuse, decimalComma_);  // the same decimal reading, in Hz
+        if (!tenths) {
             refuse([&] { return T::ctcss.str().arg(QLatin1String(kUsedNames[c]), t); });
             return std::nullopt;
         }
-        return ToneValue{ToneValue::Ctcss, tenths, 0};
+        return ToneValue{ToneValue::Ctcss, *tenths, 0};
     }
 
     // DCS code of column c with polarity letter `side` (0 sent, 1 decoded) of
@@ -194,9 +193,7 @@ private:
         QString pol = text(DtcsPolarity).toUpper();
         if (pol.isEmpty())
             pol = QStringLiteral("NN");
-        const bool digits = !code.isEmpty() && code.size() <= 3
-                            && std::ranges::all_of(code, [](QChar ch) { return ch >= QLatin1Char('0') && ch <= QLatin1Char('7'); });
-        const auto normal = digits ? tones::index_of(QStringLiteral("D%1N").arg(code.toInt(), 3, 10, QLatin1Char('0'))) : std::nullopt;
+        const auto normal = read_dcs(code, QLatin1Char('N'));
         if (!normal) {
             refuse([&] { return T::dcs.str().arg(QLatin1String(kUsedNames[c]), code); });
             return std::nullopt;
@@ -205,8 +202,7 @@ private:
             refuse([&] { return T::polarity.str().arg(text(DtcsPolarity)); });
             return std::nullopt;
         }
-        const int index = pol[side] == QLatin1Char('N') ? *normal : *normal - tones::kFirstDcsNormal + tones::kFirstDcsInverted;
-        return ToneValue{ToneValue::Dcs, 0, index};
+        return ToneValue{ToneValue::Dcs, 0, *read_dcs(code, pol[side])};
     }
 
     void tones(Row& r)
@@ -263,7 +259,7 @@ private:
             return true;
         if (p.endsWith(QLatin1Char('w')))
             p = p.chopped(1).trimmed();
-        const auto mw = parseMhz(p, true);  // the same decimal reading; here in millionths of a watt
+        const auto mw = read_decimal_millionths(p, true);  // the same decimal reading; here in millionths of a watt
         if (!mw)
             return std::nullopt;
         return *mw <= 10'000'000;  // 10 W and below

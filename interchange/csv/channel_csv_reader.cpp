@@ -31,35 +31,6 @@ QString mhzText(Hz hz, int decimals)
     return QString::number(hz / 1'000'000) + QLatin1Char('.') + frac.left(decimals);
 }
 
-std::optional<Hz> parseMhz(QString text, bool decimalComma)
-{
-    text = text.trimmed();
-    if (decimalComma)
-        text.replace(QLatin1Char(','), QLatin1Char('.'));
-    const qsizetype dot = text.indexOf(QLatin1Char('.'));
-    const QStringView all(text);
-    const QStringView whole = dot < 0 ? all : all.left(dot);
-    QStringView frac = dot < 0 ? QStringView() : all.mid(dot + 1);
-    if (whole.isEmpty() || whole.size() > 4 || frac.size() > 12)
-        return std::nullopt;
-    const auto digits = [](QStringView s) { return std::ranges::all_of(s, [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }); };
-    if (!digits(whole) || !digits(frac))
-        return std::nullopt;
-    while (frac.size() > 6) {
-        if (frac.back() != QLatin1Char('0'))
-            return std::nullopt;  // finer than a hertz
-        frac.chop(1);
-    }
-    Hz hz = whole.toLongLong() * 1'000'000;
-    Hz scale = 100'000;
-    for (QChar c : frac) {
-        hz += (c.unicode() - '0') * scale;
-        scale /= 10;
-    }
-    return hz;
-}
-
-bool onRaster(Hz hz) { return hz % kHzPerUnit == 0 && snap_to_raster(mhzText(hz, 6)) == hz / kHzPerUnit; }
 
 // ------------------------------------------------------------------- reading
 

@@ -5,6 +5,7 @@
 
 #include "interchange/csv/channel_csv.h"
 #include "image/codecs.h"
+#include "image/typed_values.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -36,14 +37,11 @@ using Hz = int64_t;
 inline constexpr Hz kHzPerUnit = 10;  // the image stores 10 Hz units
 
 QString mhzText(Hz hz, int decimals);
-// "145.5", "145.500000", "146": whole hertz, up to six decimals (more only
-// when they are zeros); a decimal comma reads as a point where the fields
-// are not separated by commas.
-std::optional<Hz> parseMhz(QString text, bool decimalComma);
+// A frequency field is read by read_decimal_millionths (image/typed_values.h):
+// "145.5", "145.500000", "146", whole hertz, a decimal comma read as a point
+// where the fields are not separated by commas.
 inline Hz unitsToHz(Units10Hz u) { return Hz(u) * kHzPerUnit; }
 inline bool vhf(Hz hz) { return hz < 300'000'000; }
-// On the raster the grid snaps a typed frequency onto.
-bool onRaster(Hz hz);
 
 // ------------------------------------------------------------------- reading
 

@@ -3,6 +3,7 @@
 #include "editor_window.h"
 #include "test_document.h"
 
+#include "editors/channels/channel_columns.h"
 #include "editors/channels/frm_chann.h"
 
 #include "app/mdimain.h"
@@ -12,6 +13,8 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QRegularExpression>
+#include <QSet>
 #include <QScrollBar>
 
 using namespace vx;
@@ -58,6 +61,54 @@ private slots:
         QCOMPARE(cw.button("Command_close")->y(), buttonTop);
         QCOMPARE(cw.bar()->y(), buttonTop - 800 / 15);
         QVERIFY(cw.bar()->isHidden());
+    }
+
+    // Every column row against the grid and the record: one row an id, the
+    // grid's heading and width in both languages from it, a key in files'
+    // form and unique, and a list position chosen lands in the row's bits
+    // and reads back as the list's entry (a row with wrong bits fails).
+    void everyColumnIsItsRow_data()
+    {
+        QTest::addColumn<bool>("chinese");
+        QTest::newRow("English") << false;
+        QTest::newRow("Chinese") << true;
+    }
+    void everyColumnIsItsRow()
+    {
+        QFETCH(bool, chinese);
+        setChinese(chinese);
+        frm_chann w(testDocument());
+        setChinese(false);
+        auto* grid = w.findChild<QTableView*>(kGrid);
+        QSet<int> ids;
+        QSet<QString> keys;
+        const QRegularExpression frozen("^[a-z]+( [a-z]+)*$");
+        for (const ChannelColumn& c : kChannelColumns) {
+            QVERIFY(c.id >= 0 && c.id < kColumns && !ids.contains(c.id));
+            ids << c.id;
+            QCOMPARE(channel_column(c.id), &c);
+            QString h = c.heading.in(chinese);
+            if (QStringLiteral("^<>").contains(h[0]))
+                h.remove(0, 1);
+            QCOMPARE(grid->model()->headerData(c.id, Qt::Horizontal).toString(), h);
+            QCOMPARE(grid->columnWidth(c.id), twipsToPixels(c.twips));
+            if (c.key) {
+                QVERIFY2(frozen.match(QLatin1String(c.key)).hasMatch() && !keys.contains(QLatin1String(c.key)), c.key);
+                keys << QLatin1String(c.key);
+            }
+            if (c.hook != ColumnHook::Choice && c.hook != ColumnHook::Power)
+                continue;
+            QVERIFY2(c.list && c.bits.offset >= 0 && c.bits.offset < Image::kRowBytes, c.key);
+            Image image;
+            load_factory_channels(image);
+            for (int p = 0; p < c.list().size(); ++p) {
+                set_choice(image, 0, c.id, p);
+                QCOMPARE(decode_channel(image, 0)[size_t(c.id)], c.list().at(p));
+                if (c.hook == ColumnHook::Choice)
+                    QCOMPARE(int(c.bits.get(RecordView(image, record_row(0)))), p);
+            }
+        }
+        QCOMPARE(ids.size(), int(kColumns));
     }
 
     void clickPlacesEditorOverCell_data()

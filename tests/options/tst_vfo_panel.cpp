@@ -6,12 +6,17 @@
 
 #include "editors/options/frm_option.h"
 #include "editors/options/vfo_panel.h"
+#include "editors/options/vfo_settings.h"
 
 #include "app/mdimain.h"
 #include "ui/shell.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <array>
 
 using namespace vx;
 using namespace vx::options;
@@ -73,6 +78,83 @@ private slots:
         QCOMPARE(ow.rowHex(row).left(23), digits);
         const bool a = row == 240;
         QCOMPARE(ow.combo(a ? "Combo_Band_A" : "Combo_Band_B")->currentText(), QString(a ? "VHF" : "UHF"));
+    }
+
+    // Every row of both panels: its control and label exist under the
+    // panel's names and carry the row's caption in either language, its
+    // bytes lie in the record and are no other row's, its key is
+    // frozen-form and unique, and a list
+    // entry chosen lands at the row's byte and nowhere else (a row whose
+    // byte is another's, or whose list writes more than its byte, fails).
+    void everyRowIsItsControl_data()
+    {
+        QTest::addColumn<bool>("chinese");
+        QTest::newRow("English") << false;
+        QTest::newRow("Chinese") << true;
+    }
+    void everyRowIsItsControl()
+    {
+        QFETCH(bool, chinese);
+        OptionWindow ow(setup({}, chinese));
+        constexpr int kRecordBytes = 32;
+        QSet<QString> keys, names;
+        const QRegularExpression frozen("^[a-z][a-z0-9_]*$");
+        std::array<const char*, kRecordBytes> owner{};  // which row's bytes these are
+        for (const VfoSetting& s : kVfoSettings) {
+            const int width = s.hook == VfoHook::Frequency ? 8 : s.hook == VfoHook::Tone ? 2 : s.hook == VfoHook::Offset ? 6 : 1;
+            if (s.inFile())
+                for (int b = s.row.byte; b < s.row.byte + width; ++b) {
+                    QVERIFY2(b < kRecordBytes && !owner[size_t(b)], s.row.key);
+                    owner[size_t(b)] = s.row.key;
+                }
+        }
+        for (const VfoSetting& s : kVfoSettings) {
+            const QString key = QLatin1String(s.row.key);
+            QVERIFY2(frozen.match(key).hasMatch(), s.row.key);
+            QVERIFY2(!keys.contains(key), s.row.key);
+            keys << key;
+            for (const Vfo v : {Vfo::A, Vfo::B}) {
+                for (const char* name : {s.control(v), s.labelControl(v)}) {
+                    QVERIFY2(!names.contains(QLatin1String(name)), name);
+                    names << QLatin1String(name);
+                }
+                QCOMPARE(ow.find<QLabel>(s.labelControl(v))->text(), s.row.label.in(chinese));
+                const int row = vfo_row(v);
+                switch (s.hook) {
+                case VfoHook::Frequency:
+                    QVERIFY(s.row.byte + 8 <= kRecordBytes);
+                    QVERIFY(!ow.edit(s.control(v))->isReadOnly());
+                    break;
+                case VfoHook::Range: QVERIFY(ow.edit(s.control(v))->isReadOnly()); break;
+                case VfoHook::Band: QCOMPARE(ow.combo(s.control(v))->count(), s.row.list->count()); break;
+                case VfoHook::Tone:
+                    QVERIFY(s.row.byte + 2 <= kRecordBytes);
+                    QCOMPARE(ow.combo(s.control(v))->count(), vfo_tone_entries(false).size());
+                    break;
+                case VfoHook::Offset:
+                    QVERIFY(s.row.byte + 6 <= kRecordBytes);
+                    QCOMPARE(ow.combo(s.control(v))->count(), kOffsetCount);
+                    break;
+                case VfoHook::None: {
+                    QVERIFY2(s.row.byte < kRecordBytes && s.row.list, s.row.key);
+                    QComboBox* combo = ow.combo(s.control(v));
+                    QCOMPARE(combo->count(), s.row.list->count());
+                    const int last = combo->count() - 1;
+                    const Image before = ow.doc.image();
+                    ow.choose(combo, combo->currentIndex() == last ? 0 : last);
+                    for (int b = 0; b < kRecordBytes; ++b) {  // its byte, and no other, holds the choice
+                        const uint8_t now = ow.doc.image().at(row + b / 16, b % 16);
+                        QCOMPARE(int(now), b == s.row.byte ? combo->currentIndex() : int(before.at(row + b / 16, b % 16)));
+                    }
+                    break;
+                }
+                }
+            }
+            if (s.row.oldKey)
+                for (const VfoSetting& other : kVfoSettings)
+                    QVERIFY2(&other == &s || QString::fromLatin1(s.row.oldKey).compare(QLatin1String(other.row.key), Qt::CaseInsensitive) != 0,
+                             s.row.oldKey);
+        }
     }
 
     // Keys: a point into a blank text, letters and a tenth character are

@@ -389,6 +389,13 @@ private slots:
                                         << QString::fromUtf8("信道号为 0 至 199");
         QTest::newRow("tab") << QByteArray("options:\n\tbeep: ON\n") << "a tab" << QString::fromUtf8("制表符");
         QTest::newRow("empty") << QByteArray("\n") << "the file is empty" << QString::fromUtf8("文件是空的");
+        QTest::newRow("channel tone") << QByteArray("channels:\n  - number: 0\n    receive: \"145.6\"\n    decode: \"300\"\n") << "is not a tone of the list"
+                                      << QString::fromUtf8("不是列表中的哑音");
+        QTest::newRow("option list") << QByteArray("options:\n  beep: LOUD\n") << "is not one of" << QString::fromUtf8("之一");
+        QTest::newRow("vfo frequency") << QByteArray("vfo a:\n  frequency: \"300\"\n") << "is not a frequency within the band limits"
+                                       << QString::fromUtf8("不是频段限内的频率");
+        QTest::newRow("preset name") << QByteArray("fm presets:\n  - preset: 16\n    name: abc\n") << "six characters in upper case"
+                                     << QString::fromUtf8("至多六个大写字符");
     }
     void problemsInBothLanguages()
     {
@@ -441,7 +448,7 @@ private slots:
 
         const QStringList lines = diff_images(a, b);
         QCOMPARE(lines.size(), 7);
-        const QStringList starts{QStringLiteral("channel %1 power: ").arg(channel), "fm preset 2", "options.beep: ", "vfo a.TX Power: ",
+        const QStringList starts{QStringLiteral("channel %1 power: ").arg(channel), "fm preset 2", "options.beep: ", "vfo a.tx_power: ",
                                  "dtmf.rx_disable: ", "2-tone.reset_time: ", "5-tone.decode_standard: "};
         for (int i = 0; i < 7; ++i)
             QVERIFY2(lines[i].startsWith(starts[i]), qPrintable(lines.join('\n')));
