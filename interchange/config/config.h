@@ -16,14 +16,17 @@
 //     - preset: 1
 //       frequency: 88.10000
 //       name: NEWS
-//   options:                  # by the English label the window shows
-//     Squelch Level: "5"
-//     VFO/MR En: "on"
-//     Power-On Message 1: WELCOM
-//     ANI: 8D8D8
-//   vfo a:                    # and vfo b: by the panel's labels
-//     Frequency: 136.02500
-//     Offset: 10.650MHZ
+//   options:                  # by each setting's frozen key
+//     squelch_level: "5"
+//     vfo_mr_switch: "on"
+//     power_on_message_1: WELCOM
+//     ani: 8D8D8
+//   vfo a:                    # and vfo b, dtmf, 2-tone, 5-tone
+//     frequency: 136.02500
+//     offset: 10.650MHZ
+//
+// The keys are the settings' rows' (image/setting.h); the captions files of
+// version 15.8.25 carry as keys are taken for them.
 //
 // A file names only what it changes: apply_config() sets exactly the
 // settings it names, each checked with the rule the window applies, and

@@ -8,12 +8,6 @@
 #include "editors/options/option_lists.h"
 #include "editors/options/option_settings.h"
 #include "editors/options/vfo_settings.h"
-#include "editors/signalling/dtmf_codec.h"
-#include "editors/signalling/five_tone_codec.h"
-#include "editors/signalling/frm_2tone_texts.h"
-#include "editors/signalling/frm_5tone_texts.h"
-#include "editors/signalling/frm_dtmf_texts.h"
-#include "editors/signalling/two_tone_codec.h"
 #include "image/codecs.h"
 #include "image/dtmf.h"
 #include "image/tones.h"
@@ -42,15 +36,7 @@ std::optional<int> entryOf(const QStringList& entries, const QString& text)
 
 // The values of a list for messages and the reference: all of a short one,
 // the ends of a long one.
-QString listed(const QStringList& entries)
-{
-    QStringList quoted;
-    for (const QString& e : entries)
-        quoted << QLatin1Char('`') + e.trimmed() + QLatin1Char('`');
-    if (quoted.size() > 12)
-        return QStringLiteral("%1, %2, ... %3 (%4 values)").arg(quoted[0], quoted[1], quoted.last()).arg(quoted.size());
-    return quoted.join(QStringLiteral(", "));
-}
+QString listed(const QStringList& entries) { return listedValues(entries); }
 
 Refusal notOneOf(const QString& text, const QStringList& entries) { return text::notOneOf.str().arg(text, listed(entries)); }
 
@@ -67,62 +53,6 @@ Key listKey(const QString& key, std::function<QStringList()> entries, std::funct
                 return std::nullopt;
             },
             listed(entries())};
-}
-
-Key onOffKey(const QString& key, std::function<bool(const Image&)> get, std::function<void(Image&, bool)> put)
-{
-    return {key, [get](const Image& image) { return get(image) ? QStringLiteral("on") : QStringLiteral("off"); },
-            [put](Image& image, const QString& text, const BandLimits&) -> Refusal {
-                const QString t = text.toLower();
-                if (t != u"on" && t != u"off")
-                    return text::notOnOff.str().arg(text);
-                put(image, t == u"on");
-                return std::nullopt;
-            },
-            QStringLiteral("`on`, `off`")};
-}
-
-// `k`, which also takes an empty value: `clear` stores that.
-Key orEmpty(Key k, std::function<void(Image&)> clear)
-{
-    k.set = [set = k.set, clear](Image& image, const QString& text, const BandLimits& limits) -> Refusal {
-        if (!text.isEmpty())
-            return set(image, text, limits);
-        clear(image);
-        return std::nullopt;
-    };
-    k.values = QStringLiteral("empty, ") + k.values;
-    return k;
-}
-
-// A grid's column headings without their alignment marks (^ < >).
-QStringList gridHeadings(const Text& t)
-{
-    QStringList out;
-    for (QString h : QString::fromUtf8(t.en).split(QLatin1Char('|')))
-        out << h.remove(QLatin1Char('^')).remove(QLatin1Char('<')).remove(QLatin1Char('>')).trimmed();
-    return out;
-}
-
-// DTMF characters (0-9, A-D, *, #), `low` to `high` of them, or none.
-Key dtmfKey(const QString& key, int low, int high, std::function<QString(const Image&)> get, std::function<void(Image&, const QString&)> put)
-{
-    return {key, std::move(get),
-            [low, high, put](Image& image, const QString& text, const BandLimits&) -> Refusal {
-                const bool digits = std::ranges::all_of(text, [](QChar ch) { return dtmf_code(ch.unicode()) != kDtmfNone; });
-                if (!digits || (!text.isEmpty() && text.size() < low) || text.size() > high)
-                    return text::notDtmf.str().arg(text).arg(low).arg(high);
-                put(image, text.toUpper());
-                return std::nullopt;
-            },
-            QStringLiteral("empty, or %1 to %2 DTMF characters (0-9, A-D, `*`, `#`)").arg(low).arg(high)};
-}
-
-O::OptionBlock blockOf(const Image& image)
-{
-    O::OptionBlock block;
-    block.load(image);
-    return block;
 }
 
 // A setting of a row (image/setting.h), in the record laid over `rows`.

@@ -62,18 +62,12 @@ struct MapSection {
 // The sections that are maps of labels, in document order.
 const std::vector<MapSection>& mapSections();
 
-QString trimmedEn(const Text& t);
 // A value of `entries`, found without regard to case or surrounding spaces.
 std::optional<int> entryOf(const QStringList& entries, const QString& text);
 QString listed(const QStringList& entries);
 Refusal notOneOf(const QString& text, const QStringList& entries);
 Key listKey(const QString& key, std::function<QStringList()> entries, std::function<int(const Image&)> get,
             std::function<void(Image&, int)> put);
-Key onOffKey(const QString& key, std::function<bool(const Image&)> get, std::function<void(Image&, bool)> put);
-Key orEmpty(Key k, std::function<void(Image&)> clear);
-QStringList gridHeadings(const Text& t);
-Key dtmfKey(const QString& key, int low, int high, std::function<QString(const Image&)> get,
-            std::function<void(Image&, const QString&)> put);
 Key settingKey(const vx::Setting& s, region::Rows rows);
 
 std::vector<Key> optionKeys();

@@ -40,8 +40,6 @@ inline constexpr Text receiveFirst{"信道 %1 是空的：请先给出其接收�
 // Channels, FM presets, options and the VFO panels.
 inline constexpr Text notOneOf{"\"%1\" 不是 %2 之一", "\"%1\" is not one of %2"};
 inline constexpr Text notOnOff{"\"%1\" 不是 on 或 off", "\"%1\" is not on or off"};
-inline constexpr Text notDtmf{"\"%1\" 不是空，也不是 %2 至 %3 个 DTMF 字符（0-9、A-D、*、#）",
-                              "\"%1\" is not empty or %2 to %3 DTMF characters (0-9, A-D, *, #)"};
 inline constexpr Text notValue{"\"%1\" 不是%2", "\"%1\" is not %2"};
 inline constexpr Text notVfoFrequency{"\"%1\" 不是频段限内的频率", "\"%1\" is not a frequency within the band limits"};
 inline constexpr Text notChannelFrequency{"\"%1\" 不是 %2-%3 或 %4-%5 MHz 内、2.5 或 6.25 kHz 步进上的频率",
