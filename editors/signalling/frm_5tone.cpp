@@ -213,7 +213,7 @@ QLabel* frm_5tone::rowLabel(QWidget* parent, const Setting& s)
 QCheckBox* frm_5tone::makeCheck(QWidget* parent, const Setting& s)
 {
     QCheckBox* box = ui::makeCheck(parent, QString::fromLatin1(s.control));
-    connect(box, &QCheckBox::clicked, this, [this, row = &s](bool on) { edit([&](Image& image) { row->setOn(five_tone::ref(image), on); }); });
+    connect(box, &QCheckBox::clicked, this, [this, row = &s](bool on) { edit(row->label, [&](Image& image) { row->setOn(five_tone::ref(image), on); }); });
     checks_.push_back({box, &s});
     return box;
 }

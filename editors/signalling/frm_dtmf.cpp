@@ -67,7 +67,7 @@ frm_dtmf::frm_dtmf(RadioDocument& doc, QWidget* parent)
         QCheckBox* box = ui::makeCheck(parent, QString::fromLatin1(s.control));
         checks_.push_back({box, &s});
         connect(box, &QCheckBox::clicked, this,
-                [this, row = &s](bool on) { edit([&](Image& image) { row->setOn(dtmf::ref(image), on); }); });
+                [this, row = &s](bool on) { edit(row->label, [&](Image& image) { row->setOn(dtmf::ref(image), on); }); });
         return box;
     };
 
@@ -168,7 +168,7 @@ QComboBox* frm_dtmf::makeCharacterList(QWidget* parent, const Setting& s)
     connect(combo, &QComboBox::activated, this, [this, combo, row = &s](int position) {
         const QString text = combo->itemText(position);
         if (!text.isEmpty())
-            edit([&](Image& image) { row->text->put(dtmf::ref(image), row->byte, text); });
+            edit(row->label, [&](Image& image) { row->text->put(dtmf::ref(image), row->byte, text); });
     });
     characters_.push_back({combo, &s});
     return combo;
@@ -178,7 +178,7 @@ QComboBox* frm_dtmf::makeCharacterList(QWidget* parent, const Setting& s)
 // keeps pasted text within what the row holds.
 void frm_dtmf::codeEdited(const CodeField& field, const QString& text)
 {
-    edit([&](Image& image) { field.row->text->put(dtmf::ref(image), field.row->byte, text); });
+    edit(field.row->label, [&](Image& image) { field.row->text->put(dtmf::ref(image), field.row->byte, text); });
 }
 
 void frm_dtmf::applyEnabling(bool on)
