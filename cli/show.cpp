@@ -103,8 +103,10 @@ void showOptions(const Image& image, QTextStream& out)
     OptionBlock block;
     block.load(image);
     out << Qt::endl << T::options.str() << Qt::endl;
-    // One line a setting, by the label the window shows; the two message
-    // lines share one.
+    // One line a label the window shows: settings that share one (the two
+    // message lines) share its line, their values joined by " / ".
+    QString label;
+    QString line;
     for (const Setting& s : kSettings) {
         QString value;
         switch (s.kind) {
@@ -112,8 +114,18 @@ void showOptions(const Image& image, QTextStream& out)
         case SettingKind::OnOff: value = check_state(block, s) ? T::on.str() : T::off.str(); break;
         case SettingKind::Text: value = QLatin1Char('"') + text_value(block, s) + QLatin1Char('"'); break;
         }
-        out << QStringLiteral("%1 %2").arg(s.label.str().trimmed(), -24).arg(value) << Qt::endl;
+        const QString shown = s.label.str().trimmed();
+        if (shown == label) {
+            line += QStringLiteral(" / ") + value;
+            continue;
+        }
+        if (!line.isEmpty())
+            out << line << Qt::endl;
+        label = shown;
+        line = QStringLiteral("%1 %2").arg(shown, -24).arg(value);
     }
+    if (!line.isEmpty())
+        out << line << Qt::endl;
 }
 
 }  // namespace
