@@ -196,6 +196,8 @@ int main(int argc, char** argv)
     bool all = read.ok && write.ok && same;
     {
         QTemporaryDir files;
+        // The writes' restore points go with the files, not into the user's store.
+        qputenv("XDG_DATA_HOME", files.filePath(QStringLiteral("data")).toLocal8Bit());
         const QString file = files.filePath(QStringLiteral("radio.dat"));
         const QString port = QString::number(portNo);
         const Figures cliRead = runCli({QStringLiteral("read"), file, QStringLiteral("--port"), port});

@@ -24,6 +24,8 @@ inline constexpr Text bandB{"频段-B", "Band B"};
 
 inline constexpr Text saved{"已保存 %1", "Saved %1"};
 inline constexpr Text backupSaved{"写入前的备份: %1", "Backup before writing: %1"};
+inline constexpr Text restorePointKept{"已保存还原点: %1", "Restore point kept: %1"};
+inline constexpr Text restorePointFailed{"无法在 %1 中保存还原点: %2（写入继续进行）", "Cannot keep a restore point in %1: %2 (the write goes on)"};
 inline constexpr Text backupFailed{"备份未能保存或读回: %1；未写入对讲机", "The backup could not be saved or read back: %1; nothing was written to the radio"};
 inline constexpr Text writeStopped{"写入中断，对讲机最后确认的是第 %1 行 (地址 0x%2)",
                                    "The write stopped; the last row the radio acknowledged is row %1 (address 0x%2)"};

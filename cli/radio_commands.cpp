@@ -7,6 +7,7 @@
 #include "cli/progress.h"
 #include "cli/trace_port.h"
 #include "interchange/datafile.h"
+#include "interchange/restore_points.h"
 #include "editors/defaults.h"
 #include "image/language.h"
 #include "link/identification.h"
@@ -53,6 +54,20 @@ int preparePort(const QCommandLineParser& p, RadioDocument& radio)
     }
     err() << T::portOpened.str().arg(radio.portNumber()).arg(deviceForPort(radio.portNumber())) << Qt::endl;
     return kExitOk;
+}
+
+// The backup also goes into the user's restore points, beside those the
+// window program keeps; a store that cannot be written is reported and the
+// write goes on.
+void keepRestorePoint(const RadioDocument& doc, const Image& radio, int rowsToWrite)
+{
+    restore::Store store(restore::Store::defaultFolder());
+    QString error;
+    if (const auto point = store.add(radio, {doc.model(), doc.serial()}, restore::Kind::Backup, rowsToWrite,
+                                     QDateTime::currentDateTimeUtc(), {}, &error))
+        err() << arg1(T::restorePointKept, point->path) << Qt::endl;
+    else
+        err() << T::restorePointFailed.str().arg(QDir::toNativeSeparators(store.folder()), error) << Qt::endl;
 }
 
 int failureExit(Failure f)
@@ -266,6 +281,7 @@ int writeCommand(const QCommandLineParser& p, const QStringList& a)
             return kExitFile;
         }
         out() << arg1(T::backupSaved, backup) << Qt::endl;
+        keepRestorePoint(doc, radio, int(rows_to_write(file, radio).size()));
     }
 
     // Exactly what the write dialog sends: the tables kept outside the

@@ -105,6 +105,16 @@ public:
     const BandLimits& bandLimits() const { return limits_; }
     void setBandLimits(const BandLimits& limits);
 
+    // The radio as its last good identification named it (empty before):
+    // its model and serial number.
+    const QString& model() const { return model_; }
+    const QString& serial() const { return serial_; }
+    void setIdentity(const QString& model, const QString& serial)
+    {
+        model_ = model;
+        serial_ = serial;
+    }
+
     // The serial port (1..12) the radio is reached on, and whether the last
     // attempt to open it failed.
     int portNumber() const { return port_; }
@@ -143,6 +153,8 @@ private:
 
     Image image_;
     BandLimits limits_ = kDefaultBandLimits;
+    QString model_;
+    QString serial_;
     int port_ = 1;
     bool portFailed_ = false;
     std::vector<EditRecord> record_;

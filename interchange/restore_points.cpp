@@ -88,9 +88,12 @@ QString kind_word(Kind kind)
 
 Store::Store(QString folder) : folder_(std::move(folder)) {}
 
+// The window program's data folder (vxprog), whichever program asks, so the
+// command line's backups land beside the window program's points.
 QString Store::defaultFolder()
 {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("restore-points"));
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("vxprog/restore-points"));
 }
 
 // The points the file names give, with what the index knows of them.

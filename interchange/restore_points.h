@@ -53,7 +53,8 @@ struct Retention {
 class Store {
 public:
     explicit Store(QString folder);
-    // The store of this user: the application's data folder.
+    // The store of this user: "vxprog/restore-points" in the data folder
+    // ($XDG_DATA_HOME, ~/.local/share on Linux).
     static QString defaultFolder();
 
     const QString& folder() const { return folder_; }

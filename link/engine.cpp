@@ -27,8 +27,10 @@ LinkContext LinkContext::of(RadioDocument& doc)
             },
             [d](const IdentityInfo& info) {
                 publishIdentity(info);
-                if (d)
+                if (d) {
                     d->setBandLimits(info.bandLimits());
+                    d->setIdentity(info.model.trimmed(), info.serial.trimmed());
+                }
             }};
 }
 

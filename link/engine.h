@@ -50,7 +50,8 @@ struct LinkContext {
     std::function<void(const IdentityInfo&)> identified;
 
     // The document's port and failure flag; a good reply goes to the status
-    // panels (publishIdentity()) and replaces the document's band limits.
+    // panels (publishIdentity()) and replaces the document's band limits and
+    // the radio's model and serial number.
     static LinkContext of(RadioDocument& doc);
 };
 

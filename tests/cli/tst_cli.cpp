@@ -6,6 +6,7 @@
 #include "editors/channels/channel_codec.h"
 #include "interchange/csv/channel_csv.h"
 #include "interchange/datafile.h"
+#include "interchange/restore_points.h"
 #include "editors/defaults.h"
 #include "link/portmap.h"
 #include "link/whole_radio.h"
@@ -88,6 +89,8 @@ class TstCli : public QObject {
     int handshakes() { return rig_->radio.withModel([](emu::RadioModel& m) { return m.counters().handshakes; }); }
 
 private slots:
+    // Restore points go into the test's own data folder, never the user's.
+    void initTestCase() { qputenv("XDG_DATA_HOME", dir_.filePath(QStringLiteral("data")).toLocal8Bit()); }
     void init()
     {
         rig_.emplace(kPort, randomImage(3), 0.2);
@@ -160,6 +163,39 @@ private slots:
         QVERIFY(datafile::load(path(backups[0]), backup).ok());
         for (int row = 0; row <= 787; ++row)
             QVERIFY(std::ranges::equal(backup.row(row), before.row(row)));
+
+        // The backup is also the radio's newest restore point, under the
+        // model and serial number the identification gave.
+        const restore::Store store(restore::Store::defaultFolder());
+        QVERIFY(store.folder().startsWith(path("data")));
+        const std::vector<restore::Point> points = store.points();
+        QVERIFY(!points.empty());
+        const restore::Point& newest = points.front();
+        QCOMPARE(newest.kind, restore::Kind::Backup);
+        QCOMPARE(newest.radio.model, QStringLiteral("EMU-01"));
+        QVERIFY(newest.rowsChanged > 0);
+        QVERIFY2(r.err.contains("Restore point kept: " + newest.path), qPrintable(r.err));
+        Image kept;
+        QVERIFY(store.load(newest, kept));
+        QVERIFY(kept == backup);
+    }
+
+    // A store that cannot be written is reported and the write goes on.
+    void writeWithoutARestoreStore()
+    {
+        QFile blocker(path("no-data"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QByteArray data = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", path("no-data").toLocal8Bit());  // a file: no folder can be made under it
+        Image image = rig_->memory();
+        image.set(3, 0, uint8_t(image.at(3, 0) ^ 1));
+        QCOMPARE(datafile::save(image, path("n.dat")), datafile::SaveError::None);
+        const Run r = cli(QStringList{QStringLiteral("write"), path("n.dat")} + port());
+        qputenv("XDG_DATA_HOME", data);
+        QVERIFY2(r.code == 0, qPrintable(r.err + r.out));
+        QVERIFY2(r.err.contains("Cannot keep a restore point in ") && r.err.contains("(the write goes on)"), qPrintable(r.err));
+        QCOMPARE(rig_->memory().at(3, 0), image.at(3, 0));
     }
 
     void verifyNamesTheRegion()
