@@ -2,14 +2,19 @@
 
 #include "app/form_comm_texts.h"
 #include "editors/defaults.h"
+#include "interchange/restore_points.h"
 #include "link/transfer_texts.h"
 #include "link/whole_radio.h"
+#include "ui/prompt.h"
 #include "ui/shell.h"
 #include "ui/window_names.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QMdiSubWindow>
 
 #include <algorithm>
+#include <utility>
 
 namespace vx {
 
@@ -59,6 +64,33 @@ FormComm::FormComm(WindowDescriptor descriptor, RadioDocument& doc, QWidget* par
 {
 }
 
+namespace {
+// Whether a document was told its restore points cannot be kept.
+struct RestoreReport {
+    bool told = false;
+};
+}  // namespace
+
+void FormComm::keepRestorePoint(bool read, region::Rows rows)
+{
+    RadioDocument& doc = document();
+    restore::Store store(restore::Store::defaultFolder());
+    const restore::Radio radio{doc.model(), doc.serial()};
+    int changed = -1;
+    Image before;
+    if (const auto last = store.newest(radio); last && store.load(*last, before)) {
+        changed = 0;
+        for (int r = rows.first; r <= rows.last; ++r)
+            changed += std::ranges::equal(before.row(r), doc.image().row(r)) ? 0 : 1;
+    }
+    QString error;
+    if (store.add(doc.image(), radio, read ? restore::Kind::Read : restore::Kind::Write, changed,
+                  QDateTime::currentDateTimeUtc(), {}, &error))
+        return;
+    if (!std::exchange(doc.part<RestoreReport>().told, true))
+        warn(common::title, text::restoreFailed.str().arg(QDir::toNativeSeparators(store.folder()), error));
+}
+
 void FormComm::showEvent(QShowEvent* event)
 {
     TransferWindow::showEvent(event);
@@ -86,6 +118,9 @@ void FormComm::placeInMainWindow()
 
 Form_Comm_Read::Form_Comm_Read(RadioDocument& doc, QWidget* parent) : FormComm(dialog(true), doc, parent) {}
 
+// Every whole read is kept as a restore point of the radio read.
+void Form_Comm_Read::afterRead() { keepRestorePoint(true, region::wholeRead); }
+
 std::optional<TransferPlan> Form_Comm_Read::plan(Direction direction)
 {
     if (direction != Direction::Read)
@@ -100,6 +135,9 @@ std::optional<TransferPlan> Form_Comm_Read::plan(Direction direction)
 // --- write -----------------------------------------------------------------
 
 Form_Comm_Write::Form_Comm_Write(RadioDocument& doc, QWidget* parent) : FormComm(dialog(false), doc, parent) {}
+
+// What a whole write sent is kept as the radio's newest restore point.
+void Form_Comm_Write::afterWrite() { keepRestorePoint(false, region::wholeWrite); }
 
 std::optional<TransferPlan> Form_Comm_Write::plan(Direction direction)
 {

@@ -17,6 +17,10 @@ public:
 protected:
     FormComm(WindowDescriptor descriptor, RadioDocument& doc, QWidget* parent);
     void showEvent(QShowEvent* event) override;
+    // Keeps `rows` of the image as the radio's newest restore point, with
+    // the rows that differ from its point before; a store that cannot be
+    // written is reported once a document and never stops a transfer.
+    void keepRestorePoint(bool read, region::Rows rows);
 
 private:
     void placeInMainWindow();
@@ -30,6 +34,7 @@ public:
 
 private:
     std::optional<TransferPlan> plan(Direction direction) override;
+    void afterRead() override;
 };
 
 class Form_Comm_Write final : public FormComm {
@@ -39,6 +44,7 @@ public:
 
 private:
     std::optional<TransferPlan> plan(Direction direction) override;
+    void afterWrite() override;
 };
 
 }  // namespace vx

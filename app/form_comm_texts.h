@@ -17,4 +17,8 @@ inline constexpr Text help{"帮助", "Help"};
 inline constexpr Text readDoneLabel{"数据读出正常 ！", "Read Data is Ok ！"};
 inline constexpr Text writeDoneLabel{"参数写入完毕 ！", "Data Written ！"};
 
+// The restore points.
+inline constexpr Text restoreFailed{"无法在 %1 中保存还原点：%2。读写照常进行；此后不再提示。",
+                                    "Restore points cannot be kept in %1: %2. Reads and writes go on as usual; this is not said again."};
+
 }  // namespace vx::form_comm_text

@@ -150,6 +150,15 @@ std::vector<Point> Store::points() const
     return out;
 }
 
+std::optional<Point> Store::newest(const Radio& radio) const
+{
+    const QString sub = radioFolder(radio);
+    for (const Point& p : scan())
+        if (QFileInfo(p.path).dir().dirName() == sub && readable(p.path))
+            return p;
+    return std::nullopt;
+}
+
 bool Store::writeIndex(const std::vector<Point>& points, QString* error) const
 {
     QJsonArray list;

@@ -68,6 +68,8 @@ public:
 
     // Every point, newest first, each checked for being readable.
     std::vector<Point> points() const;
+    // The newest readable point of `radio`; nullopt when it has none.
+    std::optional<Point> newest(const Radio& radio) const;
 
     // Loads a point; false, and `image` untouched, when it is unreadable.
     bool load(const Point& point, Image& image) const;

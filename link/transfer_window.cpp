@@ -99,11 +99,12 @@ void TransferWindow::startTransfer(Direction direction)
 void TransferWindow::onSucceeded(Direction direction)
 {
     QPointer<TransferWindow> self(this);
-    if (direction == Direction::Read) {
+    if (direction == Direction::Read)
         afterRead();
-        if (!self)
-            return;
-    }
+    else
+        afterWrite();
+    if (!self)
+        return;
     progress_->reportEnd(direction == Direction::Read ? descriptor_.texts.readDone : descriptor_.texts.writeDone);
 }
 

@@ -52,6 +52,9 @@ protected:
     virtual void handleCommand(Command) {}
     // A read has stored its rows; runs before the end report.
     virtual void afterRead() {}
+    // A write has been acknowledged to its last row; runs before the end
+    // report.
+    virtual void afterWrite() {}
     // The Close command, idle: runs before the window closes.
     virtual void closing() {}
     // The window's own controls go into `area`, above the progress row.

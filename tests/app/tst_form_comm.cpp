@@ -5,6 +5,7 @@
 
 #include "image/language.h"
 #include "app/form_comm.h"
+#include "interchange/restore_points.h"
 #include "editors/defaults.h"
 #include "link/whole_radio.h"
 
@@ -12,6 +13,8 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QFile>
 #include <QTest>
 
 using namespace vx;
@@ -33,10 +36,11 @@ struct Rig {
     QStringList labels;  // the label each time a packet left
     QList<int> bars;
 
-    Rig(bool write, std::set<int> available = {1}) : ports(std::move(available))
+    Rig(bool write, std::set<int> available = {1}, RadioDocument* doc = nullptr) : ports(std::move(available))
     {
         clock.install();
-        dialog.reset(write ? static_cast<FormComm*>(new Form_Comm_Write(testDocument())) : new Form_Comm_Read(testDocument()));
+        RadioDocument& d = doc ? *doc : testDocument();
+        dialog.reset(write ? static_cast<FormComm*>(new Form_Comm_Write(d)) : new Form_Comm_Read(d));
         port = ports.last;
         dialog->show();
         radio = std::make_unique<ScriptRadio>(clock, *port);
@@ -165,6 +169,66 @@ private slots:
             QCOMPARE(std::ranges::equal(rig.radio->memory.row(r), testImage().row(r)), r <= 783);
         QCOMPARE(rig.prompts.all, (QList<PromptRecord>{{"Operate prompt", PromptIcon::Warning, "Complete writing the data to transceiver."}}));
         QCOMPARE(rig.label(), QString("Data Written ！"));
+    }
+
+    // Every whole read and write is kept as the radio's newest restore point:
+    // what was read, what was sent, with the rows that differ from the point
+    // before.
+    void restorePoints()
+    {
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        const restore::Store store(restore::Store::defaultFolder());
+        {
+            Rig rig(false);
+            rig.click("Command_read");
+            rig.runToPrompt();
+        }
+        std::vector<restore::Point> points = store.points();
+        QCOMPARE(int(points.size()), 1);
+        QCOMPARE(points[0].kind, restore::Kind::Read);
+        QCOMPARE(points[0].radio.model, testDocument().model());
+        QVERIFY(!points[0].radio.model.isEmpty());
+        QCOMPARE(points[0].rowsChanged, -1);  // the first of the radio
+        Image kept;
+        QVERIFY(store.load(points[0], kept));
+        QVERIFY(kept == testImage());
+        testDocument().unrecorded().set(5, 0, uint8_t(testImage().at(5, 0) ^ 1));  // one row changed
+        {
+            Rig rig(true);
+            rig.click("Command_Write");
+            rig.runToPrompt();
+            QCOMPARE(rig.prompts.all.size(), 1);  // the store asks nothing
+        }
+        points = store.points();
+        QCOMPARE(int(points.size()), 2);
+        QCOMPARE(points[0].kind, restore::Kind::Write);
+        QVERIFY(points[0].rowsChanged >= 1);  // row 5 and the 5-tone tables the write laid in
+        QVERIFY(store.load(points[0], kept));
+        QVERIFY(kept == testImage());
+        qunsetenv("XDG_DATA_HOME");
+    }
+
+    // A store that cannot be written is said once a document; the reads
+    // and writes go on.
+    void restoreStoreUnwritable()
+    {
+        QTemporaryDir data;
+        QFile blocker(data.filePath("file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        qputenv("XDG_DATA_HOME", data.filePath("file").toLocal8Bit());
+        RadioDocument doc;
+        for (int round = 0; round < 2; ++round) {
+            Rig rig(false, {1}, &doc);
+            rig.click("Command_read");
+            rig.runToPrompt();
+            QVERIFY(rig.clock.runUntil([&] { return rig.prompts.all.size() == (round == 0 ? 2 : 1); }));
+            QCOMPARE(rig.prompts.all.last().text, QString("Complete reading data from the transceiver."));
+            if (round == 0)
+                QVERIFY2(rig.prompts.all[0].text.startsWith("Restore points cannot be kept in "), qPrintable(rig.prompts.all[0].text));
+        }
+        qunsetenv("XDG_DATA_HOME");
     }
 
     // The write makes one attempt only: it fails 5 s after the time-out.
