@@ -152,10 +152,17 @@ std::vector<Point> Store::points() const
 
 std::optional<Point> Store::newest(const Radio& radio) const
 {
+    // A file name begins with its time: the last name is the newest point.
     const QString sub = radioFolder(radio);
-    for (const Point& p : scan())
-        if (QFileInfo(p.path).dir().dirName() == sub && readable(p.path))
-            return p;
+    const QDir dir(QDir(folder_).filePath(sub));
+    for (const QString& file : dir.entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name | QDir::Reversed)) {
+        const QString path = dir.filePath(file);
+        if (!readable(path))
+            continue;
+        for (const Point& p : scan())
+            if (p.path == path)
+                return p;
+    }
     return std::nullopt;
 }
 
@@ -207,9 +214,9 @@ std::optional<Point> Store::add(const Image& image, const Radio& radio, Kind kin
     for (Point& p : all)
         if (p.path == path)
             p = point;
-    if (!writeIndex(all, error))
+    const std::vector<Point> kept = keep(all, retention, now);
+    if (!writeIndex(kept, error))
         return point;  // the point is kept; only the index is behind
-    prune(retention, now);
     return point;
 }
 
@@ -226,25 +233,27 @@ bool Store::remove(const Point& point)
 
 int Store::prune(const Retention& retention, const QDateTime& now)
 {
+    const std::vector<Point> all = scan();
+    const std::vector<Point> kept = keep(all, retention, now);
+    if (kept.size() != all.size())
+        writeIndex(kept, nullptr);
+    return int(all.size() - kept.size());
+}
+
+// The points of `all` (newest first) that `retention` keeps; the files of
+// the others are removed.
+std::vector<Point> Store::keep(const std::vector<Point>& all, const Retention& retention, const QDateTime& now)
+{
     const QDateTime since = now.toUTC().addDays(-retention.days);
     std::map<QString, int> seen;  // points of each radio met so far, newest first
     std::vector<Point> kept;
-    int removed = 0;
-    for (const Point& p : scan()) {
+    for (const Point& p : all) {
         const int nth = seen[QFileInfo(p.path).dir().dirName()]++;
-        if (nth < retention.perRadio || p.time >= since) {
-            kept.push_back(p);
-            continue;
-        }
-        if (QFileInfo::exists(p.path) && !QFile::remove(p.path)) {
-            kept.push_back(p);  // still there: still listed
-            continue;
-        }
-        ++removed;
+        const bool keepIt = nth < retention.perRadio || p.time >= since;
+        if (keepIt || (QFileInfo::exists(p.path) && !QFile::remove(p.path)))
+            kept.push_back(p);  // kept, or still there and so still listed
     }
-    if (removed > 0)
-        writeIndex(kept, nullptr);
-    return removed;
+    return kept;
 }
 
 }  // namespace vx::restore

@@ -80,6 +80,7 @@ public:
 
 private:
     std::vector<Point> scan() const;
+    static std::vector<Point> keep(const std::vector<Point>& all, const Retention& retention, const QDateTime& now);
     bool writeIndex(const std::vector<Point>& points, QString* error) const;
 
     QString folder_;

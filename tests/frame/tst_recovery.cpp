@@ -11,10 +11,12 @@
 #include "model_line.h"
 
 #include "editors/channels/frm_chann.h"
+#include "interchange/restore_points.h"
 #include "app/form_comm.h"
 #include "link/whole_radio.h"
 
 #include <QPushButton>
+#include <QDir>
 #include <QTest>
 
 #include <random>
@@ -78,6 +80,10 @@ Image scrambled(uint32_t seed)
     return image;
 }
 
+// Each mended write or read keeps a restore point; a thousand of them would
+// make the test about the store. It starts every round empty.
+void forgetRestorePoints() { QDir(restore::Store::defaultFolder()).removeRecursively(); }
+
 }  // namespace
 
 class TstRecovery : public QObject {
@@ -106,6 +112,7 @@ private slots:
         for (int k = 0; k < packets; ++k)
             rows << (channels ? frm_chann::writeRow(k) : k);
         for (int k = 0; k < packets; ++k) {
+            forgetRestorePoints();
             const QString where = QStringLiteral("cut at packet %1").arg(k);
             testImage() = scrambled(uint32_t(k));
             channels::load_factory_channels(testImage());  // the editor's refresh keeps a valid image
@@ -126,6 +133,7 @@ private slots:
     {
         Rig rig([] { return new Form_Comm_Read(testDocument()); });
         for (int k = 0; k < kWholeReadBlocks; ++k) {
+            forgetRestorePoints();
             const QString where = QStringLiteral("cut at request %1").arg(k);
             rig.line.model.memory() = scrambled(uint32_t(1000 + k));
             testImage() = scrambled(uint32_t(5000 + k));
