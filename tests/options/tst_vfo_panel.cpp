@@ -86,12 +86,7 @@ private slots:
     // frozen-form and unique, and a list
     // entry chosen lands at the row's byte and nowhere else (a row whose
     // byte is another's, or whose list writes more than its byte, fails).
-    void everyRowIsItsControl_data()
-    {
-        QTest::addColumn<bool>("chinese");
-        QTest::newRow("English") << false;
-        QTest::newRow("Chinese") << true;
-    }
+    void everyRowIsItsControl_data() { addLanguages("chinese"); }
     void everyRowIsItsControl()
     {
         QFETCH(bool, chinese);

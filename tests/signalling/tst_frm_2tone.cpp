@@ -318,12 +318,7 @@ private slots:
     // field: labels and headings are the rows' labels, lists hold the rows'
     // entries and Default lays the rows' defaults, every cell and field
     // shows its entry's value, and the bytes lie in the region.
-    void everyRowIsItsControl_data()
-    {
-        QTest::addColumn<bool>("inChinese");
-        QTest::newRow("English") << false;
-        QTest::newRow("Chinese") << true;
-    }
+    void everyRowIsItsControl_data() { addLanguages(); }
     void everyRowIsItsControl()
     {
         QFETCH(bool, inChinese);

@@ -293,12 +293,7 @@ private slots:
     // box texts and headings are the rows' labels, lists hold the rows'
     // entries and Default lays the rows' defaults, every control and cell
     // shows its value, and the bytes lie in the region.
-    void everyRowIsItsControl_data()
-    {
-        QTest::addColumn<bool>("inChinese");
-        QTest::newRow("English") << false;
-        QTest::newRow("Chinese") << true;
-    }
+    void everyRowIsItsControl_data() { addLanguages(); }
     void everyRowIsItsControl()
     {
         QFETCH(bool, inChinese);

@@ -287,12 +287,7 @@ private slots:
     // Default lays the row's default, every control shows its row's value,
     // and the bytes lie in the region. The rights boxes are captioned by the
     // headings above them.
-    void everyRowIsItsControl_data()
-    {
-        QTest::addColumn<bool>("inChinese");
-        QTest::newRow("English") << false;
-        QTest::newRow("Chinese") << true;
-    }
+    void everyRowIsItsControl_data() { addLanguages(); }
     void everyRowIsItsControl()
     {
         QFETCH(bool, inChinese);

@@ -73,6 +73,14 @@ inline void addBadImages()
         QTest::newRow(qPrintable(QString("random %1").arg(seed))) << -seed;
 }
 
+// The two languages a window is tried in: a bool column `name`.
+inline void addLanguages(const char* name = "inChinese")
+{
+    QTest::addColumn<bool>(name);
+    QTest::newRow("English") << false;
+    QTest::newRow("Chinese") << true;
+}
+
 struct EditorSetup {
     // Runs on the start-up image, before the window is made.
     std::function<void()> prepare{};
