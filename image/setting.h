@@ -46,6 +46,7 @@ struct Setting {
     int fallback = kNoDefault;           // List: what Default lays down
     const TextHook* text = nullptr;      // Text: the hook
     const char* oldKey = nullptr;        // the key files of version 15.8.25 carry, when not `key`
+    const Text* group = nullptr;         // the caption over the row of boxes it is one of, if any
 
     constexpr field::List8 listField() const { return {byte, list ? list->count() : 0}; }
     // List: the position shown; a value past the end shows the last entry.

@@ -10,6 +10,7 @@
 
 #include "editors/signalling/entry_column.h"
 #include "editors/signalling/five_tone_codec.h"
+#include "editors/signalling/frm_5tone_texts.h"
 
 namespace vx::five_tone {
 
@@ -52,9 +53,9 @@ constexpr Setting timingRow(const char* key, Text label, const char* control, co
     return {.key = key, .label = label, .control = control, .labelControl = labelControl, .byte = Layout::timing(which).offset,
             .list = &lists::timing, .fallback = fallback, .oldKey = oldKey};
 }
-constexpr Setting frameBox(const char* key, Text label, const char* control, field::Flag f, const char* oldKey)
+constexpr Setting frameBox(const char* key, Text label, const char* control, field::Flag f, const char* oldKey, const Text* group)
 {
-    return {.key = key, .label = label, .control = control, .kind = K::OnOff, .byte = f.offset, .bit = f.bit, .oldKey = oldKey};
+    return {.key = key, .label = label, .control = control, .kind = K::OnOff, .byte = f.offset, .bit = f.bit, .oldKey = oldKey, .group = group};
 }
 
 // The frame boxes caption themselves with the frame; the label over each
@@ -68,15 +69,15 @@ inline constexpr Setting kSettings[] = {
     {.key = "decode_standard", .label = {"5 TONE 解码使用标准", "5 TONE Decode Standard "}, .control = "Combo_Decode_Std",
      .labelControl = "Label_Decode_Std", .kind = K::Text, .byte = Layout::decodeStandard.offset, .text = &kStandardText,
      .oldKey = "5 TONE Decode Standard"},
-    frameBox("decode_call_frame_1", {"第 1 帧", "1 frame"}, "Check_Decode_HJ_0", Layout::callFrame(0), "5 TONE Decode Call 1 frame"),
-    frameBox("decode_call_frame_2", {"第 2 帧", "2 frame"}, "Check_Decode_HJ_1", Layout::callFrame(1), "5 TONE Decode Call 2 frame"),
-    frameBox("decode_call_frame_3", {"第 3 帧", "3 frame"}, "Check_Decode_HJ_2", Layout::callFrame(2), "5 TONE Decode Call 3 frame"),
+    frameBox("decode_call_frame_1", {"第 1 帧", "1 frame"}, "Check_Decode_HJ_0", Layout::callFrame(0), "5 TONE Decode Call 1 frame", &five_tone_texts::kDecodeCall),
+    frameBox("decode_call_frame_2", {"第 2 帧", "2 frame"}, "Check_Decode_HJ_1", Layout::callFrame(1), "5 TONE Decode Call 2 frame", &five_tone_texts::kDecodeCall),
+    frameBox("decode_call_frame_3", {"第 3 帧", "3 frame"}, "Check_Decode_HJ_2", Layout::callFrame(2), "5 TONE Decode Call 3 frame", &five_tone_texts::kDecodeCall),
     frameBox("decode_display_frame_1", {"第 1 帧", "1 frame"}, "Check_Decode_Disp_0", Layout::displayFrame(0),
-             "5 TONE Decode Disp 1 frame"),
+             "5 TONE Decode Disp 1 frame", &five_tone_texts::kDecodeDisp),
     frameBox("decode_display_frame_2", {"第 2 帧", "2 frame"}, "Check_Decode_Disp_1", Layout::displayFrame(1),
-             "5 TONE Decode Disp 2 frame"),
+             "5 TONE Decode Disp 2 frame", &five_tone_texts::kDecodeDisp),
     frameBox("decode_display_frame_3", {"第 3 帧", "3 frame"}, "Check_Decode_Disp_2", Layout::displayFrame(2),
-             "5 TONE Decode Disp 3 frame"),
+             "5 TONE Decode Disp 3 frame", &five_tone_texts::kDecodeDisp),
     {.key = "reset_time", .label = {"解码复位时间（MS）", "Decode Reset Time(ms)"}, .control = "Combo_Dec_Res_Time",
      .labelControl = "Label_Reset_Time", .byte = Layout::resetTime.offset, .list = &lists::resetTime, .fallback = 59,
      .oldKey = "Decode Reset Time(ms)"},

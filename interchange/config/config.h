@@ -42,6 +42,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <utility>
 #include <vector>
 
 namespace vx::config {
@@ -83,10 +84,50 @@ Applied apply_config(const QByteArray& text, Image& image, const BandLimits& lim
 // is this text.
 QString reference();
 
-// The differing settings by name, one a line ("channel 12 transmit:
-// 145.60000 -> 145.62500", "options.squelch_level: 3 -> 5"), then every row
-// whose bytes differ beyond what the named settings say, as raw rows.
-// The frequencies of b are explained within `limits`.
+// What differs between two images: the named settings that differ, then
+// the rows whose bytes differ beyond what those settings say (the constant
+// 5-tone tables, bytes no window shows). The command line's diff and the
+// window program's preview and compare windows all list this.
+struct Change {
+    QString section;
+    int item = -1;
+    QString key;  // empty: a channel or preset became empty, or was filled
+    QString before, after;
+    // A channel or preset filled or emptied: the settings of its filled side
+    // (key, value), the other side empty.
+    std::vector<std::pair<QString, QString>> filled{};
+    bool operator==(const Change&) const = default;
+};
+
+struct Difference {
+    std::vector<Change> settings;
+    std::vector<int> rawRows;  // ascending
+    bool empty() const { return settings.empty() && rawRows.empty(); }
+};
+
+// From `a` to `b`; the frequencies of b are explained within `limits`.
+Difference compare_images(const Image& a, const Image& b, const BandLimits& limits = kDefaultBandLimits);
+
+// The differences by key, one a line ("channel 12 transmit: 145.60000 ->
+// 145.62500", "options.squelch_level: 3 -> 5", "row 520: FF .. -> 00 .."):
+// what vxprog-cli diff prints.
+QStringList diff_lines(const Difference& d, const Image& a, const Image& b);
 QStringList diff_images(const Image& a, const Image& b, const BandLimits& limits = kDefaultBandLimits);
+
+// The differences by name in the language asked for, grouped by area in
+// document order: "Channel 12" with "TX Frequency 145.60000 → 145.62500",
+// "Options" with "Squelch Level 3 → 5", and last the rows no setting
+// explains.
+struct Area {
+    QString title;
+    QStringList lines;
+};
+std::vector<Area> named_changes(const Difference& d, const Image& a, const Image& b, bool inChinese);
+// The same as lines of text, each with its area: "Channel 12: TX Frequency
+// 145.60000 → 145.62500".
+QStringList named_lines(const std::vector<Area>& areas);
+// A setting's label as its window captions it ("TX Frequency", "Squelch
+// Level"), for a section and key of Setting; the key itself when it has none.
+QString setting_label(const QString& section, const QString& key, bool inChinese);
 
 }  // namespace vx::config

@@ -55,6 +55,22 @@ Key listKey(const QString& key, std::function<QStringList()> entries, std::funct
             listed(entries())};
 }
 
+QString asLabel(QString caption)
+{
+    if (!caption.isEmpty() && QStringLiteral("^<>").contains(caption[0]))
+        caption.remove(0, 1);
+    caption = caption.simplified();
+    while (caption.endsWith(QLatin1Char(':')) || caption.endsWith(QChar(0xFF1A)))
+        caption.chop(1);
+    return caption.trimmed();
+}
+
+QString label_of(const vx::Setting& s, bool inChinese)
+{
+    const QString own = asLabel(s.label.in(inChinese));
+    return s.group ? asLabel(s.group->in(inChinese)) + QLatin1Char(' ') + own : own;
+}
+
 // A setting of a row (image/setting.h), in the record laid over `rows`.
 Key settingKey(const vx::Setting& s, region::Rows rows)
 {
@@ -70,7 +86,8 @@ Key settingKey(const vx::Setting& s, region::Rows rows)
                 }
                 return text::notValue.str().arg(text, s.values(chinese()).remove(QLatin1Char('`')));
             },
-            s.values(false), s.oldKey ? QLatin1String(s.oldKey) : QString()};
+            s.values(false), s.oldKey ? QLatin1String(s.oldKey) : QString(),
+            [&s](bool inChinese) { return label_of(s, inChinese); }};
 }
 
 std::vector<Key> optionKeys()
@@ -88,6 +105,7 @@ std::vector<Key> vfoKeys(O::Vfo v)
     const region::Rows rows = O::vfo_rows(v);
     const auto named = [](Key k, const vx::Setting& s) {
         k.oldKey = s.oldKey ? QLatin1String(s.oldKey) : QString();
+        k.label = [&s](bool inChinese) { return label_of(s, inChinese); };
         return k;
     };
     const auto tone = [v](const O::VfoSetting& row) {

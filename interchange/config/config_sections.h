@@ -52,6 +52,7 @@ struct Key {
     std::function<Refusal(Image&, const QString&, const BandLimits&)> set;
     QString values;
     QString oldKey{};  // what files of version 15.8.25 call it, when not `key`
+    std::function<QString(bool inChinese)> label{};  // as the window captions it
 };
 
 struct MapSection {
@@ -69,6 +70,11 @@ Refusal notOneOf(const QString& text, const QStringList& entries);
 Key listKey(const QString& key, std::function<QStringList()> entries, std::function<int(const Image&)> get,
             std::function<void(Image&, int)> put);
 Key settingKey(const vx::Setting& s, region::Rows rows);
+// A caption as a label: without the grid's alignment mark, surrounding
+// spaces and a closing colon.
+QString asLabel(QString caption);
+// A setting's label, after the caption of the row of boxes it is one of.
+QString label_of(const vx::Setting& s, bool inChinese);
 
 std::vector<Key> optionKeys();
 std::vector<Key> vfoKeys(options::Vfo v);

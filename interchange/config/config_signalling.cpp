@@ -31,7 +31,8 @@ Key entryKey(const EntryColumn& c, int i, region::Rows rows)
                     return std::nullopt;
                 return refusal(s, text);
             },
-            s.values(false), signalling::entry_old_key(c, i)};
+            s.values(false), signalling::entry_old_key(c, i),
+            [&c, i](bool inChinese) { return asLabel(signalling::entry_label(c, i, inChinese)); }};
 }
 
 template <size_t N>

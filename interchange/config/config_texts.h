@@ -57,4 +57,29 @@ inline constexpr Text presetNameFirst{"空预置没有名称；请先给出其�
 inline constexpr Text signallingNotOneOf{"\"%1\" 不是以下取值之一：%2", "\"%1\" is not one of %2"};
 inline constexpr Text signallingNotValue{"\"%1\" 不可取；可取：%2", "\"%1\" is not %2"};
 
+// ------------------------------------------------- differences by name
+// The areas a difference is listed under, and how its values read.
+inline constexpr Text channelArea{"信道 %1", "Channel %1"};
+inline constexpr Text presetArea{"FM 频道 %1", "FM preset %1"};
+struct AreaTitle {
+    const char* section;
+    Text title;
+};
+inline constexpr AreaTitle kAreas[] = {
+    {"options", {"可选参数", "Options"}},
+    {"vfo a", {"VFO A", "VFO A"}},
+    {"vfo b", {"VFO B", "VFO B"}},
+    {"dtmf", {"DTMF", "DTMF"}},
+    {"2-tone", {"2 TONE", "2-Tone"}},
+    {"5-tone", {"5 TONE", "5-Tone"}},
+};
+inline constexpr Text presetFrequencyLabel{"接收频率", "Frequency"};
+inline constexpr Text presetNameLabel{"电台名称", "Name"};
+inline constexpr Text emptyItem{"空", "empty"};
+inline constexpr Text blankValue{"（空白）", "(blank)"};
+inline constexpr Text noValue{"（无）", "(none)"};
+inline constexpr Text rawArea{"没有设置对应的行", "Rows no setting explains"};
+// Row, address (hex), region, "before → after" in hex.
+inline constexpr Text rawRow{"第 %1 行（0x%2，%3）：%4", "Row %1 (0x%2, %3): %4"};
+
 }  // namespace vx::config::text

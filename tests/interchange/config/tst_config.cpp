@@ -23,6 +23,8 @@
 #include <QTest>
 
 #include <random>
+#include <set>
+#include <tuple>
 
 using namespace vx;
 using namespace vx::test;
@@ -460,6 +462,71 @@ private slots:
         QCOMPARE(diff_images(a, raw), (QStringList{diff_images(a, raw).value(0), diff_images(a, raw).value(1)}));
         QVERIFY(diff_images(a, raw).value(0).startsWith("row 520: "));
         QVERIFY(diff_images(a, raw).value(1).startsWith("row 730: "));
+    }
+
+    // The windows' list by name holds the same differences as the command
+    // line's list by key, each under its area, in the language asked for.
+    void diffByName_data()
+    {
+        QTest::addColumn<bool>("inChinese");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("English") << false
+                                 << QStringList{"Channel 12: TX Frequency 145.60000 → 145.62500",
+                                                "Channel 40: empty → RX Frequency 146.52000, TX Frequency 146.52000",
+                                                "Options: Squelch Level 3 → 5",
+                                                "Options: Power-On Message 1 CLUB → (blank)"};
+        QTest::newRow("Chinese") << true
+                                 << QStringList{"信道 12: 发射频率(MHZ) 145.60000 → 145.62500",
+                                                "信道 40: 空 → 接收频率(MHZ) 146.52000，发射频率(MHZ) 146.52000",
+                                                "可选参数: 静噪电平 3 → 5", "可选参数: 开机显示字符 1 CLUB → （空白）"};
+    }
+    void diffByName()
+    {
+        QFETCH(bool, inChinese);
+        QFETCH(QStringList, expected);
+        Image a = startup();
+        QVERIFY(apply_config("options: {squelch_level: \"3\", power_on_message_1: CLUB}\n"
+                             "channels: [{number: 12, receive: 145.6, transmit: 145.6}]\n",
+                             a, bandLimits())
+                    .ok());
+        Image b = a;
+        QVERIFY(apply_config("options: {squelch_level: \"5\", power_on_message_1: \"\"}\n"
+                             "channels: [{number: 12, transmit: 145.625}, {number: 40, receive: 146.52}]\n",
+                             b, bandLimits())
+                    .ok());
+        b.set(520, 0, uint8_t(b.at(520, 0) ^ 0x55));  // the 5-tone tables: no setting says it
+
+        const Difference d = compare_images(a, b, bandLimits());
+        QCOMPARE(diff_lines(d, a, b), diff_images(a, b, bandLimits()));
+        const std::vector<Area> areas = named_changes(d, a, b, inChinese);
+        const QStringList lines = named_lines(areas);
+        // The settings' lines may carry more than what is pinned here (the
+        // channel's other fields when it is filled); the pinned ones come in
+        // this order, the raw row last.
+        QCOMPARE(lines.size(), diff_lines(d, a, b).size());
+        QCOMPARE(lines.filter(QRegularExpression(inChinese ? "^信道 40: 空 → 接收频率" : "^Channel 40: empty → RX Frequency")).size(), 1);
+        QVERIFY2(lines.last().startsWith(inChinese ? "没有设置对应的行: 第 520 行（0x2080，五音）：" : "Rows no setting explains: Row 520 (0x2080, 5-tone): "),
+                 qPrintable(lines.last()));
+        for (const QString& e : expected)
+            QVERIFY2(std::ranges::any_of(lines, [&](const QString& l) { return l.startsWith(e); }), qPrintable(e + "\n---\n" + lines.join('\n')));
+        QCOMPARE(areas.front().title, QString(inChinese ? "信道 12" : "Channel 12"));
+    }
+
+    // Every setting a file names has a label of its own in both languages,
+    // none shared within its area (a key without one would show in the
+    // windows' lists as its key; two alike would not say which changed).
+    void everySettingHasALabel()
+    {
+        for (bool zh : {false, true}) {
+            std::set<std::tuple<QString, int, QString>> seen;
+            for (const config::Setting& s : settings_of(randomImage(7))) {
+                if (s.key == "empty")
+                    continue;
+                const QString label = setting_label(s.section, s.key, zh);
+                QVERIFY2(!label.isEmpty() && label != s.key, qPrintable(s.section + "." + s.key));
+                QVERIFY2(seen.insert({s.section, s.item, label}).second, qPrintable(s.section + "." + s.key + ": " + label));
+            }
+        }
     }
 };
 
