@@ -297,6 +297,12 @@ void MDImain::menuCommand(const QString& name)
         reopenWindow(window::kCommRead);
     else if (name == u"Prog_write")
         reopenWindow(window::kCommWrite);
+    else if (name == u"Prog_write_changes")
+        reopenWindow(window::kWriteChanges);
+    else if (name == u"Prog_compare")
+        openWindow(window::kCompare);
+    else if (name == u"Prog_restore_points")
+        openWindow(window::kRestorePoints);
     else if (name == u"proc_setup")
         openWindow(window::kSetup);
     else if (name == u"Language_chn")

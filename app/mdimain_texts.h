@@ -42,6 +42,9 @@ inline constexpr MenuEntry kMenus[] = {
     {"Program", nullptr, "Program"},
     {"Prog_read", "Program", "Read form radio"},
     {"Prog_write", "Program", "Write to radio"},
+    {"Prog_write_changes", "Program", "Write changes to radio…"},
+    {"Prog_compare", "Program", "Compare…"},
+    {"Prog_restore_points", "Program", "Restore points…"},
     {"proc_setup", nullptr, "端口设置"},
     {"Language_Setup", nullptr, "语言"},
     {"Language_chn", "Language_Setup", "中文"},
@@ -77,6 +80,9 @@ inline constexpr Caption kSwitchCaptions[] = {
     {"Program", {"编程", "Program"}},
     {"Prog_read", {"从对讲机读取数据", "Read from radio"}},
     {"Prog_write", {"向对讲机写入数据", "Write to radio"}},
+    {"Prog_write_changes", {"向对讲机写入改动…", "Write changes to radio…"}},
+    {"Prog_compare", {"比较…", "Compare…"}},
+    {"Prog_restore_points", {"还原点…", "Restore points…"}},
 };
 
 // At start-up the first nine entries of the switch table are set, except

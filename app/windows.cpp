@@ -12,6 +12,7 @@
 #include "editors/signalling/frm_5tone.h"
 #include "editors/signalling/frm_dtmf.h"
 #include "app/form_comm.h"
+#include "app/write_changes.h"
 #include "ui/shell.h"
 #include "ui/window_names.h"
 
@@ -23,6 +24,8 @@ void registerWindows(RadioDocument& doc)
     // Whole-radio read and write.
     registerWindow(window::kCommRead, [&doc] { return new Form_Comm_Read(doc); });
     registerWindow(window::kCommWrite, [&doc] { return new Form_Comm_Write(doc); });
+    // The change-only write with its preview.
+    registerWindow(window::kWriteChanges, [&doc] { return new Form_write_changes(doc); });
     // Port setup and the data file dialogs.
     registerWindow(window::kSetup, [&doc] { return new Form_setup(doc); });
     registerWindow(window::kOpenFile, [&doc] { return new Form_open_chann(doc); });

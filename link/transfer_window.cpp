@@ -92,6 +92,7 @@ void TransferWindow::startTransfer(Direction direction)
     std::optional<TransferPlan> p = plan(direction);
     if (!p)
         return;
+    lastDirection_ = direction;
     if (session_->start(std::move(*p)))
         progress_->begin(descriptor_.texts.connecting);
 }
@@ -103,19 +104,31 @@ void TransferWindow::onSucceeded(Direction direction)
         afterRead();
     else
         afterWrite();
-    if (!self)
+    if (!self || descriptor_.ownEndReports)
         return;
     progress_->reportEnd(direction == Direction::Read ? descriptor_.texts.readDone : descriptor_.texts.writeDone);
 }
 
-void TransferWindow::onFailed(Direction) { progress_->reportFailure(descriptor_.texts.failure); }
+void TransferWindow::onFailed(Direction direction)
+{
+    QPointer<TransferWindow> self(this);
+    progress_->reportFailure(descriptor_.texts.failure);
+    if (self)
+        afterFailure(direction);
+}
 
 void TransferWindow::onPortError(bool midTransfer)
 {
-    if (midTransfer)
-        progress_->reportPortLost(descriptor_.texts.failure, descriptor_.texts.portError);
-    else
+    if (!midTransfer) {
         warn(descriptor_.texts.portError);  // the bar and label stay as they were
+        return;
+    }
+    // The direction of the transfer the lost device ended.
+    const Direction direction = lastDirection_;
+    QPointer<TransferWindow> self(this);
+    progress_->reportPortLost(descriptor_.texts.failure, descriptor_.texts.portError);
+    if (self)
+        afterFailure(direction);
 }
 
 void TransferWindow::closeWindow()

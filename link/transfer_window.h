@@ -55,6 +55,9 @@ protected:
     // A write has been acknowledged to its last row; runs before the end
     // report.
     virtual void afterWrite() {}
+    // A transfer failed (retries used up, or the device gone part way);
+    // runs after the failure report.
+    virtual void afterFailure(Direction direction) { Q_UNUSED(direction); }
     // The Close command, idle: runs before the window closes.
     virtual void closing() {}
     // The window's own controls go into `area`, above the progress row.
@@ -81,6 +84,7 @@ private:
     TransferSession* session_;
     ProgressPanel* progress_;
     std::vector<std::pair<Command, QPushButton*>> buttons_;
+    Direction lastDirection_ = Direction::Read;
 };
 
 }  // namespace vx

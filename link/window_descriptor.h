@@ -66,6 +66,9 @@ struct WindowDescriptor {
     int progressRise = 800;   // progress bar top above the button row top, twips
     ProgressLayout progressLayout = ProgressLayout::SideBySide;
     bool hideLabelWhenIdle = false;  // the label is hidden until a transfer starts
+    // The window reports the end of a successful transfer itself (in
+    // afterRead and afterWrite): no end message or label of the base.
+    bool ownEndReports = false;
 
     std::vector<ButtonSpec> buttons{};
     TransferTexts texts{};

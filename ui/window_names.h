@@ -21,5 +21,8 @@ inline constexpr char kFiveTone[] = "frm_5tone";
 inline constexpr char kFm[] = "frm_FM";
 inline constexpr char kAdjust[] = "frm_Adj_Txp";
 inline constexpr char kAbout[] = "frmAbout";
+inline constexpr char kWriteChanges[] = "Form_write_changes";
+inline constexpr char kCompare[] = "Form_compare";
+inline constexpr char kRestorePoints[] = "Form_restore_points";
 
 }  // namespace vx::window
