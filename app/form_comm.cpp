@@ -2,15 +2,12 @@
 
 #include "app/form_comm_texts.h"
 #include "editors/defaults.h"
-#include "interchange/restore_points.h"
+#include "app/restore_keeping.h"
 #include "link/transfer_texts.h"
 #include "link/whole_radio.h"
-#include "ui/prompt.h"
 #include "ui/shell.h"
 #include "ui/window_names.h"
 
-#include <QDateTime>
-#include <QDir>
 #include <QMdiSubWindow>
 
 #include <algorithm>
@@ -64,31 +61,9 @@ FormComm::FormComm(WindowDescriptor descriptor, RadioDocument& doc, QWidget* par
 {
 }
 
-namespace {
-// Whether a document was told its restore points cannot be kept.
-struct RestoreReport {
-    bool told = false;
-};
-}  // namespace
-
 void FormComm::keepRestorePoint(bool read, region::Rows rows)
 {
-    RadioDocument& doc = document();
-    restore::Store store(restore::Store::defaultFolder());
-    const restore::Radio radio{doc.model(), doc.serial()};
-    int changed = -1;
-    Image before;
-    if (const auto last = store.newest(radio); last && store.load(*last, before)) {
-        changed = 0;
-        for (int r = rows.first; r <= rows.last; ++r)
-            changed += std::ranges::equal(before.row(r), doc.image().row(r)) ? 0 : 1;
-    }
-    QString error;
-    if (store.add(doc.image(), radio, read ? restore::Kind::Read : restore::Kind::Write, changed,
-                  QDateTime::currentDateTimeUtc(), {}, &error))
-        return;
-    if (!std::exchange(doc.part<RestoreReport>().told, true))
-        warn(common::title, text::restoreFailed.str().arg(QDir::toNativeSeparators(store.folder()), error));
+    keep_restore_point(document(), document().image(), read ? restore::Kind::Read : restore::Kind::Write, rows);
 }
 
 void FormComm::showEvent(QShowEvent* event)

@@ -85,13 +85,17 @@ private:
     bool started_ = false;
     std::optional<restore::Point> point_;
     Image source_;
+    Image fresh_;           // the read for the preview lands here
     Image radio_;           // as read for the preview
+    Image after_;           // what the radio holds once the rows are written
+    Image written_;         // what the write under way sends
     Image readBack_;        // the check's blocks land here
     std::vector<int> rows_;     // rows that differ
     std::vector<int> sending_;  // the rows of the write under way, in order
     bool everything_ = false;   // the write under way sends every row
     bool restoring_ = false;    // it puts what was read back
     bool adjusting_ = false;    // the adjustment values are being written
+    bool interrupted_ = false;  // a write of rows stopped part way
     int acknowledged_ = 0;
     config::Difference difference_;
     QStringList report_;        // the lines after a write: rows not checked, what the radio holds
