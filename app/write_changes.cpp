@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -223,19 +224,19 @@ void Form_write_changes::showPreview()
 void Form_write_changes::fillList()
 {
     list_->clear();
+    for (const QString& line : report_)
+        new QTreeWidgetItem(list_, {line});
     for (const config::Area& area : config::named_changes(difference_, radio_, after_, chinese())) {
         auto* top = new QTreeWidgetItem(list_, {area.title});
         for (const QString& line : area.lines)
             new QTreeWidgetItem(top, {line});
         top->setExpanded(true);
     }
-    for (const QString& line : report_)
-        new QTreeWidgetItem(list_, {line});
 }
 
 QStringList Form_write_changes::lines() const
 {
-    return config::named_lines(config::named_changes(difference_, radio_, after_, chinese())) + report_;
+    return report_ + config::named_lines(config::named_changes(difference_, radio_, after_, chinese()));
 }
 
 // --- the write -------------------------------------------------------------
@@ -310,14 +311,13 @@ void Form_write_changes::finishCheck()
         for (int r : sending_)
             now.setRow(r, written_.row(r));
         radio_ = now;
-        after_ = now;
-        difference_ = {};
-        rows_.clear();
+        rows_.clear();  // the list keeps showing what was written
         keep_restore_point(document(), now, restore::Kind::Write, region::wholeRead, n);
     }
     setStage(Stage::Done);
     fillList();
     progress().label()->setText(said);
+    progress().bar()->setValue(100);
     QPointer<Form_write_changes> self(this);
     warn(common::title, said);
     if (self)
@@ -383,6 +383,8 @@ void Form_write_changes::setStage(Stage stage)
     adjust_->setEnabled(stage != Stage::Writing && stage != Stage::Checking);
     restore_->setVisible(stage == Stage::Stopped && interrupted_);
     caption();
+    if (!content_.isEmpty())
+        layOutContent(content_);
 }
 
 void Form_write_changes::caption()
@@ -391,7 +393,7 @@ void Form_write_changes::caption()
     if (!summary_)
         return;  // the base captions before the controls are made
     setWindowTitle(point_ ? text::captionPoint : text::caption);
-    const int changes = int(difference_.settings.size() + difference_.rawRows.size());
+    const int changes = rows_.empty() ? 0 : int(difference_.settings.size() + difference_.rawRows.size());
     writeChanges_->setText(text::writeChanges.str().arg(changes));
     writeAll_->setText(text::writeEverything);
     restore_->setText(text::writeBack);
@@ -408,12 +410,16 @@ void Form_write_changes::caption()
     switch (stage_) {
     case Stage::Reading: said = text::reading.str(); break;
     case Stage::Preview:
-        said = rows_.empty() ? text::nothing.str()
-                             : text::preview.str()
-                                   .arg(difference_.settings.size())
-                                   .arg(difference_.rawRows.size())
-                                   .arg(rows_.size())
-                                   .arg(blocksOfRows(rows_).size());
+        if (rows_.empty())
+            said = text::nothing.str();
+        else if (difference_.rawRows.empty())
+            said = text::previewSettings.str().arg(difference_.settings.size()).arg(rows_.size()).arg(blocksOfRows(rows_).size());
+        else
+            said = text::preview.str()
+                       .arg(difference_.settings.size())
+                       .arg(difference_.rawRows.size())
+                       .arg(rows_.size())
+                       .arg(blocksOfRows(rows_).size());
         break;
     case Stage::Writing:
         said = adjusting_ ? text::writingAdjust.str() : text::writing.str().arg(sending_.size());
@@ -429,18 +435,19 @@ void Form_write_changes::caption()
 
 void Form_write_changes::layOutContent(const QRect& area)
 {
+    content_ = area;
     const int m = twipsToPixels(180);
     const int rowH = twipsToPixels(400);
     const int w = area.width() - 2 * m;
     int y = area.top() + m;
     summary_->setGeometry(m, y, w, 2 * rowH);
     y += 2 * rowH + m / 2;
-    // The warning's place is kept when it is hidden, so nothing moves when
-    // it comes up.
-    warning_->setGeometry(m, y, w, 2 * rowH);
-    y += 2 * rowH;
-    anyway_->setGeometry(m, y, w, rowH);
-    y += rowH + m / 2;
+    if (warning_->isVisibleTo(this)) {
+        warning_->setGeometry(m, y, w, 2 * rowH);
+        y += 2 * rowH;
+        anyway_->setGeometry(m, y, w, rowH);
+        y += rowH + m / 2;
+    }
     const int bottom = area.bottom() - m / 2;
     const int buttonsTop = bottom - rowH;
     const int adjustTop = buttonsTop - rowH - m / 2;

@@ -100,6 +100,8 @@ private:
     config::Difference difference_;
     QStringList report_;        // the lines after a write: rows not checked, what the radio holds
 
+    QRect content_;             // where the window's own controls go
+
     QTreeWidget* list_ = nullptr;
     QLabel* summary_ = nullptr;
     QLabel* warning_ = nullptr;

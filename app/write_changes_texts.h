@@ -25,6 +25,8 @@ inline constexpr Text fromPoint{"对讲机现有内容 → 还原点 %1", "What 
 inline constexpr Text reading{"正在读取对讲机，以列出将要写入的改动……", "Reading the radio to list what a write would change…"};
 inline constexpr Text preview{"%1 项设置、%2 行其他数据不同：将写入 %3 行，再读回 %4 个数据块核对。",
                               "%1 settings and %2 other rows differ: %3 rows to write, then %4 blocks read back to check them."};
+inline constexpr Text previewSettings{"%1 项设置不同：将写入 %2 行，再读回 %3 个数据块核对。",
+                                      "%1 settings differ: %2 rows to write, then %3 blocks read back to check them."};
 inline constexpr Text nothing{"对讲机已保存全部内容：没有需要写入的改动。", "The radio already holds all of it: there is nothing to write."};
 inline constexpr Text otherRadio{"这台对讲机（%1 %2）不是还原点所属的对讲机（%3 %4）。写入前请确认。",
                                  "This radio (%1 %2) is not the one the restore point was taken from (%3 %4). Make sure before writing."};

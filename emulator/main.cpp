@@ -107,6 +107,7 @@ int main(int argc, char* argv[])
         {QStringLiteral("serial"), QStringLiteral("Serial number, AAAAAA--BBBBBB--CCCC or 16 characters\n(default EMU000--000000--0001)."),
          QStringLiteral("text")},
         {QStringLiteral("fault"), QStringLiteral("Inject a fault (repeatable)."), QStringLiteral("name[=arg]")},
+        {QStringLiteral("log"), QStringLiteral("On exit, list every read request and write packet taken, in order.")},
         {QStringLiteral("reopen"),
          QStringLiteral("After the line was closed by a fault, open a new one after <ms> (default 1000; -1: never)."),
          QStringLiteral("ms"), QStringLiteral("1000")},
@@ -159,6 +160,15 @@ int main(int argc, char* argv[])
     }
     radio.stop();
 
+    if (p.isSet(QStringLiteral("log"))) {
+        const auto log = radio.withModel([](RadioModel& m) { return m.log(); });
+        for (const RadioModel::LoggedCommand& c : log) {
+            if (c.kind == 'S')
+                say(QStringLiteral("read  block %1 (0x%2)").arg(c.address / 64).arg(c.address, 4, 16, QLatin1Char('0')));
+            else if (c.kind == 'X')
+                say(QStringLiteral("write row %1 (0x%2)").arg(c.address / 16).arg(c.address, 4, 16, QLatin1Char('0')));
+        }
+    }
     const RadioCounters c = radio.counters();
     say(QStringLiteral("stopped: %1 handshakes, %2 read requests, %3 rows written")
             .arg(c.handshakes)

@@ -1,5 +1,7 @@
 #include "emulator/radio_model.h"
 
+#include "editors/defaults.h"
+
 #include "editors/channels/channel_codec.h"
 #include "image/tables.h"
 #include "link/identity.h"
@@ -333,7 +335,11 @@ QByteArray RadioModel::identityReply() const
 
 Image demoMemory()
 {
+    // A radio as it leaves the factory: every setting at its factory value,
+    // the constant 5-tone tables, the factory channels.
     Image memory;
+    lay_startup_defaults(memory);
+    prepare_whole_write(memory);
     channels::load_factory_channels(memory);
     const char* const names[] = {"CALL", "SIMPLX", "RPT1", "UHF1", "UHF2", "UHF3", "DCS"};
     for (int n = 0; n < 7; ++n)

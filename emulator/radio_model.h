@@ -60,8 +60,9 @@ struct RadioFaults {
 // False (and `faults` unchanged) for an unknown name or a bad argument.
 bool applyFaultSwitch(const QString& text, RadioFaults& faults, QString* error = nullptr);
 
-// The memory of --demo: an erased memory with the factory channel set and
-// a few channel names, so a first read shows something.
+// The memory of --demo: a radio as it leaves the factory (every setting at
+// its factory value, the constant 5-tone tables, the factory channel set)
+// with a few channel names, so a first read shows something.
 Image demoMemory();
 
 struct RadioCounters {

@@ -329,8 +329,8 @@ private slots:
         QVERIFY(image == before);
     }
 
-    // The emulator's demo memory (erased but for the factory channels): its
-    // own export applies onto it without changing a byte.
+    // The emulator's demo memory (a radio from the factory): its own export
+    // applies onto it without changing a byte.
     void demoMemoryRoundTrip()
     {
         const Image demo = emu::demoMemory();
