@@ -7,6 +7,21 @@
 
 namespace vx {
 
+namespace {
+// Changed rows (in row order) as the runs they are announced in.
+std::vector<region::Rows> runsOf(const std::vector<RowChange>& rows)
+{
+    std::vector<region::Rows> runs;
+    for (const RowChange& c : rows) {
+        if (!runs.empty() && runs.back().last + 1 == c.row)
+            runs.back().last = c.row;
+        else
+            runs.push_back({c.row, c.row});
+    }
+    return runs;
+}
+}  // namespace
+
 QString EditName::str() const { return chinese() ? zh : en; }
 
 namespace edits {
@@ -71,14 +86,7 @@ bool RadioDocument::edit(const EditName& name, const std::vector<region::Rows>& 
     if (record.rows.empty())
         return false;
     std::ranges::sort(record.rows, {}, &RowChange::row);
-    // Announced as runs of changed rows.
-    std::vector<region::Rows> announced;
-    for (const RowChange& c : record.rows) {
-        if (!announced.empty() && announced.back().last + 1 == c.row)
-            announced.back().last = c.row;
-        else
-            announced.push_back({c.row, c.row});
-    }
+    const std::vector<region::Rows> announced = runsOf(record.rows);
     keep(std::move(record));
     for (const region::Rows r : announced)
         emit changed(r.first, r.last, source);
@@ -98,11 +106,18 @@ void RadioDocument::start(const Image& image)
     image_ = image;
     record_.clear();
     recordedRows_ = 0;
+    undone_ = 0;
     emit changed(region::all.first, region::all.last, nullptr);
+    emit undoChanged();
 }
 
 void RadioDocument::keep(EditRecord record)
 {
+    // A new edit drops what was undone: it can no longer be made again.
+    for (; undone_ > 0; --undone_) {
+        recordedRows_ -= record_.back().rows.size();
+        record_.pop_back();
+    }
     recordedRows_ += record.rows.size();
     record_.push_back(std::move(record));
     // The oldest edits go first; the newest is always kept.
@@ -111,6 +126,34 @@ void RadioDocument::keep(EditRecord record)
         recordedRows_ -= record_[drop++].rows.size();
     if (drop > 0)
         record_.erase(record_.begin(), record_.begin() + std::ptrdiff_t(drop));
+    emit undoChanged();
+}
+
+void RadioDocument::lay(const EditRecord& record, bool before, const QObject* source)
+{
+    for (const RowChange& c : record.rows)
+        image_.setRow(c.row, before ? c.before : c.after);
+    emit undoChanged();
+    for (const region::Rows r : runsOf(record.rows))
+        emit changed(r.first, r.last, source);
+}
+
+bool RadioDocument::undo(const QObject* source)
+{
+    if (!canUndo())
+        return false;
+    ++undone_;
+    lay(record_[record_.size() - undone_], true, source);
+    return true;
+}
+
+bool RadioDocument::redo(const QObject* source)
+{
+    if (!canRedo())
+        return false;
+    --undone_;
+    lay(record_[record_.size() - undone_ - 1], false, source);
+    return true;
 }
 
 void RadioDocument::setBandLimits(const BandLimits& limits)

@@ -91,9 +91,24 @@ public:
     bool replace(const EditName& name, const Image& from, region::Rows rows = region::all,
                  const QObject* source = nullptr);
 
-    // The edits in the order they were made, oldest first. The oldest are
-    // dropped once more than kRecordedRows rows are held.
+    // The edits in the order they were made, oldest first, undone ones
+    // included (the newest undoneCount()). The oldest are dropped once more
+    // than kRecordedRows rows are held.
     const std::vector<EditRecord>& record() const { return record_; }
+
+    // Undo and redo through the record: undo() puts back the rows of the
+    // newest edit not yet undone as they were before it, redo() makes the
+    // oldest undone edit again; each is announced like an edit. A new edit
+    // drops the undone ones. Both return false, and change nothing, when
+    // there is nothing to take back or make again.
+    bool undo(const QObject* source = nullptr);
+    bool redo(const QObject* source = nullptr);
+    bool canUndo() const { return undone_ < record_.size(); }
+    bool canRedo() const { return undone_ > 0; }
+    // The edit undo() or redo() would take back or make again; null: none.
+    const EditRecord* nextUndo() const { return canUndo() ? &record_[record_.size() - undone_ - 1] : nullptr; }
+    const EditRecord* nextRedo() const { return canRedo() ? &record_[record_.size() - undone_] : nullptr; }
+    std::size_t undoneCount() const { return undone_; }
     static constexpr std::size_t kRecordedRows = 100'000;
 
     // The image without a record or an announcement: for laying fixtures in
@@ -136,6 +151,8 @@ public:
     }
 
 signals:
+    // What undo() and redo() can do has changed.
+    void undoChanged();
     // Rows first..last changed; `source` shows them itself.
     void changed(int first, int last, const QObject* source);
     void bandLimitsChanged();
@@ -150,6 +167,8 @@ private:
     };
 
     void keep(EditRecord record);
+    // Lays the before (undo) or after bytes of `record` and announces them.
+    void lay(const EditRecord& record, bool before, const QObject* source);
 
     Image image_;
     BandLimits limits_ = kDefaultBandLimits;
@@ -159,6 +178,7 @@ private:
     bool portFailed_ = false;
     std::vector<EditRecord> record_;
     std::size_t recordedRows_ = 0;
+    std::size_t undone_ = 0;  // the newest edits of the record that are undone
     std::unordered_map<std::type_index, std::unique_ptr<PartBase>> parts_;
 };
 

@@ -156,6 +156,56 @@ private slots:
         QCOMPARE(a.part<Counter>().value, 3);
         QCOMPARE(&a.part<Counter>(), &a.part<Counter>());
     }
+
+    // Undo takes the newest edits back one at a time and redo makes them
+    // again, each announced as its rows; a new edit after an undo drops what
+    // was undone; start-up empties both.
+    void undoAndRedo()
+    {
+        RadioDocument doc;
+        const Image fresh = doc.image();
+        const auto put = [&](int row, uint8_t value) {
+            doc.edit(kName, region::Rows{row, row}, [=](Image& image) { image.set(row, 0, value); });
+        };
+        put(3, 0x31);
+        put(3, 0x32);
+        Image file;
+        file.fill(0x44);
+        doc.replace(kName, file, {10, 12});
+        const Image latest = doc.image();
+        QSignalSpy spy(&doc, &RadioDocument::changed);
+
+        QVERIFY(doc.undo());
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toInt(), 10);
+        QCOMPARE(spy.at(0).at(1).toInt(), 12);
+        QCOMPARE(doc.image().at(11, 5), uint8_t(0xFF));
+        QVERIFY(doc.undo());
+        QCOMPARE(doc.image().at(3, 0), uint8_t(0x31));
+        QVERIFY(doc.undo());
+        QVERIFY(doc.image() == fresh);
+        QVERIFY(!doc.canUndo());
+        QVERIFY(!doc.undo());
+        QCOMPARE(doc.record().size(), size_t(3));  // kept for redo
+
+        QVERIFY(doc.redo());
+        QVERIFY(doc.redo());
+        QVERIFY(doc.redo());
+        QVERIFY(doc.image() == latest);
+        QVERIFY(!doc.redo());
+
+        QVERIFY(doc.undo());
+        QVERIFY(doc.undo());
+        put(4, 0x01);  // drops the two undone
+        QVERIFY(!doc.canRedo());
+        QCOMPARE(doc.record().size(), size_t(2));
+        QVERIFY(doc.undo());
+        QVERIFY(doc.undo());
+        QVERIFY(doc.image() == fresh);
+
+        doc.start(file);
+        QVERIFY(!doc.canUndo() && !doc.canRedo());
+    }
 };
 
 QTEST_MAIN(TstRadioDocument)
