@@ -5,7 +5,7 @@
 namespace vx {
 
 namespace {
-WindowDescriptor writeChangesDescriptor()
+WindowDescriptor descriptor()
 {
     WindowDescriptor d{.name = window::kWriteChanges,
                        .caption = {"向对讲机写入改动", "Write changes to radio"},
@@ -16,7 +16,7 @@ WindowDescriptor writeChangesDescriptor()
 }
 }  // namespace
 
-Form_write_changes::Form_write_changes(RadioDocument& doc, QWidget* parent) : TransferWindow(writeChangesDescriptor(), doc, parent) {}
+Form_write_changes::Form_write_changes(RadioDocument& doc, QWidget* parent) : TransferWindow(descriptor(), doc, parent) {}
 
 void Form_write_changes::setRestorePoint(const restore::Point& point, const Image& image)
 {
