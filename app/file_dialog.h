@@ -26,6 +26,10 @@ class QPushButton;
 
 #include "image/radio_document.h"
 
+namespace vx::datafile {
+struct LoadResult;
+}
+
 namespace vx {
 
 struct FileKind {
@@ -112,6 +116,10 @@ private:
     QPushButton* enter_ = nullptr;
     QPushButton* close_ = nullptr;
 };
+
+// Why a data file did not load, as the open dialog says it: the file could
+// not be opened, or what is wrong on which line. Empty when it loaded.
+QString data_file_problem(const datafile::LoadResult& result);
 
 // The data file's open dialog: loads the chosen file into the image.
 class Form_open_chann final : public FileDialog {

@@ -25,18 +25,13 @@ bool loadDataFile(RadioDocument& doc, const QString& path)
 {
     Image loaded = doc.image();
     const datafile::LoadResult result = datafile::load(path, loaded);
-    const int line = result.row + 1;  // row r is written on line r + 1
-    switch (result.error) {
-    case datafile::LoadError::None:
-        doc.replace(edits::loadDataFile(), loaded);
-        report(text::loaded);
-        return true;
-    case datafile::LoadError::CannotOpen: report(text::cannotOpen); break;
-    case datafile::LoadError::TooShort: report(text::tooShort.str().arg(line)); break;
-    case datafile::LoadError::NotANumber: report(text::notANumber.str().arg(line)); break;
-    case datafile::LoadError::OutOfRange: report(text::outOfRange.str().arg(line)); break;
+    if (!result.ok()) {
+        report(data_file_problem(result));
+        return false;
     }
-    return false;
+    doc.replace(edits::loadDataFile(), loaded);
+    report(text::loaded);
+    return true;
 }
 
 // Saves through a temporary file, so a failed save leaves any old file whole.
@@ -51,6 +46,19 @@ bool saveDataFile(const RadioDocument& doc, const QString& path)
 }
 
 }  // namespace
+
+QString data_file_problem(const datafile::LoadResult& result)
+{
+    const int line = result.row + 1;  // row r is written on line r + 1
+    switch (result.error) {
+    case datafile::LoadError::None: break;
+    case datafile::LoadError::CannotOpen: return text::cannotOpen;
+    case datafile::LoadError::TooShort: return text::tooShort.str().arg(line);
+    case datafile::LoadError::NotANumber: return text::notANumber.str().arg(line);
+    case datafile::LoadError::OutOfRange: return text::outOfRange.str().arg(line);
+    }
+    return {};
+}
 
 Form_open_chann::Form_open_chann(RadioDocument& doc, QWidget* parent)
     : FileDialog({window::kOpenFile, text::openTitle, text::openName, kExtension, text::openNameMessage,

@@ -1,9 +1,11 @@
 #include "app/windows.h"
 
 #include "app/about.h"
+#include "app/compare_window.h"
 #include "app/csv_import.h"
 #include "app/file_dialog.h"
 #include "app/form_setup.h"
+#include "app/restore_window.h"
 #include "editors/adjust/frm_adj_txp.h"
 #include "editors/channels/frm_chann.h"
 #include "editors/fm/frm_fm.h"
@@ -26,6 +28,9 @@ void registerWindows(RadioDocument& doc)
     registerWindow(window::kCommWrite, [&doc] { return new Form_Comm_Write(doc); });
     // The change-only write with its preview.
     registerWindow(window::kWriteChanges, [&doc] { return new Form_write_changes(doc); });
+    // The restore points, and comparing any two images of the radio.
+    registerWindow(window::kRestorePoints, [&doc] { return new Form_restore_points(doc); });
+    registerWindow(window::kCompare, [&doc] { return new Form_compare(doc); });
     // Port setup and the data file dialogs.
     registerWindow(window::kSetup, [&doc] { return new Form_setup(doc); });
     registerWindow(window::kOpenFile, [&doc] { return new Form_open_chann(doc); });

@@ -43,11 +43,10 @@ WindowDescriptor changesWindow()
         .ownEndReports = true,
     };
     d.buttons = {{Command::Read, "Command_read", text::readAgain}, {Command::Close, "Command_Cancel", text::cancel}};
-    d.texts = {
-        .connecting = common::connecting,
-        .portError = {common::title, common::portError},
-        .failure = {.message = Notice{common::title, common::failed}, .label = common::failedLabel},
-    };
+    // The ends of good transfers are the window's own reports.
+    d.texts.connecting = common::connecting;
+    d.texts.portError = {common::title, common::portError};
+    d.texts.failure = {.message = Notice{common::title, common::failed}, .label = common::failedLabel};
     // As the whole-radio dialogs: Read and Cancel are refused while a
     // transfer runs; closing by the frame abandons it.
     d.busyRefusals = {{Command::Read, busy}, {Command::Close, {common::title, common::busyClose}}};
