@@ -321,6 +321,9 @@ void Form_compare::set(Side side, Held held)
     sides_[index(side)] = std::move(held);
     clearResult();
     updateControls();
+    // Both sides known: the list follows at once.
+    if (source(Side::First) != Source::None && source(Side::Second) != Source::None)
+        compare();
 }
 
 void Form_compare::comparePointWithDocument(const restore::Point& point)

@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -300,9 +301,9 @@ void MDImain::menuCommand(const QString& name)
     else if (name == u"Prog_write_changes")
         reopenWindow(window::kWriteChanges);
     else if (name == u"Prog_compare")
-        openWindow(window::kCompare);
+        bringUp(window::kCompare);
     else if (name == u"Prog_restore_points")
-        openWindow(window::kRestorePoints);
+        bringUp(window::kRestorePoints);
     else if (name == u"proc_setup")
         openWindow(window::kSetup);
     else if (name == u"Language_chn")
@@ -312,6 +313,13 @@ void MDImain::menuCommand(const QString& name)
     else if (name == u"about")
         openWindow(window::kAbout);
     // File_New: nothing.
+}
+
+void MDImain::bringUp(const QString& name)
+{
+    QWidget* w = shell::openWindow(name);
+    if (auto* sub = w ? qobject_cast<QMdiSubWindow*>(w->parentWidget()) : nullptr)
+        area_->setActiveSubWindow(sub);
 }
 
 void MDImain::toolbarCommand(const QString& key)

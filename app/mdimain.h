@@ -50,6 +50,8 @@ public:
 
     // The actions of the menu entries and toolbar buttons.
     void menuCommand(const QString& name);
+    // Opens a window, or brings it to the front when it is open already.
+    void bringUp(const QString& name);
     void toolbarCommand(const QString& key);
 
 protected:

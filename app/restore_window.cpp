@@ -39,6 +39,8 @@ QString summaryText(const restore::Point& point)
 {
     if (!point.readable)
         return text::unreadable;
+    if (point.kind == restore::Kind::Backup && point.rowsChanged >= 0)
+        return text::beforeWriteOf.str().arg(point.rowsChanged);  // what a change write then sent
     if (point.rowsChanged < 0)
         return text::firstPoint;
     if (point.rowsChanged == 0)

@@ -13,7 +13,7 @@ inline constexpr Text promptTitle{"操作提示", "Operate prompt"};
 inline constexpr Text radioHeading{"对讲机", "Radio"};
 inline constexpr Text timeHeading{"日期时间", "Date and time"};
 inline constexpr Text kindHeading{"种类", "Kind"};
-inline constexpr Text summaryHeading{"与上一个还原点相比", "Against the point before"};
+inline constexpr Text summaryHeading{"摘要", "Summary"};
 
 // A point's kind.
 inline constexpr Text kindRead{"读取", "Read"};
@@ -21,6 +21,7 @@ inline constexpr Text kindWrite{"写入", "Write"};
 inline constexpr Text kindBackup{"写入前备份", "Backup before a change write"};
 
 // What changed against the radio's point before.
+inline constexpr Text beforeWriteOf{"写入 %1 行之前", "before a write of %1 rows"};
 inline constexpr Text firstPoint{"该电台的第一个还原点", "first point of this radio"};
 inline constexpr Text noChange{"与上一个还原点相同", "no change"};
 inline constexpr Text oneRowChanged{"改动了 1 行", "1 row changed"};

@@ -117,18 +117,18 @@ private slots:
         QTest::addColumn<bool>("inChinese");
         QTest::addColumn<QStringList>("headings");
         QTest::addColumn<QList<QStringList>>("rows");
-        QTest::newRow("English") << false << QStringList{"Radio", "Date and time", "Kind", "Against the point before"}
+        QTest::newRow("English") << false << QStringList{"Radio", "Date and time", "Kind", "Summary"}
                                  << QList<QStringList>{
                                         {"VX-80 aaaaaabbbbbbcccc", "2026-12-10 18:00:05", "Write", "1 row changed"},
                                         {"VX-80 zzzzzzyyyyyyxxxx", "2026-12-10 18:00:00", "Read", "first point of this radio"},
-                                        {"VX-80 aaaaaabbbbbbcccc", "2026-12-10 17:59:05", "Backup before a change write", "12 rows changed"},
+                                        {"VX-80 aaaaaabbbbbbcccc", "2026-12-10 17:59:05", "Backup before a change write", "before a write of 12 rows"},
                                         {"VX-80 aaaaaabbbbbbcccc", "2026-12-09 18:00:05", "Read", "no change"},
                                     };
-        QTest::newRow("Chinese") << true << QStringList{"对讲机", "日期时间", "种类", "与上一个还原点相比"}
+        QTest::newRow("Chinese") << true << QStringList{"对讲机", "日期时间", "种类", "摘要"}
                                  << QList<QStringList>{
                                         {"VX-80 aaaaaabbbbbbcccc", "2026-12-10 18:00:05", "写入", "改动了 1 行"},
                                         {"VX-80 zzzzzzyyyyyyxxxx", "2026-12-10 18:00:00", "读取", "该电台的第一个还原点"},
-                                        {"VX-80 aaaaaabbbbbbcccc", "2026-12-10 17:59:05", "写入前备份", "改动了 12 行"},
+                                        {"VX-80 aaaaaabbbbbbcccc", "2026-12-10 17:59:05", "写入前备份", "写入 12 行之前"},
                                         {"VX-80 aaaaaabbbbbbcccc", "2026-12-09 18:00:05", "读取", "与上一个还原点相同"},
                                     };
     }
