@@ -2,6 +2,7 @@
 
 #include "app/compare_window_texts.h"
 #include "app/file_dialog.h"
+#include "app/restore_keeping.h"
 #include "app/restore_window.h"
 #include "interchange/datafile.h"
 #include "link/progress_panel.h"
@@ -308,6 +309,8 @@ void Form_compare::readEnded(bool ok)
     reading_.reset();
     if (ok) {
         progress_->reset();
+        // A whole read, kept as the radio's newest restore point like every other.
+        keep_restore_point(doc_, radio_, restore::Kind::Read, region::wholeRead);
         const QString radio = (doc_.model().trimmed() + QLatin1Char(' ') + doc_.serial().trimmed()).trimmed();
         set(side, Held{.source = Source::Radio, .image = radio_, .radio = radio, .readAt = QDateTime::currentDateTime()});
     }

@@ -391,6 +391,11 @@ private slots:
         QVERIFY(rig.prompts.all.isEmpty());
         QVERIFY(testImage() == newer());
         QCOMPARE(testDocument().record().size(), edits);
+        // Like every whole read, it is kept as the radio's newest restore point.
+        const std::vector<restore::Point> points = restore::Store(restore::Store::defaultFolder()).points();
+        QVERIFY(!points.empty());
+        QCOMPARE(points[0].kind, restore::Kind::Read);
+        QCOMPARE(points[0].radio.serial, testDocument().serial());
 
         rig.pick("Combo_second", Source::Current);
         rig.click("Command_compare");
