@@ -7,12 +7,15 @@
 #include "link/identification.h"
 #include "link/status.h"
 #include "link/transfer_texts.h"
+#include "link/transfer_window.h"
 #include "ui/prompt.h"
 #include "ui/shell.h"
 #include "ui/window_names.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -169,6 +172,56 @@ void MDImain::buildToolbar()
         buttons_.insert(key, a);
         keys_ << key;
     }
+    // Undo and redo come after the designed eight.
+    const struct {
+        const char* key;
+        const char* theme;
+        QStyle::StandardPixmap fallback;
+        QList<QKeySequence> keys;
+        bool redo;
+    } history[] = {
+        {"undo", "edit-undo", QStyle::SP_ArrowBack, {QKeySequence(Qt::CTRL | Qt::Key_Z)}, false},
+        {"redo", "edit-redo", QStyle::SP_ArrowForward,
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, true},
+    };
+    for (const auto& h : history) {
+        const QString key = utf8(h.key);
+        QAction* a = toolbar_->addAction(QIcon::fromTheme(utf8(h.theme), style()->standardIcon(h.fallback)), QString());
+        a->setObjectName(key);
+        a->setShortcuts(h.keys);
+        connect(a, &QAction::triggered, this, [this, redo = h.redo] { undoOrRedo(redo); });
+        buttons_.insert(key, a);
+        keys_ << key;
+    }
+    connect(&doc_, &RadioDocument::undoChanged, this, &MDImain::updateUndoKeys);
+    updateUndoKeys();
+}
+
+void MDImain::updateUndoKeys()
+{
+    QAction* undo = buttons_.value(QStringLiteral("undo"));
+    QAction* redo = buttons_.value(QStringLiteral("redo"));
+    if (!undo || !redo)
+        return;
+    const EditRecord* back = doc_.nextUndo();
+    const EditRecord* again = doc_.nextRedo();
+    undo->setEnabled(back);
+    redo->setEnabled(again);
+    undo->setToolTip(back ? t::kUndo.str().arg(back->name.str()) : t::kNothingToUndo.str());
+    redo->setToolTip(again ? t::kRedo.str().arg(again->name.str()) : t::kNothingToRedo.str());
+}
+
+void MDImain::undoOrRedo(bool redo)
+{
+    for (const QString& name : shell::openWindowNames())
+        if (auto* w = qobject_cast<TransferWindow*>(shell::findWindow(name)); w && w->busy()) {
+            warn(transfer_text::title, transfer_text::busy);
+            return;
+        }
+    if (redo)
+        doc_.redo();
+    else
+        doc_.undo();
 }
 
 void MDImain::buildStatusBar()
@@ -258,6 +311,7 @@ void MDImain::switchLanguage(bool toChinese)
     for (const auto& c : t::kSwitchCaptions)
         setCaption(c.name, c.text.str());
     captionPanelsAndTitle();
+    updateUndoKeys();
 }
 
 void MDImain::enableEditorEntries()

@@ -64,6 +64,11 @@ private:
     void setCaption(const char* name, const QString& text);
     void captionPanelsAndTitle();
     void enableEditorEntries();
+    // The undo and redo keys follow the document's record.
+    void updateUndoKeys();
+    // Undo or redo, refused while a window transfers (a write takes its
+    // rows from the image as it goes).
+    void undoOrRedo(bool redo);
 
     RadioDocument& doc_;
     QMdiArea* area_ = nullptr;

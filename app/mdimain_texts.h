@@ -114,4 +114,11 @@ inline constexpr const char* kAdviceText = "建议将计算机的显示模式设
 inline constexpr int kMinScreenHeightTwips = 11500;
 inline constexpr int kMinScreenWidthTwips = 15300;
 
+// The undo and redo keys after the designed eight: their tips name the edit
+// they would take back or make again.
+inline constexpr Text kUndo{"撤销：%1", "Undo: %1"};
+inline constexpr Text kRedo{"重做：%1", "Redo: %1"};
+inline constexpr Text kNothingToUndo{"没有可撤销的操作", "Nothing to undo"};
+inline constexpr Text kNothingToRedo{"没有可重做的操作", "Nothing to redo"};
+
 }  // namespace vx::mdimain_texts

@@ -243,8 +243,9 @@ private slots:
         QToolBar* bar = w->findChild<QToolBar*>("Toolbar1");
         QVERIFY(bar);
         QCOMPARE(bar->toolButtonStyle(), Qt::ToolButtonIconOnly);
+        // Undo and redo come after the designed eight.
         QCOMPARE(names(bar->actions()),
-                 QStringList({"open", "save", "edit_option", "edit_chann", "edit_dtmf", "read", "write", "exit"}));
+                 QStringList({"open", "save", "edit_option", "edit_chann", "edit_dtmf", "read", "write", "exit", "undo", "redo"}));
         for (QAction* a : bar->actions())
             QVERIFY(a->text().isEmpty());
     }
@@ -476,6 +477,51 @@ private slots:
         QCOMPARE(box->findChild<QPushButton*>("cmdSysInfo")->text(), QString("系统信息(&S)..."));
         QCOMPARE(box->findChild<QLabel*>("lblProduct")->text(), aboutTexts().product);
         QCOMPARE(box->findChild<QLabel*>("lblVersion")->text(), QString("版本 " VXPROG_VERSION));
+    }
+
+    // Ctrl+Z and Ctrl+Y (Ctrl+Shift+Z too) and the two keys after the
+    // designed eight take the document's edits back and make them again; an
+    // open editor shows the result at once, and the keys' tips name the
+    // edit, in the language in force.
+    void undoAndRedoKeys_data()
+    {
+        QTest::addColumn<bool>("inChinese");
+        QTest::addColumn<QString>("undoTip");
+        QTest::addColumn<QString>("nothing");
+        QTest::newRow("English") << false << "Undo: Squelch test" << "Nothing to undo";
+        QTest::newRow("Chinese") << true << "撤销：静噪测试" << "没有可撤销的操作";
+    }
+    void undoAndRedoKeys()
+    {
+        QFETCH(bool, inChinese);
+        QFETCH(QString, undoTip);
+        QFETCH(QString, nothing);
+        w->switchLanguage(inChinese);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        RadioDocument& doc = testDocument();
+        doc.start(testImage());
+        QAction* undo = w->toolButton("undo");
+        QAction* redo = w->toolButton("redo");
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+        QCOMPARE(undo->toolTip(), nothing);
+
+        const uint8_t before = doc.image().at(224, 2);
+        const uint8_t after = uint8_t(before ^ 0x5A);
+        doc.edit({"静噪测试", "Squelch test"}, region::Rows{224, 224}, [=](Image& image) { image.set(224, 2, after); });
+        QVERIFY(undo->isEnabled());
+        QCOMPARE(undo->toolTip(), undoTip);
+        QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(doc.image().at(224, 2), before);
+        QVERIFY(redo->isEnabled() && !undo->isEnabled());
+        QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(doc.image().at(224, 2), after);
+        undo->trigger();
+        QCOMPARE(doc.image().at(224, 2), before);
+        QTest::keyClick(w.get(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(doc.image().at(224, 2), after);
+        QVERIFY(prompts->all.isEmpty());
+        w->switchLanguage(false);
     }
 };
 
