@@ -144,28 +144,25 @@ bool Form_write_changes::otherRadio() const
 
 // --- the read for the preview ---------------------------------------------
 
+// The read for the preview is the window's Read (see plan()).
 void Form_write_changes::startRead()
 {
-    if (busy())
-        return;
-    if (!point_)
-        source_ = document().image();  // the document as it is now
-    setStage(Stage::Reading);
-    runCommand(Command::Read);
+    if (!busy())
+        runCommand(Command::Read);
 }
 
 std::optional<TransferPlan> Form_write_changes::plan(Direction direction)
 {
     if (direction == Direction::Read) {
+        if (stage_ == Stage::Checking && everything_)
+            return wholeReadPlan(readBack_).withProgress(countingProgress(common::readingBefore, common::readingAfter, kWholeReadBlocks));
         if (stage_ == Stage::Checking) {
-            const std::vector<int> blocks = everything_ ? std::vector<int>{} : blocksOfRows(sending_);
-            if (everything_)
-                return wholeReadPlan(readBack_).withProgress(
-                    countingProgress(common::readingBefore, common::readingAfter, kWholeReadBlocks));
+            const std::vector<int> blocks = blocksOfRows(sending_);
             return blocksReadPlan(readBack_, blocks)
                 .withProgress(countingProgress(common::readingBefore, common::readingAfter, int(blocks.size())));
         }
-        // Read again from any stage but a running one.
+        // The first read and Read again: what is written is the document as
+        // it is now, or the restore point.
         if (!point_)
             source_ = document().image();
         setStage(Stage::Reading);
