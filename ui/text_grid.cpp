@@ -2,6 +2,8 @@
 
 #include "ui/cell_editing.h"
 
+#include <QBrush>
+#include <QColor>
 #include <QHeaderView>
 
 #include <algorithm>
@@ -26,7 +28,22 @@ QVariant TextGridModel::data(const QModelIndex& index, int role) const
         return text(index.row(), index.column());
     if (role == Qt::TextAlignmentRole)
         return int(alignment_[size_t(index.column())]);
+    if (role == Qt::BackgroundRole && marked(index.row()))
+        return QBrush(QColor(0xCC, 0xE0, 0xFF));
     return {};
+}
+
+void TextGridModel::setMarkedRows(const std::vector<int>& rows)
+{
+    std::vector<bool> next(size_t(rows_), false);
+    for (int r : rows)
+        if (r >= 0 && r < rows_)
+            next[size_t(r)] = true;
+    if (next == marked_)
+        return;
+    marked_ = std::move(next);
+    if (rows_ > 0 && columns_ > 0)
+        emit dataChanged(index(0, 0), index(rows_ - 1, columns_ - 1), {Qt::BackgroundRole});
 }
 
 QVariant TextGridModel::headerData(int section, Qt::Orientation orientation, int role) const

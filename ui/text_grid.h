@@ -39,6 +39,11 @@ public:
 
     void setHeadings(const QString& format);
     QString heading(int column) const { return headings_.value(column); }
+
+    // Rows marked as selected by a grid's own row commands, shown shaded;
+    // none by default.
+    void setMarkedRows(const std::vector<int>& rows);
+    bool marked(int row) const { return row >= 0 && size_t(row) < marked_.size() && marked_[size_t(row)]; }
     Qt::Alignment alignment(int column) const;
 
     // The parts of a heading format: the heading texts without their marks,
@@ -54,6 +59,7 @@ private:
     std::vector<QString> cells_;
     QStringList headings_;
     std::vector<Qt::Alignment> alignment_;
+    std::vector<bool> marked_;
 };
 
 class CellEditing;

@@ -48,10 +48,12 @@ frm_chann::frm_chann(RadioDocument& doc, QWidget* parent) : RegionEditor(makeDes
 
     cells_ = new CellEditing(grid_, {.textName = "Text_Edit",
                                      .listName = "Combo_edit",
+                                     .clicked = [this](GridCell c) { clickedCell(c); },
                                      .enter = [this](GridCell c) { return enterCell(c); },
                                      .leave = [this](GridCell c, const CellValue& v) { leaveCell(c, v.text); },
                                      .choose = [this](GridCell c, int p) { choose(c, p); },
                                      .enterKey = [this](GridCell c) { return enterKey(c); }});
+    installRowCommands();
 
     caption();
     refresh();
@@ -65,6 +67,7 @@ void frm_chann::caption()
 {
     RegionEditor::caption();
     grid_->setHeadings(channel_headings(chinese()));
+    captionRowCommands();
 }
 
 // The grid is as wide as the window / 1.02, centred, above the progress row.
@@ -353,6 +356,8 @@ void frm_chann::choose(GridCell c, int p)
     const int n = c.row;
     const int column = c.column;
     if (!valid_channel(n) || p < 0)
+        return;
+    if (chooseForSelection(c, p))
         return;
     if (column == ColBand) {
         leaveBand(n, cells_->list()->itemText(p));

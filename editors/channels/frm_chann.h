@@ -10,6 +10,8 @@
 #include "editors/channels/channel_codec.h"
 #include "editors/frame/region_editor.h"
 
+class QMenu;
+
 namespace vx {
 
 class CellEditing;
@@ -44,6 +46,18 @@ public:
     // Radio address of read request j and the image row of write packet k.
     static int readAddress(int request);
     static int writeRow(int packet);
+
+    // The row commands, added to the designed window: a click on a channel
+    // number selects that channel, Shift+click a run, Ctrl+click one more or
+    // one less, Ctrl+A all; the grid's context menu and Alt+Up/Down act on
+    // them. Each command is one edit (one undo step).
+    enum class RowCommand { Insert, Remove, Clear, MoveUp, MoveDown, SortRx, SortName };
+    void runRowCommand(RowCommand command);
+    // The channels the commands act on, ascending: those selected, else the
+    // current one.
+    std::vector<int> selectedChannels() const;
+    void selectChannels(std::vector<int> channels);
+    QMenu* rowMenu() const { return menu_; }
 
 private:
     // The frame's parts.
@@ -81,8 +95,20 @@ private:
     void enterTx(int n);
     void choose(GridCell c, int p);
 
+    // Row commands (frm_chann_rows.cpp).
+    void installRowCommands();
+    void captionRowCommands();
+    void clickedCell(GridCell c);
+    // A list choice in a selected row, with several selected: the value
+    // goes to every selected channel the single cell would take it on.
+    bool chooseForSelection(GridCell c, int p);
+    void undoOrRedo(bool redo);
+
     TextGrid* grid_ = nullptr;
     CellEditing* cells_ = nullptr;
+    QMenu* menu_ = nullptr;
+    std::vector<int> selected_;  // ascending
+    int anchor_ = -1;            // where a Shift+click run starts
     QString comboEntered_;  // the cell's text when its list opened
 };
 

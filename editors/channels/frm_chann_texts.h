@@ -24,4 +24,29 @@ inline constexpr Text kWritingAfter{"  信道", "  Channel"};
 inline constexpr Text kWriteOk{"信道数据写入完毕 ！", "Channel Data Written ！"};
 // The grid's headings are its columns' rows (channel_columns.h).
 
+// The row commands of the grid's context menu (after the designed window:
+// the number column selects channels, Shift and Ctrl as in a spreadsheet).
+inline constexpr Text kUndo{"撤销", "Undo"};
+inline constexpr Text kRedo{"重做", "Redo"};
+inline constexpr Text kInsert{"插入空信道", "Insert empty channel"};
+inline constexpr Text kRemove{"删除信道（后面的上移）", "Delete channels (move the rest up)"};
+inline constexpr Text kClear{"清除信道", "Clear channels"};
+inline constexpr Text kMoveUp{"上移", "Move up"};
+inline constexpr Text kMoveDown{"下移", "Move down"};
+inline constexpr Text kSortRx{"按接收频率排序", "Sort by RX frequency"};
+inline constexpr Text kSortName{"按名称排序", "Sort by name"};
+inline constexpr Text kSelectAll{"全选", "Select all"};
+// Their edits, by the channels they concern ("%1": "3-5" or "7").
+inline constexpr Text kInsertEdit{"在信道 %1 插入空信道", "Insert an empty channel at %1"};
+inline constexpr Text kRemoveEdit{"删除信道 %1", "Delete channels %1"};
+inline constexpr Text kClearEdit{"清除信道 %1", "Clear channels %1"};
+inline constexpr Text kMoveEdit{"移动信道 %1", "Move channels %1"};
+inline constexpr Text kSortEdit{"排序信道 %1", "Sort channels %1"};
+inline constexpr Text kSetEdit{"信道 %1 %2", "Channels %1 %2"};
+// Refusals.
+inline constexpr Text kFull{"最后一个信道（199）不是空的：无法插入。", "The last channel (199) is not empty: nothing can be inserted."};
+inline constexpr Text kPastEnd{"信道不能移出 0 至 199 的范围。", "Channels cannot move past 0 or 199."};
+inline constexpr Text kNotRun{"此操作需要选择连续的信道。", "This needs consecutive channels selected."};
+inline constexpr Text kNotSet{"以下信道没有设置（空信道或没有发射频率）：%1", "Not set on these channels (empty, or no transmit frequency): %1"};
+
 }  // namespace vx::chann_texts
