@@ -1,6 +1,7 @@
 #include "app/windows.h"
 
 #include "app/about.h"
+#include "app/channel_clipboard.h"
 #include "app/compare_window.h"
 #include "app/csv_import.h"
 #include "app/file_dialog.h"
@@ -40,7 +41,11 @@ void registerWindows(RadioDocument& doc)
     registerWindow(window::kExportCsv, [&doc] { return new Form_export_csv(doc); });
     registerWindow(window::kCsvReport, [&doc] { return new Form_csv_report(doc); });
     // Editors.
-    registerWindow(window::kChannels, [&doc] { return new frm_chann(doc); });
+    registerWindow(window::kChannels, [&doc] {
+        auto* w = new frm_chann(doc);
+        attach_channel_clipboard(*w);  // copy and paste with spreadsheets
+        return w;
+    });
     registerWindow(window::kOptions, [&doc] { return new frm_option(doc); });
     registerWindow(window::kDtmf, [&doc] { return new frm_dtmf(doc); });
     registerWindow(window::kTwoTone, [&doc] { return new frm_2tone(doc); });

@@ -112,7 +112,7 @@ public:
             ++channelLines;
             LineCheck check;
             LineParser parser(o_, columns_, sep != ',', !kept(record.line));
-            const auto row = parser.parse(record, check);
+            auto row = parser.parse(record, check);
             renumberHelps_ = renumberHelps_ || check.locationOutside;
             if (!row) {
                 for (const QString& reason : check.refusals)
@@ -121,6 +121,8 @@ public:
             }
             for (const QString& a : check.adaptations)
                 note(CsvNote::Adapted, record.line, a);
+            if (o_.placeAt >= 0 && !placeInOrder(*row))
+                continue;
             if (placeable(*row))
                 rows.push_back(*row);
         }
@@ -222,7 +224,7 @@ private:
                 note(CsvNote::Ignored, r.line, T::unknownColumn.str().arg(name));
         }
         for (Col c : {Location, Frequency})
-            if (columns_[c] < 0)
+            if (columns_[c] < 0 && !(c == Location && o_.placeAt >= 0))
                 note(CsvNote::Refused, r.line, T::missingColumn.str().arg(QLatin1String(kUsedNames[c])));
         return !hard_;
     }
@@ -256,6 +258,19 @@ private:
             return true;
         note(o_.fit ? CsvNote::Skipped : CsvNote::Refused, r.line, T::tooManyLines.str(), true);
         return false;
+    }
+
+    // A paste: the next channel from placeAt on, refusing the list past the
+    // last channel.
+    bool placeInOrder(Row& r)
+    {
+        const int at = o_.placeAt + pasted_++;
+        if (at >= kChannels) {
+            note(CsvNote::Refused, r.line, T::pastLastChannel.str().arg(kChannels - 1));
+            return false;
+        }
+        r.location = at;
+        return true;
     }
 
     // With renumber, the lines without a location placed in the first free
@@ -318,6 +333,7 @@ private:
     bool renumberHelps_ = false;
     std::map<int, int> taken_;  // location -> line
     int unplaced_ = 0;          // lines without a location (renumber)
+    int pasted_ = 0;            // lines placed from placeAt on
     int cutLine_ = std::numeric_limits<int>::max();  // notes of this line on are counted, not kept
 };
 

@@ -64,6 +64,10 @@ inline const QByteArray kCsvHeader =
 
 // The channels in use, one line each after the header, lines ended by CR LF.
 QByteArray export_csv(const Image& image);
+// Channels `channels` (those in use among them, ascending) with the same
+// header and columns, fields separated by `separator`: a tab is what
+// spreadsheets put on the clipboard.
+QByteArray export_channels(const Image& image, const std::vector<int>& channels, char separator);
 // Channels whose exported line would not import back to the same bytes
 // (bytes no editor writes); empty for every channel the grid can make.
 std::vector<int> export_problems(const Image& image, const BandLimits& limits = kDefaultBandLimits);
@@ -84,6 +88,11 @@ struct CsvOptions {
     BandLimits limits = kDefaultBandLimits;
     bool fit = false;
     bool renumber = false;
+    // A paste into the grid: the channel lines go to consecutive channels
+    // from this one on, in the list's order, whatever their Location says
+    // (the column may be missing); a line past channel 199 refuses the
+    // list. -1: each line goes to its Location.
+    int placeAt = -1;
 };
 
 // The report keeps at most this many notes, the first by line; the rest

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <numeric>
 
 namespace vx::channels {
 
@@ -18,10 +19,10 @@ using O = ChannelOffsets;
 
 // ------------------------------------------------------------------- export
 
-QByteArray csvField(const QString& s)
+QByteArray csvField(const QString& s, char separator)
 {
     QByteArray b = s.toUtf8();
-    if (b.contains(',') || b.contains('"') || b.contains('\n') || b.contains('\r')) {
+    if (b.contains(separator) || b.contains('"') || b.contains('\n') || b.contains('\r')) {
         b.replace("\"", "\"\"");
         b = '"' + b + '"';
     }
@@ -72,7 +73,7 @@ std::array<QString, 7> toneFields(const ToneValue& enc, const ToneValue& dec)
     return {mode, rTone, cTone, code, polarity, rxCode, cross};
 }
 
-QByteArray channelLine(const Image& image, int n)
+QByteArray channelLine(const Image& image, int n, char separator = ',')
 {
     const RecordView view(image, record_row(n));
     const Hz rx = unitsToHz(O::rxFreq.units(view));
@@ -101,7 +102,7 @@ QByteArray channelLine(const Image& image, int n)
                                 QString(), QString(), QString(), QString(), QString()};
     QByteArray line;
     for (const QString& f : fields)
-        line += (line.isEmpty() ? QByteArray() : QByteArray(",")) + csvField(f);
+        line += (line.isEmpty() ? QByteArray() : QByteArray(1, separator)) + csvField(f, separator);
     return line + "\r\n";
 }
 
@@ -109,10 +110,17 @@ QByteArray channelLine(const Image& image, int n)
 
 QByteArray export_csv(const Image& image)
 {
-    QByteArray out = kCsvHeader + "\r\n";
-    for (int n = 0; n < kChannels; ++n)
-        if (!is_empty(image, n))
-            out += channelLine(image, n);
+    std::vector<int> all(kChannels);
+    std::iota(all.begin(), all.end(), 0);
+    return export_channels(image, all, ',');
+}
+
+QByteArray export_channels(const Image& image, const std::vector<int>& channels, char separator)
+{
+    QByteArray out = QByteArray(kCsvHeader).replace(',', separator) + "\r\n";
+    for (int n : channels)
+        if (valid_channel(n) && !is_empty(image, n))
+            out += channelLine(image, n, separator);
     return out;
 }
 

@@ -101,7 +101,7 @@ private:
         const int n = t.toInt(&ok);
         if (ok && valid_channel(n)) {
             r.location = n;
-        } else if ((ok || t.isEmpty()) && o_.renumber) {
+        } else if (o_.placeAt >= 0 || ((ok || t.isEmpty()) && o_.renumber)) {
             r.location = -1;
         } else {
             refuse([&] { return T::location.str().arg(t); });

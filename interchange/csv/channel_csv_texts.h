@@ -25,6 +25,7 @@ inline constexpr Text duplicateLocation{"信道号 %1 出现了两次（第一�
 inline constexpr Text tooManyLines{"已有 200 个信道，此行放不下", "the radio's 200 channels are taken; this line has no place"};
 
 // One value.
+inline constexpr Text pastLastChannel{"粘贴超出了最后一个信道（%1）", "the paste runs past the last channel (%1)"};
 inline constexpr Text location{"Location \"%1\" 不是 0-199 的信道号", "Location \"%1\" is not a channel number 0-199"};
 inline constexpr Text notFrequency{"%1 \"%2\" 不是以 MHz 为单位的频率", "%1 \"%2\" is not a frequency in MHz"};
 inline constexpr Text outsideLimits{"%1 %2 MHz 超出频段范围（%3-%4 与 %5-%6 MHz）",
