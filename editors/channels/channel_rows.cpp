@@ -117,4 +117,21 @@ std::optional<RowRefusal> sort_channels(Image& image, int first, int last, SortK
     return std::nullopt;
 }
 
+int find_channel(const Image& image, const QString& text, int after)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return -1;
+    for (int i = 1; i <= kChannels; ++i) {
+        const int n = ((after + i) % kChannels + kChannels) % kChannels;
+        if (is_empty(image, n))
+            continue;
+        const ChannelTexts c = decode_channel(image, n);
+        if (c[ColName].contains(t, Qt::CaseInsensitive) || c[ColRx].startsWith(t) || (!c[ColTx].isEmpty() && c[ColTx].startsWith(t))
+            || c[ColDecode].compare(t, Qt::CaseInsensitive) == 0 || c[ColEncode].compare(t, Qt::CaseInsensitive) == 0)
+            return n;
+    }
+    return -1;
+}
+
 }  // namespace vx::channels

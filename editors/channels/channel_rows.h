@@ -47,4 +47,10 @@ enum class SortKey {
 // empty channels go last.
 std::optional<RowRefusal> sort_channels(Image& image, int first, int last, SortKey key);
 
+// The next channel after `after` (wrapping round, `after` itself last)
+// whose name holds `text` (any case), whose receive or transmit frequency
+// starts with it ("145.6" finds 145.60000), or whose decode or encode tone
+// is it ("88.5", "D023N"); -1 when none does. Empty channels are passed.
+int find_channel(const Image& image, const QString& text, int after);
+
 }  // namespace vx::channels

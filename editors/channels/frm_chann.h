@@ -10,6 +10,7 @@
 #include "editors/channels/channel_codec.h"
 #include "editors/frame/region_editor.h"
 
+class QLineEdit;
 class QMenu;
 
 namespace vx {
@@ -58,6 +59,12 @@ public:
     std::vector<int> selectedChannels() const;
     void selectChannels(std::vector<int> channels);
     QMenu* rowMenu() const { return menu_; }
+    // Find (Ctrl+F opens its field over the grid, Enter finds, Escape
+    // closes it; F3 finds the next): the next channel after the current one
+    // by name, frequency or tone becomes current and selected; none is said.
+    void find(const QString& text);
+    void findNext() { find(lastFind_); }
+    QLineEdit* findField() const { return findField_; }
 
 private:
     // The frame's parts.
@@ -107,6 +114,9 @@ private:
     TextGrid* grid_ = nullptr;
     CellEditing* cells_ = nullptr;
     QMenu* menu_ = nullptr;
+    void openFind();
+    QLineEdit* findField_ = nullptr;
+    QString lastFind_;
     std::vector<int> selected_;  // ascending
     int anchor_ = -1;            // where a Shift+click run starts
     QString comboEntered_;  // the cell's text when its list opened

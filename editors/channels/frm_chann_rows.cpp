@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 
 #include <algorithm>
@@ -91,6 +92,26 @@ void frm_chann::installRowCommands()
         std::iota(all.begin(), all.end(), 0);
         selectChannels(std::move(all));
     });
+    menu_->addSeparator();
+    // Find works from anywhere in the window.
+    for (QAction* a : {add("Menu_find", QKeySequence(Qt::CTRL | Qt::Key_F), [this] { openFind(); }),
+                       add("Menu_find_next", QKeySequence(Qt::Key_F3), [this] { findNext(); })}) {
+        grid_->removeAction(a);
+        addAction(a);
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    }
+    findField_ = new QLineEdit(this);
+    findField_->setObjectName(QStringLiteral("Text_find"));
+    findField_->hide();
+    connect(findField_, &QLineEdit::returnPressed, this, [this] { find(findField_->text()); });
+    auto* close = new QAction(findField_);
+    close->setShortcut(QKeySequence(Qt::Key_Escape));
+    close->setShortcutContext(Qt::WidgetShortcut);
+    connect(close, &QAction::triggered, this, [this] {
+        findField_->hide();
+        grid_->setFocus();
+    });
+    findField_->addAction(close);
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         const QModelIndex index = grid_->indexAt(at);
@@ -110,11 +131,41 @@ void frm_chann::captionRowCommands()
         {"Menu_undo", T::kUndo},        {"Menu_redo", T::kRedo},      {"Menu_insert", T::kInsert},
         {"Menu_remove", T::kRemove},    {"Menu_clear", T::kClear},    {"Menu_up", T::kMoveUp},
         {"Menu_down", T::kMoveDown},    {"Menu_sort_rx", T::kSortRx}, {"Menu_sort_name", T::kSortName},
-        {"Menu_select_all", T::kSelectAll},
+        {"Menu_select_all", T::kSelectAll}, {"Menu_find", T::kFind}, {"Menu_find_next", T::kFindNext},
     };
     for (const auto& [name, text] : captions)
         if (auto* a = menu_->findChild<QAction*>(QString::fromLatin1(name)))
             a->setText(text);
+    findField_->setPlaceholderText(T::kFindHint);
+}
+
+// ---------------------------------------------------------------- finding
+
+void frm_chann::openFind()
+{
+    const QRect g = grid_->geometry();
+    const int w = std::min(g.width() / 3, 260);
+    findField_->setGeometry(g.right() - w - 20, g.top() + 2, w, findField_->sizeHint().height());
+    findField_->show();
+    findField_->raise();
+    findField_->setFocus();
+    findField_->selectAll();
+}
+
+void frm_chann::find(const QString& text)
+{
+    if (text.trimmed().isEmpty())
+        return;
+    lastFind_ = text;
+    const int n = find_channel(image(), text, grid_->currentIndex().isValid() ? grid_->currentIndex().row() : -1);
+    if (n < 0) {
+        warn(T::kPromptTitle, T::kNotFound.str().arg(text.trimmed()));
+        return;
+    }
+    cells_->cancel();
+    grid_->setCurrentIndex(grid_->cell(n, ColNumber));
+    grid_->scrollTo(grid_->cell(n, ColNumber));
+    selectChannels({n});
 }
 
 // ---------------------------------------------------------------- selecting

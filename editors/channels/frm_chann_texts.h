@@ -36,6 +36,10 @@ inline constexpr Text kMoveDown{"下移", "Move down"};
 inline constexpr Text kSortRx{"按接收频率排序", "Sort by RX frequency"};
 inline constexpr Text kSortName{"按名称排序", "Sort by name"};
 inline constexpr Text kSelectAll{"全选", "Select all"};
+inline constexpr Text kFind{"查找…", "Find…"};
+inline constexpr Text kFindNext{"查找下一个", "Find next"};
+inline constexpr Text kFindHint{"名称、频率或亚音", "Name, frequency or tone"};
+inline constexpr Text kNotFound{"没有找到“%1”。", "\"%1\" was not found."};
 // Their edits, by the channels they concern ("%1": "3-5" or "7").
 inline constexpr Text kInsertEdit{"在信道 %1 插入空信道", "Insert an empty channel at %1"};
 inline constexpr Text kRemoveEdit{"删除信道 %1", "Delete channels %1"};

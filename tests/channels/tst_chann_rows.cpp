@@ -10,6 +10,7 @@
 #include "image/language.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 
 using namespace vx;
@@ -193,10 +194,10 @@ private slots:
         QTest::addColumn<QStringList>("captions");
         QTest::newRow("English") << false
                                  << QStringList{"Undo", "Redo", "Insert empty channel", "Delete channels (move the rest up)", "Clear channels",
-                                                "Move up", "Move down", "Sort by RX frequency", "Sort by name", "Select all"};
+                                                "Move up", "Move down", "Sort by RX frequency", "Sort by name", "Select all", "Find…", "Find next"};
         QTest::newRow("Chinese") << true
                                  << QStringList{"撤销", "重做", "插入空信道", "删除信道（后面的上移）", "清除信道", "上移", "下移", "按接收频率排序",
-                                                "按名称排序", "全选"};
+                                                "按名称排序", "全选", "查找…", "查找下一个"};
     }
     void menuCaptions()
     {
@@ -208,6 +209,39 @@ private slots:
             if (!a->isSeparator())
                 shown << a->text();
         QCOMPARE(shown, captions);
+    }
+
+    // Ctrl+F opens the find field, Enter finds by name, frequency or tone
+    // from the current channel on, F3 finds the next, round the end; what
+    // is not there is said.
+    void finding()
+    {
+        ChannWindow cw({.prepare = [] {
+            layChannels();
+            set_tone(testImage(), 2, Tone::Decode, int(choices(ColDecode).indexOf("88.5")));
+            set_tone(testImage(), 6, Tone::Decode, int(choices(ColDecode).indexOf("88.5")));
+        }});
+        cw.clickCell(kGrid, 0, ColNumber);
+        QTest::keyClick(cw.grid(kGrid), Qt::Key_F, Qt::ControlModifier);
+        QLineEdit* field = cw.w->findField();
+        QVERIFY(field->isVisible() && field->hasFocus());
+        QTest::keyClicks(field, "n5");
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(cw.grid(kGrid)->currentIndex().row(), 5);
+        QCOMPARE(cw.w->selectedChannels(), std::vector<int>{5});
+        QTest::keyClick(field, Qt::Key_Escape);
+        QVERIFY(!field->isVisible());
+
+        cw.w->find("88.5");
+        QCOMPARE(cw.grid(kGrid)->currentIndex().row(), 6);
+        QTest::keyClick(cw.grid(kGrid), Qt::Key_F3);
+        QCOMPARE(cw.grid(kGrid)->currentIndex().row(), 2);  // round the end
+        cw.w->find("437");  // a frequency's start: channel 3 is 437.00000
+        QCOMPARE(cw.grid(kGrid)->currentIndex().row(), 3);
+        QVERIFY(cw.prompts.all.isEmpty());
+        cw.w->find("ZZZ");
+        QCOMPARE(cw.prompts.texts(), QStringList{"\"ZZZ\" was not found."});
+        QCOMPARE(cw.grid(kGrid)->currentIndex().row(), 3);
     }
 };
 
