@@ -4,6 +4,7 @@
 #include "ui/shell.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
@@ -143,7 +144,18 @@ void TransferWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     caption();
+    nameControlsByLabels();
     layOut();
+}
+
+// A control with a label of its own (its buddy) carries the label's text
+// as its accessible name, in the language it is shown in: a list would
+// otherwise be announced by its value alone.
+void TransferWindow::nameControlsByLabels()
+{
+    for (QLabel* label : findChildren<QLabel*>())
+        if (QWidget* control = label->buddy())
+            control->setAccessibleName(label->text().remove(QLatin1Char('&')).trimmed());
 }
 
 void TransferWindow::closeEvent(QCloseEvent* event)

@@ -67,6 +67,9 @@ protected:
     virtual void caption();
     // Closes the window (its frame in the main window).
     void closeWindow();
+    // Names every labelled control by its label for screen readers; runs
+    // whenever the window is shown and captioned.
+    void nameControlsByLabels();
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -48,7 +48,11 @@ void TextGridModel::setMarkedRows(const std::vector<int>& rows)
 
 QVariant TextGridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= columns_)
+    // Rows have no heading on screen; for screen readers a row is named by
+    // its first cell (the channel or entry number).
+    if (orientation == Qt::Vertical)
+        return role == Qt::DisplayRole && section >= 0 && section < rows_ ? QVariant(text(section, 0)) : QVariant();
+    if (section < 0 || section >= columns_)
         return {};
     if (role == Qt::DisplayRole)
         return headings_.value(section);

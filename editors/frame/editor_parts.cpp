@@ -1,5 +1,7 @@
 #include "editors/frame/editor_parts.h"
 
+#include <QLabel>
+
 #include "ui/controls.h"
 
 #include <QComboBox>
@@ -79,6 +81,14 @@ QComboBox* storedList(QWidget* parent, const QString& name, const QStringList& e
         edit([&](Image& image) { f.put(RecordRef(image, rows), position); });
     });
     return combo;
+}
+
+void nameControls(QWidget* window, const std::vector<std::pair<QLabel*, const Setting*>>& labels)
+{
+    for (const auto& [label, row] : labels)
+        if (label && row && row->control)
+            if (auto* control = window->findChild<QWidget*>(QString::fromLatin1(row->control)))
+                label->setBuddy(control);
 }
 
 }  // namespace vx::frame

@@ -10,6 +10,7 @@
 #include "image/image.h"
 #include "image/language.h"
 #include "image/record.h"
+#include "image/setting.h"
 #include "link/transfer_plan.h"
 #include "link/transfer_texts.h"
 
@@ -17,9 +18,13 @@
 
 #include <chrono>
 #include <optional>
+#include <utility>
+#include <vector>
 #include <vector>
 
 class QComboBox;
+
+class QLabel;
 
 namespace vx::frame {
 
@@ -76,5 +81,10 @@ TransferPlan writeRows(region::Rows rows, const Image& image, Retry retry = {});
 using EditRows = std::function<void(const RadioDocument::Change&)>;
 QComboBox* storedList(QWidget* parent, const QString& name, const QStringList& entries, region::Rows rows, field::List8 f,
                       EditRows edit);
+
+// Each label becomes its setting's control's label (its buddy), so that
+// the control carries the label as its accessible name and screen readers
+// say which setting it is. A row whose control is not found is passed.
+void nameControls(QWidget* window, const std::vector<std::pair<QLabel*, const Setting*>>& labels);
 
 }  // namespace vx::frame

@@ -123,6 +123,7 @@ frm_2tone::frm_2tone(RadioDocument& doc, QWidget* parent)
         toneLabels_[size_t(k)] = ui::makeLabel(frameTones_, QString::fromLatin1(c.cell.labelControl));
         toneColumns_[size_t(k)] = &c;
         tones_[size_t(k)] = ui::makeField(frameTones_, QString::fromLatin1(c.cell.control));
+        toneLabels_[size_t(k)]->setBuddy(tones_[size_t(k)]);
         KeyRule::install(tones_[size_t(k)], kToneKeys);
         onLeavingField(tones_[size_t(k)], [this, k] { commitTone(k); });
         ++k;
@@ -135,6 +136,7 @@ frm_2tone::frm_2tone(RadioDocument& doc, QWidget* parent)
         decodeGrid_->setText(n, 0, QString::number(n + 1));
     }
     connect(tabs_, &QTabWidget::currentChanged, this, &frm_2tone::onTab);
+    frame::nameControls(this, labels_);
     caption();
 }
 

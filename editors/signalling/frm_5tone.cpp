@@ -100,6 +100,7 @@ frm_5tone::frm_5tone(RadioDocument& doc, QWidget* parent)
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { cancelCellEditing(); });
     ui::select(stdNames_, 0);
     showStandard(0);
+    frame::nameControls(this, labels_);
     caption();
 }
 

@@ -121,6 +121,7 @@ frm_dtmf::frm_dtmf(RadioDocument& doc, QWidget* parent)
     rxDisable_ = check(frameState_, row("Check_RX"));
     txDisable_ = check(frameState_, row("Check_Tx"));
 
+    frame::nameControls(this, labels_);
     caption();
 }
 
