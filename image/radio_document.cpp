@@ -39,8 +39,7 @@ RadioDocument::RadioDocument(QObject* parent) : QObject(parent) {}
 
 RadioDocument::~RadioDocument() = default;
 
-bool RadioDocument::edit(const EditName& name, const std::vector<region::Rows>& rows, const Change& change,
-                         const QObject* source)
+std::vector<RowChange> RadioDocument::run(const std::vector<region::Rows>& rows, const Change& change)
 {
     // The named rows before the change; nothing else is copied.
     struct Run {
@@ -68,29 +67,83 @@ bool RadioDocument::edit(const EditName& name, const std::vector<region::Rows>& 
                    "a change wrote a row it did not name");
     }
 #endif
-    EditRecord record{name, {}};
+    std::vector<RowChange> changed;
     for (const Run& run : runs) {
         for (int r = run.rows.first; r <= run.rows.last; ++r) {
             const uint8_t* was = run.before.data() + size_t(r - run.rows.first) * Image::kRowBytes;
             const auto now = image_.row(r);
             if (std::memcmp(was, now.data(), Image::kRowBytes) == 0)
                 continue;
-            if (std::ranges::any_of(record.rows, [r](const RowChange& c) { return c.row == r; }))
+            if (std::ranges::any_of(changed, [r](const RowChange& c) { return c.row == r; }))
                 continue;  // named twice
             RowChange c{r, {}, {}};
             std::memcpy(c.before.data(), was, Image::kRowBytes);
             std::ranges::copy(now, c.after.begin());
-            record.rows.push_back(c);
+            changed.push_back(c);
         }
     }
-    if (record.rows.empty())
+    std::ranges::sort(changed, {}, &RowChange::row);
+    return changed;
+}
+
+bool RadioDocument::edit(const EditName& name, const std::vector<region::Rows>& rows, const Change& change,
+                         const QObject* source)
+{
+    std::vector<RowChange> changed = run(rows, change);
+    if (changed.empty())
         return false;
-    std::ranges::sort(record.rows, {}, &RowChange::row);
-    const std::vector<region::Rows> announced = runsOf(record.rows);
-    keep(std::move(record));
-    for (const region::Rows r : announced)
-        emit changed(r.first, r.last, source);
+    typing_ = nullptr;
+    keep({name, changed});
+    announce(changed, source);
     return true;
+}
+
+bool RadioDocument::typed(const EditName& name, const std::vector<region::Rows>& rows, const Change& change,
+                          const QObject* source)
+{
+    std::vector<RowChange> changed = run(rows, change);
+    if (changed.empty())
+        return false;
+    // The typing goes on while the newest entry is this field's (an edit,
+    // an undo or a redo in between has ended it).
+    if (source && typing_ == source && undone_ == 0 && !record_.empty() && record_.back().name == name) {
+        join(changed);
+    } else {
+        keep({name, changed});
+        typing_ = source;
+    }
+    announce(changed, source);
+    return true;
+}
+
+void RadioDocument::join(const std::vector<RowChange>& rows)
+{
+    EditRecord& newest = record_.back();
+    std::vector<RowChange>& kept = newest.rows;
+    const std::size_t held = kept.size();
+    for (const RowChange& c : rows) {
+        const auto it = std::ranges::find(kept, c.row, &RowChange::row);
+        if (it == kept.end())
+            kept.push_back(c);  // its before is the row's state before the typing began
+        else
+            it->after = c.after;
+    }
+    std::erase_if(kept, [](const RowChange& c) { return c.before == c.after; });
+    std::ranges::sort(kept, {}, &RowChange::row);
+    recordedRows_ = recordedRows_ - held + kept.size();
+    if (kept.empty()) {
+        // Typed back to what it was: nothing to take back. The next key
+        // starts afresh.
+        record_.pop_back();
+        typing_ = nullptr;
+    }
+    bound();
+}
+
+void RadioDocument::announce(const std::vector<RowChange>& rows, const QObject* source)
+{
+    for (const region::Rows r : runsOf(rows))
+        emit changed(r.first, r.last, source);
 }
 
 bool RadioDocument::replace(const EditName& name, const Image& from, region::Rows rows, const QObject* source)
@@ -107,6 +160,7 @@ void RadioDocument::start(const Image& image)
     record_.clear();
     recordedRows_ = 0;
     undone_ = 0;
+    typing_ = nullptr;
     emit changed(region::all.first, region::all.last, nullptr);
     emit undoChanged();
 }
@@ -120,6 +174,11 @@ void RadioDocument::keep(EditRecord record)
     }
     recordedRows_ += record.rows.size();
     record_.push_back(std::move(record));
+    bound();
+}
+
+void RadioDocument::bound()
+{
     // The oldest edits go first; the newest is always kept.
     std::size_t drop = 0;
     while (recordedRows_ > kRecordedRows && drop + 1 < record_.size())
@@ -131,11 +190,11 @@ void RadioDocument::keep(EditRecord record)
 
 void RadioDocument::lay(const EditRecord& record, bool before, const QObject* source)
 {
+    typing_ = nullptr;
     for (const RowChange& c : record.rows)
         image_.setRow(c.row, before ? c.before : c.after);
     emit undoChanged();
-    for (const region::Rows r : runsOf(record.rows))
-        emit changed(r.first, r.last, source);
+    announce(record.rows, source);
 }
 
 bool RadioDocument::undo(const QObject* source)

@@ -32,6 +32,7 @@ struct EditName {
     QString zh;
     QString en;
     QString str() const;  // in the language of the moment
+    bool operator==(const EditName&) const = default;
 };
 
 // The names of the edits every window makes.
@@ -82,6 +83,20 @@ public:
     {
         return edit(name, std::vector<region::Rows>{rows}, change, source);
     }
+    // A key typed into a field that stores what it shows at once: an edit
+    // like edit(), except that the keys typed into one field until it is
+    // left are one entry of the record, so one undo takes back what was
+    // typed there. It joins the newest entry when that entry is the typing
+    // of the same `source` under the same name and has not been ended:
+    // endTyping() (the field is left), any other edit, an undo, a redo or
+    // start() ends it. Typing that brings every byte back leaves no entry.
+    bool typed(const EditName& name, const std::vector<region::Rows>& rows, const Change& change, const QObject* source);
+    void endTyping(const QObject* source)
+    {
+        if (typing_ == source)
+            typing_ = nullptr;
+    }
+
     // Starts the document afresh on `image` (start-up): no edit, the record
     // emptied, and every open window shows the new contents.
     void start(const Image& image);
@@ -166,7 +181,14 @@ private:
         T value{};
     };
 
+    // The rows `change` changed, in row order, before and after.
+    std::vector<RowChange> run(const std::vector<region::Rows>& rows, const Change& change);
     void keep(EditRecord record);
+    // Drops the oldest entries while more than kRecordedRows rows are held.
+    void bound();
+    // Adds `rows` (changed after the newest entry) to the newest entry.
+    void join(const std::vector<RowChange>& rows);
+    void announce(const std::vector<RowChange>& rows, const QObject* source);
     // Lays the before (undo) or after bytes of `record` and announces them.
     void lay(const EditRecord& record, bool before, const QObject* source);
 
@@ -179,6 +201,7 @@ private:
     std::vector<EditRecord> record_;
     std::size_t recordedRows_ = 0;
     std::size_t undone_ = 0;  // the newest edits of the record that are undone
+    const QObject* typing_ = nullptr;  // whose typing the newest entry is, until it ends
     std::unordered_map<std::type_index, std::unique_ptr<PartBase>> parts_;
 };
 

@@ -32,12 +32,20 @@ bool RegionEditor::edit(const EditName& name, const RadioDocument::Change& chang
     return document().edit(name, traits_.rows, change, this);
 }
 
+bool RegionEditor::typed(const EditName& name, const RadioDocument::Change& change)
+{
+    return document().typed(name, traits_.rows, change, this);
+}
+
+void RegionEditor::endTyping() { document().endTyping(this); }
+
 void RegionEditor::refresh() { display(); }
 
 void RegionEditor::cancelCellEditing()
 {
     for (CellEditing* cells : findChildren<CellEditing*>())
         cells->cancel();
+    endTyping();
 }
 
 // Someone else changed rows of the image: what the window shows of them is

@@ -56,6 +56,14 @@ protected:
     bool edit(const Text& what, const RadioDocument::Change& change) { return edit(name(what), change); }
     bool edit(const RadioDocument::Change& change) { return edit(name(EditName{}), change); }
     bool edit(const EditName& name, const RadioDocument::Change& change);
+    // A key typed into a field that stores at once, named as edit() names
+    // it: the keys typed into one field until it is left are one entry of
+    // the record (RadioDocument::typed()). Leaving the field calls
+    // endTyping().
+    bool typed(const Text& what, const RadioDocument::Change& change) { return typed(name(what), change); }
+    bool typed(const RadioDocument::Change& change) { return typed(name(EditName{}), change); }
+    bool typed(const EditName& name, const RadioDocument::Change& change);
+    void endTyping();
     // The window's caption followed by `what` (when not empty), in both
     // languages.
     EditName name(const Text& what) const;
@@ -69,7 +77,8 @@ protected:
     // Clear: empties the region.
     virtual void clearAll(Image& image) { Q_UNUSED(image); }
 
-    // Drops every open cell editor without storing it.
+    // Drops every open cell editor without storing it; what was typed in
+    // it is ended.
     void cancelCellEditing();
 
     void handleCommand(Command command) override;

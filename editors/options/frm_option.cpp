@@ -113,18 +113,20 @@ void frm_option::build()
             const FieldRule& rule = message ? kMessageKeys : kCodeKeys;
             QLineEdit* field = makeField(s.control, message ? rule.maxBefore + 1 : s.text == &kAniText ? 6 : 0, rule);
             texts_[size_t(i)] = {field, s.labelControl ? makeLabel(s.labelControl, field) : nullptr, &s};
-            connect(field, &QLineEdit::textEdited, this, [this, i, row = &s](const QString& typed) {
+            connect(field, &QLineEdit::textEdited, this, [this, i, row = &s](const QString& text) {
                 typedIn_[size_t(i)] = true;
-                edit(row->label, [&](Image& image) { store_text(copy(), image, *row, typed); });
+                typed(row->label, [&](Image& image) { store_text(copy(), image, *row, text); });
             });
             // Leaving a field the user typed in stores it once more from what
             // it shows: a message line centred without spaces (all spaces
             // when nothing shows), a code without the characters that have
             // no code, the rest moved up. Leaving a field nobody typed in
-            // stores nothing.
+            // stores nothing. What was typed there, with that last store,
+            // is one edit.
             onLeavingField(field, [this, i, message, row = &s] {
                 if (std::exchange(typedIn_[size_t(i)], false))
-                    edit(row->label, [&](Image& image) { store_text(copy(), image, *row, text_value(copy(), *row)); });
+                    typed(row->label, [&](Image& image) { store_text(copy(), image, *row, text_value(copy(), *row)); });
+                endTyping();
                 if (message)
                     refresh();
                 else

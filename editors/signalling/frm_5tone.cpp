@@ -140,9 +140,10 @@ void frm_5tone::buildStandardsGrid()
          }});
 }
 
-// A frame is edited in a text box and stored with every change; leaving it
-// with one to four digits is refused. An entry's standard is a list. An
-// entry whose first frame is blank opens no other cell.
+// A frame is edited in a text box and stored with every change (what is
+// typed until the cell is left is one edit); leaving it with one to four
+// digits is refused. An entry's standard is a list. An entry whose first
+// frame is blank opens no other cell.
 void frm_5tone::buildEncodeGrid()
 {
     encodeGrid_ = new TextGrid(QStringLiteral("MSF_Encode"), five_tone::kEntries, kEncodeColumns, frameEncode_);
@@ -169,6 +170,7 @@ void frm_5tone::buildEncodeGrid()
              return true;
          },
          .leave = [this](GridCell c, const CellValue& v) {
+             endTyping();
              if (c.column == EncStandard) {
                  encodeGrid_->setText(c.row, c.column, v.text);
                  return;
@@ -184,7 +186,7 @@ void frm_5tone::buildEncodeGrid()
          },
          .edited = [this](GridCell c, const QString& text) {
              if (isFrame(c.column))
-                 edit([&](Image& image) { five_tone::set_frame(image, c.row + 1, c.column - EncFrame1, text); });
+                 typed([&](Image& image) { five_tone::set_frame(image, c.row + 1, c.column - EncFrame1, text); });
          }});
     onLeavingField(encodeCells_->textBox(), [this] { refresh(); });  // Show when it loses the focus
 }

@@ -140,7 +140,10 @@ QLineEdit* frm_dtmf::makeCodeField(QWidget* parent, const Setting& s)
 {
     QLineEdit* edit = ui::makeField(parent, QString::fromLatin1(s.control));
     KeyRule::install(edit, kCodeKeys);
-    onLeavingField(edit, [this] { refresh(); });  // Show when it loses the focus
+    onLeavingField(edit, [this] {  // Show when it loses the focus
+        endTyping();
+        refresh();
+    });
     codeFields_.push_back({edit, &s});
     const size_t index = codeFields_.size() - 1;
     connect(edit, &QLineEdit::textEdited, this, [this, index](const QString& text) { codeEdited(codeFields_[index], text); });
@@ -176,10 +179,11 @@ QComboBox* frm_dtmf::makeCharacterList(QWidget* parent, const Setting& s)
 }
 
 // Every change of a code field's text is stored at once; the field's rule
-// keeps pasted text within what the row holds.
+// keeps pasted text within what the row holds. What is typed there until
+// the field is left is one edit.
 void frm_dtmf::codeEdited(const CodeField& field, const QString& text)
 {
-    edit(field.row->label, [&](Image& image) { field.row->text->put(dtmf::ref(image), field.row->byte, text); });
+    typed(field.row->label, [&](Image& image) { field.row->text->put(dtmf::ref(image), field.row->byte, text); });
 }
 
 void frm_dtmf::applyEnabling(bool on)

@@ -206,6 +206,60 @@ private slots:
         doc.start(file);
         QVERIFY(!doc.canUndo() && !doc.canRedo());
     }
+
+    // Keys typed into one field until it is left are one entry of the
+    // record. A script of steps, one a word: "aX3=31" window a types into
+    // field X, leaving byte 0 of row 3 at 31 (hex); "end-a" window a leaves
+    // its field; "edit" an edit of row 9; "undo".
+    void typingIsOneEntry_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("entries");
+        QTest::newRow("keys in one field") << "aX3=31 aX3=32 aX3=33" << 1;
+        QTest::newRow("rows of one field") << "aX3=31 aX4=32 aX3=33" << 1;
+        QTest::newRow("the field left between") << "aX3=31 end-a aX3=32" << 2;
+        QTest::newRow("another window leaving its field") << "aX3=31 end-b aX3=32" << 1;
+        QTest::newRow("another field") << "aX3=31 aY3=32" << 2;
+        QTest::newRow("another window") << "aX3=31 bX3=32" << 2;
+        QTest::newRow("an edit between") << "aX3=31 edit aX3=32" << 3;
+        QTest::newRow("an undo between") << "aX3=31 aX3=32 undo aX3=33" << 1;
+        QTest::newRow("typed back to the bytes before") << "aX3=31 aX3=FF" << 0;
+        QTest::newRow("typed back, then on") << "aX3=31 aX3=FF aX3=34" << 1;
+    }
+    void typingIsOneEntry()
+    {
+        QFETCH(QString, script);
+        QFETCH(int, entries);
+        RadioDocument doc;
+        const Image fresh = doc.image();
+        QObject a, b;
+        for (const QString& step : script.split(' ')) {
+            if (step == "edit") {
+                doc.edit(kName, region::Rows{9, 9}, [](Image& image) { image.set(9, 0, uint8_t(image.at(9, 0) + 1)); });
+            } else if (step == "undo") {
+                QVERIFY(doc.undo());
+            } else if (step.startsWith("end-")) {
+                doc.endTyping(step.endsWith('a') ? &a : &b);
+            } else {
+                const int row = step.mid(2, 1).toInt();
+                const uint8_t value = uint8_t(step.mid(4).toInt(nullptr, 16));
+                doc.typed({step.mid(1, 1), step.mid(1, 1)}, {{3, 4}},
+                          [=](Image& image) { image.set(row, 0, value); }, step[0] == 'a' ? &a : &b);
+            }
+        }
+        QCOMPARE(int(doc.record().size()), entries);
+        QCOMPARE(doc.canUndo(), entries > 0);
+        // Every entry undone gives the bytes before the script, redone the
+        // bytes after it.
+        const Image latest = doc.image();
+        while (doc.undo()) {}
+        QVERIFY(doc.image() == fresh);
+        while (doc.redo()) {}
+        QVERIFY(doc.image() == latest);
+        for (const EditRecord& e : doc.record())
+            for (const RowChange& c : e.rows)
+                QVERIFY(c.before != c.after);
+    }
 };
 
 QTEST_MAIN(TstRadioDocument)
