@@ -63,7 +63,59 @@ QVariant TextGridModel::headerData(int section, Qt::Orientation orientation, int
 
 Qt::ItemFlags TextGridModel::flags(const QModelIndex& index) const
 {
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (dropped_)
+        f |= Qt::ItemIsDropEnabled | (index.column() == 0 ? Qt::ItemIsDragEnabled : Qt::NoItemFlags);
+    return f;
+}
+
+namespace {
+const QString kRowsType = QStringLiteral("application/x-vxprog-grid-rows");
+}
+
+QStringList TextGridModel::mimeTypes() const { return {kRowsType}; }
+
+QMimeData* TextGridModel::mimeData(const QModelIndexList& indexes) const
+{
+    if (indexes.isEmpty() || !dropped_)
+        return nullptr;
+    const int row = indexes.front().row();
+    QStringList rows;
+    if (marked(row)) {
+        for (int r = 0; r < rows_; ++r)
+            if (marked(r))
+                rows << QString::number(r);
+    } else {
+        rows << QString::number(row);
+    }
+    auto* data = new QMimeData;
+    data->setData(kRowsType, rows.join(QLatin1Char(',')).toLatin1());
+    return data;
+}
+
+bool TextGridModel::canDropMimeData(const QMimeData* data, Qt::DropAction action, int, int, const QModelIndex& parent) const
+{
+    return dropped_ && data && data->hasFormat(kRowsType) && action == Qt::MoveAction && parent.isValid();
+}
+
+bool TextGridModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column, const QModelIndex& parent)
+{
+    if (!canDropMimeData(data, action, row, column, parent))
+        return false;
+    std::vector<int> rows;
+    for (const QByteArray& part : data->data(kRowsType).split(',')) {
+        bool ok = false;
+        const int r = part.toInt(&ok);
+        if (ok && r >= 0 && r < rows_)
+            rows.push_back(r);
+    }
+    if (rows.empty())
+        return false;
+    std::ranges::sort(rows);
+    dropped_(std::move(rows), parent.row());
+    return false;  // the handler moved what is to move; the view removes nothing
 }
 
 QString TextGridModel::text(int row, int column) const
@@ -169,6 +221,17 @@ TextGrid::~TextGrid()
 {
     if (editing_)
         editing_->detach();
+}
+
+void TextGrid::enableRowDragging(TextGridModel::RowsDropped handler)
+{
+    model_->setRowsDropped(std::move(handler));
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDropIndicatorShown(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::MoveAction);
+    setDragDropOverwriteMode(true);  // dropped on a row, never between rows
 }
 
 void TextGrid::fitRows()

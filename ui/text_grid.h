@@ -10,10 +10,12 @@
 // (ui/cell_editing.h).
 
 #include <QAbstractTableModel>
+#include <QMimeData>
 #include <QStringList>
 #include <QTableView>
 
 #include <algorithm>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -40,6 +42,20 @@ public:
     void setHeadings(const QString& format);
     QString heading(int column) const { return headings_.value(column); }
 
+    // Dragging rows by their first cell and dropping them on another row:
+    // with a handler, the rows dragged (ascending) and the row dropped on go
+    // to it, and the grid itself moves nothing. Without one (the default)
+    // nothing is dragged.
+    using RowsDropped = std::function<void(std::vector<int> rows, int onto)>;
+    void setRowsDropped(RowsDropped handler) { dropped_ = std::move(handler); }
+    // The rows a drag carries: the marked ones when the first cell of a
+    // marked row is dragged, else that row.
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    QStringList mimeTypes() const override;
+    Qt::DropActions supportedDropActions() const override { return Qt::MoveAction; }
+    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column, const QModelIndex& parent) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column, const QModelIndex& parent) override;
+
     // Rows marked as selected by a grid's own row commands, shown shaded;
     // none by default.
     void setMarkedRows(const std::vector<int>& rows);
@@ -60,6 +76,7 @@ private:
     QStringList headings_;
     std::vector<Qt::Alignment> alignment_;
     std::vector<bool> marked_;
+    RowsDropped dropped_;
 };
 
 class CellEditing;
@@ -80,6 +97,10 @@ public:
 
     // Heights: the rows share the grid's height, the heading row included.
     void fitRows();
+    // Rows dragged by their first cell go to `handler` (see
+    // TextGridModel::setRowsDropped).
+    void enableRowDragging(TextGridModel::RowsDropped handler);
+
     // The width inside the frame, known as soon as the geometry is set (the
     // viewport of a hidden grid catches up only when shown).
     int innerWidth() const { return std::max(0, width() - 2 * frameWidth()); }

@@ -54,6 +54,8 @@ public:
     // them. Each command is one edit (one undo step).
     enum class RowCommand { Insert, Remove, Clear, MoveUp, MoveDown, SortRx, SortName };
     void runRowCommand(RowCommand command);
+    // Channels dragged by their numbers and dropped on channel `onto`.
+    void dropChannels(std::vector<int> channels, int onto);
     // The channels the commands act on, ascending: those selected, else the
     // current one.
     std::vector<int> selectedChannels() const;
@@ -104,6 +106,8 @@ private:
 
     // Row commands (frm_chann_rows.cpp).
     void installRowCommands();
+    // A move by `by` places; the other commands ignore it.
+    void runRowCommand(RowCommand command, int by);
     void captionRowCommands();
     void clickedCell(GridCell c);
     // A list choice in a selected row, with several selected: the value

@@ -112,6 +112,7 @@ void frm_chann::installRowCommands()
         grid_->setFocus();
     });
     findField_->addAction(close);
+    grid_->enableRowDragging([this](std::vector<int> rows, int onto) { dropChannels(std::move(rows), onto); });
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         const QModelIndex index = grid_->indexAt(at);
@@ -237,7 +238,21 @@ void frm_chann::undoOrRedo(bool redo)
         document().undo();
 }
 
-void frm_chann::runRowCommand(RowCommand command)
+void frm_chann::runRowCommand(RowCommand command) { runRowCommand(command, command == RowCommand::MoveUp ? -1 : 1); }
+
+// Dragged channels dropped on a row: the first of them lands there (the
+// last no further than channel 199).
+void frm_chann::dropChannels(std::vector<int> channels, int onto)
+{
+    selectChannels(std::move(channels));
+    if (selected_.empty() || !valid_channel(onto))
+        return;
+    const int by = std::min(onto, kChannels - 1 - (selected_.back() - selected_.front())) - selected_.front();
+    if (by != 0)
+        runRowCommand(by < 0 ? RowCommand::MoveUp : RowCommand::MoveDown, by);
+}
+
+void frm_chann::runRowCommand(RowCommand command, int by)
 {
     if (busy()) {
         warn(transfer_text::title, transfer_text::busy);
@@ -286,7 +301,6 @@ void frm_chann::runRowCommand(RowCommand command)
         break;
     case RowCommand::MoveUp:
     case RowCommand::MoveDown: {
-        const int by = command == RowCommand::MoveUp ? -1 : 1;
         apply(T::kMoveEdit, std::min(first, first + by), std::max(last, last + by),
               [&](Image& im) { return move_channels(im, first, last, by); });
         for (int& n : after)

@@ -11,6 +11,9 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMimeData>
+
+#include <memory>
 #include <QMenu>
 
 using namespace vx;
@@ -186,6 +189,37 @@ private slots:
         QCOMPARE(testDocument().record().size(), edits + 1);
         QVERIFY(testDocument().undo());
         QVERIFY(testImage() == before);
+    }
+
+    // Channels dragged by their numbers and dropped on a row: the block
+    // lands there in one edit, no further than channel 199; a row of the
+    // grid that is not dragged by its number carries nothing.
+    void dragAndDrop()
+    {
+        ChannWindow cw({.prepare = layChannels});
+        auto* model = cw.grid(kGrid)->model();
+        QVERIFY(model->flags(model->index(3, ColNumber)) & Qt::ItemIsDragEnabled);
+        QVERIFY(!(model->flags(model->index(3, ColRx)) & Qt::ItemIsDragEnabled));
+        cw.w->selectChannels({3, 4, 5});
+        std::unique_ptr<QMimeData> data(model->mimeData({model->index(4, ColNumber)}));
+        QVERIFY(data);
+        const size_t edits = testDocument().record().size();
+        model->dropMimeData(data.get(), Qt::MoveAction, -1, -1, model->index(10, ColRx));
+        QCOMPARE(names(8, 13), (QStringList{"", "", "N3", "N4", "N5", ""}));
+        QCOMPARE(names(3, 7), (QStringList{"N6", "N7", "", "", ""}));
+        QCOMPARE(testDocument().record().size(), edits + 1);
+        QCOMPARE(cw.w->selectedChannels(), (std::vector<int>{10, 11, 12}));
+
+        cw.w->selectChannels({});
+        data.reset(model->mimeData({model->index(0, ColNumber)}));  // one channel, not selected
+        model->dropMimeData(data.get(), Qt::MoveAction, -1, -1, model->index(199, ColNumber));
+        QCOMPARE(names(199, 199), QStringList{"N0"});
+        QCOMPARE(names(9, 11), (QStringList{"N3", "N4", "N5"}));  // the channels passed moved up one
+        cw.w->selectChannels({9, 10, 11});
+        data.reset(model->mimeData({model->index(9, ColNumber)}));
+        model->dropMimeData(data.get(), Qt::MoveAction, -1, -1, model->index(199, ColNumber));
+        QCOMPARE(names(197, 199), (QStringList{"N3", "N4", "N5"}));  // the last no further than 199
+        QVERIFY(cw.prompts.all.isEmpty());
     }
 
     void menuCaptions_data()
