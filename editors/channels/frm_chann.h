@@ -15,6 +15,10 @@ class QMenu;
 
 namespace vx {
 
+namespace frame {
+class RowCommands;
+}
+
 class CellEditing;
 class TextGrid;
 struct CellEditor;
@@ -60,7 +64,7 @@ public:
     // current one.
     std::vector<int> selectedChannels() const;
     void selectChannels(std::vector<int> channels);
-    QMenu* rowMenu() const { return menu_; }
+    QMenu* rowMenu() const;
     // Find (Ctrl+F opens its field over the grid, Enter finds, Escape
     // closes it; F3 finds the next): the next channel after the current one
     // by name, frequency or tone becomes current and selected; none is said.
@@ -106,23 +110,19 @@ private:
 
     // Row commands (frm_chann_rows.cpp).
     void installRowCommands();
-    // A move by `by` places; the other commands ignore it.
-    void runRowCommand(RowCommand command, int by);
     void captionRowCommands();
     void clickedCell(GridCell c);
     // A list choice in a selected row, with several selected: the value
     // goes to every selected channel the single cell would take it on.
     bool chooseForSelection(GridCell c, int p);
-    void undoOrRedo(bool redo);
 
     TextGrid* grid_ = nullptr;
     CellEditing* cells_ = nullptr;
-    QMenu* menu_ = nullptr;
+    frame::RowCommands* rows_ = nullptr;
     void openFind();
     QLineEdit* findField_ = nullptr;
     QString lastFind_;
-    std::vector<int> selected_;  // ascending
-    int anchor_ = -1;            // where a Shift+click run starts
+
     QString comboEntered_;  // the cell's text when its list opened
 };
 

@@ -24,18 +24,13 @@ inline constexpr Text kWritingAfter{"  信道", "  Channel"};
 inline constexpr Text kWriteOk{"信道数据写入完毕 ！", "Channel Data Written ！"};
 // The grid's headings are its columns' rows (channel_columns.h).
 
-// The row commands of the grid's context menu (after the designed window:
-// the number column selects channels, Shift and Ctrl as in a spreadsheet).
-inline constexpr Text kUndo{"撤销", "Undo"};
-inline constexpr Text kRedo{"重做", "Redo"};
+// The grid's row commands (editors/frame/row_commands.h) as the channels
+// name them.
 inline constexpr Text kInsert{"插入空信道", "Insert empty channel"};
 inline constexpr Text kRemove{"删除信道（后面的上移）", "Delete channels (move the rest up)"};
 inline constexpr Text kClear{"清除信道", "Clear channels"};
-inline constexpr Text kMoveUp{"上移", "Move up"};
-inline constexpr Text kMoveDown{"下移", "Move down"};
 inline constexpr Text kSortRx{"按接收频率排序", "Sort by RX frequency"};
 inline constexpr Text kSortName{"按名称排序", "Sort by name"};
-inline constexpr Text kSelectAll{"全选", "Select all"};
 inline constexpr Text kFind{"查找…", "Find…"};
 inline constexpr Text kFindNext{"查找下一个", "Find next"};
 inline constexpr Text kFindHint{"名称、频率或亚音", "Name, frequency or tone"};

@@ -1,6 +1,7 @@
 #include "editors/fm/frm_fm.h"
 
 #include "editors/fm/frm_fm_texts.h"
+#include "editors/frame/row_commands.h"
 #include "ui/cell_editing.h"
 #include "ui/controls.h"
 #include "ui/geometry.h"
@@ -20,6 +21,31 @@ constexpr int kNumberTwips = 1600;
 constexpr int kFrequencyTwips = 3400;
 constexpr int kRowTwips = 330;
 
+// The presets as the items of the grid's row commands: grid row i is
+// preset i + 1, one image row; an emptied preset is stored as the grid
+// stores an emptied one.
+frame::RowSpec presetRows(std::function<void()> beforeCommand)
+{
+    const auto key = [](bool byName) {
+        return [byName](const Image& image, int i) -> items::SortKey {
+            const fm::PresetTexts t = fm::decode_preset(image, i + 1);
+            return byName ? items::SortKey{0, t.name} : items::SortKey{t.frequency.toDouble(), {}};
+        };
+    };
+    return {
+        .layout = {.count = fm::kPresets,
+                   .rows = [](int i) { return std::vector<int>{fm::preset_row(i + 1)}; },
+                   .empty = [](const Image& image, int i) { return fm::is_empty(image, i + 1); },
+                   .clear = [](Image& image, int i) { fm::encode_preset(image, i + 1, u"", u""); }},
+        .shown = 1,
+        .texts = {.insert = T::kInsert, .remove = T::kRemove, .clear = T::kClear, .insertEdit = T::kInsertEdit,
+                  .removeEdit = T::kRemoveEdit, .clearEdit = T::kClearEdit, .moveEdit = T::kMoveEdit, .sortEdit = T::kSortEdit,
+                  .full = T::kFull, .pastEnd = T::kPastEnd, .notRun = T::kNotRun, .title = T::kPromptTitle},
+        .sorts = {{"Menu_sort_frequency", T::kSortFrequency, key(false)}, {"Menu_sort_name", T::kSortName, key(true)}},
+        .beforeCommand = std::move(beforeCommand),
+    };
+}
+
 }  // namespace
 
 frm_FM::frm_FM(RadioDocument& doc, QWidget* parent) : RegionEditor(makeDescriptor(), doc, parent)
@@ -35,6 +61,7 @@ frm_FM::frm_FM(RadioDocument& doc, QWidget* parent) : RegionEditor(makeDescripto
     // window (a button, another cell), leaves the cell, so a typed value is
     // never lost; a message box or a menu taking the focus does not.
     cells_ = new CellEditing(grid_, {.textName = "Text_Edit",
+                                     .clicked = [this](GridCell c) { rows_->clicked(c); },
                                      .enter = [this](GridCell c) {
                                          if (c.column != ColFrequency && c.column != ColName)
                                              return CellEditor::none();
@@ -54,6 +81,8 @@ frm_FM::frm_FM(RadioDocument& doc, QWidget* parent) : RegionEditor(makeDescripto
                                      },
                                      .leaveOnFocusOut = true});
 
+    rows_ = new frame::RowCommands(*this, *grid_, presetRows([this] { cells_->cancel(); }));
+
     for (int p = 1; p <= fm::kPresets; ++p)
         setCell(p, ColNumber, QString::number(p));
     caption();
@@ -68,6 +97,8 @@ void frm_FM::caption()
 {
     RegionEditor::caption();
     grid_->setHeadings(T::kHeadings);
+    if (rows_)
+        rows_->caption();
 }
 
 void frm_FM::layOutContent(const QRect& area)

@@ -13,6 +13,9 @@ namespace vx {
 
 class CellEditing;
 class TextGrid;
+namespace frame {
+class RowCommands;
+}
 
 class frm_FM : public RegionEditor {
     Q_OBJECT
@@ -33,6 +36,8 @@ public:
 
     // The text of a grid cell: preset 1..16, column 0..2.
     QString cellText(int preset, int column) const;
+    // The grid's row commands (select, insert, delete, clear, move, sort).
+    frame::RowCommands& rowCommands() const { return *rows_; }
 
 private:
     static EditorDescriptor makeDescriptor();
@@ -50,6 +55,7 @@ private:
 
     TextGrid* grid_ = nullptr;
     CellEditing* cells_ = nullptr;
+    frame::RowCommands* rows_ = nullptr;
 };
 
 }  // namespace vx

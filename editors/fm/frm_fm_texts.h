@@ -28,4 +28,20 @@ inline constexpr Text kWriteOk{"收音机参数写入完毕 ！", "Complete writ
 inline constexpr Text kHeadings{"^FM 频 道 号|^  接  收  频  率 (MHZ)  |^     电    台    名    称    ",
                                 "^FM  Channel|^ Receive Frequency (MHZ)|^ FM Station Name  "};
 
+// The grid's row commands (editors/frame/row_commands.h) as the presets
+// name them ("%1": the presets concerned, "3-5").
+inline constexpr Text kInsert{"插入空频道", "Insert empty preset"};
+inline constexpr Text kRemove{"删除频道（后面的上移）", "Delete presets (move the rest up)"};
+inline constexpr Text kClear{"清除频道", "Clear presets"};
+inline constexpr Text kSortFrequency{"按频率排序", "Sort by frequency"};
+inline constexpr Text kSortName{"按名称排序", "Sort by name"};
+inline constexpr Text kInsertEdit{"在 FM 频道 %1 插入空频道", "Insert an empty preset at %1"};
+inline constexpr Text kRemoveEdit{"删除 FM 频道 %1", "Delete presets %1"};
+inline constexpr Text kClearEdit{"清除 FM 频道 %1", "Clear presets %1"};
+inline constexpr Text kMoveEdit{"移动 FM 频道 %1", "Move presets %1"};
+inline constexpr Text kSortEdit{"排序 FM 频道 %1", "Sort presets %1"};
+inline constexpr Text kFull{"最后一个频道（16）不是空的：无法插入。", "The last preset (16) is not empty: nothing can be inserted."};
+inline constexpr Text kPastEnd{"频道不能移出 1 至 16 的范围。", "Presets cannot move past 1 or 16."};
+inline constexpr Text kNotRun{"此操作需要选择连续的频道。", "This needs consecutive presets selected."};
+
 }  // namespace vx::fm_texts
