@@ -3,6 +3,7 @@
 #include "ui/controls.h"
 #include "ui/field_events.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
@@ -53,6 +54,17 @@ CellEditing::CellEditing(TextGrid* grid, Declaration declaration)
     });
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this, &CellEditing::onCurrentChanged);
     connect(grid_, &QTableView::clicked, this, &CellEditing::onClicked);
+    // From the keyboard alone, F2 opens the current cell's editor, as a click
+    // on it does (added to the designed grids for keyboard use).
+    auto* openKey = new QAction(grid_);
+    openKey->setShortcut(QKeySequence(Qt::Key_F2));
+    openKey->setShortcutContext(Qt::WidgetShortcut);
+    connect(openKey, &QAction::triggered, this, [this] {
+        const QModelIndex current = grid_->currentIndex();
+        if (current.isValid())
+            open({current.row(), current.column()});
+    });
+    grid_->addAction(openKey);
     // The editor follows its cell.
     connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, &CellEditing::place);
     connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &CellEditing::place);

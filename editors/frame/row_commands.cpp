@@ -36,7 +36,55 @@ QString runs(const std::vector<int>& items)
 
 bool isRun(const std::vector<int>& items) { return !items.empty() && items.back() - items.front() + 1 == int(items.size()); }
 
+bool refusedWhileBusy(const RegionEditor& window)
+{
+    if (!window.busy())
+        return false;
+    warn(transfer_text::title, transfer_text::busy);
+    return true;
+}
+
+void undoOrRedo(RegionEditor& window, const std::function<void()>& before, bool redo)
+{
+    if (refusedWhileBusy(window))
+        return;
+    if (before)
+        before();
+    if (redo)
+        window.document().redo();
+    else
+        window.document().undo();
+}
+
+// The menu's Undo and Redo, enabled as the document's record allows when
+// the menu comes up.
+void addUndoEntries(QMenu* menu, RegionEditor& window, const std::function<void()>& before)
+{
+    for (const auto& [name, redo] : {std::pair{"Menu_undo", false}, std::pair{"Menu_redo", true}}) {
+        auto* a = new QAction(menu);
+        a->setObjectName(QString::fromLatin1(name));
+        QObject::connect(a, &QAction::triggered, &window, [&window, before, redo = redo] { undoOrRedo(window, before, redo); });
+        menu->addAction(a);
+    }
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, &window] {
+        menu->actions().value(0)->setText(T::undo);
+        menu->actions().value(1)->setText(T::redo);
+        menu->actions().value(0)->setEnabled(window.document().canUndo());
+        menu->actions().value(1)->setEnabled(window.document().canRedo());
+    });
+}
+
 }  // namespace
+
+void installUndoMenu(RegionEditor& window, TextGrid& grid, std::function<void()> beforeUndo)
+{
+    auto* menu = new QMenu(&grid);
+    menu->setObjectName(QStringLiteral("Menu_rows"));
+    addUndoEntries(menu, window, beforeUndo);
+    grid.setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(&grid, &QWidget::customContextMenuRequested, menu,
+                     [menu, &grid](const QPoint& at) { menu->popup(grid.viewport()->mapToGlobal(at)); });
+}
 
 RowCommands::RowCommands(RegionEditor& window, TextGrid& grid, RowSpec spec)
     : QObject(&window), window_(window), grid_(grid), spec_(std::move(spec)), menu_(new QMenu(&window))
@@ -52,8 +100,7 @@ RowCommands::RowCommands(RegionEditor& window, TextGrid& grid, RowSpec spec)
         grid_.addAction(a);
         return a;
     };
-    add("Menu_undo", {}, [this] { undoOrRedo(false); });
-    add("Menu_redo", {}, [this] { undoOrRedo(true); });
+    addUndoEntries(menu_, window_, spec_.beforeCommand);
     menu_->addSeparator();
     add("Menu_insert", QKeySequence(Qt::Key_Insert), [this] { run(Command::Insert); });
     add("Menu_remove", {}, [this] { run(Command::Remove); });
@@ -76,8 +123,6 @@ RowCommands::RowCommands(RegionEditor& window, TextGrid& grid, RowSpec spec)
         const QModelIndex index = grid_.indexAt(at);
         if (index.isValid() && !std::ranges::binary_search(marked_, index.row()))
             select({index.row()});
-        menu_->actions().value(0)->setEnabled(window_.document().canUndo());
-        menu_->actions().value(1)->setEnabled(window_.document().canRedo());
         menu_->popup(grid_.viewport()->mapToGlobal(at));
     });
     caption();
@@ -153,32 +198,12 @@ std::vector<int> RowCommands::selected() const
 
 // ---------------------------------------------------------------- commands
 
-bool RowCommands::refusedWhileBusy() const
-{
-    if (!window_.busy())
-        return false;
-    warn(transfer_text::title, transfer_text::busy);
-    return true;
-}
-
 EditName RowCommands::named(const Text& format, const std::vector<int>& items) const
 {
     std::vector<int> shown = items;
     for (int& n : shown)
         n += spec_.shown;
     return {format.in(true).arg(runs(shown)), format.in(false).arg(runs(shown))};
-}
-
-void RowCommands::undoOrRedo(bool redo)
-{
-    if (refusedWhileBusy())
-        return;
-    if (spec_.beforeCommand)
-        spec_.beforeCommand();
-    if (redo)
-        window_.document().redo();
-    else
-        window_.document().undo();
 }
 
 void RowCommands::drop(std::vector<int> items, int onto)
@@ -193,7 +218,7 @@ void RowCommands::drop(std::vector<int> items, int onto)
 
 void RowCommands::run(Command command, int by)
 {
-    if (refusedWhileBusy())
+    if (refusedWhileBusy(window_))
         return;
     const std::vector<int> chosen = selected();
     if (chosen.empty())

@@ -63,6 +63,11 @@ struct RowSpec {
     std::function<void()> beforeCommand{};  // e.g. drops the open cell editor
 };
 
+// A grid without row commands still takes back and makes again the
+// document's edits from its context menu: Undo and Redo, refused while the
+// window transfers; `beforeUndo` drops an open cell editor.
+void installUndoMenu(RegionEditor& window, TextGrid& grid, std::function<void()> beforeUndo);
+
 class RowCommands final : public QObject {
     Q_OBJECT
 public:
@@ -88,8 +93,6 @@ public:
     void caption();
 
 private:
-    void undoOrRedo(bool redo);
-    bool refusedWhileBusy() const;
     EditName named(const Text& format, const std::vector<int>& items) const;
 
     RegionEditor& window_;

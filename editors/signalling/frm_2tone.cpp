@@ -1,6 +1,7 @@
 #include "editors/signalling/frm_2tone.h"
 
 #include "editors/frame/editor_parts.h"
+#include "editors/frame/row_commands.h"
 #include "editors/signalling/frm_2tone_texts.h"
 #include "editors/signalling/two_tone_settings.h"
 #include "editors/signalling/signalling_frame.h"
@@ -137,6 +138,8 @@ frm_2tone::frm_2tone(RadioDocument& doc, QWidget* parent)
     }
     connect(tabs_, &QTabWidget::currentChanged, this, &frm_2tone::onTab);
     frame::nameControls(this, labels_);
+    frame::installUndoMenu(*this, *encodeGrid_, [this] { cancelCellEditing(); });
+    frame::installUndoMenu(*this, *decodeGrid_, [this] { cancelCellEditing(); });
     caption();
 }
 

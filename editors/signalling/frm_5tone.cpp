@@ -1,6 +1,7 @@
 #include "editors/signalling/frm_5tone.h"
 
 #include "editors/frame/editor_parts.h"
+#include "editors/frame/row_commands.h"
 #include "editors/signalling/five_tone_settings.h"
 #include "editors/signalling/frm_5tone_texts.h"
 #include "editors/signalling/signalling_frame.h"
@@ -101,6 +102,8 @@ frm_5tone::frm_5tone(RadioDocument& doc, QWidget* parent)
     ui::select(stdNames_, 0);
     showStandard(0);
     frame::nameControls(this, labels_);
+    frame::installUndoMenu(*this, *stdGrid_, [this] { cancelCellEditing(); });
+    frame::installUndoMenu(*this, *encodeGrid_, [this] { cancelCellEditing(); });
     caption();
 }
 

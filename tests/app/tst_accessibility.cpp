@@ -17,7 +17,9 @@
 #include "editors/signalling/two_tone_settings.h"
 
 #include <QAccessible>
+#include <QAbstractButton>
 #include <QAccessibleInterface>
+#include <QSet>
 
 using namespace vx;
 using namespace vx::test;
@@ -109,6 +111,48 @@ private slots:
         labelledControlsAreNamed<frm_dtmf>(dtmf::kSettings, inChinese);
         labelledControlsAreNamed<frm_2tone>(two_tone::kSettings, inChinese);
         labelledControlsAreNamed<frm_5tone>(five_tone::kSettings, inChinese);
+    }
+
+    // From the keyboard alone: Tab reaches every control and button of an
+    // editor, and a grid cell is reached with the arrows, opened with F2
+    // and stored with Enter.
+    void keyboardAlone()
+    {
+        {
+            EditorWindow<frm_option> w;
+            QList<QWidget*> controls;
+            for (QWidget* c : w.w->findChildren<QWidget*>())
+                if (c->isVisibleTo(w.w.get()) && c->isEnabled()
+                    && (qobject_cast<QComboBox*>(c) || qobject_cast<QLineEdit*>(c) || qobject_cast<QAbstractButton*>(c))
+                    && !qobject_cast<QComboBox*>(c->parentWidget()))
+                    controls << c;
+            QVERIFY(controls.size() > 40);
+            controls.front()->setFocus();
+            QSet<QWidget*> reached;
+            for (int i = 0; i < 3 * controls.size(); ++i) {
+                reached.insert(QApplication::focusWidget());
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+            for (QWidget* c : controls)
+                QVERIFY2(reached.contains(c), qPrintable(c->objectName()));
+        }
+        EditorWindow<frm_chann> cw;
+        QTableView* grid = cw.grid("MSF_Chann");
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        QTest::keyClick(grid, Qt::Key_Down);
+        QTest::keyClick(grid, Qt::Key_Down);
+        QTest::keyClick(grid, Qt::Key_Right);
+        QTest::keyClick(grid, Qt::Key_Right);
+        QCOMPARE(grid->currentIndex().row(), 2);
+        QCOMPARE(grid->currentIndex().column(), int(channels::ColRx));
+        QTest::keyClick(grid, Qt::Key_F2);
+        auto* box = cw.w->findChild<QLineEdit*>("Text_Edit");
+        QVERIFY(box->isVisible());
+        box->selectAll();
+        QTest::keyClicks(box, "145.5");
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(channels::decode_channel(testImage(), 2)[channels::ColRx], QString("145.50000"));
     }
 };
 

@@ -8,7 +8,9 @@
 #include "editors/signalling/frm_2tone.h"
 #include "editors/signalling/two_tone_settings.h"
 
+#include <QAction>
 #include <QGroupBox>
+#include <QMenu>
 #include <QTabWidget>
 
 using namespace vx;
@@ -358,6 +360,38 @@ private slots:
             }
         }
         bytes.check();
+    }
+
+    // Each grid's context menu takes the document's edits back and makes
+    // them again, in the language in force, greyed when there is none.
+    void gridsUndoFromTheirMenu_data()
+    {
+        QTest::addColumn<QString>("grid");
+        QTest::addColumn<bool>("inChinese");
+        QTest::newRow("transmit, English") << "MSF_Encode" << false;
+        QTest::newRow("receive, Chinese") << "MSF_Decode" << true;
+    }
+    void gridsUndoFromTheirMenu()
+    {
+        QFETCH(QString, grid);
+        QFETCH(bool, inChinese);
+        EditorWindow<frm_2tone> w({.chinese = inChinese});
+        testDocument().start(testImage());
+        auto* menu = w.grid(grid)->findChild<QMenu*>("Menu_rows");
+        QVERIFY(menu);
+        QMetaObject::invokeMethod(menu, "aboutToShow");
+        QAction* undo = menu->findChild<QAction*>("Menu_undo");
+        QCOMPARE(undo->text(), QString(inChinese ? "撤销" : "Undo"));
+        QVERIFY(!undo->isEnabled());
+        const Image before = testImage();
+        testDocument().edit({"测试", "Test"}, two_tone::kRegion, [](Image& image) { image.set(two_tone::kRegion.first, 0, 0x12); });
+        QMetaObject::invokeMethod(menu, "aboutToShow");
+        QVERIFY(undo->isEnabled());
+        undo->trigger();
+        QVERIFY(testImage() == before);
+        QMetaObject::invokeMethod(menu, "aboutToShow");
+        menu->findChild<QAction*>("Menu_redo")->trigger();
+        QCOMPARE(testImage().at(two_tone::kRegion.first, 0), uint8_t(0x12));
     }
 };
 
