@@ -47,6 +47,9 @@ int identifyCommand(const QCommandLineParser& p, const QStringList& a);
 int readCommand(const QCommandLineParser& p, const QStringList& a);
 int writeCommand(const QCommandLineParser& p, const QStringList& a);
 int verifyCommand(const QCommandLineParser& p, const QStringList& a);
+// The connection check (doctor_command.cpp) and its option.
+int doctorCommand(const QCommandLineParser& p, const QStringList& a);
+extern const QCommandLineOption kTraceFile;
 
 // The file commands (file_commands.cpp).
 int showCommand(const QCommandLineParser& p, const QStringList& a);

@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 
 #include "cli/cli_texts.h"
+#include "cli/doctor_command_texts.h"
 #include "cli/command_kit.h"
 #include "image/language.h"
 #include "link/portmap.h"
@@ -81,6 +82,7 @@ const QCommandLineOption kDryRun = makeOption({QStringLiteral("dry-run")}, T::dr
 const QCommandLineOption kFit = makeOption({QStringLiteral("fit")}, T::fitDescription);
 const QCommandLineOption kRenumber = makeOption({QStringLiteral("renumber")}, T::renumberDescription);
 const QCommandLineOption kLimits = makeOption({QStringLiteral("limits")}, T::limitsDescription, QStringLiteral("A,B,C,D"));
+const QCommandLineOption kTraceFile = makeOption({QStringLiteral("trace-file")}, doctor_command_text::traceFileOption, QStringLiteral("FILE"));
 
 namespace {
 
@@ -169,6 +171,7 @@ const std::vector<Command>& commands()
         {{"read", T::readSummary, file, true, {}}, readCommand},
         {{"write", T::writeSummary, file, true, {kNoBackup, kNoVerify, kFull, kDryRun}}, writeCommand},
         {{"verify", T::verifySummary, file, true, {}}, verifyCommand},
+        {{"doctor", doctor_command_text::summary, {}, true, {kTraceFile}}, doctorCommand},
         {{"show", T::showSummary, file, false, {}}, showCommand},
         {{"export-csv", T::exportCsvSummary, file, false, {kOutput}}, exportCsvCommand},
         {{"export-conf", T::exportConfSummary, file, false, {kOutput}}, exportConfCommand},

@@ -1,6 +1,7 @@
 // The commands that talk to the radio: ports, identify, read, write, verify.
 #include "cli/cli_texts.h"
 #include "cli/command_kit.h"
+#include "cli/doctor_command_texts.h"
 #include "cli/commands.h"
 #include "cli/interrupt.h"
 #include "cli/programmer.h"
@@ -73,14 +74,14 @@ void keepRestorePoint(const RadioDocument& doc, const Image& radio, int rowsToWr
 int failureExit(Failure f)
 {
     if (f == Failure::Port) {
-        err() << common::portOpenError.str() << Qt::endl;
+        err() << common::portOpenError.str() << Qt::endl << doctor_command_text::runDoctor.str() << Qt::endl;
         return kExitPort;
     }
     if (f == Failure::Interrupted) {
         err() << T::interrupted.str().arg(interruptSignal()) << Qt::endl;
         return kExitInterrupted;
     }
-    err() << common::failed.str() << Qt::endl;
+    err() << common::failed.str() << Qt::endl << doctor_command_text::runDoctor.str() << Qt::endl;
     return kExitRadio;
 }
 

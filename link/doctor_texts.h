@@ -21,7 +21,7 @@ inline constexpr Text stepLine{"%1. %2：%3", "%1. %2: %3"};
 inline constexpr Text nextLine{"   下一步：%1", "   Next: %1"};
 
 // What was found.
-inline constexpr Text devicesFound{"找到 %1 个串口设备；COM%2 是 %3", "%1 serial devices; COM%2 is %3"};
+inline constexpr Text devicesFound{"找到串口设备 %1 个；COM%2 是 %3", "serial devices found: %1; COM%2 is %3"};
 inline constexpr Text opened{"已打开 %1", "%1 opened"};
 inline constexpr Text answered{"收到 %1 字节的识别应答", "a %1-byte identity reply"};
 inline constexpr Text identityFacts{"型号 %1，固件 %2，序列号 %3，频段 A %4-%5 MHz，频段 B %6-%7 MHz",

@@ -125,6 +125,38 @@ private slots:
         QCOMPARE(cli({QStringLiteral("identify"), QStringLiteral("--port"), QStringLiteral("11")}).code, 3);
     }
 
+    // doctor: every step passes against the radio and nothing is written;
+    // a silent radio stops at its answer with what to do next; the trace is
+    // saved where it says.
+    void doctor_data()
+    {
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("the radio") << false << 0 << QStringLiteral("All checks passed: the radio answers on COM%1.").arg(kPort);
+        QTest::newRow("silent") << true << 4 << QStringLiteral("Stopped at step 3 (The radio's answer): nothing came back");
+    }
+    void doctor()
+    {
+        QFETCH(bool, silent);
+        QFETCH(int, code);
+        QFETCH(QString, verdict);
+        if (silent) {
+            emu::RadioFaults faults;
+            QVERIFY(emu::applyFaultSwitch(QStringLiteral("silence"), faults));
+            rig_->radio.setFaults(faults);
+        }
+        const Image before = rig_->memory();
+        const Run r = cli(QStringList{QStringLiteral("doctor"), QStringLiteral("--trace-file"), path("trace.txt")} + port(), 40'000);
+        QCOMPARE(r.code, code);
+        QVERIFY2(r.out.contains(verdict), qPrintable(r.out));
+        QCOMPARE(r.out.contains("   Next: "), silent);
+        QVERIFY(rig_->memory() == before);
+        QFile trace(path("trace.txt"));
+        QVERIFY(trace.open(QIODevice::ReadOnly));
+        QVERIFY(trace.readAll().contains("> 5A 31 07 1C 44 61 2E 09"));
+    }
+
     // read: rows 0..787 from the radio, the others as start-up leaves them.
     void readEqualsTheRadio()
     {
