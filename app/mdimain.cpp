@@ -358,6 +358,8 @@ void MDImain::menuCommand(const QString& name)
         bringUp(window::kCompare);
     else if (name == u"Prog_restore_points")
         bringUp(window::kRestorePoints);
+    else if (name == u"Prog_doctor")
+        bringUp(window::kDoctor);
     else if (name == u"proc_setup")
         openWindow(window::kSetup);
     else if (name == u"Language_chn")

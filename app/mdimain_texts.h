@@ -45,6 +45,7 @@ inline constexpr MenuEntry kMenus[] = {
     {"Prog_write_changes", "Program", "Write changes to radio…"},
     {"Prog_compare", "Program", "Compare…"},
     {"Prog_restore_points", "Program", "Restore points…"},
+    {"Prog_doctor", "Program", "Connection check…"},
     {"proc_setup", nullptr, "端口设置"},
     {"Language_Setup", nullptr, "语言"},
     {"Language_chn", "Language_Setup", "中文"},
@@ -83,6 +84,7 @@ inline constexpr Caption kSwitchCaptions[] = {
     {"Prog_write_changes", {"向对讲机写入改动…", "Write changes to radio…"}},
     {"Prog_compare", {"比较…", "Compare…"}},
     {"Prog_restore_points", {"还原点…", "Restore points…"}},
+    {"Prog_doctor", {"连接检查…", "Connection check…"}},
 };
 
 // At start-up the first nine entries of the switch table are set, except

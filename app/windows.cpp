@@ -5,6 +5,7 @@
 #include "app/compare_window.h"
 #include "app/csv_import.h"
 #include "app/file_dialog.h"
+#include "app/form_doctor.h"
 #include "app/form_setup.h"
 #include "app/restore_window.h"
 #include "editors/adjust/frm_adj_txp.h"
@@ -27,6 +28,8 @@ void registerWindows(RadioDocument& doc)
     // Whole-radio read and write.
     registerWindow(window::kCommRead, [&doc] { return new Form_Comm_Read(doc); });
     registerWindow(window::kCommWrite, [&doc] { return new Form_Comm_Write(doc); });
+    // The connection check.
+    registerWindow(window::kDoctor, [&doc] { return new Form_doctor(doc); });
     // The change-only write with its preview.
     registerWindow(window::kWriteChanges, [&doc] { return new Form_write_changes(doc); });
     // The restore points, and comparing any two images of the radio.

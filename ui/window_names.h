@@ -24,5 +24,6 @@ inline constexpr char kAbout[] = "frmAbout";
 inline constexpr char kWriteChanges[] = "Form_write_changes";
 inline constexpr char kCompare[] = "Form_compare";
 inline constexpr char kRestorePoints[] = "Form_restore_points";
+inline constexpr char kDoctor[] = "Form_doctor";
 
 }  // namespace vx::window

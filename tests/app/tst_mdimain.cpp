@@ -111,7 +111,7 @@ private slots:
         QCOMPARE(children("File"), QStringList({"File_New", "File_Open", "File_save", "File_saveas", "File_exit", "File_import_csv", "File_export_csv"}));
         QCOMPARE(children("sig_edit"), QStringList({"Sig_dtmf", "Sig_2tone", "Sig_5tone"}));
         // The entries added after the designed two.
-        QCOMPARE(children("Program"), QStringList({"Prog_read", "Prog_write", "Prog_write_changes", "Prog_compare", "Prog_restore_points"}));
+        QCOMPARE(children("Program"), QStringList({"Prog_read", "Prog_write", "Prog_write_changes", "Prog_compare", "Prog_restore_points", "Prog_doctor"}));
         QCOMPARE(children("Language_Setup"), QStringList({"Language_chn", "Language_eng"}));
     }
 
@@ -149,6 +149,7 @@ private slots:
             {"Prog_write_changes", "Write changes to radio…", "Write changes to radio…", "Write changes to radio…", "向对讲机写入改动…"},
             {"Prog_compare", "Compare…", "Compare…", "Compare…", "比较…"},
             {"Prog_restore_points", "Restore points…", "Restore points…", "Restore points…", "还原点…"},
+            {"Prog_doctor", "Connection check…", "Connection check…", "Connection check…", "连接检查…"},
             {"proc_setup", "端口设置", "Communication", "Communication", "端口设置"},
             {"Language_Setup", "语言", "Language", "Language", "语言"},
             {"Language_chn", "中文", "中文", "中文", "中文"},
