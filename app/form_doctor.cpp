@@ -1,6 +1,8 @@
 #include "app/form_doctor.h"
 
 #include "app/form_doctor_texts.h"
+#include "app/mdimain.h"
+#include "link/identification.h"
 #include "image/language.h"
 #include "link/doctor_texts.h"
 #include "ui/geometry.h"
@@ -11,6 +13,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -26,6 +29,28 @@ namespace vx {
 namespace {
 namespace T = form_doctor_text;
 namespace D = doctor_text;
+
+// Breaks the lines of `text` at spaces so that each fits `width` pixels.
+QString wrapped(const QString& text, const QFontMetrics& metrics, int width)
+{
+    if (width < 100)
+        return text;
+    QStringList out;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        QString current;
+        for (const QString& word : line.split(QLatin1Char(' '))) {
+            const QString next = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
+            if (!current.isEmpty() && metrics.horizontalAdvance(next) > width) {
+                out << current;
+                current = word;
+            } else {
+                current = next;
+            }
+        }
+        out << current;
+    }
+    return out.join(QLatin1Char('\n'));
+}
 
 QElapsedTimer& since()
 {
@@ -47,6 +72,8 @@ Form_doctor::Form_doctor(RadioDocument& doc, QWidget* parent)
     steps_->setHeaderHidden(true);
     steps_->setRootIsDecorated(false);
     steps_->setWordWrap(true);
+    steps_->header()->setStretchLastSection(true);
+    steps_->setTextElideMode(Qt::ElideNone);
     summary_->setObjectName(QStringLiteral("Label_summary"));
     summary_->setWordWrap(true);
     trace_->setObjectName(QStringLiteral("Label_trace"));
@@ -102,10 +129,15 @@ void Form_doctor::start()
 {
     if (running())
         return;
+    // The main window's identification may still be retrying on the port:
+    // it gives the port up, or the check would find it in use.
+    if (Identification* id = mainIdentification())
+        id->stop();
     check_ = std::make_unique<doctor::Check>(doctor::environment_of(doc_.portNumber()), [] { return since().elapsed(); });
     check_->onStep = [this](const doctor::StepResult&) { showSteps(check_->results()); };
     check_->onFinished = [this] { finished(); };
     check_button_->setEnabled(false);
+    caption();  // the device COM n names now
     summary_->setText(T::running);
     trace_->clear();
     showSteps({});
@@ -131,7 +163,8 @@ void Form_doctor::showSteps(const std::vector<doctor::StepResult>& results)
             if (!it->passed)
                 text += QStringLiteral("\n") + D::nextLine.str().trimmed().arg(doctor::next_action(it->cause, it->group, chinese()));
         }
-        item->setText(1, text);
+        item->setText(1, wrapped(text, steps_->fontMetrics(), steps_->viewport()->width() - 60));
+        item->setToolTip(1, text);
     }
     steps_->resizeColumnToContents(0);
 }

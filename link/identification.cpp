@@ -158,6 +158,13 @@ void Identification::onTimer3()
     probe();
 }
 
+void Identification::stop()
+{
+    stopTimers();
+    d->probing = false;
+    closePort();
+}
+
 void Identification::stopTimers()
 {
     d->timer1->disable();

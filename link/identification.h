@@ -27,6 +27,9 @@ public:
     // reports onPortError and returns false.
     bool openPort();
     void closePort();
+    // Ends a running identification at once: its timers stop and its port
+    // closes (another window needs the port).
+    void stop();
 
     bool probing() const;
     bool identified() const;
