@@ -16,9 +16,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -126,67 +123,6 @@ private slots:
         QVERIFY2(id.out.contains("\"model\": \"EMU-01\""), qPrintable(id.out));
         QVERIFY(id.out.contains("\"high\": 174"));
         QCOMPARE(cli({QStringLiteral("identify"), QStringLiteral("--port"), QStringLiteral("11")}).code, 3);
-    }
-
-    // ports: every COM number on a line that begins as it always has (the
-    // COM number, its device, link or table, present or absent), the
-    // radio's link and a user's links among them; --json says the same.
-    void portsListsEveryComNumber_data()
-    {
-        QTest::addColumn<QString>("lang");
-        QTest::addColumn<QString>("linked");
-        QTest::addColumn<QString>("table");
-        QTest::addColumn<QString>("present");
-        QTest::addColumn<QString>("absent");
-        QTest::newRow("English") << "en" << "link " << "table" << "present" << "absent";
-        QTest::newRow("Chinese") << "zh" << "链接" << "端口表" << "存在" << "不存在";
-    }
-    void portsListsEveryComNumber()
-    {
-        QFETCH(QString, lang);
-        QFETCH(QString, linked);
-        QFETCH(QString, table);
-        QFETCH(QString, present);
-        QFETCH(QString, absent);
-        QFile cable(path("cable"));
-        QVERIFY(cable.open(QIODevice::WriteOnly));
-        QVERIFY(QFile::link(path("cable"), portLinkPath(3)));
-        QVERIFY(QFile::link(path("gone"), portLinkPath(4)));
-
-        const Run r = cli({QStringLiteral("ports"), QStringLiteral("--lang"), lang});
-        QCOMPARE(r.code, 0);
-        const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QVERIFY2(lines.size() >= 12, qPrintable(r.out));
-        for (int n = 1; n <= 12; ++n) {
-            const QString device = deviceForPort(n);
-            const bool exists = QFileInfo::exists(device);
-            if (n == 3 || n == kPort)
-                QVERIFY(exists);
-            if (n == 4)
-                QVERIFY(!exists);
-            const QString start = QStringLiteral("COM%1  %2  %3  %4")
-                                      .arg(n, -2)
-                                      .arg(device, -24)
-                                      .arg(n == 3 || n == 4 || n == kPort ? linked : table)
-                                      .arg(exists ? present : absent);
-            QVERIFY2(exists ? lines[n - 1].startsWith(start + QStringLiteral("  ")) : lines[n - 1] == start, qPrintable(lines[n - 1]));
-        }
-        for (const QString& line : lines.mid(12))  // the devices no COM number opens
-            QVERIFY2(line.startsWith(QStringLiteral("-  ")), qPrintable(line));
-
-        const Run json = cli({QStringLiteral("ports"), QStringLiteral("--json")});
-        QCOMPARE(json.code, 0);
-        const QJsonArray ports = QJsonDocument::fromJson(json.out.toUtf8()).object().value(QStringLiteral("ports")).toArray();
-        QCOMPARE(ports.size(), lines.size());
-        for (int n = 1; n <= 12; ++n)
-            QCOMPARE(ports[n - 1].toObject().value(QStringLiteral("port")).toInt(), n);
-        const QJsonObject radio = ports[kPort - 1].toObject();
-        QCOMPARE(radio.value(QStringLiteral("location")).toString(), rig_->radio.devicePath());
-        QVERIFY(radio.value(QStringLiteral("linked")).toBool() && radio.value(QStringLiteral("present")).toBool());
-        QCOMPARE(radio.value(QStringLiteral("vendorId")), QJsonValue());  // a pseudo-terminal has no USB ids
-        QCOMPARE(ports[2].toObject().value(QStringLiteral("location")).toString(), QFileInfo(path("cable")).canonicalFilePath());
-        QVERIFY(!ports[3].toObject().value(QStringLiteral("present")).toBool());
-        QCOMPARE(ports[3].toObject().value(QStringLiteral("location")), QJsonValue());
     }
 
     // read: rows 0..787 from the radio, the others as start-up leaves them.
