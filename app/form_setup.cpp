@@ -4,6 +4,7 @@
 #include "app/mdimain.h"
 #include "link/identification.h"
 #include "link/port.h"
+#include "link/port_inventory.h"
 #include "link/portmap.h"
 #include "link/status.h"
 #include "link/transfer_texts.h"
@@ -14,8 +15,11 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
@@ -32,6 +36,7 @@ constexpr int kMargin = 8;  // pixels
 constexpr int kButtonWidth = 96;
 constexpr int kButtonHeight = 28;
 constexpr int kColumns = 4;  // COM1-4, COM5-8, COM9-12: one device family a row
+constexpr int kDesignHeightWithDevices = Form_setup::kDesignHeight + Form_setup::kDevicesHeight;
 }  // namespace
 
 Form_setup::Form_setup(RadioDocument& doc, QWidget* parent) : Form_setup(doc, mainIdentification(), parent) {}
@@ -53,6 +58,14 @@ Form_setup::Form_setup(RadioDocument& doc, Identification* identification, QWidg
         grid->addWidget(option, (n - 1) / kColumns, (n - 1) % kColumns);
     }
 
+    devicesLabel_ = new QLabel(this);
+    devicesLabel_->setObjectName(QStringLiteral("Label_Devices"));
+    devices_ = new QListWidget(this);
+    devices_->setObjectName(QStringLiteral("List_Devices"));
+    devices_->setSelectionMode(QAbstractItemView::NoSelection);
+    devices_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    devicesLabel_->setBuddy(devices_);
+
     ok_ = new QPushButton(this);
     ok_->setObjectName(QStringLiteral("Command_ok"));
     ok_->setDefault(true);
@@ -61,8 +74,8 @@ Form_setup::Form_setup(RadioDocument& doc, Identification* identification, QWidg
     connect(ok_, &QPushButton::clicked, this, &Form_setup::confirm);
     connect(cancel_, &QPushButton::clicked, this, &Form_setup::closeDialog);
 
-    resize(twipsToPixels(kDesignWidth), twipsToPixels(kDesignHeight));
-    shell::placeChild(this, kDesignWidth, kDesignHeight);
+    resize(twipsToPixels(kDesignWidth), twipsToPixels(kDesignHeightWithDevices));
+    shell::placeChild(this, kDesignWidth, kDesignHeightWithDevices);
 }
 
 int Form_setup::selectedPort() const { return std::max(group_->checkedId(), 0); }
@@ -98,8 +111,10 @@ void Form_setup::prepare()
     cancel_->setText(text::cancel);
     for (int n = kFirstPort; n <= kLastPort; ++n)
         options_[n - 1]->setToolTip(deviceForPort(n));
+    devicesLabel_->setText(text::devices);
+    listDevices();
 
-    shell::placeChild(this, kDesignWidth, kDesignHeight);
+    shell::placeChild(this, kDesignWidth, kDesignHeightWithDevices);
     layOut();
 
     // Clear all twelve, then select the current port (none if it is out of range).
@@ -112,10 +127,49 @@ void Form_setup::prepare()
         options_[current - 1]->setChecked(true);
 }
 
-// Frame1 fills the space above the button row, whose top lies kButtonRise
-// twips above the bottom edge of the whole window, title bar and borders
-// included (the size the geometry rule gives), so some of the rise lies
-// below the client area.
+// The devices found, present ones only (the option buttons show every COM
+// number), as the port inventory lists them: each with its COM number and
+// name, likely cables in bold and marked, what else is known as its tooltip.
+void Form_setup::listDevices()
+{
+    devices_->clear();
+    const bool zh = chinese();
+    for (const PortEntry& e : portInventory()) {
+        if (!e.present)
+            continue;
+        QStringList parts{e.port ? QStringLiteral("COM%1").arg(e.port) : text::noComNumber.in(zh), e.device};
+        if (const QString name = device_name(e, zh); !name.isEmpty())
+            parts << name;
+        QString line = parts.join(QStringLiteral("  "));
+        if (e.cable)
+            line += text::likelyCable.in(zh);
+        if (e.inUse)
+            line += text::inUse.in(zh);
+        auto* item = new QListWidgetItem(line, devices_);
+        QStringList tip;
+        if (e.location != e.device)
+            tip << e.location;
+        if (const QString ids = usb_ids(e); !ids.isEmpty())
+            tip << text::usbIds.in(zh).arg(ids);
+        if (!e.port)
+            tip << text::unreachedTip.in(zh).arg(QDir::toNativeSeparators(portLinkFolder()));
+        item->setToolTip(tip.join(QLatin1Char('\n')));
+        if (e.cable) {
+            QFont bold = item->font();
+            bold.setBold(true);
+            item->setFont(bold);
+        }
+    }
+    if (devices_->count() == 0)
+        new QListWidgetItem(text::noDevices.in(zh), devices_);
+}
+
+// Frame1 fills the space above the device list and the button row, whose
+// top lies kButtonRise twips above the bottom edge of the whole window,
+// title bar and borders included (the size the geometry rule gives), so
+// some of the rise lies below the client area. The list takes the
+// window's kDevicesHeight share, so Frame1 is as tall as in a window of
+// the design height.
 void Form_setup::layOut()
 {
     int outerHeight = height();
@@ -125,8 +179,13 @@ void Form_setup::layOut()
         outerHeight = frameGeometry().height();
     const int buttonTop = std::clamp(outerHeight - twipsToPixels(kButtonRise), kMargin,
                                      std::max(height() - kButtonHeight - kMargin, kMargin));
-    frame_->setGeometry(kMargin, kMargin, std::max(width() - 2 * kMargin, 0),
-                        std::max(buttonTop - 2 * kMargin, 0));
+    const int strip = outerHeight * kDevicesHeight / kDesignHeightWithDevices;
+    const int listTop = std::max(buttonTop - strip, kMargin);
+    const int innerWidth = std::max(width() - 2 * kMargin, 0);
+    frame_->setGeometry(kMargin, kMargin, innerWidth, std::max(listTop - 2 * kMargin, 0));
+    const int labelHeight = devicesLabel_->sizeHint().height();
+    devicesLabel_->setGeometry(kMargin, listTop, innerWidth, labelHeight);
+    devices_->setGeometry(kMargin, listTop + labelHeight, innerWidth, std::max(buttonTop - kMargin - listTop - labelHeight, 0));
     const int gap = std::max((width() - 2 * kButtonWidth) / 3, 0);
     ok_->setGeometry(gap, buttonTop, kButtonWidth, kButtonHeight);
     cancel_->setGeometry(2 * gap + kButtonWidth, buttonTop, kButtonWidth, kButtonHeight);

@@ -1,7 +1,9 @@
 #pragma once
 // Form_setup: the port setup dialog. Twelve option buttons COM1..COM12 (the
 // device each one opens as its tooltip); Confirm tests the chosen port and
-// starts a fresh identification of the radio on it.
+// starts a fresh identification of the radio on it. Below the ports, a
+// read-only list of the serial devices found, each with its COM number and
+// name, likely programming cables marked.
 
 #include <QWidget>
 
@@ -9,6 +11,8 @@
 
 class QButtonGroup;
 class QGroupBox;
+class QLabel;
+class QListWidget;
 class QPushButton;
 class QRadioButton;
 
@@ -25,6 +29,9 @@ public:
     static constexpr int kDesignWidth = 8000;
     static constexpr int kDesignHeight = 5000;
     static constexpr int kButtonRise = 1500;
+    // The device list's strip between Frame1 and the buttons, in twips of
+    // the design height: the window is this much taller than its design.
+    static constexpr int kDevicesHeight = 2200;
 
     // Confirm restarts `identification` (the main window's by default).
     explicit Form_setup(RadioDocument& doc, QWidget* parent = nullptr);
@@ -41,6 +48,7 @@ protected:
 private:
     void prepare();
     void layOut();
+    void listDevices();
     void confirm();
     bool openChosenPort();
     void closeDialog();
@@ -48,6 +56,8 @@ private:
     QGroupBox* frame_ = nullptr;
     QButtonGroup* group_ = nullptr;
     std::array<QRadioButton*, 12> options_{};
+    QLabel* devicesLabel_ = nullptr;
+    QListWidget* devices_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
     bool prepared_ = false;

@@ -77,7 +77,7 @@ inline constexpr Text mainUsage{
     "用法：vxprog-cli 命令 [选项] [参数]\n"
     "\n"
     "命令：\n"
-    "  ports                             COM1..COM12 通讯端口及其设备\n"
+    "  ports [--json]                    COM1..COM12 通讯端口及其设备，找到的串口设备和可能的编程线\n"
     "  identify [--port N] [--json]      对讲机的机型、固体版本、序列号、频段范围\n"
     "  read [--port N] FILE.dat          把整台对讲机读入数据文件\n"
     "  write [--port N] FILE.dat         备份对讲机，只写入改动的行，读回校验\n"
@@ -110,7 +110,7 @@ inline constexpr Text mainUsage{
     "Usage: vxprog-cli COMMAND [options] [arguments]\n"
     "\n"
     "Commands:\n"
-    "  ports                             serial ports COM1..COM12 and their devices\n"
+    "  ports [--json]                    COM1..COM12 and their devices, the serial devices found, likely cables\n"
     "  identify [--port N] [--json]      the radio's model, firmware, serial number, band limits\n"
     "  read [--port N] FILE.dat          read the whole radio into a data file\n"
     "  write [--port N] FILE.dat         back up the radio, write the rows that changed, read them back\n"
@@ -152,7 +152,7 @@ inline constexpr Text helpOption{"显示此帮助", "Show this help."};
 inline constexpr Text portDescription{"通讯端口 COM1..COM12（不指定时依次试 COM8 至 COM1）", "COM number 1..12 (default: the first of COM8..COM1 that opens)."};
 inline constexpr Text traceDescription{"在标准错误输出上打印线路上的每个字节、方向和毫秒数", "Print every byte on the wire, with direction and milliseconds, on stderr."};
 inline constexpr Text langDescription{"信息语言：en（默认）或 zh", "Message language: en (default) or zh."};
-inline constexpr Text jsonDescription{"以 JSON 格式输出", "Print the identity as JSON."};
+inline constexpr Text jsonDescription{"以 JSON 格式输出，供脚本使用", "Print the result as JSON, for scripts."};
 inline constexpr Text noBackupDescription{"写入前不读取对讲机备份（此时写入全部 784 行）", "Do not read the radio into a backup file first (all 784 rows are sent then)."};
 inline constexpr Text noVerifyDescription{"写入后不读回校验", "Do not read the radio back and compare after writing."};
 inline constexpr Text outputDescription{"输出文件", "Output file."};
@@ -164,8 +164,14 @@ inline constexpr Text renumberDescription{"把 Location 超出 0-199（或为空
                                           "Place lines whose Location is outside 0-199 (or empty) in the first free channels, in file order."};
 inline constexpr Text limitsDescription{"检查频率所用的频段范围（MHz，默认 130,179,400,520）", "Band limits in MHz the frequencies are checked against (default 130,179,400,520)."};
 
-inline constexpr Text portsSummary{"列出 COM1..COM12 通讯端口、各自打开的设备（来自端口表或 comN 链接）以及是否存在。",
-                                   "Serial ports COM1..COM12, the device each opens (from the table or a comN link) and whether it is present."};
+inline constexpr Text portsSummary{
+    "列出 COM1..COM12 通讯端口、各自打开的设备（来自端口表或 comN 链接）以及是否存在，然后是没有 COM 号可以打开的串口设备。"
+    "存在的设备还列出 USB 厂商和产品编号（VID:PID）、是否可能是编程线（常见的 USB 转串口芯片，编程线?）、"
+    "是否被正在运行的程序占用（其锁文件，使用中）以及设备报告的厂商、产品和序列号；没有的项目显示 -。",
+    "Lists COM1..COM12, the device each opens (from the table or a comN link) and whether it is present, then the serial "
+    "devices no COM number opens. A present device's line adds its USB vendor and product ids (VID:PID), whether it is a "
+    "likely programming cable (a common USB-serial chip: cable?), whether a running program holds it (its lock file: in-use), "
+    "and the maker, product and serial number it reports; \"-\" where it has none."};
 inline constexpr Text identifySummary{"对讲机的机型、固体版本、序列号和频段范围。", "The radio's model, firmware version, serial number and band limits."};
 inline constexpr Text readSummary{"把整台对讲机读入数据文件（读取不涉及的行保留开机默认值）；文件只在读取完整后才被替换。输出文件夹在打开端口前检查。",
                                   "Reads the whole radio into a data file (rows the read does not cover keep the start-up defaults); the file is replaced only once "
@@ -226,11 +232,5 @@ inline constexpr Text options{"可选参数", "Options"};
 inline constexpr Text on{"开", "on"};
 inline constexpr Text off{"关", "off"};
 }  // namespace show
-
-// ports.
-inline constexpr Text linked{"链接", "link "};
-inline constexpr Text fromTable{"端口表", "table"};
-inline constexpr Text present{"存在", "present"};
-inline constexpr Text absent{"不存在", "absent"};
 
 }  // namespace vx::cli_text

@@ -166,7 +166,7 @@ const std::vector<Command>& commands()
 {
     static const QStringList file{QStringLiteral("FILE.dat")};
     static const std::vector<Command> all{
-        {{"ports", T::portsSummary, {}, false, {}}, portsCommand},
+        {{"ports", T::portsSummary, {}, false, {kJson}}, portsCommand},
         {{"identify", T::identifySummary, {}, true, {kJson}}, identifyCommand},
         {{"read", T::readSummary, file, true, {}}, readCommand},
         {{"write", T::writeSummary, file, true, {kNoBackup, kNoVerify, kFull, kDryRun}}, writeCommand},

@@ -13,6 +13,7 @@
 #include "image/language.h"
 #include "link/identification.h"
 #include "link/port.h"
+#include "link/port_inventory.h"
 #include "link/portmap.h"
 #include "link/qt_link.h"
 #include "link/stopped_write.h"
@@ -22,6 +23,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -187,23 +189,34 @@ void reportStoppedWrite(const QCommandLineParser& p, const std::vector<int>& row
 
 }  // namespace
 
-int portsCommand(const QCommandLineParser&, const QStringList&)
+// The COM numbers and the serial devices found, as text or as JSON.
+int portsCommand(const QCommandLineParser& p, const QStringList&)
 {
-    for (int n = kFirstPort; n <= kLastPort; ++n) {
-        const QString device = deviceForPort(n);
-        const bool linked = QFileInfo(portLinkPath(n)).isSymLink();
-#if defined(Q_OS_WIN)
-        const bool present = true;
-#else
-        const bool present = QFileInfo::exists(device);
-#endif
-        out() << QStringLiteral("COM%1  %2  %3  %4")
-                     .arg(n, -2)
-                     .arg(device, -24)
-                     .arg(linked ? T::linked.str() : T::fromTable.str())
-                     .arg(present ? T::present.str() : T::absent.str())
-              << Qt::endl;
+    const std::vector<PortEntry> entries = portInventory();
+    if (p.isSet(kJson)) {
+        const auto textOrNull = [](const QString& s) { return s.isEmpty() ? QJsonValue() : QJsonValue(s); };
+        QJsonArray list;
+        for (const PortEntry& e : entries) {
+            const QString ids = usb_ids(e);
+            list.append(QJsonObject{{QStringLiteral("port"), e.port ? QJsonValue(e.port) : QJsonValue()},
+                                    {QStringLiteral("device"), e.device},
+                                    {QStringLiteral("location"), textOrNull(e.location)},
+                                    {QStringLiteral("linked"), e.linked},
+                                    {QStringLiteral("present"), e.present},
+                                    {QStringLiteral("vendorId"), textOrNull(ids.left(4))},
+                                    {QStringLiteral("productId"), textOrNull(ids.mid(5))},
+                                    {QStringLiteral("manufacturer"), textOrNull(e.manufacturer)},
+                                    {QStringLiteral("description"), textOrNull(e.description)},
+                                    {QStringLiteral("serialNumber"), textOrNull(e.serialNumber)},
+                                    {QStringLiteral("likelyCable"), e.cable != nullptr},
+                                    {QStringLiteral("chip"), e.cable ? QJsonValue(QString::fromUtf8(e.cable->name)) : QJsonValue()},
+                                    {QStringLiteral("inUse"), e.inUse}});
+        }
+        out() << QJsonDocument(QJsonObject{{QStringLiteral("ports"), list}}).toJson(QJsonDocument::Indented);
+        return kExitOk;
     }
+    for (const QString& line : describe_ports(entries, chinese()))
+        out() << line << Qt::endl;
     return kExitOk;
 }
 

@@ -2,7 +2,9 @@
 # Builds the Debian package from a finished build tree, checks that its
 # control data and contents are complete, unpacks it and runs the unpacked
 # programs: --version of both, and vxprog-cli identify against the emulator.
-# lintian, appstreamcli and desktop-file-validate run where installed.
+# The udev rule for programming cables is checked for its form;
+# lintian, appstreamcli, desktop-file-validate and udevadm verify run where
+# installed.
 # Usage: tst_package.sh BUILD_DIR RADIO_EMULATOR VERSION [OUT_DIR]
 # The package is made in a temporary folder, or kept in OUT_DIR when given.
 # Exit 77 (skipped) where the Debian tools are missing.
@@ -41,6 +43,7 @@ for lib in libqt6widgets6 libqt6serialport6 libqt6core6 libyaml-cpp libstdc++6 l
   grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 grep -q "dialout" <<<"$info" || fail "the description does not mention the dialout group"
+grep -q "udev rule" <<<"$info" || fail "the description does not mention the udev rule"
 
 # Contents.
 contents=$(dpkg-deb --contents "$deb" | awk '{print $NF}')
@@ -50,13 +53,24 @@ for path in \
     ./usr/share/icons/hicolor/scalable/apps/vxprog.svg \
     ./usr/share/metainfo/org.vxprog.vxprog.metainfo.xml \
     ./usr/share/man/man1/vxprog.1.gz ./usr/share/man/man1/vxprog-cli.1.gz \
-    ./usr/share/doc/vxprog/copyright ./usr/share/doc/vxprog/changelog.gz; do
+    ./usr/share/doc/vxprog/copyright ./usr/share/doc/vxprog/changelog.gz \
+    ./usr/lib/udev/rules.d/60-vxprog-cables.rules; do
   grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"
 done
 
 root="$tmp/root"
 dpkg-deb -x "$deb" "$root"
 bin="$root/usr/bin"
+
+# The udev rule: every line a comment or a uaccess rule for one USB-serial
+# chip, and udev's own check where this udev has one.
+rules="$root/usr/lib/udev/rules.d/60-vxprog-cables.rules"
+grep -q 'ATTRS{idVendor}=="1a86", ATTRS{idProduct}=="7523", TAG+="uaccess"' "$rules" || fail "the udev rule lacks the CH340"
+grep -vE '^(#.*|SUBSYSTEM=="tty", ATTRS\{idVendor\}=="[0-9a-f]{4}", ATTRS\{idProduct\}=="[0-9a-f]{4}", TAG\+="uaccess")?$' "$rules" \
+  && fail "the udev rule has a line of another form"
+if command -v udevadm >/dev/null && udevadm verify --help >/dev/null 2>&1; then
+  udevadm verify "$rules" || fail "udevadm verify"
+fi
 
 # The one version, from both programs.
 [ "$("$bin/vxprog-cli" --version)" = "vxprog-cli $version" ] || fail "vxprog-cli --version: $("$bin/vxprog-cli" --version)"
