@@ -36,8 +36,9 @@ inline constexpr Text checking{"正在读回 %1 个数据块核对……", "Read
 inline constexpr Text done{"已写入 %1 行，读回核对无误。", "%1 rows written and checked."};
 inline constexpr Text doneAdjust{"已写入 %1 行，读回核对无误；调整参数已写入。", "%1 rows written and checked; the adjustment values written."};
 inline constexpr Text mismatch{"已写入 %1 行，但有 %2 行读回不符：%3", "%1 rows written, but %2 did not read back as written: %3"};
-inline constexpr Text readFailed{"无法读取对讲机：什么也没有写入，当前数据没有改变。",
-                                 "The radio could not be read: nothing was written and the current data is unchanged."};
+inline constexpr Text readFailed{"无法读取对讲机：什么也没有写入，当前数据没有改变。运行“编程 → 连接检查…”查明原因。",
+                                 "The radio could not be read: nothing was written and the current data is unchanged. "
+                                 "Run Program → Connection check… to find out why."};
 inline constexpr Text checkFailed{"已写入 %1 行，但无法读回核对。", "%1 rows were written but could not be read back to check them."};
 inline constexpr Text adjustFailed{"已写入 %1 行并核对无误，但调整参数没有写入。",
                                    "%1 rows were written and checked, but the adjustment values were not written."};

@@ -2,6 +2,7 @@
 
 #include "link/doctor_texts.h"
 #include "link/engine.h"
+#include "link/port_inventory.h"
 #include "link/portmap.h"
 #include "link/whole_radio.h"
 
@@ -116,6 +117,7 @@ Environment environment_of(int portNumber)
     d.writable = f.isWritable();
     d.group = QFileInfo(f.canonicalFilePath()).group();
 #endif
+    d.busy = d.exists && lock_held(d.path, defaultLockFolders());
     return env;
 }
 
@@ -195,7 +197,7 @@ void Check::start()
         // held by another program, as a rule.
         if (!env_.device.readable || !env_.device.writable)
             cause = Cause::PermissionDenied;
-        else if (env_.device.busy || env_.device.exists)
+        else
             cause = Cause::Busy;
         StepResult r{Step::Open, false, cause, env_.device.path, env_.device.group};
         results_.push_back(r);
@@ -320,7 +322,7 @@ void Check::startRead()
 
 void Check::pass(Step step, QString facts)
 {
-    results_.push_back({step, true, Cause::None, std::move(facts)});
+    results_.push_back({step, true, Cause::None, std::move(facts), {}});
     if (onStep)
         onStep(results_.back());
     if (step == Step::Read)
@@ -331,7 +333,7 @@ void Check::fail(Step step, Cause cause, QString facts)
 {
     if (!d->running)
         return;
-    results_.push_back({step, false, cause, std::move(facts)});
+    results_.push_back({step, false, cause, std::move(facts), {}});
     if (onStep)
         onStep(results_.back());
     finish();

@@ -218,7 +218,8 @@ private slots:
         QVERIFY(rig.runTo(Stage::Stopped));
         QVERIFY(testImage() == document);
         QCOMPARE(rig.radio->count('X'), 0);
-        QVERIFY(rig.w->lines().contains("The radio could not be read: nothing was written and the current data is unchanged."));
+        QVERIFY(rig.w->lines().contains("The radio could not be read: nothing was written and the current data is unchanged. "
+                                         "Run Program → Connection check… to find out why."));
         QVERIFY(!rig.button("Command_write_changes")->isEnabled());
         QVERIFY(!rig.button("Command_write_back")->isVisible());
         QVERIFY(restore::Store(restore::Store::defaultFolder()).points().empty());
