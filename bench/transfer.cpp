@@ -226,6 +226,23 @@ int main(int argc, char** argv)
         reportCli(qPrintable(QStringLiteral("vxprog-cli write, one channel changed (%1 rows, %2 blocks read back; goal under 25 s)").arg(n).arg(blocks)),
                   oneChannel, (8 + 5 + 4 * 200 + 201) + 8 + 21 * n + 8 + 5 + 4 * (blocks - 1) + blocks,
                   50 + 69 * 201 + 50 + n + 50 + 69 * blocks, 1 + 201 + 1 + n + 1 + blocks, 1 + 201 + 1 + n + 1 + blocks, latency);
+        // The same one-channel change when the radio is known to hold the
+        // file last written (--since): its block read, the row, the block
+        // read back. Goal under 3 s.
+        {
+            Image next = changed;
+            channels::set_rx(next, 6, u"146.55");
+            const QString base = files.filePath(QStringLiteral("base.dat")), nextFile = files.filePath(QStringLiteral("next.dat"));
+            all = all && datafile::save(changed, base) == datafile::SaveError::None && datafile::save(next, nextFile) == datafile::SaveError::None;
+            const std::vector<int> r = rows_to_write(next, changed);
+            const int b = int(blocksOfRows(r).size()), k = int(r.size());
+            const Figures sinceFigures = runCli({QStringLiteral("write"), QStringLiteral("--since"), base, nextFile, QStringLiteral("--port"), port});
+            const int readOut = 8 + 5 + 4 * (b - 1) + b, readIn = 50 + 69 * b;
+            reportCli(qPrintable(QStringLiteral("vxprog-cli write --since, one channel changed (%1 rows, %2 blocks read before and after; goal under 3 s)").arg(k).arg(b)),
+                      sinceFigures, 2 * readOut + 8 + 21 * k, 2 * readIn + 50 + k, 2 * (1 + b) + 1 + k, 2 * (1 + b) + 1 + k, latency);
+            all = all && sinceFigures.ok;
+            all = all && datafile::save(next, file) == datafile::SaveError::None;  // the radio holds `next` now
+        }
         const Figures unchanged = runCli({QStringLiteral("write"), file, QStringLiteral("--port"), port});
         reportCli("vxprog-cli write, nothing changed (backup read only)", unchanged, 8 + 5 + 4 * 200 + 201, 50 + 69 * 201, 1 + 201, 1 + 201, latency);
         const Figures full = runCli({QStringLiteral("write"), file, QStringLiteral("--port"), port, QStringLiteral("--full")});

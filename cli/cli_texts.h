@@ -38,6 +38,11 @@ inline constexpr Text mismatchRegion{"  %1：第 %2 行", "  %1: rows %2"};
 // Writing only what changed, and a write that stopped.
 inline constexpr Text changes{"将写入 %1 行，约 %2 秒：", "%1 rows will be written, about %2 s:"};
 inline constexpr Text fullWrite{"将写入全部 784 行，约 %1 秒", "All 784 rows will be written, about %1 s"};
+inline constexpr Text sinceAndFull{"--since 与 --full 不能同时使用", "--since and --full cannot go together."};
+inline constexpr Text nothingSince{"此文件与 %1 相同，未写入任何数据", "The file is the same as %1; nothing was sent."};
+inline constexpr Text readingSince{"读取将要写入的 %1 个数据块作为备份……", "Reading the %1 blocks to be written, as the backup…"};
+inline constexpr Text changedSince{"对讲机自 %1 以来已改变（第 %2 行），未写入任何数据。不带 --since 写入，会先读取整个对讲机。",
+                                   "The radio has changed since %1 (rows %2); nothing was sent. Write without --since to read the whole radio first."};
 inline constexpr Text nothingToWrite{"对讲机中已是此文件，未写入任何数据", "The radio already holds this file; nothing was sent."};
 inline constexpr Text dryRun{"--dry-run：未写入任何数据", "--dry-run: nothing was sent."};
 inline constexpr Text interrupted{"已中断（信号 %1）", "Interrupted (signal %1)"};
@@ -156,6 +161,8 @@ inline constexpr Text jsonDescription{"以 JSON 格式输出，供脚本使用",
 inline constexpr Text noBackupDescription{"写入前不读取对讲机备份（此时写入全部 784 行）", "Do not read the radio into a backup file first (all 784 rows are sent then)."};
 inline constexpr Text noVerifyDescription{"写入后不读回校验", "Do not read the radio back and compare after writing."};
 inline constexpr Text outputDescription{"输出文件", "Output file."};
+inline constexpr Text sinceDescription{"对讲机中是 BASE（上次读出或写入的文件，或一个还原点）：只读取并写入与它不同的行所在的数据块",
+                                      "The radio holds BASE (the file last read from or written to it, or a restore point): only the blocks of the rows that differ from it are read and written."};
 inline constexpr Text fullDescription{"写入全部 784 行，与窗口程序的整机写入相同", "Send all 784 rows, as the window program's whole-radio write does."};
 inline constexpr Text dryRunDescription{"读取对讲机并列出将要写入的内容，然后停止（不保留备份文件）", "Read the radio and print what would be sent, then stop (no backup file is kept)."};
 inline constexpr Text fitDescription{"调整对讲机无法存放的名称，跳过无法存放的行；每处调整和跳过的行都会列出",

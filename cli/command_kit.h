@@ -28,6 +28,7 @@ extern const QCommandLineOption kNoBackup;
 extern const QCommandLineOption kNoVerify;
 extern const QCommandLineOption kOutput;
 extern const QCommandLineOption kFull;
+extern const QCommandLineOption kSince;
 extern const QCommandLineOption kDryRun;
 extern const QCommandLineOption kFit;
 extern const QCommandLineOption kRenumber;

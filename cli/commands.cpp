@@ -78,6 +78,7 @@ const QCommandLineOption kNoBackup = makeOption({QStringLiteral("no-backup")}, T
 const QCommandLineOption kNoVerify = makeOption({QStringLiteral("no-verify")}, T::noVerifyDescription);
 const QCommandLineOption kOutput = makeOption({QStringLiteral("o"), QStringLiteral("output")}, T::outputDescription, QStringLiteral("FILE"));
 const QCommandLineOption kFull = makeOption({QStringLiteral("full")}, T::fullDescription);
+const QCommandLineOption kSince = makeOption({QStringLiteral("since")}, T::sinceDescription, QStringLiteral("BASE.dat"));
 const QCommandLineOption kDryRun = makeOption({QStringLiteral("dry-run")}, T::dryRunDescription);
 const QCommandLineOption kFit = makeOption({QStringLiteral("fit")}, T::fitDescription);
 const QCommandLineOption kRenumber = makeOption({QStringLiteral("renumber")}, T::renumberDescription);
@@ -169,7 +170,7 @@ const std::vector<Command>& commands()
         {{"ports", T::portsSummary, {}, false, {kJson}}, portsCommand},
         {{"identify", T::identifySummary, {}, true, {kJson}}, identifyCommand},
         {{"read", T::readSummary, file, true, {}}, readCommand},
-        {{"write", T::writeSummary, file, true, {kNoBackup, kNoVerify, kFull, kDryRun}}, writeCommand},
+        {{"write", T::writeSummary, file, true, {kNoBackup, kNoVerify, kFull, kDryRun, kSince}}, writeCommand},
         {{"verify", T::verifySummary, file, true, {}}, verifyCommand},
         {{"doctor", doctor_command_text::summary, {}, true, {kTraceFile}}, doctorCommand},
         {{"show", T::showSummary, file, false, {}}, showCommand},

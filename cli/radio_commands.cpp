@@ -270,7 +270,26 @@ int writeCommand(const QCommandLineParser& p, const QStringList& a)
     if (!loadFile(a[0], file))
         return kExitFile;  // refused before the port is touched
     const bool backupFirst = !p.isSet(kNoBackup);
-    const bool full = p.isSet(kFull) || !backupFirst;  // without a backup nothing tells what changed
+    // --since: the radio holds BASE, so only the blocks of the rows that
+    // differ from it are read (to check that and as the backup).
+    const bool since = p.isSet(kSince);
+    Image base;
+    if (since && p.isSet(kFull)) {
+        err() << T::sinceAndFull.str() << Qt::endl;
+        return kExitUsage;
+    }
+    if (since && !loadFile(p.value(kSince), base))
+        return kExitFile;
+    std::vector<int> sinceRows;
+    if (since) {
+        sinceRows = rows_to_write(file, base);
+        if (sinceRows.empty()) {
+            out() << arg1(T::nothingSince, p.value(kSince)) << Qt::endl;
+            return kExitOk;
+        }
+    }
+    // Without a backup nothing tells what changed, unless BASE does.
+    const bool full = p.isSet(kFull) || (!backupFirst && !since);
     const bool dryRun = p.isSet(kDryRun);
     QString backup;
     if (backupFirst && !dryRun) {
@@ -283,7 +302,29 @@ int writeCommand(const QCommandLineParser& p, const QStringList& a)
         return rc;
 
     Image radio;
-    if (backupFirst) {
+    if (since) {
+        // The blocks the write touches; the radio must hold BASE there.
+        radio = base;
+        const std::vector<int> blocks = blocksOfRows(sinceRows);
+        out() << T::readingSince.str().arg(blocks.size()) << Qt::endl;
+        Progress bar(err(), Progress::stderrIsTerminal(), T::reading.str() + QLatin1Char(' ') + T::blocks.str(), int(blocks.size()));
+        const Transfer t = readBlocks(doc, radio, blocks, progressOn(bar));
+        bar.finish();
+        if (t.failure != Failure::None)
+            return failureExit(t.failure);
+        std::vector<int> changed;
+        for (int b : blocks)
+            for (int r = b * 4; r < b * 4 + 4 && r <= region::wholeRead.last; ++r)
+                if (!std::ranges::equal(radio.row(r), base.row(r)))
+                    changed.push_back(r);
+        if (!changed.empty()) {
+            QStringList runs;
+            for (int r : changed)
+                runs << QString::number(r);
+            err() << T::changedSince.str().arg(p.value(kSince), runs.join(QStringLiteral(", "))) << Qt::endl;
+            return kExitMismatch;
+        }
+    } else if (backupFirst) {
         const Transfer t = readWhole(doc, radio, T::reading);
         if (t.failure != Failure::None)
             return failureExit(t.failure);
