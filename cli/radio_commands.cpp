@@ -281,8 +281,12 @@ int writeCommand(const QCommandLineParser& p, const QStringList& a)
     if (since && !loadFile(p.value(kSince), base))
         return kExitFile;
     std::vector<int> sinceRows;
+    // A radio that holds BASE holds it as a write of it left it: with the
+    // constant tables laid in, or as read if BASE came from the radio.
+    Image baseLaid = base;
+    prepare_whole_write(baseLaid);
     if (since) {
-        sinceRows = rows_to_write(file, base);
+        sinceRows = rows_to_write(file, baseLaid);
         if (sinceRows.empty()) {
             out() << arg1(T::nothingSince, p.value(kSince)) << Qt::endl;
             return kExitOk;
@@ -315,7 +319,7 @@ int writeCommand(const QCommandLineParser& p, const QStringList& a)
         std::vector<int> changed;
         for (int b : blocks)
             for (int r = b * 4; r < b * 4 + 4 && r <= region::wholeRead.last; ++r)
-                if (!std::ranges::equal(radio.row(r), base.row(r)))
+                if (!std::ranges::equal(radio.row(r), base.row(r)) && !std::ranges::equal(radio.row(r), baseLaid.row(r)))
                     changed.push_back(r);
         if (!changed.empty()) {
             QStringList runs;
