@@ -234,7 +234,9 @@ int main(int argc, char** argv)
             channels::set_rx(next, 6, u"146.55");
             const QString base = files.filePath(QStringLiteral("base.dat")), nextFile = files.filePath(QStringLiteral("next.dat"));
             all = all && datafile::save(changed, base) == datafile::SaveError::None && datafile::save(next, nextFile) == datafile::SaveError::None;
-            const std::vector<int> r = rows_to_write(next, changed);
+            Image held = changed;  // what the radio holds: the file with the tables the write laid in
+            prepare_whole_write(held);
+            const std::vector<int> r = rows_to_write(next, held);
             const int b = int(blocksOfRows(r).size()), k = int(r.size());
             const Figures sinceFigures = runCli({QStringLiteral("write"), QStringLiteral("--since"), base, nextFile, QStringLiteral("--port"), port});
             const int readOut = 8 + 5 + 4 * (b - 1) + b, readIn = 50 + 69 * b;
