@@ -51,6 +51,8 @@ int verifyCommand(const QCommandLineParser& p, const QStringList& a);
 // The connection check (doctor_command.cpp) and its option.
 int doctorCommand(const QCommandLineParser& p, const QStringList& a);
 extern const QCommandLineOption kTraceFile;
+// Many radios from one fleet file (fleet_command.cpp).
+int fleetCommand(const QCommandLineParser& p, const QStringList& a);
 
 // The file commands (file_commands.cpp).
 int showCommand(const QCommandLineParser& p, const QStringList& a);

@@ -4,6 +4,7 @@
 
 #include "cli/cli_texts.h"
 #include "cli/doctor_command_texts.h"
+#include "cli/fleet_command_texts.h"
 #include "cli/command_kit.h"
 #include "image/language.h"
 #include "link/portmap.h"
@@ -173,6 +174,7 @@ const std::vector<Command>& commands()
         {{"write", T::writeSummary, file, true, {kNoBackup, kNoVerify, kFull, kDryRun, kSince}}, writeCommand},
         {{"verify", T::verifySummary, file, true, {}}, verifyCommand},
         {{"doctor", doctor_command_text::summary, {}, true, {kTraceFile}}, doctorCommand},
+        {{"fleet", fleet_command_text::summary, {QStringLiteral("FLEET.yaml")}, false, {kDryRun}}, fleetCommand},
         {{"show", T::showSummary, file, false, {}}, showCommand},
         {{"export-csv", T::exportCsvSummary, file, false, {kOutput}}, exportCsvCommand},
         {{"export-conf", T::exportConfSummary, file, false, {kOutput}}, exportConfCommand},

@@ -157,12 +157,14 @@ std::optional<StepResult> Check::failure() const
     return std::nullopt;
 }
 
-// Bytes going the same way at the same moment make one line.
+// Bytes going the same way within a few milliseconds make one line (a
+// packet goes out a byte at a time).
 void Check::note(char direction, const QByteArray& bytes)
 {
     const long long now = now_();
     const QString hexBytes = QString::fromLatin1(bytes.toHex(' ').toUpper());
-    if (!trace_.isEmpty() && now == d->lastNote && direction == d->lastDirection) {
+    if (!trace_.isEmpty() && now - d->lastNote <= 5 && direction == d->lastDirection) {
+        d->lastNote = now;
         trace_.last() += QLatin1Char(' ') + hexBytes;
         return;
     }

@@ -324,6 +324,15 @@ Applied apply_config(const QByteArray& text, Image& image, const BandLimits& lim
         result.problems.push_back({e.mark.line + 1, e.mark.column + 1, qs(e.msg)});
         return result;
     }
+    const Applied applied = apply_node(root, image, limits);
+    result.problems.insert(result.problems.end(), applied.problems.begin(), applied.problems.end());
+    result.settings = applied.settings;
+    return result;
+}
+
+Applied apply_node(const YAML::Node& root, Image& image, const BandLimits& limits)
+{
+    Applied result;
     if (!root.IsMap()) {
         result.problems.push_back(at(root, text::notSections));
         return result;

@@ -19,7 +19,15 @@
 #include <optional>
 #include <vector>
 
+namespace YAML {
+class Node;
+}
+
 namespace vx::config {
+
+// apply_config() on a document already read: the sections of `root`, each
+// problem at its place in the file `root` came from.
+Applied apply_node(const YAML::Node& root, Image& image, const BandLimits& limits);
 
 // What a setter says: nothing when it stored the value, else why not.
 using Refusal = std::optional<QString>;

@@ -82,4 +82,18 @@ inline constexpr Text rawArea{"没有设置对应的行", "Rows no setting expla
 // Row, address (hex), region, "before → after" in hex.
 inline constexpr Text rawRow{"第 %1 行（0x%2，%3）：%4", "Row %1 (0x%2, %3): %4"};
 
+// ------------------------------------------------------------ fleet files
+inline constexpr Text fleetNotMap{"车队文件应是含 base 和 radios 的映射", "a fleet file is a map with base and radios"};
+inline constexpr Text fleetUnknownKey{"不认识的键 \"%1\"（可用：%2）", "unknown key \"%1\" (the keys are %2)"};
+inline constexpr Text fleetNoBase{"没有给出 base（数据文件或文本配置）", "no base is given (a data file or a text configuration)"};
+inline constexpr Text fleetBaseUnreadable{"base \"%1\" 无法载入：%2", "the base \"%1\" cannot be loaded: %2"};
+inline constexpr Text fleetNoRadios{"radios 应是对讲机的列表", "radios is a list of radios"};
+inline constexpr Text fleetRadioMap{"每台对讲机是一个映射（port、serial、name、settings）", "each radio is a map (port, serial, name, settings)"};
+inline constexpr Text fleetPort{"port 为 1 至 12", "a port is 1 to 12"};
+inline constexpr Text fleetPortTwice{"端口 COM%1 已在第 %2 行给出", "port COM%1 is already given on line %2"};
+inline constexpr Text fleetSerialTwice{"序列号 %1 已在第 %2 行给出", "serial number %1 is already given on line %2"};
+inline constexpr Text fleetNeedsPort{"每台对讲机需要给出 port", "each radio needs its port"};
+inline constexpr Text fleetPlanLine{"%1：COM%2%3，与基础配置有 %4 行不同%5", "%1: COM%2%3, %4 rows differ from the base%5"};
+inline constexpr Text fleetPlanSerial{"，序列号 %1", ", serial %1"};
+
 }  // namespace vx::config::text
